@@ -1,0 +1,90 @@
+// Named access to the window's controls, for the script runner and tests.
+#include "app/Palette.h"
+#include "app/frmmain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+
+bool frmmain::clickButton(const QString& name) {
+    for (const PaletteEntry& e : paletteEntries()) {
+        if (name == QLatin1String(e.name)) {
+            (this->*e.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool frmmain::runMenu(const QString& name) {
+    QAction* a = menuItems.value(name);
+    if (!a) return false;
+    a->trigger();
+    return true;
+}
+
+bool frmmain::setControlText(const QString& name, const QString& text) {
+    if (name == QLatin1String("txtinsert"))
+        txtinsert->setText(text);
+    else if (name == QLatin1String("Text1"))
+        Text1->setText(text);
+    else if (name == QLatin1String("cmbDrawWidth"))
+        cmbDrawWidth->setEditText(text);
+    else if (name == QLatin1String("cmberaserwidth"))
+        cmberaserwidth->setEditText(text);
+    else
+        return false;
+    return true;
+}
+
+bool frmmain::selectListEntry(const QString& name, int index) {
+    QComboBox* box = name == QLatin1String("cmbDrawWidth")     ? cmbDrawWidth
+                     : name == QLatin1String("cmberaserwidth") ? cmberaserwidth
+                                                               : nullptr;
+    if (!box || index < 0 || index >= box->count()) return false;
+    if (box == cmbDrawWidth)
+        widths_.selectDraw(index);
+    else
+        box->setCurrentIndex(index);
+    box->setEditText(box->itemText(index));
+    return true;
+}
+
+QStringList frmmain::dump() const {
+    auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
+    auto n = [](float v) { return Canvas::number(v); };
+    const QFont& f = canvas.Font;
+    return {
+        QStringLiteral("currentTool=%1").arg(form.currentTool),
+        QStringLiteral("canvasClean=") + b(form.canvasClean),
+        QStringLiteral("toolsClean=") + b(form.toolsClean),
+        QStringLiteral("isUntitled=") + b(form.isUntitled),
+        QStringLiteral("fileTitle=") + form.fileTitle,
+        QStringLiteral("filePath=") + form.filePath,
+        QStringLiteral("msgAnswer=") + form.msgAnswer,
+        QStringLiteral("caption=") + windowTitle(),
+        QStringLiteral("drawColor=%1").arg(state.drawColor),
+        QStringLiteral("eraserSize=") + n(state.eraserSize),
+        QStringLiteral("startX=") + n(state.startX),
+        QStringLiteral("startY=") + n(state.startY),
+        QStringLiteral("prevX=") + n(state.prevX),
+        QStringLiteral("prevY=") + n(state.prevY),
+        QStringLiteral("curX=") + n(state.curX),
+        QStringLiteral("curY=") + n(state.curY),
+        QStringLiteral("DrawMode=%1").arg(canvas.DrawMode),
+        QStringLiteral("DrawWidth=%1").arg(canvas.DrawWidth),
+        QStringLiteral("cmbDrawWidth=") + cmbDrawWidth->currentText(),
+        QStringLiteral("cmberaserwidth=") + cmberaserwidth->currentText(),
+        QStringLiteral("txtinsert=") + txtinsert->text(),
+        QStringLiteral("Text1.visible=") + b(!Text1->isHidden()),
+        QStringLiteral("Text1.left=") + n(text1Left_),
+        QStringLiteral("Text1.top=") + n(text1Top_),
+        QStringLiteral("Text1.text=") + Text1->text(),
+        QStringLiteral("FontName=") + f.family(),
+        QStringLiteral("FontSize=") + n(float(f.pointSizeF())),
+        QStringLiteral("FontBold=") + b(f.bold()),
+        QStringLiteral("FontItalic=") + b(f.italic()),
+        QStringLiteral("FontUnderline=") + b(f.underline()),
+        QStringLiteral("ForeColor=%1").arg(canvas.ForeColor),
+    };
+}

@@ -1,0 +1,189 @@
+#include "Canvas.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <charconv>
+#include <cmath>
+
+const QSize Canvas::kDefaultSize(742, 689);
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+// QImage dots per metre at 96 dpi, so that point sizes match twips.
+constexpr int kDotsPerMeter96 = 3780;
+
+double px(float twips) { return twips / Canvas::kTwipsPerPixel; }
+
+QString optionalText(const std::optional<VbColor>& v) { return v ? QString::number(*v) : QStringLiteral("-"); }
+QString optionalText(const std::optional<float>& v) { return v ? Canvas::number(*v) : QStringLiteral("-"); }
+
+}  // namespace
+
+Canvas::Canvas(QSize pixels) : Font(defaultFont()), ownSize_(pixels) { resetImage(pixels); }
+
+QFont Canvas::defaultFont() {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QColor Canvas::toQColor(VbColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QString Canvas::number(float v) {
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return QString::fromLatin1(buf, int(res.ptr - buf));
+}
+
+void Canvas::resetImage(QSize size) {
+    image_ = QImage(size, QImage::Format_RGB32);
+    image_.setDotsPerMeterX(kDotsPerMeter96);
+    image_.setDotsPerMeterY(kDotsPerMeter96);
+    image_.fill(Qt::white);
+    sizeChanged_ = true;
+    dirty_ = image_.rect();
+}
+
+void Canvas::markDirty(const QRectF& pixels) {
+    // Kept in double until clipped: coordinates may lie far off the canvas.
+    const QRect r = pixels.intersected(QRectF(image_.rect())).toAlignedRect();
+    if (!r.isEmpty()) dirty_ = dirty_.united(r);
+}
+
+QRect Canvas::takeDirty() {
+    QRect r = dirty_;
+    dirty_ = QRect();
+    return r;
+}
+
+template <typename PaintFn>
+void Canvas::paint(std::optional<VbColor> color, const QRectF& bounds, PaintFn&& fn) {
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QColor penColor = toQColor(color.value_or(ForeColor));
+    if (DrawMode == kInvert) {
+        p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    } else {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        if (DrawMode == kWhiteness) penColor = Qt::white;
+    }
+    const int width = std::max(1, DrawWidth);
+    p.setPen(QPen(penColor, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    fn(p);
+    const double grow = width / 2.0 + 2.0;
+    markDirty(bounds.normalized().adjusted(-grow, -grow, grow, grow));
+}
+
+void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
+    if (trace_)
+        trace_(QStringLiteral("line %1 %2 %3 %4 %5 %6 %7")
+                   .arg(DrawMode).arg(DrawWidth)
+                   .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
+    const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
+    // A zero-length line leaves a dot of the pen width (square cap).
+    paint(color, QRectF(a, b), [&](QPainter& p) { p.drawLine(a, b); });
+}
+
+void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
+    if (trace_)
+        trace_(QStringLiteral("box %1 %2 %3 %4 %5 %6 %7")
+                   .arg(DrawMode).arg(DrawWidth)
+                   .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
+    const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
+    const bool flatY = std::floor(a.y()) == std::floor(b.y());
+    const bool flatX = std::floor(a.x()) == std::floor(b.x());
+    paint(color, QRectF(a, b), [&](QPainter& p) {
+        // A box with no inside is a line: its opposite edges would otherwise
+        // cover the same pixels and cancel in invert mode.
+        if (flatY)
+            p.drawLine(a, QPointF(b.x(), a.y()));
+        else if (flatX)
+            p.drawLine(a, QPointF(a.x(), b.y()));
+        else
+            p.drawRect(QRectF(a, b).normalized());
+    });
+}
+
+void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color,
+                    std::optional<float> start, std::optional<float> end, std::optional<float> aspect) {
+    if (trace_)
+        trace_(QStringLiteral("circle %1 %2 %3 %4 %5 %6 %7 %8 %9")
+                   .arg(DrawMode).arg(DrawWidth)
+                   .arg(number(x), number(y), number(radius), optionalText(color), optionalText(start),
+                        optionalText(end), optionalText(aspect)));
+    const double a = std::fabs(aspect.value_or(1.0f));
+    const double r = std::fabs(px(radius));
+    // Below aspect 1 the radius is the horizontal one, above 1 the vertical one.
+    const double rx = a < 1.0 ? r : (a > 0 ? r / a : r);
+    const double ry = a < 1.0 ? r * a : r;
+    const QPointF c(px(x), px(y));
+    const QRectF rect(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
+    paint(color, rect, [&](QPainter& p) {
+        if (rx < 0.5 && ry < 0.5) {  // nothing but its centre: a dot
+            p.drawLine(c, c);
+            return;
+        }
+        QPainterPath path;
+        if (!start && !end) {
+            path.addEllipse(rect);
+        } else {
+            const double s = std::fabs(start.value_or(0.0f));
+            const double e = std::fabs(end.value_or(float(kTwoPi)));
+            double sweep = e - s;
+            if (sweep < 0) sweep += kTwoPi;  // an end below the start wraps through 0
+            path.arcMoveTo(rect, qRadiansToDegrees(s));
+            path.arcTo(rect, qRadiansToDegrees(s), qRadiansToDegrees(sweep));
+        }
+        p.drawPath(path);
+    });
+}
+
+void Canvas::Print(const QString& text) {
+    if (trace_) trace_(QStringLiteral("print %1 %2 %3").arg(number(CurrentX), number(CurrentY), text));
+    if (text.isEmpty()) return;
+    QPainter p(&image_);
+    QFont f = Font;
+    f.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(f);
+    p.setPen(toQColor(ForeColor));
+    const QPointF topLeft(px(CurrentX), px(CurrentY));
+    const QFontMetricsF fm(f, &image_);
+    p.drawText(topLeft + QPointF(0, fm.ascent()), text);
+    markDirty(QRectF(topLeft, QSizeF(fm.horizontalAdvance(text), fm.height())).adjusted(-2, -2, 4, 2));
+    CurrentY += float(fm.height() * kTwipsPerPixel);
+}
+
+void Canvas::Cls() {
+    if (trace_) trace_(QStringLiteral("cls"));
+    image_.fill(Qt::white);
+    dirty_ = image_.rect();
+    CurrentX = 0;
+    CurrentY = 0;
+}
+
+void Canvas::Picture(const QImage& picture, const QString& path) {
+    if (trace_) trace_(QStringLiteral("picture %1").arg(path));
+    resetImage(ownSize_.expandedTo(picture.size()));
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(0, 0, picture);
+}
+
+void Canvas::PictureNone() {
+    if (trace_) trace_(QStringLiteral("picture none"));
+    if (image_.size() == ownSize_) return;
+    const QImage old = image_;
+    resetImage(ownSize_);
+    QPainter(&image_).drawImage(0, 0, old);
+}
+
+void Canvas::restoreImage(const QImage& image) {
+    sizeChanged_ = sizeChanged_ || image.size() != image_.size();
+    image_ = image;
+    dirty_ = image_.rect();
+}

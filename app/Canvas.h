@@ -1,0 +1,77 @@
+// The raster canvas: a persistent QImage addressed in twips (15 per pixel).
+// It is the only thing in the program that paints; every primitive reports
+// the pixel rectangle it touched so that the view repaints just that.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+using VbColor = std::int32_t;  // 24-bit RGB, red in the low byte
+
+class Canvas {
+public:
+    static constexpr double kTwipsPerPixel = 15.0;
+    static constexpr int kInvert = 6;
+    static constexpr int kCopyPen = 13;
+    static constexpr int kWhiteness = 16;
+    static const QSize kDefaultSize;  // 11130 x 10335 twips
+
+    explicit Canvas(QSize pixels = kDefaultSize);
+
+    // Drawing state, under the names the drawing code uses.
+    int DrawMode = kCopyPen;
+    int DrawWidth = 1;
+    int FillStyle = 1;  // 1 = transparent: boxes and circles are outlines
+    VbColor ForeColor = 0;
+    float CurrentX = 0;
+    float CurrentY = 0;
+    QFont Font;
+
+    // Primitives. Coordinates are twips, pen widths pixels.
+    void Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color = std::nullopt);
+    void Box(float x1, float y1, float x2, float y2, std::optional<VbColor> color = std::nullopt);
+    void Circle(float x, float y, float radius, std::optional<VbColor> color = std::nullopt,
+                std::optional<float> start = std::nullopt, std::optional<float> end = std::nullopt,
+                std::optional<float> aspect = std::nullopt);
+    void Print(const QString& text);
+    void Cls();
+    // A loaded picture replaces what is shown; a picture larger than the
+    // canvas grows the image so that nothing of it is cropped.
+    void Picture(const QImage& picture, const QString& path);
+    // Drops the picture: the image returns to the canvas's own size.
+    void PictureNone();
+
+    const QImage& Image() const { return image_; }
+    QSize ownSize() const { return ownSize_; }
+    // Replaces the pixels wholesale (undo); not traced.
+    void restoreImage(const QImage& image);
+
+    // The union of the pixel rectangles touched since the last call.
+    QRect takeDirty();
+    bool sizeChanged() const { return sizeChanged_; }
+    void clearSizeChanged() { sizeChanged_ = false; }
+
+    // Every primitive call is written here, one line each, when set.
+    void setTrace(std::function<void(const QString&)> sink) { trace_ = std::move(sink); }
+
+    static QColor toQColor(VbColor c);
+    static QString number(float v);  // shortest text that reads back as the same float
+    static QFont defaultFont();
+
+private:
+    template <typename PaintFn>
+    void paint(std::optional<VbColor> color, const QRectF& bounds, PaintFn&& fn);
+    void markDirty(const QRectF& pixels);
+    void resetImage(QSize size);
+
+    QImage image_;
+    QSize ownSize_;
+    QRect dirty_;
+    bool sizeChanged_ = false;
+    std::function<void(const QString&)> trace_;
+};

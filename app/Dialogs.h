@@ -1,0 +1,48 @@
+// Question boxes and the platform's common dialogs, behind one small
+// interface: the window uses Qt's, scripts and tests use a scripted queue.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace Answer {
+constexpr int Yes = 6, No = 7, Cancel = 2;
+}
+
+namespace MsgStyle {
+constexpr int YesNo = 4;                    // no icon, Yes the default
+constexpr int YesNoCancelQuestion = 35;     // question icon
+constexpr int YesNoQuestion = 36;           // question icon
+}
+
+// The properties of a common-dialog control. They persist between uses of
+// the same control, as the control's own properties would.
+struct CommonDialog {
+    QString Filter;  // "Name (*.ext)|*.ext|..." pairs
+    bool CancelError = false;
+    QString FileName;
+    QString FileTitle;
+    int Flags = 0;
+    std::int32_t Color = 0;  // red in the low byte
+    QString FontName;
+    float FontSize = 0;
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontUnderline = false;
+    bool FontStrikethru = false;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Returns the answer code of the button pressed (Answer::Yes, ...).
+    virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
+    // Each Show* returns false when the user cancelled; otherwise it has
+    // written the choice into the dialog's properties.
+    virtual bool ShowOpen(CommonDialog& d) = 0;
+    virtual bool ShowSave(CommonDialog& d) = 0;
+    virtual bool ShowColor(CommonDialog& d) = 0;
+    virtual bool ShowFont(CommonDialog& d) = 0;
+    // A message of the program's own (failures the user must hear about).
+    virtual void Message(const QString& title, const QString& text) = 0;
+};

@@ -1,0 +1,58 @@
+#include "PaletteIcons.h"
+
+#include "app/FormState.h"
+#include "shapes/ShapeModule.h"
+
+#include <QPixmap>
+#include <QToolButton>
+#include <cmath>
+
+namespace {
+
+constexpr float kMargin = 4 * 15;  // twips of white around each figure
+
+void drawBuiltin(Canvas& c, int code, const Corners& k) {
+    switch (code) {
+    case Tool::Line:
+        c.Line(k.x0, k.y1, k.x1, k.y0, 0);
+        break;
+    case Tool::Circle:
+        c.Circle((k.x0 + k.x1) / 2, (k.y0 + k.y1) / 2, std::fabs((k.y1 - k.y0) / 2 - 2), 0);
+        break;
+    case Tool::Process:
+        c.Box(k.x0, k.y0, k.x1, k.y1, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+QImage toolPicture(int code, QSize size) {
+    static const ShapeSet shapes;  // a set of its own: the canvas's shapes keep their state
+    Canvas c(size);
+    Inialenum s;
+    const Corners k{kMargin, kMargin, float(size.width() * 15 - kMargin), float(size.height() * 15 - kMargin)};
+    s.startX = k.x0;
+    s.startY = k.y0;
+    s.curX = k.x1;
+    s.curY = k.y1;
+    if (ShapeModule* shape = shapes.forTool(code))
+        shape->DrawShape(c, s, true);
+    else
+        drawBuiltin(c, code, k);
+    return c.Image();
+}
+
+void setPaletteIcons(const QMap<QString, QToolButton*>& buttons, const std::vector<PaletteEntry>& entries) {
+    for (const PaletteEntry& e : entries) {
+        QToolButton* b = buttons.value(QLatin1String(e.name));
+        if (!b || e.picture.isEmpty()) continue;
+        b->setIcon(QIcon(QPixmap::fromImage(toolPicture(e.code, e.picture))));
+        // The button is 49 pixels tall; the picture shrinks to leave the caption room.
+        b->setIconSize(e.picture.boundedTo(QSize(85, 30)));
+    }
+}
+
+QIcon windowIcon() { return QIcon(QPixmap::fromImage(toolPicture(10, QSize(32, 32)))); }

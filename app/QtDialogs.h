@@ -1,0 +1,23 @@
+// The dialogs of the real window: Qt's message, file, colour and font boxes.
+#pragma once
+
+#include "app/Dialogs.h"
+
+class QWidget;
+
+class QtDialogs : public Dialogs {
+public:
+    void setParent(QWidget* parent) { parent_ = parent; }
+    int MsgBox(const QString& text, int style, const QString& title) override;
+    bool ShowOpen(CommonDialog& d) override;
+    bool ShowSave(CommonDialog& d) override;
+    bool ShowColor(CommonDialog& d) override;
+    bool ShowFont(CommonDialog& d) override;
+    void Message(const QString& title, const QString& text) override;
+
+    // "Name (*.a)|*.a|..." as Qt's "Name (*.a);;..."
+    static QString qtFilter(const QString& filter);
+
+private:
+    QWidget* parent_ = nullptr;
+};

@@ -1,0 +1,34 @@
+// Runs the main window headless from a script of commands, one per line,
+// through the same handlers the mouse, keyboard and menus call.
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+#include <functional>
+
+class frmmain;
+class ScriptedDialogs;
+
+class ScriptRunner {
+public:
+    enum Status { Ok = 0, Error = 2, UnusedAnswers = 3 };
+
+    ScriptRunner(frmmain& window, ScriptedDialogs& dialogs, std::function<void(const QString&)> out)
+        : w_(window), dialogs_(dialogs), out_(std::move(out)) {}
+
+    // Runs every line; returns the exit status. Errors go to the error text.
+    int run(QTextStream& script);
+    // Runs one command line; false with the error text set when it fails.
+    bool runLine(const QString& line);
+    const QString& error() const { return error_; }
+
+private:
+    bool execute(const QString& command, const QString& rest);
+    bool mouse(const QString& command, const QStringList& args);
+
+    frmmain& w_;
+    ScriptedDialogs& dialogs_;
+    std::function<void(const QString&)> out_;
+    QString error_;
+    bool closedReported_ = false;
+};

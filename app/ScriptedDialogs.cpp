@@ -1,0 +1,74 @@
+#include "ScriptedDialogs.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString escaped(QString s) {
+    return s.replace(QLatin1Char('\r'), QStringLiteral("\\r")).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+}
+
+}  // namespace
+
+void ScriptedDialogs::noAnswer(const QString& what) {
+    if (missing_.isEmpty()) missing_ = what;
+}
+
+int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title) {
+    out_(QStringLiteral("ask %1 %2|%3").arg(style).arg(escaped(title), escaped(text)));
+    if (answers_.isEmpty()) {
+        noAnswer(QStringLiteral("question box \"%1\"").arg(escaped(text)));
+        return Answer::Cancel;
+    }
+    return answers_.dequeue();
+}
+
+bool ScriptedDialogs::fileDialog(CommonDialog& d, const char* kind) {
+    out_(QStringLiteral("dialog %1").arg(QLatin1String(kind)));
+    if (files_.isEmpty()) {
+        noAnswer(QStringLiteral("%1 dialog").arg(QLatin1String(kind)));
+        return false;
+    }
+    const QString path = files_.dequeue();
+    if (path.isEmpty()) return false;
+    d.FileName = path;
+    d.FileTitle = QFileInfo(path).fileName();
+    return true;
+}
+
+bool ScriptedDialogs::ShowOpen(CommonDialog& d) { return fileDialog(d, "open"); }
+bool ScriptedDialogs::ShowSave(CommonDialog& d) { return fileDialog(d, "save"); }
+
+bool ScriptedDialogs::ShowColor(CommonDialog& d) {
+    out_(QStringLiteral("dialog color"));
+    if (colors_.isEmpty()) {
+        noAnswer(QStringLiteral("color dialog"));
+        return false;
+    }
+    const auto c = colors_.dequeue();
+    if (!c) return false;
+    d.Color = *c;
+    return true;
+}
+
+bool ScriptedDialogs::ShowFont(CommonDialog& d) {
+    out_(QStringLiteral("dialog font"));
+    if (fonts_.isEmpty()) {
+        noAnswer(QStringLiteral("font dialog"));
+        return false;
+    }
+    const auto f = fonts_.dequeue();
+    if (!f) return false;
+    d.FontName = f->face;
+    d.FontSize = f->size;
+    d.FontBold = f->bold;
+    d.FontItalic = f->italic;
+    d.FontUnderline = f->underline;
+    d.FontStrikethru = f->strikeout;
+    d.Color = f->color;
+    return true;
+}
+
+void ScriptedDialogs::Message(const QString& title, const QString& text) {
+    out_(QStringLiteral("message %1|%2").arg(escaped(title), escaped(text)));
+}

@@ -1,0 +1,48 @@
+// Dialogs answered from a script: each kind keeps a queue of answers, and
+// every question or dialog shown is reported on the output, one line each.
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+#include <functional>
+
+class ScriptedDialogs : public Dialogs {
+public:
+    struct FontAnswer {
+        float size;
+        bool bold, italic, underline, strikeout;
+        std::int32_t color;
+        QString face;
+    };
+
+    explicit ScriptedDialogs(std::function<void(const QString&)> out) : out_(std::move(out)) {}
+
+    void queueAnswer(int code) { answers_.enqueue(code); }
+    void queueFile(const QString& pathOrEmpty) { files_.enqueue(pathOrEmpty); }
+    void queueColor(std::optional<std::int32_t> color) { colors_.enqueue(color); }
+    void queueFont(std::optional<FontAnswer> font) { fonts_.enqueue(font); }
+
+    // Set when a dialog found no answer waiting: the run must end.
+    const QString& missing() const { return missing_; }
+    int unused() const { return int(answers_.size() + files_.size() + colors_.size() + fonts_.size()); }
+
+    int MsgBox(const QString& text, int style, const QString& title) override;
+    bool ShowOpen(CommonDialog& d) override;
+    bool ShowSave(CommonDialog& d) override;
+    bool ShowColor(CommonDialog& d) override;
+    bool ShowFont(CommonDialog& d) override;
+    void Message(const QString& title, const QString& text) override;
+
+private:
+    bool fileDialog(CommonDialog& d, const char* kind);
+    void noAnswer(const QString& what);
+
+    std::function<void(const QString&)> out_;
+    QQueue<int> answers_;
+    QQueue<QString> files_;  // empty means cancel
+    QQueue<std::optional<std::int32_t>> colors_;
+    QQueue<std::optional<FontAnswer>> fonts_;
+    QString missing_;
+};

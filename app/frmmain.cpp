@@ -1,0 +1,255 @@
+#include "frmmain.h"
+
+#include "app/CanvasView.h"
+#include "app/Palette.h"
+#include "app/PaletteIcons.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QToolButton>
+
+namespace {
+
+// Positions in the design are twips; the window is laid out in pixels.
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+const QColor kPaletteColor(216, 228, 248);
+
+QFont labelFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")});
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    return f;
+}
+
+// Keeps the canvas's scroll area filling the window right of the left column.
+class CentralArea : public QWidget {
+public:
+    QScrollArea* scroller = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (scroller) scroller->setGeometry(272, 0, std::max(0, width() - 272), height());
+    }
+};
+
+}  // namespace
+
+frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
+    : QMainWindow(parent), dialogs(dialogs_), dispatcher_(form, state, canvas, shapes_, *this) {
+    setObjectName(QStringLiteral("frmmain"));
+    buildControls();
+    buildMenu();
+    Form_Load();
+}
+
+frmmain::~frmmain() = default;
+
+void frmmain::buildControls() {
+    auto* central = new CentralArea;
+    central->setAutoFillBackground(true);
+    QPalette pal = central->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    central->setPalette(pal);
+    setCentralWidget(central);
+
+    auto label = [&](const char* name, const QString& caption, QRect where, bool bold) {
+        auto* l = new QLabel(caption, central);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(where);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (bold) l->setFont(labelFont());
+        return l;
+    };
+    label("lblwidth", QStringLiteral("Draw width"), twipsRect(120, 240, 1215, 375), true);
+    label("lbleraserwidth", QStringLiteral("Eraser width"), twipsRect(120, 600, 1335, 255), true);
+    label("Label1", QStringLiteral("Enter Text"), twipsRect(120, 960, 1215, 375), true);
+    label("Label2",
+          QStringLiteral("To write the text to picture box,  write text in above textbox and click left mouse "
+                         "button at the specified position of the picture."),
+          twipsRect(120, 1440, 3855, 615), false)
+        ->setWordWrap(true);
+
+    auto combo = [&](const char* name, QRect where) {
+        auto* c = new QComboBox(central);
+        c->setObjectName(QLatin1String(name));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setGeometry(where);
+        return c;
+    };
+    cmbDrawWidth = combo("cmbDrawWidth", twipsRect(1560, 240, 2415, 315));
+    cmberaserwidth = combo("cmberaserwidth", twipsRect(1560, 600, 2415, 315));
+    cmbDrawWidth->setEditText(QStringLiteral("--Select--"));
+    cmberaserwidth->setEditText(QStringLiteral("--Select--"));
+    widths_.attach(cmbDrawWidth, cmberaserwidth);
+
+    txtinsert = new QLineEdit(central);
+    txtinsert->setObjectName(QStringLiteral("txtinsert"));
+    txtinsert->setGeometry(twipsRect(1560, 960, 2415, 375));
+    txtinsert->setFont(Canvas::defaultFont());
+    connect(txtinsert, &QLineEdit::textChanged, this, [this] {
+        txtinsert_Change();
+        refreshCanvas();
+    });
+
+    QWidget* previous = txtinsert;
+    setTabOrder(cmbDrawWidth, txtinsert);
+    const auto& entries = paletteEntries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const PaletteEntry& e = entries[i];
+        auto* b = new QToolButton(central);
+        b->setObjectName(QLatin1String(e.name));
+        b->setText(QString::fromLatin1(e.caption));
+        b->setToolTip(QString::fromLatin1(e.toolTip));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        QFont f(QStringLiteral("Courier New"));
+        f.setPointSizeF(e.pointSize);
+        f.setBold(true);
+        b->setFont(f);
+        b->setGeometry(twipsRect(kPaletteLeft[i % 3], kPaletteTop + kPaletteRowStep * int(i / 3), kButtonWidth,
+                                 kButtonHeight));
+        b->setAutoFillBackground(true);
+        b->setFocusPolicy(Qt::TabFocus);
+        const auto handler = e.handler;
+        connect(b, &QToolButton::clicked, this, [this, handler] {
+            (this->*handler)();
+            refreshCanvas();
+        });
+        buttons.insert(QLatin1String(e.name), b);
+        setTabOrder(previous, b);
+        previous = b;
+    }
+    setPaletteIcons(buttons, entries);
+
+    scroller_ = new QScrollArea(central);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setBackgroundRole(QPalette::Base);
+    static_cast<CentralArea*>(central)->scroller = scroller_;
+    Picture1 = new CanvasView(canvas);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    scroller_->setWidget(Picture1);
+    scroller_->setGeometry(twipsRect(4080, 0, 11130, 10335));
+    Picture1->onDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); refreshCanvas(); };
+    Picture1->onMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); refreshCanvas(); };
+    Picture1->onUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); refreshCanvas(); };
+    Picture1->onClick = [this] { Picture1_Click(); };
+    setTabOrder(previous, Picture1);
+
+    Text1 = new QLineEdit(Picture1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(Canvas::defaultFont());
+    Text1->resize(2055 / 15, 375 / 15);
+    Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    moveText1(120, 120);
+    Text1->hide();
+    setTabOrder(Picture1, Text1);
+    setTabOrder(Text1, cmberaserwidth);
+
+    central->setMinimumSize((4080 + 11130) / 15, 10335 / 15);
+    resize(central->minimumSize());
+}
+
+void frmmain::buildMenu() {
+    struct Item {
+        const char* menu;
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        void (frmmain::*handler)();
+    };
+    const Item items[] = {
+        {"File", "new1", "New", QKeySequence(Qt::CTRL | Qt::Key_N), &frmmain::new1_Click},
+        {"File", "open1", "Open", QKeySequence(Qt::CTRL | Qt::Key_O), &frmmain::open1_Click},
+        {"File", "save1", "Save", QKeySequence(Qt::CTRL | Qt::Key_S), &frmmain::save1_Click},
+        {"File", "saveas1", "Save As", QKeySequence(), &frmmain::saveas1_Click},
+        {"Tools", "drawcolor1", "DrawColor", QKeySequence(), &frmmain::drawcolor1_Click},
+        {"Tools", "font1", "Text Font - Color", QKeySequence(), &frmmain::font1_Click},
+    };
+    QMap<QString, QMenu*> menus;
+    menus.insert(QStringLiteral("File"), menuBar()->addMenu(QStringLiteral("File")));
+    menus.value(QStringLiteral("File"))->setObjectName(QStringLiteral("file1"));
+    menus.insert(QStringLiteral("Tools"), menuBar()->addMenu(QStringLiteral("Tools")));
+    menus.value(QStringLiteral("Tools"))->setObjectName(QStringLiteral("tool1"));
+    for (const Item& it : items) {
+        QAction* a = menus.value(QLatin1String(it.menu))->addAction(QString::fromLatin1(it.caption));
+        a->setObjectName(QLatin1String(it.name));
+        a->setShortcut(it.shortcut);
+        const auto handler = it.handler;
+        connect(a, &QAction::triggered, this, [this, handler] {
+            (this->*handler)();
+            refreshCanvas();
+        });
+        menuItems.insert(QLatin1String(it.name), a);
+    }
+    QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("exit1"));
+    connect(exit, &QAction::triggered, this, [this] { exit1_Click(); });
+    menuItems.insert(QStringLiteral("exit1"), exit);
+}
+
+void frmmain::Form_Load() {
+    form.cancelClose = false;
+    form.closeConfirmed = false;
+    form.currentTool = Tool::None;
+    state.prevX = -1;
+    state.prevY = -1;
+    form.canvasClean = true;
+    form.toolsClean = true;
+    form.isUntitled = true;
+    widths_.fill();
+    cmberaserwidth->setCurrentIndex(4);
+    state.eraserSize = float(cmberaserwidth->currentText().toDouble() * 10);
+    colorchange();
+    state.drawColor = 0;
+    widths_.selectDraw(1);
+    form.fileTitle = QStringLiteral("Untitled");
+    setCaption(form.fileTitle);
+}
+
+void frmmain::colorchange() {
+    for (QToolButton* b : std::as_const(buttons)) {
+        QPalette pal = b->palette();
+        pal.setColor(QPalette::Button, kPaletteColor);
+        pal.setColor(QPalette::Window, kPaletteColor);
+        b->setPalette(pal);
+    }
+}
+
+void frmmain::setCaption(const QString& name) { setWindowTitle(kCaptionPrefix + name); }
+
+void frmmain::refreshCanvas() { Picture1->refresh(); }
+
+void frmmain::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    unloaded_ = true;
+    event->accept();
+}
+
+int frmmain::penWidth() { return widths_.drawWidth(); }
+int frmmain::eraserWidth() { return widths_.eraserWidth(); }
+
+void frmmain::moveText1(float left, float top) {
+    text1Left_ = left;
+    text1Top_ = top;
+    Text1->move(qRound(left / Canvas::kTwipsPerPixel), qRound(top / Canvas::kTwipsPerPixel));
+}
+
+void frmmain::followPointer(float x, float y) { moveText1(x + 100, y + 100); }
+
+void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) { dispatcher_.MouseDown(Button, Shift, X, Y); }
+void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) { dispatcher_.MouseMove(Button, Shift, X, Y); }
+void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) { dispatcher_.MouseUp(Button, Shift, X, Y); }

@@ -1,0 +1,139 @@
+// The one window of the program: width boxes, text box, palette, menu and
+// the canvas. Every handler exists under its own name; the Qt events and the
+// script runner both call them.
+#pragma once
+
+#include "app/Canvas.h"
+#include "app/Dialogs.h"
+#include "app/FormState.h"
+#include "app/Inialenum.h"
+#include "canvas/Dispatcher.h"
+#include "canvas/Widths.h"
+#include "shapes/ShapeModule.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <functional>
+
+class CanvasView;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class QToolButton;
+
+class frmmain : public QMainWindow, private DragHost {
+    Q_OBJECT
+public:
+    explicit frmmain(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmmain() override;
+
+    // Start-up and the palette's colour.
+    void Form_Load();
+    void colorchange();
+
+    // Palette buttons.
+    void cmdErase_Click();
+    void cmdClear_Click();
+    void cmdStart_Click();
+    void cmdCircle_Click();
+    void cmdSquare_Click();
+    void cmdLine_Click();
+    void cmdparallelogram_Click();
+    void cmdstoreddata_Click();
+    void cmdpreprocess_Click();
+    void cmdseqdata_Click();
+    void cmdpapertap_Click();
+    void cmdinternalstorage_Click();
+    void cmddirectdata_Click();
+    void cmdmanualinput_Click();
+    void cmdrhombus_Click();
+    void cmdpreparation_Click();
+    void cmdmanualoperation_Click();
+    void cmddocument_Click();
+    void cmdoffpageref_Click();
+    void cmdinternalprocess_Click();
+    void cmdparallelmod_Click();
+    void cmdArrowup_Click();
+    void cmdArrowdown_Click();
+    void cmddoublearrow_Click();
+    void cmdArrowleft_Click();
+    void cmdArrowright_Click();
+    void cmddoublesidearrow_Click();
+    void cmdleftsinglearrow_Click();
+    void cmdrightsinglearrow_Click();
+    void cmdlooplimit_Click();
+    void cmdupsinglearrow_Click();
+    void cmddownsinglearrow_Click();
+    void cmdterminate_Click();
+
+    // The canvas.
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void Picture1_Click();
+    void txtinsert_Change();
+
+    // Menu.
+    void new1_Click();
+    void open1_Click();
+    void save1_Click();
+    void saveas1_Click();
+    void exit1_Click();
+    void drawcolor1_Click();
+    void font1_Click();
+    // The window's unload event; cancel keeps the window open.
+    void Form_Unload(bool& cancel);
+
+    // Named access for the script runner and the tests.
+    bool clickButton(const QString& name);
+    bool runMenu(const QString& name);
+    bool setControlText(const QString& name, const QString& text);
+    bool selectListEntry(const QString& name, int index);
+    QStringList dump() const;
+    // Repaints what the last handler changed.
+    void refreshCanvas();
+    bool isUnloaded() const { return unloaded_; }
+    void setCaption(const QString& name);
+
+    // State, open to the subsystems that work on the window.
+    FormState form;
+    Inialenum state;
+    Canvas canvas;
+    CommonDialog cdlforfunctions;
+    CommonDialog cdlforcolor;
+    Dialogs& dialogs;
+
+    QComboBox* cmbDrawWidth = nullptr;
+    QComboBox* cmberaserwidth = nullptr;
+    QLineEdit* txtinsert = nullptr;
+    QLineEdit* Text1 = nullptr;
+    CanvasView* Picture1 = nullptr;
+    QMap<QString, QToolButton*> buttons;
+    QMap<QString, QAction*> menuItems;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // DragHost
+    int penWidth() override;
+    int eraserWidth() override;
+    void stampText(float x, float y) override;
+    void followPointer(float x, float y) override;
+
+    void buildControls();
+    void buildMenu();
+    void selectTool(int code);
+    void moveText1(float left, float top);
+    void clearPicture();
+
+    ShapeSet shapes_;
+    DragDispatcher dispatcher_;
+    WidthBoxes widths_;
+    QScrollArea* scroller_ = nullptr;
+    float text1Left_ = 120, text1Top_ = 120;
+    bool unloaded_ = false;
+    bool closingByCode_ = false;
+};

@@ -1,0 +1,83 @@
+// Start-up: the window, or a headless script run with an optional trace.
+#include "app/PaletteIcons.h"
+#include "app/QtDialogs.h"
+#include "app/ScriptRunner.h"
+#include "app/ScriptedDialogs.h"
+#include "app/frmmain.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void printLine(const QString& line) {
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+int runScript(const QString& scriptPath, const QString& tracePath) {
+    QFile script(scriptPath);
+    if (!script.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "tavimbre: cannot read script %s\n", qPrintable(scriptPath));
+        return 2;
+    }
+    QFile trace(tracePath);
+    QTextStream traceOut(&trace);
+    if (!tracePath.isEmpty() && !trace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "tavimbre: cannot write trace %s\n", qPrintable(tracePath));
+        return 2;
+    }
+    ScriptedDialogs dialogs(printLine);
+    frmmain window(dialogs);
+    if (trace.isOpen()) window.canvas.setTrace([&traceOut](const QString& l) { traceOut << l << '\n'; });
+    QTextStream in(&script);
+    ScriptRunner runner(window, dialogs, printLine);
+    const int status = runner.run(in);
+    window.canvas.setTrace(nullptr);
+    traceOut.flush();
+    if (status != ScriptRunner::Ok) std::fprintf(stderr, "tavimbre: %s\n", qPrintable(runner.error()));
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // A script run needs no display.
+    bool scripted = false;
+    for (int i = 1; i < argc; ++i) scripted = scripted || std::strcmp(argv[i], "--script") == 0;
+    if (scripted && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tavimbre"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavimbre"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVIMBRE_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draw flowcharts by hand on a raster canvas."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption scriptOption(QStringLiteral("script"),
+                                          QStringLiteral("Run the commands in FILE headless, then exit."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption traceOption(QStringLiteral("trace"),
+                                         QStringLiteral("With --script, write every canvas call to FILE."),
+                                         QStringLiteral("FILE"));
+    parser.addOption(scriptOption);
+    parser.addOption(traceOption);
+    parser.process(app);
+
+    if (parser.isSet(scriptOption)) return runScript(parser.value(scriptOption), parser.value(traceOption));
+
+    QtDialogs dialogs;
+    frmmain window(dialogs);
+    dialogs.setParent(&window);
+    window.setWindowIcon(windowIcon());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,64 @@
+// The protocol every shape tool follows: Preview, ErasePreview and DrawShape.
+// A module draws straight onto the canvas from the shared drawing state; the
+// caller sets the raster mode, the pen width and the fill style around it.
+#pragma once
+
+#include "app/Canvas.h"
+#include "app/Inialenum.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Which of the three kinds of figure a module is drawing.
+enum class Pass {
+    Erase,    // ErasePreview: corners (start, prev)
+    Preview,  // DrawShape with False: corners (start, cur)
+    Final,    // DrawShape with True: corners (start, cur), in drawColor
+};
+
+struct Corners {
+    float x0, y0, x1, y1;
+};
+
+class ShapeModule {
+public:
+    virtual ~ShapeModule() = default;
+
+    // Erases the preview on the canvas, if any, and draws the one for cur.
+    void Preview(Canvas& canvas, const Inialenum& s);
+    virtual void ErasePreview(Canvas& canvas, const Inialenum& s);
+    virtual void DrawShape(Canvas& canvas, const Inialenum& s, bool isFinal);
+
+protected:
+    // Direction-restricted modules accept only some end points; a preview is
+    // drawn, and so erased, only for an end point that passes.
+    virtual bool accepts(const Corners&) const { return true; }
+    // Issues the primitives of one figure, in the module's order.
+    virtual void figure(Canvas& canvas, Pass pass, const Corners& c, VbColor drawColor) = 0;
+
+    // "Not left of and not above the start": the usual direction rule.
+    static bool rightAndBelow(const Corners& c) { return c.x0 <= c.x1 && c.y0 <= c.y1; }
+    // The 50-twip frame around the two corners that most previews carry.
+    static void frame(Canvas& canvas, const Corners& c);
+};
+
+// Modules register themselves for their tool codes; codes that share a module
+// (Start and Terminate) share one instance and so its state.
+using ShapeFactory = std::function<std::unique_ptr<ShapeModule>()>;
+
+struct ShapeRegistration {
+    ShapeRegistration(std::vector<int> codes, ShapeFactory factory);
+};
+
+// One instance of every registered module, owned by the main window.
+class ShapeSet {
+public:
+    ShapeSet();
+    ~ShapeSet();
+    ShapeModule* forTool(int code) const;  // null when no module draws the code
+
+private:
+    std::vector<std::unique_ptr<ShapeModule>> owned_;
+    ShapeModule* byCode_[64] = {};
+};

@@ -1,0 +1,26 @@
+// The decision box: a diamond through the midpoints of the drag rectangle's
+// sides. Its preview carries the 50-twip frame; no preview line has a colour.
+#include "shapes/ShapeModule.h"
+
+namespace {
+
+class Decisionbox final : public ShapeModule {
+    void figure(Canvas& canvas, Pass pass, const Corners& c, VbColor drawColor) override {
+        const float mx = c.x0 + (c.x1 - c.x0) / 2;
+        const float my = c.y0 + (c.y1 - c.y0) / 2;
+        std::optional<VbColor> color;
+        if (pass == Pass::Final) {
+            color = drawColor;
+        } else {
+            frame(canvas, c);
+        }
+        canvas.Line(mx, c.y0, c.x0, my, color);  // top to left
+        canvas.Line(c.x0, my, mx, c.y1, color);  // left to bottom
+        canvas.Line(mx, c.y1, c.x1, my, color);  // bottom to right
+        canvas.Line(c.x1, my, mx, c.y0, color);  // right to top
+    }
+};
+
+const ShapeRegistration registration({10}, [] { return std::make_unique<Decisionbox>(); });
+
+}  // namespace
