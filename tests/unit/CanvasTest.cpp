@@ -1,0 +1,196 @@
+// The canvas's primitives: invert mode restores, degenerate figures leave a
+// dot or a line, arcs follow the angle conventions, the trace is exact.
+#include "app/Canvas.h"
+
+#include <QPainter>
+#include <QtMath>
+#include <gtest/gtest.h>
+#include <functional>
+
+namespace {
+
+// A canvas with some black scribbles, so that inverting shows.
+Canvas busyCanvas() {
+    Canvas c;
+    c.DrawWidth = 3;
+    for (int i = 0; i < 20; ++i) c.Line(float(i * 500), 0, float(10000 - i * 300), 10000, 0);
+    c.DrawWidth = 1;
+    return c;
+}
+
+int countColor(const QImage& img, QRgb rgb) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += (img.pixel(x, y) & 0xFFFFFF) == (rgb & 0xFFFFFF);
+    return n;
+}
+
+struct Figure {
+    const char* name;
+    std::function<void(Canvas&)> draw;
+};
+
+const Figure kFigures[] = {
+    {"line", [](Canvas& c) { c.Line(100, 200, 5000, 3000); }},
+    {"zero line", [](Canvas& c) { c.Line(1500, 1500, 1500, 1500); }},
+    {"box", [](Canvas& c) { c.Box(300, 300, 6000, 4000); }},
+    {"reversed box", [](Canvas& c) { c.Box(6000, 4000, 300, 300); }},
+    {"flat box", [](Canvas& c) { c.Box(300, 3000, 6000, 3000); }},
+    {"empty box", [](Canvas& c) { c.Box(3000, 3000, 3000, 3000); }},
+    {"circle", [](Canvas& c) { c.Circle(4000, 4000, 2000); }},
+    {"huge circle", [](Canvas& c) { c.Circle(1e7f + 4000, 4000, 1e7f); }},
+    {"arc", [](Canvas& c) { c.Circle(4000, 4000, 2000, std::nullopt, 1.5707964f, 4.712389f); }},
+    {"wrapping arc", [](Canvas& c) { c.Circle(4000, 4000, 2000, std::nullopt, 4.712389f, 1.5707964f); }},
+    {"elliptic arc", [](Canvas& c) { c.Circle(4000, 4000, 2000, std::nullopt, 1.5707964f, 4.712389f, 1.8f); }},
+    {"far away", [](Canvas& c) { c.Line(-1e9f, -1e9f, 1e9f, 1e9f); }},
+};
+
+}  // namespace
+
+TEST(Canvas, InvertTwiceRestoresEveryPixel) {
+    for (int width : {1, 2, 5, 20}) {
+        for (const Figure& f : kFigures) {
+            Canvas c = busyCanvas();
+            const QImage before = c.Image().copy();
+            c.DrawMode = Canvas::kInvert;
+            c.DrawWidth = width;
+            f.draw(c);
+            EXPECT_NE(c.Image(), before) << f.name << " width " << width << " drew nothing";
+            f.draw(c);
+            EXPECT_EQ(c.Image(), before) << f.name << " width " << width;
+        }
+    }
+}
+
+TEST(Canvas, DegenerateFiguresLeaveADotOrALine) {
+    struct Case {
+        const char* name;
+        std::function<void(Canvas&)> draw;
+        int width;
+        int pixels;
+    } cases[] = {
+        {"zero line, width 1", [](Canvas& c) { c.Line(1500, 1500, 1500, 1500, 0); }, 1, 1},
+        {"zero line, width 4", [](Canvas& c) { c.Line(1500, 1500, 1500, 1500, 0); }, 4, 16},
+        {"zero box, width 1", [](Canvas& c) { c.Box(1500, 1500, 1500, 1500, 0); }, 1, 1},
+        {"zero box, width 3", [](Canvas& c) { c.Box(1500, 1500, 1500, 1500, 0); }, 3, 9},
+        {"flat box is a line", [](Canvas& c) { c.Box(1500, 1500, 3000, 1500, 0); }, 1, 101},
+        {"thin box is a line", [](Canvas& c) { c.Box(1500, 1500, 1500, 3000, 0); }, 1, 101},
+        {"zero circle", [](Canvas& c) { c.Circle(1500, 1500, 0, 0); }, 1, 1},
+        {"zero arc", [](Canvas& c) { c.Circle(1500, 1500, 0, 0, 1.5707964f, 4.712389f); }, 1, 1},
+    };
+    for (const Case& k : cases) {
+        Canvas c;
+        c.DrawWidth = k.width;
+        k.draw(c);
+        EXPECT_EQ(countColor(c.Image(), qRgb(0, 0, 0)), k.pixels) << k.name;
+    }
+}
+
+TEST(Canvas, ArcsRunCounterClockwiseFromStartToEnd) {
+    const float half = float(M_PI / 2), threeHalves = float(3 * M_PI / 2), pi = float(M_PI);
+    struct Case {
+        float start, end;
+        QPoint inked, blank;  // pixels relative to the centre
+    } cases[] = {
+        {half, threeHalves, {-40, 0}, {40, 0}},   // left half
+        {pi, 0, {0, 40}, {0, -40}},               // lower half, wrapping through 0
+        {threeHalves, half, {40, 0}, {-40, 0}},   // right half
+    };
+    for (const Case& k : cases) {
+        Canvas c;
+        c.DrawWidth = 3;
+        c.Circle(300 * 15, 300 * 15, 40 * 15, 0, k.start, k.end);
+        const QPoint centre(300, 300);
+        EXPECT_EQ(c.Image().pixel(centre + k.inked) & 0xFFFFFF, 0u) << k.start << "->" << k.end;
+        EXPECT_EQ(c.Image().pixel(centre + k.blank) & 0xFFFFFF, 0xFFFFFFu) << k.start << "->" << k.end;
+    }
+}
+
+TEST(Canvas, AspectPicksTheAxisTheRadiusBelongsTo) {
+    struct Case {
+        float aspect;
+        QPoint inked;
+    } cases[] = {{2.0f, {20, 0}}, {2.0f, {0, 40}}, {0.5f, {40, 0}}, {0.5f, {0, 20}}};
+    for (const Case& k : cases) {
+        Canvas c;
+        c.Circle(300 * 15, 300 * 15, 40 * 15, 0, std::nullopt, std::nullopt, k.aspect);
+        const QImage& img = c.Image();
+        bool near = false;
+        for (int d = -1; d <= 1; ++d)
+            near = near || (img.pixel(QPoint(300, 300) + k.inked + QPoint(d * (k.inked.y() != 0), d * (k.inked.x() != 0))) & 0xFFFFFF) == 0;
+        const QPoint p = QPoint(300, 300) + k.inked;
+        bool any = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) any = any || (img.pixel(p + QPoint(dx, dy)) & 0xFFFFFF) == 0;
+        EXPECT_TRUE(any || near) << "aspect " << k.aspect;
+    }
+}
+
+TEST(Canvas, RasterModesAndColours) {
+    Canvas c;
+    c.DrawWidth = 1;
+    c.Line(0, 150, 1500, 150, 0x0000FF);  // red, red in the low byte
+    EXPECT_EQ(c.Image().pixel(50, 10), qRgb(255, 0, 0));
+    c.DrawMode = Canvas::kWhiteness;
+    c.Line(0, 150, 1500, 150, 0x0000FF);
+    EXPECT_EQ(c.Image().pixel(50, 10), qRgb(255, 255, 255));
+    c.DrawMode = Canvas::kInvert;
+    c.Line(0, 150, 1500, 150, 0x0000FF);
+    EXPECT_EQ(c.Image().pixel(50, 10), qRgb(0, 0, 0));
+}
+
+TEST(Canvas, TraceWritesEveryCallExactly) {
+    Canvas c;
+    QStringList trace;
+    c.setTrace([&](const QString& l) { trace << l; });
+    c.DrawMode = 6;
+    c.DrawWidth = 3;
+    c.Line(1.5f, -2, 0.1f, 1e9f);
+    c.Box(0, 0, 10, 10, 255);
+    c.Circle(1, 2, 3, std::nullopt, 1.5707964f, std::nullopt, 1.8f);
+    c.CurrentX = 30;
+    c.CurrentY = 40;
+    c.Print(QStringLiteral("two words"));
+    c.Cls();
+    c.PictureNone();
+    EXPECT_EQ(trace, (QStringList{
+                         "line 6 3 1.5 -2 0.1 1e+09 -",
+                         "box 6 3 0 0 10 10 255",
+                         "circle 6 3 1 2 3 - 1.5707964 - 1.8",
+                         "print 30 40 two words",
+                         "cls",
+                         "picture none",
+                     }));
+}
+
+TEST(Canvas, DirtyRectCoversThePenAndStaysOnTheCanvas) {
+    Canvas c;
+    c.takeDirty();
+    c.DrawWidth = 10;
+    c.Line(1500, 1500, 3000, 1500);
+    const QRect r = c.takeDirty();
+    EXPECT_TRUE(r.contains(QRect(95, 95, 110, 10))) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+    EXPECT_LT(r.width(), 130);
+    c.Line(-1e9f, -1e9f, -1e8f, -1e8f);
+    EXPECT_TRUE(c.takeDirty().isEmpty());
+    EXPECT_TRUE(c.takeDirty().isEmpty());
+}
+
+TEST(Canvas, PictureKeepsLargePicturesWholeAndNoneRestoresTheOwnSize) {
+    Canvas c;
+    QImage big(1000, 900, QImage::Format_RGB32);
+    big.fill(Qt::red);
+    c.Picture(big, QStringLiteral("big.bmp"));
+    EXPECT_EQ(c.Image().size(), QSize(1000, 900));
+    QImage small(10, 10, QImage::Format_RGB32);
+    small.fill(Qt::blue);
+    c.Picture(small, QStringLiteral("small.bmp"));
+    EXPECT_EQ(c.Image().size(), c.ownSize());
+    EXPECT_EQ(c.Image().pixel(5, 5), qRgb(0, 0, 255));
+    EXPECT_EQ(c.Image().pixel(50, 50), qRgb(255, 255, 255));
+    c.Picture(big, QStringLiteral("big.bmp"));
+    c.Cls();
+    c.PictureNone();
+    EXPECT_EQ(c.Image().size(), c.ownSize());
+    EXPECT_EQ(countColor(c.Image(), qRgb(255, 255, 255)), c.ownSize().width() * c.ownSize().height());
+}
