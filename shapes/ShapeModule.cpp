@@ -46,7 +46,7 @@ void ShapeModule::ErasePreview(Canvas& canvas, const Inialenum& s) {
 
 void ShapeModule::DrawShape(Canvas& canvas, const Inialenum& s, bool isFinal) {
     const Corners c{s.startX, s.startY, s.curX, s.curY};
-    if (!isFinal && !accepts(c)) return;
+    if (isFinal ? !acceptsFinal(c) : !accepts(c)) return;
     figure(canvas, isFinal ? Pass::Final : Pass::Preview, c, s.drawColor);
 }
 

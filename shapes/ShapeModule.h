@@ -34,6 +34,8 @@ protected:
     // Direction-restricted modules accept only some end points; a preview is
     // drawn, and so erased, only for an end point that passes.
     virtual bool accepts(const Corners&) const { return true; }
+    // A few modules also test the end point of the finished outline.
+    virtual bool acceptsFinal(const Corners&) const { return true; }
     // Issues the primitives of one figure, in the module's order.
     virtual void figure(Canvas& canvas, Pass pass, const Corners& c, VbColor drawColor) = 0;
 
@@ -41,6 +43,10 @@ protected:
     static bool rightAndBelow(const Corners& c) { return c.x0 <= c.x1 && c.y0 <= c.y1; }
     // The 50-twip frame around the two corners that most previews carry.
     static void frame(Canvas& canvas, const Corners& c);
+    // The colour of a finished primitive; previews pass none.
+    static std::optional<VbColor> finalColor(Pass pass, VbColor drawColor) {
+        return pass == Pass::Final ? std::optional<VbColor>(drawColor) : std::nullopt;
+    }
 };
 
 // Modules register themselves for their tool codes; codes that share a module

@@ -1,0 +1,21 @@
+// The paper tape: two vertical sides joined by the same wave at the top and
+// at the bottom.
+#include "Waves.h"
+
+namespace {
+
+constexpr float kWaveAspect = 0.5f;
+
+class Papertape final : public WaveSymbol {
+    void figure(Canvas& canvas, Pass pass, const Corners& c, VbColor drawColor) override {
+        const std::optional<VbColor> color = finalColor(pass, drawColor);
+        if (pass != Pass::Final) frame(canvas, c);
+        sides(canvas, c, color);
+        wave(canvas, c, c.y0, kWaveAspect, color);
+        wave(canvas, c, c.y1, kWaveAspect, color);
+    }
+};
+
+const ShapeRegistration registration({25}, [] { return std::make_unique<Papertape>(); });
+
+}  // namespace

@@ -1,0 +1,25 @@
+// Sequential data: a circle as tall as the drag, centred in it, with a tail
+// along the bottom edge to the right. Only for drags not left of and not
+// above the start.
+#include "shapes/ShapeModule.h"
+
+#include <cmath>
+
+namespace {
+
+class Seqentialdata final : public ShapeModule {
+    bool accepts(const Corners& c) const override { return rightAndBelow(c); }
+    void figure(Canvas& canvas, Pass pass, const Corners& c, VbColor drawColor) override {
+        const float mx = c.x0 + (c.x1 - c.x0) / 2;
+        const float my = c.y0 + (c.y1 - c.y0) / 2;
+        const double r = std::fabs(c.y1 - c.y0) / 2.0;
+        const std::optional<VbColor> color = finalColor(pass, drawColor);
+        if (pass != Pass::Final) frame(canvas, c);
+        canvas.Circle(mx, my, float(r), color);
+        canvas.Line(mx, c.y1, c.x1, c.y1, color);  // the tail
+    }
+};
+
+const ShapeRegistration registration({16}, [] { return std::make_unique<Seqentialdata>(); });
+
+}  // namespace
