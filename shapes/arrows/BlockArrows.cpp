@@ -1,0 +1,39 @@
+#include "BlockArrows.h"
+
+namespace arrows {
+
+namespace {
+
+// One row per line, in drawing order; one column per arrow, in the order of
+// BlockArrow. Each entry is (x, y) -> (x, y). Edges named for the right arrow
+// dragged from top-left to bottom-right.
+constexpr Segment kLines[7][4] = {
+    // upper side of the shaft
+    {{{f0, f14}, {f34, f14}}, {{f1, f14}, {f14, f14}}, {{f14, f1}, {f14, f14}}, {{f14, f0}, {f14, f34}}},
+    // lower side of the shaft
+    {{{f0, f34}, {f34, f34}}, {{f1, f34}, {f14, f34}}, {{f34, f1}, {f34, f14}}, {{f34, f0}, {f34, f34}}},
+    // head's base, upper part (the right arrow's runs inward, the others' outward)
+    {{{f34, f0}, {f34, f14}}, {{f14, f14}, {f14, f0}}, {{f14, f14}, {f0, f14}}, {{f14, f34}, {f0, f34}}},
+    // head's base, lower part
+    {{{f34, f34}, {f34, f1}}, {{f14, f34}, {f14, f1}}, {{f34, f14}, {f1, f14}}, {{f34, f34}, {f1, f34}}},
+    // upper slant to the tip
+    {{{f34, f0}, {f1, f12}}, {{f14, f0}, {f0, f12}}, {{f0, f14}, {f12, f0}}, {{f0, f34}, {f12, f1}}},
+    // lower slant to the tip
+    {{{f34, f1}, {f1, f12}}, {{f14, f1}, {f0, f12}}, {{f1, f14}, {f12, f0}}, {{f1, f34}, {f12, f1}}},
+    // tail end of the shaft
+    {{{f0, f14}, {f0, f34}}, {{f1, f14}, {f1, f34}}, {{f14, f1}, {f34, f1}}, {{f14, f0}, {f34, f0}}},
+};
+
+}  // namespace
+
+Outline blockArrow(BlockArrow which) {
+    Outline lines;
+    for (const auto& row : kLines) lines.push_back(row[int(which)]);
+    return lines;
+}
+
+std::unique_ptr<ShapeModule> makeBlockArrow(BlockArrow which) {
+    return std::make_unique<ArrowShape>(blockArrow(which), PreviewFrame::Margin, Direction::Any);
+}
+
+}  // namespace arrows

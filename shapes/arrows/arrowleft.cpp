@@ -1,0 +1,8 @@
+// The left block arrow: its tip lies on the start point's x, half-way down.
+#include "shapes/arrows/BlockArrows.h"
+
+namespace {
+
+const ShapeRegistration registration({7}, [] { return arrows::makeBlockArrow(arrows::BlockArrow::Left); });
+
+}  // namespace

@@ -1,0 +1,8 @@
+// The right block arrow: its tip lies on the end point's x, half-way down.
+#include "shapes/arrows/BlockArrows.h"
+
+namespace {
+
+const ShapeRegistration registration({4}, [] { return arrows::makeBlockArrow(arrows::BlockArrow::Right); });
+
+}  // namespace

@@ -1,0 +1,8 @@
+// The up block arrow: its tip lies on the start point's y, half-way across.
+#include "shapes/arrows/BlockArrows.h"
+
+namespace {
+
+const ShapeRegistration registration({8}, [] { return arrows::makeBlockArrow(arrows::BlockArrow::Up); });
+
+}  // namespace

@@ -1,0 +1,8 @@
+// The single down arrow: a shaft half-way across, its tip on the end point's y.
+#include "shapes/arrows/SingleArrows.h"
+
+namespace {
+
+const ShapeRegistration registration({31}, [] { return arrows::makeSingleArrow(arrows::SingleArrow::Down); });
+
+}  // namespace

@@ -1,0 +1,8 @@
+// The single up arrow: a shaft half-way across, its tip on the start point's y.
+#include "shapes/arrows/SingleArrows.h"
+
+namespace {
+
+const ShapeRegistration registration({30}, [] { return arrows::makeSingleArrow(arrows::SingleArrow::Up); });
+
+}  // namespace
