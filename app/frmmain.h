@@ -136,4 +136,5 @@ private:
     float text1Left_ = 120, text1Top_ = 120;
     bool unloaded_ = false;
     bool closingByCode_ = false;
+    bool unloading_ = false;  // the Exit logic runs inside a close of the window
 };

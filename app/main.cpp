@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <cstdio>
+#include <csignal>
 #include <cstring>
 
 namespace {
@@ -46,6 +47,10 @@ int runScript(const QString& scriptPath, const QString& tracePath) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A write past the file-size limit then fails with an error instead of
+    // ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // A script run needs no display.
     bool scripted = false;
     for (int i = 1; i < argc; ++i) scripted = scripted || std::strcmp(argv[i], "--script") == 0;

@@ -1,0 +1,14 @@
+// A Windows bitmap whose file ends before its pixel data does is decoded by
+// Qt as a success with the missing rows left blank; this tells such a file
+// apart from the header it carries.
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// The number of bytes the bitmap's headers say the file holds, or 0 when
+// the headers are too short or of a kind whose length cannot be told.
+qint64 bitmapLengthClaimed(const QByteArray& headers);
+
+// True when the file is shorter than its headers claim.
+bool bitmapIsTruncated(const QByteArray& headers, qint64 fileSize);

@@ -1,0 +1,85 @@
+#include "PictureFile.h"
+
+#include "files/BitmapHeader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+// Qt's own allocation limit would refuse pictures well below our cap; the
+// cap, checked against the header first, takes its place (4 bytes a pixel).
+constexpr int kReaderAllocationMegabytes = int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1;
+
+QString cannotOpen(const QString& path, const QString& reason) {
+    return QStringLiteral("The file \"%1\" could not be opened: %2").arg(path, reason);
+}
+
+// The reason a path cannot be read as a file at all, or empty.
+QString fileProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("No such file or folder");
+    if (info.isDir()) return QStringLiteral("It is a folder, not a file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    if (file.size() == 0) return QStringLiteral("The file is empty");
+    return {};
+}
+
+bool truncatedBitmap(QImageReader& reader, const QString& path) {
+    if (reader.format() != "bmp") return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    return bitmapIsTruncated(file.read(64), file.size());
+}
+
+}  // namespace
+
+LoadedPicture loadPicture(const QString& path) {
+    if (const QString problem = fileProblem(path); !problem.isEmpty()) return {{}, cannotOpen(path, problem)};
+
+    QImageReader::setAllocationLimit(kReaderAllocationMegabytes);
+    QImageReader reader(path);
+    if (!reader.canRead())
+        return {{}, cannotOpen(path, QStringLiteral("It is not a picture this program can read (%1)")
+                                         .arg(reader.errorString()))};
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return {{}, cannotOpen(path, QStringLiteral("The picture claims %1 x %2 pixels, more than the %3 "
+                                                    "megapixels this program opens")
+                                         .arg(size.width())
+                                         .arg(size.height())
+                                         .arg(kMaxPicturePixels / 1'000'000))};
+    if (truncatedBitmap(reader, path))
+        return {{}, cannotOpen(path, QStringLiteral("The bitmap is truncated: the file ends before its pixels do"))};
+
+    QImage image;
+    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(size, reader.imageFormat());
+        if (image.isNull()) return {{}, cannotOpen(path, QStringLiteral("Not enough memory for the picture"))};
+        image.fill(0);
+    }
+    if (!reader.read(&image) || image.isNull()) return {{}, cannotOpen(path, reader.errorString())};
+    return {image, {}};
+}
+
+QString savePicture(const QImage& image, const QString& path) {
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else {
+        QImageWriter writer(&file, "bmp");
+        const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+        if (!writer.write(rgb)) {
+            reason = writer.errorString();
+            file.cancelWriting();
+        }
+        if (!file.commit() && reason.isEmpty()) reason = file.errorString();
+    }
+    if (reason.isEmpty()) return {};
+    return QStringLiteral("The picture could not be saved to \"%1\": %2").arg(path, reason);
+}
