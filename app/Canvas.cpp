@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -14,7 +15,65 @@ constexpr double kTwoPi = 6.283185307179586;
 // QImage dots per metre at 96 dpi, so that point sizes match twips.
 constexpr int kDotsPerMeter96 = 3780;
 
-double px(float twips) { return twips / Canvas::kTwipsPerPixel; }
+// Twips to whole pixels, as the display itself addresses them: a figure's
+// parts that share a point in twips then share its pixel too.
+double px(float twips) { return std::floor(twips / Canvas::kTwipsPerPixel + 0.5); }
+
+// Twice the signed area of a closed polygon; its sign is the orientation.
+double orientation(const QPolygonF& poly) {
+    double area = 0;
+    for (int i = 0; i < poly.size(); ++i) {
+        const QPointF& a = poly[i];
+        const QPointF& b = poly[(i + 1) % poly.size()];
+        area += a.x() * b.y() - b.x() * a.y();
+    }
+    return area;
+}
+
+// A wide line is filled as one path: its body and a round cap at each end.
+// The cap is the very disc a zero-length line leaves, so the dot that starts
+// a rubber band lies wholly under the band and never shows beside it. All
+// parts run the same way round, so that where they overlap none cancels.
+QPainterPath wideLine(QPointF a, QPointF b, double width) {
+    static const bool discPositive = [] {
+        QPainterPath probe;
+        probe.addEllipse(QPointF(0, 0), 1, 1);
+        return orientation(probe.toFillPolygon()) > 0;
+    }();
+    const double r = width / 2;
+    // An odd width centres on the pixel, an even one on its corner.
+    if (int(width) % 2 == 1) {
+        a += QPointF(0.5, 0.5);
+        b += QPointF(0.5, 0.5);
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    path.addEllipse(a, r, r);
+    const double length = QLineF(a, b).length();
+    if (length > 0) {
+        const QPointF n = QPointF(a.y() - b.y(), b.x() - a.x()) * (r / length);
+        QPolygonF body{a + n, b + n, b - n, a - n};
+        if ((orientation(body) > 0) != discPositive) std::reverse(body.begin(), body.end());
+        path.addPolygon(body);
+        path.closeSubpath();
+        path.addEllipse(b, r, r);
+    }
+    return path;
+}
+
+// A straight stroke with the painter's pen; zero length leaves a dot.
+void stroke(QPainter& p, const QPointF& a, const QPointF& b) {
+    const QPen pen = p.pen();
+    if (pen.width() <= 1) {
+        p.drawLine(a, b);  // a zero-length line leaves its one pixel
+        return;
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(pen.color());
+    p.drawPath(wideLine(a, b, pen.widthF()));
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+}
 
 QString optionalText(const std::optional<VbColor>& v) { return v ? QString::number(*v) : QStringLiteral("-"); }
 QString optionalText(const std::optional<float>& v) { return v ? Canvas::number(*v) : QStringLiteral("-"); }
@@ -85,8 +144,7 @@ void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor>
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
     const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
-    // A zero-length line leaves a dot of the pen width (square cap).
-    paint(color, QRectF(a, b), [&](QPainter& p) { p.drawLine(a, b); });
+    paint(color, QRectF(a, b), [&](QPainter& p) { stroke(p, a, b); });
 }
 
 void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
@@ -95,15 +153,13 @@ void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> 
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
     const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
-    const bool flatY = std::floor(a.y()) == std::floor(b.y());
-    const bool flatX = std::floor(a.x()) == std::floor(b.x());
+    const bool flatY = a.y() == b.y();
+    const bool flatX = a.x() == b.x();
     paint(color, QRectF(a, b), [&](QPainter& p) {
         // A box with no inside is a line: its opposite edges would otherwise
         // cover the same pixels and cancel in invert mode.
-        if (flatY)
-            p.drawLine(a, QPointF(b.x(), a.y()));
-        else if (flatX)
-            p.drawLine(a, QPointF(a.x(), b.y()));
+        if (flatY || flatX)
+            stroke(p, a, b);
         else
             p.drawRect(QRectF(a, b).normalized());
     });
@@ -117,15 +173,15 @@ void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color
                    .arg(number(x), number(y), number(radius), optionalText(color), optionalText(start),
                         optionalText(end), optionalText(aspect)));
     const double a = std::fabs(aspect.value_or(1.0f));
-    const double r = std::fabs(px(radius));
+    const double r = std::fabs(radius / kTwipsPerPixel);
     // Below aspect 1 the radius is the horizontal one, above 1 the vertical one.
-    const double rx = a < 1.0 ? r : (a > 0 ? r / a : r);
-    const double ry = a < 1.0 ? r * a : r;
+    const double rx = std::floor((a < 1.0 ? r : r / a) + 0.5);
+    const double ry = std::floor((a < 1.0 ? r * a : r) + 0.5);
     const QPointF c(px(x), px(y));
     const QRectF rect(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
     paint(color, rect, [&](QPainter& p) {
-        if (rx < 0.5 && ry < 0.5) {  // nothing but its centre: a dot
-            p.drawLine(c, c);
+        if (rx == 0 && ry == 0) {  // nothing but its centre: a dot
+            stroke(p, c, c);
             return;
         }
         QPainterPath path;

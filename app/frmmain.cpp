@@ -22,11 +22,11 @@ QRect twipsRect(int left, int top, int width, int height) {
 
 const QColor kPaletteColor(216, 228, 248);
 
-QFont labelFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")});
-    f.setPointSizeF(9.75);
-    f.setBold(true);
+// "MS Sans Serif" has no face of its own here; Arial's metric twin stands in.
+QFont labelFont(double points, bool bold) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
     return f;
 }
 
@@ -66,7 +66,7 @@ void frmmain::buildControls() {
         l->setObjectName(QLatin1String(name));
         l->setGeometry(where);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (bold) l->setFont(labelFont());
+        l->setFont(bold ? labelFont(9.75, true) : labelFont(8.25, false));
         return l;
     };
     label("lblwidth", QStringLiteral("Draw width"), twipsRect(120, 240, 1215, 375), true);
@@ -117,7 +117,6 @@ void frmmain::buildControls() {
         b->setFont(f);
         b->setGeometry(twipsRect(kPaletteLeft[i % 3], kPaletteTop + kPaletteRowStep * int(i / 3), kButtonWidth,
                                  kButtonHeight));
-        b->setAutoFillBackground(true);
         b->setFocusPolicy(Qt::TabFocus);
         const auto handler = e.handler;
         connect(b, &QToolButton::clicked, this, [this, handler] {
@@ -216,12 +215,13 @@ void frmmain::Form_Load() {
 }
 
 void frmmain::colorchange() {
-    for (QToolButton* b : std::as_const(buttons)) {
-        QPalette pal = b->palette();
-        pal.setColor(QPalette::Button, kPaletteColor);
-        pal.setColor(QPalette::Window, kPaletteColor);
-        b->setPalette(pal);
-    }
+    const QString sheet = QStringLiteral(
+                              "QToolButton { background-color: %1; border: 1px solid #7f8fa6; padding: 0px; }"
+                              "QToolButton:hover { border-color: #2f5f9f; }"
+                              "QToolButton:pressed { background-color: #b4c8e8; }"
+                              "QToolButton:focus { border: 1px dotted #203050; }")
+                              .arg(kPaletteColor.name());
+    for (QToolButton* b : std::as_const(buttons)) b->setStyleSheet(sheet);
 }
 
 void frmmain::setCaption(const QString& name) { setWindowTitle(kCaptionPrefix + name); }

@@ -60,7 +60,6 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavimbre"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavimbre"));
     QApplication::setApplicationVersion(QStringLiteral(TAVIMBRE_VERSION));
 
     QCommandLineParser parser;

@@ -70,9 +70,10 @@ TEST(Canvas, DegenerateFiguresLeaveADotOrALine) {
         int pixels;
     } cases[] = {
         {"zero line, width 1", [](Canvas& c) { c.Line(1500, 1500, 1500, 1500, 0); }, 1, 1},
-        {"zero line, width 4", [](Canvas& c) { c.Line(1500, 1500, 1500, 1500, 0); }, 4, 16},
+        {"zero line, width 4: a round dot", [](Canvas& c) { c.Line(1500, 1500, 1500, 1500, 0); }, 4, 12},
         {"zero box, width 1", [](Canvas& c) { c.Box(1500, 1500, 1500, 1500, 0); }, 1, 1},
         {"zero box, width 3", [](Canvas& c) { c.Box(1500, 1500, 1500, 1500, 0); }, 3, 9},
+        {"zero line, width 5", [](Canvas& c) { c.Line(1500, 1500, 1500, 1500, 0); }, 5, 21},
         {"flat box is a line", [](Canvas& c) { c.Box(1500, 1500, 3000, 1500, 0); }, 1, 101},
         {"thin box is a line", [](Canvas& c) { c.Box(1500, 1500, 1500, 3000, 0); }, 1, 101},
         {"zero circle", [](Canvas& c) { c.Circle(1500, 1500, 0, 0); }, 1, 1},

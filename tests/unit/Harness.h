@@ -9,6 +9,9 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 struct Harness {
     QStringList out;

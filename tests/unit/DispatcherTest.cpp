@@ -1,0 +1,144 @@
+// The drag on the canvas with the built-in tools: the exact canvas calls of
+// each gesture, and what the pixels look like afterwards.
+#include "Harness.h"
+
+#include <QRandomGenerator>
+
+namespace {
+
+QStringList traceOf(const QStringList& script) {
+    Harness h;
+    h.run(script);
+    return h.trace;
+}
+
+}  // namespace
+
+TEST(Dispatcher, GesturesMakeExactlyTheseCanvasCalls) {
+    struct Case {
+        const char* name;
+        QStringList script;
+        QStringList trace;
+    } cases[] = {
+        {"line: the rubber band starts at zero length and is not erased at the end",
+         {"click cmdLine", "down 1 0 1500 1500", "move 1 0 3000 2000", "move 1 0 4500 1000", "up 1 0 4500 1000"},
+         {"print 1500 1500 ", "line 6 2 1500 1500 1500 1500 -", "line 6 2 1500 1500 3000 2000 -",
+          "line 6 2 1500 1500 3000 2000 -", "line 6 2 1500 1500 4500 1000 -", "line 13 2 1500 1500 4500 1000 0"}},
+        {"circle: the release erases the last frame only",
+         {"click cmdCircle", "down 1 0 3000 3000", "move 1 0 4000 4000", "move 1 0 2000 2000", "up 1 0 2000 2000"},
+         {"print 3000 3000 ", "box 6 2 2950 2950 4050 4050 -", "circle 6 2 3500 3500 498 - - - -",
+          "box 6 2 2950 2950 4050 4050 -", "circle 6 2 3500 3500 498 - - - -", "box 6 2 2950 2950 2050 2050 -",
+          "circle 6 2 2500 2500 502 - - - -", "box 6 2 2950 2950 2050 2050 -", "circle 13 2 2500 2500 502 0 - - -"}},
+        {"circle: a click draws radius 2 at the click point",
+         {"click cmdCircle", "down 1 0 3000 3000", "up 1 0 3000 3000"},
+         {"print 3000 3000 ", "circle 13 1 3000 3000 2 0 - - -"}},
+        {"process box in any direction",
+         {"click cmdSquare", "down 1 0 3000 3000", "move 1 0 1000 4000", "up 1 0 1000 4000"},
+         {"print 3000 3000 ", "box 6 2 3000 3000 1000 4000 -", "box 6 2 3000 3000 1000 4000 -",
+          "box 13 2 3000 3000 1000 4000 0"}},
+        {"right-button drag: no previews, the figure at the release",
+         {"click cmdSquare", "down 2 0 3000 3000", "move 2 0 3500 3500", "up 2 0 4000 4500"},
+         {"print 3000 3000 ", "box 13 1 3000 3000 4000 4500 0"}},
+        {"eraser: whitens the previous square, draws the blue one, pen back to 1",
+         {"click cmdErase", "down 1 0 3000 3000", "move 1 0 3100 3000", "move 1 0 3200 3100", "up 1 0 3200 3100"},
+         {"print 3000 3000 ", "box 13 5 3050 2950 3150 3050 16711680", "box 16 5 3050 2950 3150 3050 -",
+          "box 13 5 3150 3050 3250 3150 16711680", "box 16 5 3150 3050 3250 3150 -"}},
+        {"eraser width read at each move",
+         {"click cmdErase", "down 1 0 3000 3000", "select cmberaserwidth 19", "move 1 0 3000 3000", "up 1 0 3000 3000"},
+         {"print 3000 3000 ", "box 13 20 2800 2800 3200 3200 16711680", "box 16 20 2800 2800 3200 3200 -"}},
+        {"a width chosen between drags applies from the next move",
+         {"click cmdSquare", "down 1 0 0 0", "select cmbDrawWidth 9", "up 1 0 1500 1500", "click cmdSquare",
+          "down 1 0 0 0", "move 1 0 1500 1500", "up 1 0 1500 1500"},
+         {"print 0 0 ", "box 13 1 0 0 1500 1500 0", "print 0 0 ", "box 6 10 0 0 1500 1500 -",
+          "box 6 10 0 0 1500 1500 -", "box 13 10 0 0 1500 1500 0"}},
+        {"no tool chosen, and a second drag after a finished one, draw nothing",
+         {"down 1 0 0 0", "move 1 0 1500 1500", "up 1 0 1500 1500", "click cmdLine", "down 1 0 0 0",
+          "up 1 0 1500 1500", "down 1 0 0 0", "move 1 0 15 15", "up 1 0 1500 1500"},
+         {"print 0 0 ", "print 0 0 ", "line 13 2 0 0 1500 1500 0", "print 0 0 "}},
+        {"moves far outside the canvas are drawn clipped, not refused",
+         {"click cmdSquare", "down 1 0 3000 3000", "move 1 0 -90000 1e7", "up 1 0 -90000 1e7"},
+         {"print 3000 3000 ", "box 6 2 3000 3000 -90000 1e+07 -", "box 6 2 3000 3000 -90000 1e+07 -",
+          "box 13 2 3000 3000 -90000 1e+07 0"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(traceOf(c.script), c.trace) << c.name;
+}
+
+TEST(Dispatcher, CircleRadiusFollowsTheVerticalExtentOnly) {
+    struct Case {
+        float dx, dy, radius;
+    } cases[] = {{0, 1000, 498}, {0, -1000, 502}, {3000, 0, 2}, {0, 4, 0}};
+    for (const Case& c : cases) {
+        Harness h;
+        h.run({"click cmdCircle", "down 1 0 5000 5000",
+               QStringLiteral("up 1 0 %1 %2").arg(5000 + c.dx).arg(5000 + c.dy)});
+        EXPECT_EQ(h.trace.last().split(' ').at(5), Canvas::number(c.radius)) << c.dx << "," << c.dy;
+    }
+}
+
+// After a release at the last move point only the finished figure remains:
+// the image equals a clean canvas with just that figure drawn.
+TEST(Dispatcher, AfterTheReleaseNoPreviewPixelsRemain) {
+    QRandomGenerator rng(20261207);
+    const char* tools[] = {"cmdLine", "cmdCircle", "cmdSquare"};
+    for (int round = 0; round < 30; ++round) {
+        Harness h;
+        const QString tool = QLatin1String(tools[round % 3]);
+        auto coord = [&] { return rng.bounded(-2000, 12000); };
+        const int x0 = coord(), y0 = coord();
+        QStringList script{QStringLiteral("select cmbDrawWidth %1").arg(rng.bounded(10)), "click " + tool,
+                           QStringLiteral("down 1 0 %1 %2").arg(x0).arg(y0)};
+        int x = x0, y = y0;
+        for (int i = 0, n = rng.bounded(8); i < n; ++i) {
+            x = coord();
+            y = coord();
+            script << QStringLiteral("move 1 0 %1 %2").arg(x).arg(y);
+        }
+        script << QStringLiteral("up 1 0 %1 %2").arg(x).arg(y);
+        h.run(script);
+
+        Harness clean;
+        clean.w->canvas.DrawWidth = h.w->canvas.DrawWidth;
+        clean.w->canvas.DrawMode = Canvas::kCopyPen;
+        const QString finished = h.trace.last();
+        const QStringList f = finished.split(' ');
+        if (f[0] == QLatin1String("line"))
+            clean.w->canvas.Line(f[3].toFloat(), f[4].toFloat(), f[5].toFloat(), f[6].toFloat(), 0);
+        else if (f[0] == QLatin1String("box"))
+            clean.w->canvas.Box(f[3].toFloat(), f[4].toFloat(), f[5].toFloat(), f[6].toFloat(), 0);
+        else
+            clean.w->canvas.Circle(f[3].toFloat(), f[4].toFloat(), f[5].toFloat(), 0);
+        EXPECT_EQ(h.image(), clean.image()) << qPrintable(script.join(QStringLiteral("; ")));
+    }
+}
+
+TEST(Dispatcher, EraserLeavesNoBlueAndErasesOnlyUnderTheOutline) {
+    Harness h;
+    h.run({"select cmbDrawWidth 9", "click cmdSquare", "down 1 0 1500 1500", "up 1 0 6000 6000", "click cmdErase",
+           "down 1 0 1500 3000", "move 1 0 1500 3000", "move 1 0 1500 4500", "up 1 0 1500 4500"});
+    int blue = 0;
+    for (int y = 0; y < h.image().height(); ++y)
+        for (int x = 0; x < h.image().width(); ++x) blue += h.image().pixel(x, y) == qRgb(0, 0, 255);
+    EXPECT_EQ(blue, 0);
+    EXPECT_EQ(h.dumped("DrawWidth"), "1");
+    // The 10-pixel edge at x = 100 is cut under the squares' top sides, but
+    // neither inside a square nor between the two.
+    EXPECT_EQ(h.image().pixel(100, 196), qRgb(255, 255, 255));
+    EXPECT_EQ(h.image().pixel(100, 200), qRgb(0, 0, 0));
+    EXPECT_EQ(h.image().pixel(100, 250), qRgb(0, 0, 0));
+}
+
+TEST(Dispatcher, ThePressMarksTheCanvasEvenWhenNothingIsDrawn) {
+    Harness h;
+    h.run(QStringList{"down 2 0 100 100", "up 2 0 100 100"});
+    EXPECT_EQ(h.dumped("canvasClean"), "false");
+    EXPECT_EQ(h.dumped("currentTool"), "34");
+    EXPECT_EQ(h.dumped("toolsClean"), "true");
+}
+
+TEST(Dispatcher, EveryMoveTakesTheFloatingTextAlong) {
+    Harness h;
+    h.run("move 0 0 1000 2000");
+    EXPECT_EQ(h.dumped("Text1.left"), "1100");
+    EXPECT_EQ(h.dumped("Text1.top"), "2100");
+    EXPECT_EQ(h.dumped("prevX"), "-1");  // moves without the left button draw nothing
+}

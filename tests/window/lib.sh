@@ -1,0 +1,93 @@
+# Shared steps of the real-window tests: a private Xvfb, the program in it,
+# the canvas's place on the screen, palette clicks, drags and pixel checks.
+# Source it; it expects the tavimbre binary as $1 and an output folder as $2.
+
+TAVIMBRE=${1:?tavimbre binary}
+OUT=${2:?output folder}
+mkdir -p "$OUT"
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+
+XVFB_PID= APP_PID=
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+
+start_xvfb() {
+  local n
+  for n in $(seq 120 199); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.1; done
+    kill "$XVFB_PID"
+  done
+  echo "no free display"; exit 1
+}
+
+# Starts the program with the given arguments and waits for its window.
+start_app() {
+  "$TAVIMBRE" "$@" >"$OUT/app.log" 2>&1 &
+  APP_PID=$!
+  WINDOW=$(xdotool search --sync --onlyvisible --name '^  Tavimbre' | head -1)
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  WIN_X=$X WIN_Y=$Y
+  find_canvas
+}
+
+shot() { import -window root "$OUT/$1.png"; }
+
+# RGB of one screen pixel of a screenshot, as "r,g,b".
+pixel() {
+  convert "$OUT/$1.png" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
+
+# The canvas begins at window x 272, right under the menu bar: the first
+# white row there.
+find_canvas() {
+  shot probe
+  local y
+  CANVAS_X=$((WIN_X + 272))
+  for y in $(seq "$WIN_Y" $((WIN_Y + 60))); do
+    if [ "$(pixel probe $((CANVAS_X + 300)) "$y")" = "255,255,255" ]; then CANVAS_Y=$y; return; fi
+  done
+  echo "canvas not found"; exit 1
+}
+
+# Clicks palette button number INDEX (0-based, row by row, three a row).
+click_tool() {
+  local col=$(($1 % 3)) row=$(($1 / 3))
+  xdotool mousemove $((WIN_X + col * 88 + 44)) $((CANVAS_Y + 160 + row * 48 + 40)) click 1
+  sleep 0.2
+}
+
+# Drags on the canvas from (X0,Y0) to (X1,Y1), canvas pixels, in STEPS moves.
+drag() {
+  local x0=$1 y0=$2 x1=$3 y1=$4 steps=${5:-5} i
+  xdotool mousemove $((CANVAS_X + x0)) $((CANVAS_Y + y0)) mousedown 1
+  for i in $(seq 1 "$steps"); do
+    xdotool mousemove $((CANVAS_X + x0 + (x1 - x0) * i / steps)) $((CANVAS_Y + y0 + (y1 - y0) * i / steps))
+    sleep 0.02
+  done
+  xdotool mouseup 1
+  sleep 0.2
+}
+
+FAILURES=0
+# expect_pixel SHOT X Y RGB NAME: X, Y in canvas pixels.
+expect_pixel() {
+  local got
+  got=$(pixel "$1" $((CANVAS_X + $2)) $((CANVAS_Y + $3)))
+  if [ "$got" = "$4" ]; then echo "ok: $5"; else echo "FAIL: $5: ($2,$3) is $got, not $4"; FAILURES=$((FAILURES + 1)); fi
+}
+
+finish() {
+  echo "$FAILURES failure(s); screenshots in $OUT"
+  [ "$FAILURES" -eq 0 ]
+}
