@@ -1,11 +1,11 @@
 #include "QtDialogs.h"
 
 #include "app/Canvas.h"
+#include "settings/FontColorDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 
 int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
@@ -65,28 +65,21 @@ bool QtDialogs::ShowSave(CommonDialog& d) {
 }
 
 bool QtDialogs::ShowColor(CommonDialog& d) {
-    const QColor c = QColorDialog::getColor(Canvas::toQColor(d.Color), parent_);
+    // The dialog preselects the object's colour only when its flags ask for
+    // it; otherwise it starts from black.
+    constexpr int kPreselectColor = 1;
+    const QColor initial = d.Flags & kPreselectColor ? Canvas::toQColor(d.Color) : QColor(Qt::black);
+    const QColor c = QColorDialog::getColor(initial, parent_);
     if (!c.isValid()) return false;
     d.Color = c.red() | (c.green() << 8) | (c.blue() << 16);
     return true;
 }
 
 bool QtDialogs::ShowFont(CommonDialog& d) {
-    QFont initial(d.FontName);
-    if (d.FontSize > 0) initial.setPointSizeF(d.FontSize);
-    initial.setBold(d.FontBold);
-    initial.setItalic(d.FontItalic);
-    initial.setUnderline(d.FontUnderline);
-    initial.setStrikeOut(d.FontStrikethru);
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial, parent_);
-    if (!ok) return false;
-    d.FontName = f.family();
-    d.FontSize = float(f.pointSizeF());
-    d.FontBold = f.bold();
-    d.FontItalic = f.italic();
-    d.FontUnderline = f.underline();
-    d.FontStrikethru = f.strikeOut();
+    FontColorDialog dialog(parent_);
+    dialog.load(d);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.store(d);
     return true;
 }
 

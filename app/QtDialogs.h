@@ -1,4 +1,5 @@
-// The dialogs of the real window: Qt's message, file, colour and font boxes.
+// The dialogs of the real window: Qt's message, file and colour boxes, and
+// the program's own font dialog with its colour button.
 #pragma once
 
 #include "app/Dialogs.h"

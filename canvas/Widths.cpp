@@ -1,15 +1,10 @@
 #include "Widths.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 
 void WidthBoxes::attach(QComboBox* drawBox, QComboBox* eraserBox) {
     draw_ = drawBox;
     eraser_ = eraserBox;
-    // Typing picks the entry it spells exactly, and leaves none picked otherwise.
-    QObject::connect(draw_, &QComboBox::editTextChanged, draw_,
-                     [this](const QString& text) { drawIndex_ = draw_->findText(text, Qt::MatchExactly); });
-    QObject::connect(draw_, &QComboBox::currentIndexChanged, draw_, [this](int index) { drawIndex_ = index; });
 }
 
 void WidthBoxes::fill() {
@@ -17,10 +12,7 @@ void WidthBoxes::fill() {
     for (int n = 1; n <= kMaxEraser; ++n) eraser_->addItem(QString::number(n));
 }
 
-void WidthBoxes::selectDraw(int index) {
-    draw_->setCurrentIndex(index);
-    drawIndex_ = index;
-}
+void WidthBoxes::selectDraw(int index) { draw_->setCurrentIndex(index); }
 
 int WidthBoxes::parseWidth(const QString& text, int max) {
     bool ok = false;
@@ -29,8 +21,9 @@ int WidthBoxes::parseWidth(const QString& text, int max) {
 }
 
 int WidthBoxes::drawWidth() {
-    if (drawIndex_ >= 0 && drawIndex_ < draw_->count())
-        if (int n = parseWidth(draw_->itemText(drawIndex_), kMaxDraw)) lastDraw_ = n;
+    const int index = draw_->currentIndex();
+    if (index >= 0)
+        if (int n = parseWidth(draw_->itemText(index), kMaxDraw)) lastDraw_ = n;
     return lastDraw_;
 }
 

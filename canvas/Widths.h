@@ -1,6 +1,8 @@
-// The draw-width and eraser-width boxes. Each keeps the last valid width, so
-// that text which is not a whole number from the box's list never yields a
-// width outside the list and never stops the program.
+// The draw-width and eraser-width boxes. The pen width is the list entry the
+// draw box has selected: text typed into its edit field leaves the selection,
+// and so the width, alone. The eraser width is the text the eraser box shows;
+// text there that is not a whole number from its list keeps the last valid
+// width, so no text ever yields a width outside the list or stops the program.
 #pragma once
 
 #include <QString>
@@ -19,8 +21,6 @@ public:
     int drawWidth();
     // The eraser width: the text the eraser box shows.
     int eraserWidth();
-    // The selected index of the draw box: -1 while typed text matches no entry.
-    int drawIndex() const { return drawIndex_; }
     void selectDraw(int index);
 
     // A whole number from 1 to max, or 0 when the text is not one.
@@ -29,7 +29,6 @@ public:
 private:
     QComboBox* draw_ = nullptr;
     QComboBox* eraser_ = nullptr;
-    int drawIndex_ = -1;
     int lastDraw_ = 2;
     int lastEraser_ = 5;
 };
