@@ -1,0 +1,137 @@
+// New, Open, Save, Save As, Exit and the close box driven by scripts: every
+// question and dialog in order, the flags afterwards, and what was written.
+#include "FilesTestSupport.h"
+
+namespace {
+
+const QString kAskUntitled =
+    QStringLiteral("ask 35 Tavimbre|The  Untitled  file has changed. Do you want to save the changes?");
+QString askFromOpen(const QString& title) {
+    return QStringLiteral("ask 35 Tavimbre|The  %1 file has changed. Do you want to save the changes?").arg(title);
+}
+QString askReplace(const QString& path) {
+    return QStringLiteral("ask 36 Warning|%1 already exists.\\r\\nDo you want to replace it?").arg(path);
+}
+
+struct Flow {
+    const char* name;
+    QStringList script;
+    QStringList out;        // every line printed, in order
+    QStringList flags;      // key=value lines of the dump, or cancelClose / closeConfirmed
+    int cls;                // times the picture was cleared
+    QStringList rewritten;  // files of the folder whose bytes changed
+    QStringList created;    // files that were not there before
+};
+
+QString flag(Harness& h, const QString& key) {
+    auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
+    if (key == QLatin1String("cancelClose")) return b(h.w->form.cancelClose);
+    if (key == QLatin1String("closeConfirmed")) return b(h.w->form.closeConfirmed);
+    return h.dumped(key);
+}
+
+const QString kCaption = QStringLiteral("caption=  Tavimbre -   ");
+const QString kMissing =
+    QStringLiteral("message Tavimbre|The picture could not be saved to \"%D/missing/pic.bmp\": No such file or directory");
+
+const Flow kFlows[] = {
+    {"New with a tool chosen but the canvas untouched asks nothing",
+     {"click cmdSquare", "menu new1"}, {},
+     {"canvasClean=true", "toolsClean=false", "isUntitled=true", "filePath=Untitled", "fileTitle=Untitled",
+      kCaption + "Untitled"}, 1, {}, {}},
+    {"Exit with the canvas touched but no tool chosen closes at once",
+     {"down 1 0 300 300", "up 1 0 300 300", "menu exit1"}, {"closed"}, {"canvasClean=false", "toolsClean=true"}, 0, {}, {}},
+    {"Exit answered Cancel does not hold a later close answered No",
+     {"draw", "answer 2", "menu exit1", "answer 7", "close"}, {kAskUntitled, kAskUntitled, "closed"},
+     {"msgAnswer=7", "closeConfirmed=true"}, 0, {}, {}},
+    {"Exit from the menu answered No closes", {"draw", "answer 7", "menu exit1"}, {kAskUntitled, "closed"}, {}, 0, {}, {}},
+    {"Exit from the menu answered Yes saves and keeps the window open",
+     {"draw", "answer 6", "file %D/pic.bmp", "menu exit1"}, {kAskUntitled, "dialog save"},
+     {"canvasClean=true", "toolsClean=true", "filePath=%D/pic.bmp"}, 0, {}, {"pic.bmp"}},
+    {"Open answered No, then Exit asks nothing",
+     {"draw", "answer 7", "file %D/old.bmp", "menu open1", "menu exit1"},
+     {askFromOpen("Untitled"), "dialog open", "closed"},
+     {"isUntitled=false", "canvasClean=true", "toolsClean=false", "filePath=%D/old.bmp", "fileTitle=old.bmp",
+      kCaption + "%D/old.bmp"}, 0, {}, {}},
+    {"Open answered Yes saves and ends Open", {"draw", "answer 6", "file %D/pic.bmp", "menu open1"},
+     {askFromOpen("Untitled"), "dialog save"}, {"filePath=%D/pic.bmp", "fileTitle=pic.bmp", "isUntitled=false"}, 0,
+     {}, {"pic.bmp"}},
+    {"After Open, New, drawing and New again name Untitled",
+     {"file %D/old.bmp", "menu open1", "menu new1", "draw", "answer 7", "menu new1"}, {"dialog open", kAskUntitled},
+     {"filePath=Untitled", "fileTitle=Untitled", "isUntitled=true", "canvasClean=true", "toolsClean=false"}, 2, {}, {}},
+    {"New answered Cancel changes nothing",
+     {"file %D/old.bmp", "menu open1", "draw", "answer 2", "menu new1"},
+     {"dialog open", "ask 35 Tavimbre|The  old.bmp  file has changed. Do you want to save the changes?"},
+     {"filePath=%D/old.bmp", "fileTitle=old.bmp", "isUntitled=false", "canvasClean=false", "toolsClean=false",
+      kCaption + "%D/old.bmp", "msgAnswer=2"}, 0, {}, {}},
+    {"New answered Yes saves, then clears", {"draw", "answer 6", "file %D/pic.bmp", "menu new1"},
+     {kAskUntitled, "dialog save"},
+     {"filePath=Untitled", "isUntitled=true", "canvasClean=true", "toolsClean=true", kCaption + "Untitled"}, 1, {},
+     {"pic.bmp"}},
+    {"New answered Yes keeps the picture when the save is cancelled", {"draw", "answer 6", "file cancel", "menu new1"},
+     {kAskUntitled, "dialog save"}, {"canvasClean=false", "toolsClean=false", "filePath=", "isUntitled=true"}, 0, {}, {}},
+    {"New answered Yes keeps the picture when the write fails",
+     {"draw", "answer 6", "file %D/missing/pic.bmp", "menu new1"}, {kAskUntitled, "dialog save", kMissing},
+     {"canvasClean=false", "toolsClean=false", "filePath=", "isUntitled=true"}, 0, {}, {}},
+    {"Save of a named picture writes in place, then Exit asks nothing",
+     {"draw", "file %D/pic.bmp", "menu save1", "draw", "menu save1", "menu exit1"}, {"dialog save", "closed"},
+     {"canvasClean=true", "toolsClean=true", "isUntitled=false", "filePath=%D/pic.bmp", kCaption + "%D/pic.bmp"}, 0,
+     {}, {"pic.bmp"}},
+    {"Save As onto an existing file: No, then cancel keeps names and file",
+     {"file %D/old.bmp", "menu open1", "draw", "file %D/old.bmp", "answer 7", "file cancel", "menu saveas1"},
+     {"dialog open", "dialog save", askReplace("%D/old.bmp"), "dialog save"},
+     {"canvasClean=false", "toolsClean=false", "filePath=%D/old.bmp", kCaption + "%D/old.bmp", "msgAnswer=7"}, 0, {},
+     {}},
+    {"Save As onto its own file: Yes overwrites it",
+     {"file %D/old.bmp", "menu open1", "draw", "file %D/old.bmp", "answer 6", "menu saveas1"},
+     {"dialog open", "dialog save", askReplace("%D/old.bmp")},
+     {"canvasClean=true", "toolsClean=true", "filePath=%D/old.bmp", "msgAnswer=6"}, 0, {"old.bmp"}, {}},
+    {"Save of an untitled picture: No to replacing shows the dialog again",
+     {"draw", "file %D/old.bmp", "answer 7", "file %D/new.jpg", "menu save1"},
+     {"dialog save", askReplace("%D/old.bmp"), "dialog save"},
+     {"filePath=%D/new.jpg", "fileTitle=new.jpg", kCaption + "%D/new.jpg"}, 0, {}, {"new.jpg"}},
+    {"A name without extension is written as it is", {"draw", "file %D/plain", "menu saveas1"}, {"dialog save"},
+     {"filePath=%D/plain", "fileTitle=plain", "isUntitled=false"}, 0, {}, {"plain"}},
+    {"A text file chosen in Open changes nothing; Save writes the picture's own file",
+     {"draw", "file %D/pic.bmp", "menu save1", "draw", "answer 7", "file %D/note.txt", "menu open1", "menu save1"},
+     {"dialog save", askFromOpen("pic.bmp"), "dialog open",
+      "message Tavimbre|The file \"%D/note.txt\" could not be opened: It is not a picture this program can read "
+      "(Unsupported image format)"},
+     {"filePath=%D/pic.bmp", "canvasClean=true", "toolsClean=true"}, 0, {}, {"pic.bmp"}},
+    {"The close box answered Yes saves, then closes", {"draw", "answer 6", "file %D/pic.bmp", "close"},
+     {kAskUntitled, "dialog save", "closed"}, {}, 0, {}, {"pic.bmp"}},
+    {"The close box answered Yes stays open when the save is cancelled; No then closes",
+     {"draw", "answer 6", "file cancel", "close", "answer 7", "close"},
+     {kAskUntitled, "dialog save", kAskUntitled, "closed"}, {"canvasClean=false", "cancelClose=false"}, 0, {}, {}},
+    {"The close box answered Yes stays open when the write fails",
+     {"draw", "answer 6", "file %D/missing/pic.bmp", "close"}, {kAskUntitled, "dialog save", kMissing},
+     {"canvasClean=false", "isUntitled=true", "cancelClose=false", "closeConfirmed=false"}, 0, {}, {}},
+    {"The close box answered Cancel stays open", {"draw", "answer 2", "close"}, {kAskUntitled},
+     {"cancelClose=false", "closeConfirmed=false", "canvasClean=false"}, 0, {}, {}},
+};
+
+}  // namespace
+
+TEST(FileFlows, QuestionsDialogsFlagsAndFiles) {
+    for (const Flow& f : kFlows) {
+        SCOPED_TRACE(f.name);
+        FilesFolder folder;
+        const QStringList before = folder.names();
+        const QByteArray oldBytes = folder.read("old.bmp");
+        Harness h;
+        h.run(folder.expand(f.script));
+        EXPECT_EQ(h.out, folder.expand(f.out));
+        EXPECT_EQ(h.w->isUnloaded(), h.out.contains("closed"));
+        for (const QString& kv : folder.expand(f.flags)) {
+            const QString key = kv.section('=', 0, 0);
+            EXPECT_EQ(flag(h, key), kv.section('=', 1)) << qPrintable(key);
+        }
+        EXPECT_EQ(h.trace.count("cls"), f.cls);
+        QStringList names = before + f.created;
+        names.sort();
+        EXPECT_EQ(folder.names(), names);
+        EXPECT_EQ(folder.read("old.bmp") != oldBytes, f.rewritten.contains("old.bmp"));
+        EXPECT_EQ(folder.read("note.txt"), QByteArray("not a picture\n"));
+        for (const QString& name : f.created) EXPECT_TRUE(folder.read(name).startsWith("BM")) << qPrintable(name);
+    }
+}

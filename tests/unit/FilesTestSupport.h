@@ -1,0 +1,43 @@
+// A scratch folder with a picture and a text file in it, for the tests of
+// opening and saving pictures through scripts.
+#pragma once
+
+#include "Harness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+struct FilesFolder {
+    QTemporaryDir dir;
+
+    FilesFolder() {
+        QImage old(60, 40, QImage::Format_RGB32);
+        old.fill(QColor(200, 30, 40));
+        old.save(path("old.bmp"), "BMP");
+        write("note.txt", "not a picture\n");
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList names() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name); }
+    // Script lines with %D standing for the folder, and "draw" for a square
+    // dragged after its button (the picture then counts as changed).
+    QStringList expand(const QStringList& lines) const {
+        QStringList out;
+        for (const QString& l : lines) {
+            if (l == QLatin1String("draw"))
+                out << QStringList{"click cmdSquare", "down 1 0 300 300", "move 1 0 3000 3000", "up 1 0 3000 3000"};
+            else
+                out << QString(l).replace(QStringLiteral("%D"), dir.path());
+        }
+        return out;
+    }
+};
