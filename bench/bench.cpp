@@ -1,0 +1,126 @@
+// How fast the rubber band follows the hand, and what opening, saving and
+// starting cost. Run: build/tavimbre_bench (offscreen platform).
+#include "app/CanvasView.h"
+#include "app/ScriptedDialogs.h"
+#include "app/frmmain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const int kDrawingTools[] = {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17,
+                             18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+
+struct Window {
+    ScriptedDialogs dialogs{[](const QString&) {}};
+    frmmain w{dialogs};
+
+    Window() {
+        w.show();
+        QApplication::processEvents();
+    }
+    // Paints what the last handler dirtied, as the event loop would.
+    void flush() {
+        w.refreshCanvas();
+        QApplication::processEvents();
+    }
+};
+
+QImage bigPicture() {
+    QImage img(4000, 3000, QImage::Format_RGB32);
+    img.fill(QColor(200, 220, 240));
+    return img;
+}
+
+void BM_PreviewMove(benchmark::State& st) {
+    Window win;
+    if (st.range(1) == 1) win.w.canvas.Picture(bigPicture(), QStringLiteral("big.jpg"));
+    win.flush();
+    win.w.form.currentTool = int(st.range(0));
+    win.w.Picture1_MouseDown(1, 0, 1500, 1500);
+    win.flush();
+    bool far = false;
+    for (auto _ : st) {
+        far = !far;
+        win.w.Picture1_MouseMove(1, 0, far ? 4500 : 4380, far ? 3500 : 3380);
+        win.flush();
+    }
+}
+
+void BM_Drag(benchmark::State& st) {
+    Window win;
+    for (auto _ : st) {
+        win.w.form.currentTool = int(st.range(0));
+        win.w.Picture1_MouseDown(1, 0, 1500, 1500);
+        for (int i = 1; i <= 100; ++i) {
+            win.w.Picture1_MouseMove(1, 0, float(1500 + 30 * i), float(1500 + 20 * i));
+            win.flush();
+        }
+        win.w.Picture1_MouseUp(1, 0, 4500, 3500);
+        win.flush();
+    }
+}
+
+void BM_OpenSave(benchmark::State& st) {
+    QTemporaryDir dir;
+    const QString jpeg = dir.filePath(QStringLiteral("big.jpg"));
+    const QString bmp = dir.filePath(QStringLiteral("big.bmp"));
+    QImage img(int(st.range(0)), int(st.range(0)) * 3 / 4, QImage::Format_RGB32);
+    img.fill(QColor(120, 180, 60));
+    img.save(jpeg, "JPEG");
+    Window win;
+    for (auto _ : st) {
+        QFile::remove(bmp);
+        win.dialogs.queueFile(jpeg);
+        win.w.open1_Click();
+        win.dialogs.queueFile(bmp);
+        win.w.saveas1_Click();
+    }
+    if (!QFile::exists(bmp)) st.SkipWithError("nothing was saved");
+}
+
+void BM_StartUp(benchmark::State& st) {
+    for (auto _ : st) {
+        ScriptedDialogs dialogs([](const QString&) {});
+        auto w = std::make_unique<frmmain>(dialogs);
+        w->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(w->Picture1);
+    }
+}
+
+void previewArgs(benchmark::internal::Benchmark* b) {
+    for (int code : kDrawingTools)
+        for (int canvas : {0, 1}) b->Args({code, canvas});
+}
+
+void dragArgs(benchmark::internal::Benchmark* b) {
+    for (int code : kDrawingTools) b->Arg(code);
+}
+
+}  // namespace
+
+BENCHMARK(BM_PreviewMove)->Apply(previewArgs);
+BENCHMARK(BM_Drag)->Apply(dragArgs);
+BENCHMARK(BM_OpenSave)->Arg(4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    // The offscreen platform's warnings about window hints would drown the table.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+        if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg) fprintf(stderr, "%s\n", qPrintable(msg));
+    });
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
