@@ -116,7 +116,15 @@ void DragDispatcher::releaseAction() {
     default:
         ShapeModule* shape = shapes_.forTool(code);
         if (!shape) return;
-        if (releaseRestricted(code) && !(x0 <= cx && y0 <= cy)) return;
+        if (releaseRestricted(code) && !(x0 <= cx && y0 <= cy)) {
+            // No figure; but a preview from an earlier move may still be up
+            // when the release lands elsewhere, and must not stay behind.
+            if (s_.previewed()) {
+                canvas_.DrawMode = Canvas::kInvert;
+                shape->ErasePreview(canvas_, s_);
+            }
+            return;
+        }
         canvas_.DrawMode = Canvas::kInvert;
         shape->ErasePreview(canvas_, s_);
         canvas_.DrawMode = Canvas::kCopyPen;
