@@ -9,7 +9,7 @@
 bool frmmain::clickButton(const QString& name) {
     for (const PaletteEntry& e : paletteEntries()) {
         if (name == QLatin1String(e.name)) {
-            (this->*e.handler)();
+            asOneStep(e.handler);
             return true;
         }
     }

@@ -1,5 +1,7 @@
 #include "Canvas.h"
 
+#include "app/UndoHistory.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -113,6 +115,14 @@ void Canvas::markDirty(const QRectF& pixels) {
     if (!r.isEmpty()) dirty_ = dirty_.united(r);
 }
 
+void Canvas::aboutToPaint(const QRectF& pixels) {
+    if (history_) history_->aboutToPaint(pixels.intersected(QRectF(image_.rect())).toAlignedRect());
+}
+
+void Canvas::aboutToReplace() {
+    if (history_) history_->aboutToReplace();
+}
+
 QRect Canvas::takeDirty() {
     QRect r = dirty_;
     dirty_ = QRect();
@@ -133,9 +143,11 @@ void Canvas::paint(std::optional<VbColor> color, const QRectF& bounds, PaintFn&&
     const int width = std::max(1, DrawWidth);
     p.setPen(QPen(penColor, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
-    fn(p);
     const double grow = width / 2.0 + 2.0;
-    markDirty(bounds.normalized().adjusted(-grow, -grow, grow, grow));
+    const QRectF touched = bounds.normalized().adjusted(-grow, -grow, grow, grow);
+    aboutToPaint(touched);
+    fn(p);
+    markDirty(touched);
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
@@ -209,13 +221,16 @@ void Canvas::Print(const QString& text) {
     p.setPen(toQColor(ForeColor));
     const QPointF topLeft(px(CurrentX), px(CurrentY));
     const QFontMetricsF fm(f, &image_);
+    const QRectF touched = QRectF(topLeft, QSizeF(fm.horizontalAdvance(text), fm.height())).adjusted(-2, -2, 4, 2);
+    aboutToPaint(touched);
     p.drawText(topLeft + QPointF(0, fm.ascent()), text);
-    markDirty(QRectF(topLeft, QSizeF(fm.horizontalAdvance(text), fm.height())).adjusted(-2, -2, 4, 2));
+    markDirty(touched);
     CurrentY += float(fm.height() * kTwipsPerPixel);
 }
 
 void Canvas::Cls() {
     if (trace_) trace_(QStringLiteral("cls"));
+    aboutToPaint(QRectF(image_.rect()));
     image_.fill(Qt::white);
     dirty_ = image_.rect();
     CurrentX = 0;
@@ -224,6 +239,7 @@ void Canvas::Cls() {
 
 void Canvas::Picture(const QImage& picture, const QString& path) {
     if (trace_) trace_(QStringLiteral("picture %1").arg(path));
+    aboutToReplace();
     resetImage(ownSize_.expandedTo(picture.size()));
     QPainter p(&image_);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -233,9 +249,17 @@ void Canvas::Picture(const QImage& picture, const QString& path) {
 void Canvas::PictureNone() {
     if (trace_) trace_(QStringLiteral("picture none"));
     if (image_.size() == ownSize_) return;
+    aboutToReplace();
     const QImage old = image_;
     resetImage(ownSize_);
     QPainter(&image_).drawImage(0, 0, old);
+}
+
+void Canvas::restoreTile(const QPoint& at, const QImage& tile) {
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(at, tile);
+    markDirty(QRectF(QRect(at, tile.size())));
 }
 
 void Canvas::restoreImage(const QImage& image) {

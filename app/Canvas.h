@@ -13,6 +13,8 @@
 
 using VbColor = std::int32_t;  // 24-bit RGB, red in the low byte
 
+class UndoHistory;
+
 class Canvas {
 public:
     static constexpr double kTwipsPerPixel = 15.0;
@@ -48,8 +50,11 @@ public:
 
     const QImage& Image() const { return image_; }
     QSize ownSize() const { return ownSize_; }
-    // Replaces the pixels wholesale (undo); not traced.
+    // Put back pixels an undo or redo kept; not traced.
     void restoreImage(const QImage& image);
+    void restoreTile(const QPoint& at, const QImage& tile);
+    // Told before any pixel changes, so that it can keep what was there.
+    void setHistory(UndoHistory* history) { history_ = history; }
 
     // The union of the pixel rectangles touched since the last call.
     QRect takeDirty();
@@ -67,6 +72,8 @@ private:
     template <typename PaintFn>
     void paint(std::optional<VbColor> color, const QRectF& bounds, PaintFn&& fn);
     void markDirty(const QRectF& pixels);
+    void aboutToPaint(const QRectF& pixels);
+    void aboutToReplace();
     void resetImage(QSize size);
 
     QImage image_;
@@ -74,4 +81,5 @@ private:
     QRect dirty_;
     bool sizeChanged_ = false;
     std::function<void(const QString&)> trace_;
+    UndoHistory* history_ = nullptr;
 };

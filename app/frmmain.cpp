@@ -46,6 +46,7 @@ protected:
 frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     : QMainWindow(parent), dialogs(dialogs_), dispatcher_(form, state, canvas, shapes_, *this) {
     setObjectName(QStringLiteral("frmmain"));
+    canvas.setHistory(&history);
     buildControls();
     buildMenu();
     Form_Load();
@@ -120,7 +121,7 @@ void frmmain::buildControls() {
         b->setFocusPolicy(Qt::TabFocus);
         const auto handler = e.handler;
         connect(b, &QToolButton::clicked, this, [this, handler] {
-            (this->*handler)();
+            asOneStep(handler);
             refreshCanvas();
         });
         buttons.insert(QLatin1String(e.name), b);
@@ -162,29 +163,41 @@ void frmmain::buildMenu() {
         const char* menu;
         const char* name;
         const char* caption;
-        QKeySequence shortcut;
+        QList<QKeySequence> shortcuts;
         void (frmmain::*handler)();
+        bool changesPicture;  // runs as one step of the undo history
     };
     const Item items[] = {
-        {"File", "new1", "New", QKeySequence(Qt::CTRL | Qt::Key_N), &frmmain::new1_Click},
-        {"File", "open1", "Open", QKeySequence(Qt::CTRL | Qt::Key_O), &frmmain::open1_Click},
-        {"File", "save1", "Save", QKeySequence(Qt::CTRL | Qt::Key_S), &frmmain::save1_Click},
-        {"File", "saveas1", "Save As", QKeySequence(), &frmmain::saveas1_Click},
-        {"Tools", "drawcolor1", "DrawColor", QKeySequence(), &frmmain::drawcolor1_Click},
-        {"Tools", "font1", "Text Font - Color", QKeySequence(), &frmmain::font1_Click},
+        {"File", "new1", "New", {QKeySequence(Qt::CTRL | Qt::Key_N)}, &frmmain::new1_Click, true},
+        {"File", "open1", "Open", {QKeySequence(Qt::CTRL | Qt::Key_O)}, &frmmain::open1_Click, true},
+        {"File", "save1", "Save", {QKeySequence(Qt::CTRL | Qt::Key_S)}, &frmmain::save1_Click, true},
+        {"File", "saveas1", "Save As", {}, &frmmain::saveas1_Click, true},
+        {"Edit", "undo1", "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &frmmain::undo1_Click, false},
+        {"Edit", "redo1", "Redo",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &frmmain::redo1_Click,
+         false},
+        {"Edit", "copy1", "Copy Picture", {QKeySequence(Qt::CTRL | Qt::Key_C)}, &frmmain::copy1_Click, false},
+        {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, true},
+        {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, true},
     };
+    const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"Tools", "tool1"}};
     QMap<QString, QMenu*> menus;
-    menus.insert(QStringLiteral("File"), menuBar()->addMenu(QStringLiteral("File")));
-    menus.value(QStringLiteral("File"))->setObjectName(QStringLiteral("file1"));
-    menus.insert(QStringLiteral("Tools"), menuBar()->addMenu(QStringLiteral("Tools")));
-    menus.value(QStringLiteral("Tools"))->setObjectName(QStringLiteral("tool1"));
+    for (const auto& [caption, name] : menuNames) {
+        QMenu* m = menuBar()->addMenu(QLatin1String(caption));
+        m->setObjectName(QLatin1String(name));
+        menus.insert(QLatin1String(caption), m);
+    }
     for (const Item& it : items) {
         QAction* a = menus.value(QLatin1String(it.menu))->addAction(QString::fromLatin1(it.caption));
         a->setObjectName(QLatin1String(it.name));
-        a->setShortcut(it.shortcut);
+        a->setShortcuts(it.shortcuts);
         const auto handler = it.handler;
-        connect(a, &QAction::triggered, this, [this, handler] {
-            (this->*handler)();
+        const bool step = it.changesPicture;
+        connect(a, &QAction::triggered, this, [this, handler, step] {
+            if (step)
+                asOneStep(handler);
+            else
+                (this->*handler)();
             refreshCanvas();
         });
         menuItems.insert(QLatin1String(it.name), a);
@@ -250,6 +263,21 @@ void frmmain::moveText1(float left, float top) {
 
 void frmmain::followPointer(float x, float y) { moveText1(x + 100, y + 100); }
 
-void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) { dispatcher_.MouseDown(Button, Shift, X, Y); }
+// A drag, with the text its press stamps, is one step of the undo history.
+void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+    history.begin();
+    dispatcher_.MouseDown(Button, Shift, X, Y);
+}
+
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) { dispatcher_.MouseMove(Button, Shift, X, Y); }
-void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) { dispatcher_.MouseUp(Button, Shift, X, Y); }
+
+void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
+    dispatcher_.MouseUp(Button, Shift, X, Y);
+    history.end();
+}
+
+void frmmain::asOneStep(void (frmmain::*handler)()) {
+    history.begin();
+    (this->*handler)();
+    history.end();
+}

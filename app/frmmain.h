@@ -7,6 +7,7 @@
 #include "app/Dialogs.h"
 #include "app/FormState.h"
 #include "app/Inialenum.h"
+#include "app/UndoHistory.h"
 #include "canvas/Dispatcher.h"
 #include "canvas/Widths.h"
 #include "shapes/ShapeModule.h"
@@ -83,6 +84,9 @@ public:
     void exit1_Click();
     void drawcolor1_Click();
     void font1_Click();
+    void undo1_Click();
+    void redo1_Click();
+    void copy1_Click();
     // The window's unload event; cancel keeps the window open.
     void Form_Unload(bool& cancel);
 
@@ -101,6 +105,7 @@ public:
     FormState form;
     Inialenum state;
     Canvas canvas;
+    UndoHistory history{canvas};
     CommonDialog cdlforfunctions;
     CommonDialog cdlforcolor;
     Dialogs& dialogs;
@@ -126,6 +131,8 @@ private:
     void buildControls();
     void buildMenu();
     void selectTool(int code);
+    // Runs a command as one step of the undo history.
+    void asOneStep(void (frmmain::*handler)());
     void moveText1(float left, float top);
     void clearPicture();
 

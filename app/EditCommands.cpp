@@ -1,0 +1,28 @@
+// The Edit menu: undo and redo of whole changes, and the picture to the
+// clipboard. Undo and redo change the picture, so it counts as changed.
+#include "app/frmmain.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
+void frmmain::undo1_Click() {
+    if (!history.undo()) return;
+    form.canvasClean = false;
+    form.toolsClean = false;
+}
+
+void frmmain::redo1_Click() {
+    if (!history.redo()) return;
+    form.canvasClean = false;
+    form.toolsClean = false;
+}
+
+void frmmain::copy1_Click() {
+    // In the text box Ctrl+C copies its selected text, as everywhere else.
+    if (QApplication::focusWidget() == txtinsert && txtinsert->hasSelectedText()) {
+        txtinsert->copy();
+        return;
+    }
+    QApplication::clipboard()->setImage(canvas.Image());
+}

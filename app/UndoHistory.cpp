@@ -1,0 +1,105 @@
+#include "UndoHistory.h"
+
+#include "app/Canvas.h"
+
+#include <QPainter>
+
+UndoHistory::UndoHistory(Canvas& canvas, std::size_t budgetBytes) : canvas_(canvas), budget_(budgetBytes) {}
+
+void UndoHistory::begin() {
+    end();
+    open_ = true;
+}
+
+void UndoHistory::aboutToPaint(const QRect& pixels) {
+    if (!open_) open_ = true;  // painting outside a step starts one
+    if (!current_.wholeBefore.isNull()) return;
+    const QImage& img = canvas_.Image();
+    const QRect r = pixels.intersected(img.rect());
+    if (r.isEmpty()) return;
+    for (int ty = r.top() / kTile; ty <= r.bottom() / kTile; ++ty) {
+        for (int tx = r.left() / kTile; tx <= r.right() / kTile; ++tx) {
+            const long long key = (static_cast<long long>(ty) << 32) | unsigned(tx);
+            if (!saved_.insert(key).second) continue;
+            const QPoint at(tx * kTile, ty * kTile);
+            current_.tiles.push_back({at, img.copy(QRect(at, QSize(kTile, kTile)).intersected(img.rect())), {}});
+        }
+    }
+}
+
+void UndoHistory::aboutToReplace() {
+    if (!open_) open_ = true;
+    if (!current_.wholeBefore.isNull()) return;
+    // The tiles saved so far are older than the whole image: apply them to a
+    // copy so that the whole "before" is the picture as the step found it.
+    QImage before = canvas_.Image().copy();
+    {
+        QPainter p(&before);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const Tile& t : current_.tiles) p.drawImage(t.at, t.before);
+    }
+    current_.tiles.clear();
+    current_.wholeBefore = before;
+}
+
+void UndoHistory::end() {
+    if (!open_) return;
+    open_ = false;
+    saved_.clear();
+    Step step = std::move(current_);
+    current_ = Step();
+    const QImage& img = canvas_.Image();
+    if (!step.wholeBefore.isNull()) {
+        if (step.wholeBefore == img) return;
+        step.wholeAfter = img.copy();
+        step.bytes = sizeOf(step.wholeBefore) + sizeOf(step.wholeAfter);
+    } else {
+        std::vector<Tile> changed;
+        for (Tile& t : step.tiles) {
+            t.after = img.copy(QRect(t.at, t.before.size()));
+            if (t.after == t.before) continue;
+            step.bytes += sizeOf(t.before) + sizeOf(t.after);
+            changed.push_back(std::move(t));
+        }
+        if (changed.empty()) return;
+        step.tiles = std::move(changed);
+    }
+    push(std::move(step));
+}
+
+void UndoHistory::push(Step&& step) {
+    for (const Step& s : redo_) bytes_ -= s.bytes;
+    redo_.clear();
+    bytes_ += step.bytes;
+    undo_.push_back(std::move(step));
+    while (bytes_ > budget_ && undo_.size() > 1) {
+        bytes_ -= undo_.front().bytes;
+        undo_.pop_front();
+    }
+}
+
+void UndoHistory::apply(const Step& step, bool forward) {
+    if (!step.wholeBefore.isNull()) {
+        canvas_.restoreImage(forward ? step.wholeAfter : step.wholeBefore);
+        return;
+    }
+    for (const Tile& t : step.tiles) canvas_.restoreTile(t.at, forward ? t.after : t.before);
+}
+
+bool UndoHistory::undo() {
+    end();
+    if (undo_.empty()) return false;
+    apply(undo_.back(), false);
+    redo_.push_back(std::move(undo_.back()));
+    undo_.pop_back();
+    return true;
+}
+
+bool UndoHistory::redo() {
+    end();
+    if (redo_.empty()) return false;
+    apply(redo_.back(), true);
+    undo_.push_back(std::move(redo_.back()));
+    redo_.pop_back();
+    return true;
+}

@@ -1,0 +1,123 @@
+// Undo and redo: whole steps, exact pixels, bounded memory.
+#include "Harness.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTemporaryDir>
+
+namespace {
+
+const QStringList kSquare{"click cmdSquare", "down 1 0 1500 1500", "move 1 0 3000 3000", "up 1 0 3000 3000"};
+const QStringList kCircle{"click cmdCircle", "down 1 0 4500 1500", "move 1 0 6000 3000", "up 1 0 6000 3000"};
+const QStringList kDiamond{"click cmdrhombus", "down 1 0 1500 4500", "move 1 0 3000 6000", "up 1 0 3000 6000"};
+
+}  // namespace
+
+TEST(Undo, StepsComeBackExactly) {
+    Harness h;
+    const QImage blank = h.image().copy();
+    h.run(kSquare);
+    const QImage one = h.image().copy();
+    h.run(kCircle);
+    const QImage two = h.image().copy();
+    h.run(kDiamond);
+    const QImage three = h.image().copy();
+
+    struct Case {
+        const char* command;
+        const QImage& expected;
+    } cases[] = {{"menu undo1", two}, {"menu undo1", one}, {"menu redo1", two}, {"menu undo1", one},
+                 {"menu undo1", blank}, {"menu undo1", blank}, {"menu redo1", one}, {"menu redo1", two},
+                 {"menu redo1", three}, {"menu redo1", three}};
+    for (const Case& c : cases) {
+        h.run(c.command);
+        EXPECT_EQ(h.image(), c.expected) << c.command;
+    }
+}
+
+TEST(Undo, ANewFigureDropsWhatCouldBeRedone) {
+    Harness h;
+    h.run(kSquare);
+    const QImage one = h.image().copy();
+    h.run(kCircle);
+    h.run("menu undo1");
+    h.run(kDiamond);
+    h.run("menu redo1");  // nothing left to redo
+    h.run("menu undo1");
+    EXPECT_EQ(h.image(), one);
+}
+
+TEST(Undo, ClearNewAndOpenAreStepsToo) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("p.bmp"));
+    QImage img(900, 800, QImage::Format_RGB32);
+    img.fill(Qt::darkGreen);
+    ASSERT_TRUE(img.save(picture, "BMP"));
+    struct Case {
+        const char* name;
+        QStringList commands;
+    } cases[] = {
+        {"clear", {"answer 6", "click cmdClear"}},
+        {"new", {"answer 7", "menu new1"}},
+        {"open", {"answer 7", "file " + picture, "menu open1"}},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run(kSquare);
+        h.run(kCircle);
+        const QImage drawn = h.image().copy();
+        h.run(c.commands);
+        ASSERT_NE(h.image(), drawn) << c.name;
+        h.run("menu undo1");
+        EXPECT_EQ(h.image(), drawn) << c.name;
+        h.run("menu redo1");
+        EXPECT_NE(h.image(), drawn) << c.name;
+    }
+}
+
+TEST(Undo, UndoAndRedoCountAsChanges) {
+    for (const char* command : {"menu undo1", "menu redo1"}) {
+        Harness h;
+        h.run(kSquare);
+        if (QLatin1String(command) == QLatin1String("menu redo1")) h.run("menu undo1");
+        h.w->form.canvasClean = true;
+        h.w->form.toolsClean = true;
+        h.run(command);
+        EXPECT_EQ(h.dumped("canvasClean"), "false") << command;
+        EXPECT_EQ(h.dumped("toolsClean"), "false") << command;
+    }
+}
+
+TEST(Undo, AStepKeepsOnlyTheRegionItChanged) {
+    Harness h;
+    h.run(kDiamond);
+    // A 100-pixel diamond touches a handful of 64-pixel tiles, twice over.
+    EXPECT_LT(h.w->history.bytes(), std::size_t(12 * 64 * 64 * 4 * 2));
+    h.run(QStringList{"down 2 0 100 100", "up 2 0 100 100"});  // changes nothing
+    EXPECT_EQ(h.w->history.steps(), 1u);
+}
+
+TEST(Undo, MemoryStaysWithinItsBoundOverManySteps) {
+    Canvas canvas;
+    const std::size_t budget = std::size_t(2) << 20;
+    UndoHistory history(canvas, budget);
+    canvas.setHistory(&history);
+    for (int i = 0; i < 500; ++i) {
+        history.begin();
+        canvas.DrawWidth = 1 + i % 10;
+        canvas.Box(float(i * 37 % 9000), float(i * 53 % 9000), float(i * 91 % 11000), float(i * 29 % 10000), i);
+        history.end();
+        ASSERT_LE(history.bytes(), budget) << "step " << i;
+    }
+    EXPECT_GE(history.steps(), 3u);  // the newest steps survive
+    const std::size_t kept = history.steps();
+    for (std::size_t i = 0; i < kept; ++i) EXPECT_TRUE(history.undo());
+    EXPECT_FALSE(history.undo());
+}
+
+TEST(Copy, PutsTheCanvasImageOnTheClipboard) {
+    Harness h;
+    h.run(kSquare);
+    h.run("menu copy1");
+    EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), h.image());
+}
