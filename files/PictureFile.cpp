@@ -62,7 +62,8 @@ LoadedPicture loadPicture(const QString& path) {
         if (image.isNull()) return {{}, cannotOpen(path, QStringLiteral("Not enough memory for the picture"))};
         image.fill(0);
     }
-    if (!reader.read(&image) || image.isNull()) return {{}, cannotOpen(path, reader.errorString())};
+    if (!reader.read(&image) || image.isNull())
+        return {{}, cannotOpen(path, QStringLiteral("Its picture data cannot be decoded (%1)").arg(reader.errorString()))};
     return {image, {}};
 }
 
@@ -74,7 +75,9 @@ QString savePicture(const QImage& image, const QString& path) {
     } else {
         QImageWriter writer(&file, "bmp");
         const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-        if (!writer.write(rgb)) {
+        // A write the disk refused makes commit() fail and tell why; only a
+        // failure of the writer's own is cancelled here.
+        if (!writer.write(rgb) && file.error() == QFileDevice::NoError) {
             reason = writer.errorString();
             file.cancelWriting();
         }

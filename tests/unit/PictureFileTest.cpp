@@ -1,0 +1,247 @@
+// Reading and writing picture files: damaged and hostile files are refused
+// with a message and change nothing; failed writes leave the old file as it
+// was; what is written is a whole 24-bit bitmap that reads back the same.
+#include "FilesTestSupport.h"
+#include "app/CanvasView.h"
+#include "files/BitmapHeader.h"
+
+#include <QBuffer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtEndian>
+
+namespace {
+
+QByteArray bitmapOf(const QImage& img) {
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "BMP");
+    return bytes;
+}
+
+// A 54-byte bitmap header with the given fields and no pixels.
+QByteArray bitmapHeader(qint32 width, qint32 height, quint16 bits, quint32 compression = 0, quint32 imageSize = 0,
+                        quint32 infoSize = 40) {
+    QByteArray h(54, '\0');
+    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, h.data() + at); };
+    h[0] = 'B';
+    h[1] = 'M';
+    put32(10, 54);
+    put32(14, infoSize);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    qToLittleEndian(quint16(1), h.data() + 26);
+    qToLittleEndian(bits, h.data() + 28);
+    put32(30, compression);
+    put32(34, imageSize);
+    return h;
+}
+
+QByteArray hugeGif() {
+    QByteArray g("GIF89a");
+    auto put16 = [&](quint16 v) { g.append(char(v & 0xFF)).append(char(v >> 8)); };
+    put16(60000), put16(60000), g.append(QByteArray(3, '\0'));
+    g.append(',');
+    put16(0), put16(0), put16(60000), put16(60000), g.append('\0');
+    return g.append("\x08\x00;", 3);
+}
+
+// A canvas with a picture opened and scribbled on, but counting as unchanged.
+QStringList openedAndTouched(const FilesFolder& f) {
+    return f.expand({"file %D/old.bmp", "menu open1", "down 1 0 300 300", "up 1 0 300 300"});
+}
+
+}  // namespace
+
+TEST(BitmapHeader, LengthClaimedMatchesWhatQtWrites) {
+    for (QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_RGB32}) {
+        for (int width = 1; width <= 9; ++width) {
+            QImage img(width, 3, format);
+            img.fill(0);
+            const QByteArray bytes = bitmapOf(img);
+            EXPECT_EQ(bitmapLengthClaimed(bytes), bytes.size()) << format << " width " << width;
+            EXPECT_FALSE(bitmapIsTruncated(bytes, bytes.size()));
+            EXPECT_TRUE(bitmapIsTruncated(bytes, bytes.size() - 1));
+        }
+    }
+}
+
+TEST(BitmapHeader, HeadersOfOtherKinds) {
+    const struct {
+        const char* name;
+        QByteArray headers;
+        qint64 claimed;
+    } cases[] = {
+        {"top-down rows", bitmapHeader(10, -4, 24), 54 + 32 * 4},
+        {"bit fields", bitmapHeader(3, 2, 16, 3), 54 + 8 * 2},
+        {"run-length, size given", bitmapHeader(100, 100, 8, 1, 500), 554},
+        {"run-length, size unknown", bitmapHeader(100, 100, 8, 1, 0), 0},
+        {"OS/2 header", bitmapHeader(10, 10, 24, 0, 0, 12), 0},
+        {"JPEG inside", bitmapHeader(10, 10, 24, 4, 900), 0},
+        {"zero width", bitmapHeader(0, 10, 24), 0},
+        {"cut short", bitmapHeader(10, 10, 24).left(40), 0},
+        {"not a bitmap", QByteArray(54, 'x'), 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(bitmapLengthClaimed(c.headers), c.claimed) << c.name;
+}
+
+TEST(PictureFile, FilesThatCannotBeOpenedChangeNothing) {
+    const struct {
+        const char* name;
+        QString file;
+        QByteArray bytes;  // written unless the file is special
+        QString reason;
+    } cases[] = {
+        {"text", "a.txt", "hello\n", "It is not a picture this program can read (Unsupported image format)"},
+        {"empty", "e.bmp", "", "The file is empty"},
+        {"truncated bitmap", "t.bmp", bitmapOf(QImage(300, 200, QImage::Format_RGB32)).left(90000),
+         "The bitmap is truncated: the file ends before its pixels do"},
+        {"headers only", "h.bmp", bitmapHeader(300, 200, 24),
+         "The bitmap is truncated: the file ends before its pixels do"},
+        {"20000 x 10000 bitmap header", "big.bmp", bitmapHeader(20000, 10000, 24),
+         "The picture claims 20000 x 10000 pixels, more than the 100 megapixels this program opens"},
+        {"60000 x 60000 bitmap header, refused by Qt's reader itself", "huge.bmp", bitmapHeader(60000, 60000, 24),
+         "Its picture data cannot be decoded (Unable to read image data)"},
+        {"60000 x 60000 GIF header", "huge.gif", hugeGif(),
+         "The picture claims 60000 x 60000 pixels, more than the 100 megapixels this program opens"},
+        {"folder", "sub", {}, "It is a folder, not a file"},
+        {"missing", "gone.bmp", {}, "No such file or folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FilesFolder f;
+        if (c.file == QLatin1String("sub"))
+            QDir(f.dir.path()).mkdir("sub");
+        else if (c.file != QLatin1String("gone.bmp"))
+            f.write(c.file, c.bytes);
+        Harness h;
+        h.run(openedAndTouched(f));
+        const QStringList before = h.w->dump();
+        const QImage image = h.image().copy();
+        h.out.clear();
+        h.trace.clear();
+        h.run({"file " + f.path(c.file), "menu open1"});
+        EXPECT_EQ(h.out, QStringList({"dialog open", QStringLiteral("message Tavimbre|The file \"%1\" could not be "
+                                                                    "opened: %2").arg(f.path(c.file), c.reason)}));
+        EXPECT_EQ(h.w->dump(), before);
+        EXPECT_EQ(h.image(), image);
+        EXPECT_TRUE(h.trace.isEmpty());
+    }
+}
+
+TEST(PictureFile, FailedWritesLeaveFileAndFlagsAlone) {
+    const struct {
+        const char* name;
+        QStringList script;  // run after a square was drawn on old.bmp opened
+        QString target;
+        QString reason;
+    } cases[] = {
+        {"Save As into a missing folder", {"file %D/missing/x.bmp", "menu saveas1"}, "%D/missing/x.bmp",
+         "No such file or directory"},
+        {"Save As onto a folder", {"file %D/sub", "menu saveas1"}, "%D/sub", "Filename refers to a directory"},
+        {"Save of a picture whose file became a folder", {"menu save1"}, "%D/old.bmp",
+         "Filename refers to a directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FilesFolder f;
+        QDir(f.dir.path()).mkdir("sub");
+        Harness h;
+        h.run(f.expand({"file %D/old.bmp", "menu open1", "draw"}));
+        if (c.target.endsWith("old.bmp")) {
+            QFile::remove(f.path("old.bmp"));
+            QDir(f.dir.path()).mkdir("old.bmp");
+        }
+        const QStringList names = f.names();
+        const QStringList before = h.w->dump();
+        h.out.clear();
+        h.run(f.expand(c.script));
+        EXPECT_EQ(h.out.last(), f.expand({"message Tavimbre|The picture could not be saved to \"" + c.target +
+                                          "\": " + c.reason}).first());
+        EXPECT_EQ(h.w->dump(), before);
+        EXPECT_EQ(f.names(), names);
+    }
+}
+
+// The program itself, in a process whose files may not grow past 300 KiB.
+TEST(PictureFile, WriteBeyondTheFileSizeLimitFailsCleanly) {
+    FilesFolder f;
+    const QByteArray old = f.read("old.bmp");
+    f.write("script", f.expand({"file %D/old.bmp", "menu open1", "draw", "menu save1", "dump"}).join('\n').toUtf8());
+    QProcess p;
+    p.start("bash", {"-c", "ulimit -f 300 && exec \"$0\" --script \"$1\"", TAVIMBRE_EXE, f.path("script")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QStringList out = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(out.contains(
+        QStringLiteral("message Tavimbre|The picture could not be saved to \"%1\": File too large").arg(f.path("old.bmp"))));
+    EXPECT_TRUE(out.contains("canvasClean=false"));
+    EXPECT_EQ(f.read("old.bmp"), old);
+    EXPECT_EQ(f.names(), QStringList({"note.txt", "old.bmp", "script"}));
+}
+
+TEST(PictureFile, RoundTripWritesA24BitBitmapThatReadsBackEqual) {
+    FilesFolder f;
+    Harness h;
+    h.run(f.expand({"draw", "file %D/pic.jpg", "menu saveas1"}));
+    const QImage drawn = h.image().copy();
+    const QByteArray bytes = f.read("pic.jpg");
+    ASSERT_TRUE(bytes.startsWith("BM"));
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
+    EXPECT_EQ(bitmapLengthClaimed(bytes), bytes.size());
+    h.run(f.expand({"file %D/pic.jpg", "menu open1"}));
+    EXPECT_EQ(h.image(), drawn);
+
+    if (!QStandardPaths::findExecutable("identify").isEmpty()) {
+        QProcess id;
+        id.start("identify", {"-format", "%w %h %z %[channels]", f.path("pic.jpg")});
+        ASSERT_TRUE(id.waitForFinished());
+        EXPECT_EQ(id.readAllStandardOutput(), "742 689 8 srgb");
+    }
+    if (!QStandardPaths::findExecutable("python3").isEmpty()) {
+        QProcess py;
+        py.start("python3", {"-c", "import struct,sys; d=open(sys.argv[1],'rb').read(30); "
+                                   "print(*struct.unpack('<iiHH', d[18:30]))", f.path("pic.jpg")});
+        ASSERT_TRUE(py.waitForFinished());
+        EXPECT_EQ(py.readAllStandardOutput().trimmed(), "742 689 1 24");
+    }
+}
+
+TEST(PictureFile, PicturesKeepTheirSizeAndSitAtTheTopLeft) {
+    const struct {
+        QSize picture;
+        QSize canvas;  // after opening
+    } cases[] = {{{3000, 2000}, {3000, 2000}}, {{100, 50}, {742, 689}}, {{1000, 300}, {1000, 689}}};
+    for (const auto& c : cases) {
+        FilesFolder f;
+        QImage pic(c.picture, QImage::Format_RGB32);
+        pic.fill(QColor(10, 120, 200));
+        pic.setPixel(c.picture.width() - 1, c.picture.height() - 1, qRgb(255, 0, 0));
+        pic.save(f.path("pic.bmp"), "BMP");
+        Harness h;
+        h.run(f.expand({"file %D/pic.bmp", "menu open1", "file %D/out.bmp", "menu saveas1"}));
+        EXPECT_EQ(h.image().size(), c.canvas);
+        EXPECT_EQ(h.w->Picture1->size(), c.canvas);
+        const QImage saved(f.path("out.bmp"));
+        EXPECT_EQ(saved.size(), c.canvas);
+        EXPECT_EQ(saved.copy(QRect(QPoint(), c.picture)).convertToFormat(QImage::Format_RGB32), pic);
+        if (c.canvas != c.picture) {
+            EXPECT_EQ(saved.pixel(c.canvas.width() - 1, c.canvas.height() - 1), qRgb(255, 255, 255));
+        }
+        h.run("menu new1");
+        EXPECT_EQ(h.image().size(), QSize(742, 689));
+        EXPECT_EQ(h.w->Picture1->size(), QSize(742, 689));
+    }
+}
+
+TEST(PictureFile, ReplacingAFileKeepsItsPermissions) {
+    FilesFolder f;
+    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(f.path("old.bmp"), mode);
+    Harness h;
+    h.run(f.expand({"draw", "file %D/old.bmp", "answer 6", "menu saveas1"}));
+    EXPECT_EQ(QFile::permissions(f.path("old.bmp")) & 0x7077, mode);
+    EXPECT_EQ(f.names(), QStringList({"note.txt", "old.bmp"}));
+}
