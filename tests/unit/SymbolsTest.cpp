@@ -255,3 +255,34 @@ TEST(Symbols, RandomDragsKeepTheProtocolAndLeaveOnlyTheOutlines) {
         }
     }
 }
+
+// Where each kind of symbol shows a preview (P) and leaves an outline (O),
+// for end points around the start: right/level/left, below/level/above.
+TEST(Symbols, DirectionRulesDecidePreviewAndOutline) {
+    const struct {
+        float dx, dy;
+        const char* any;
+        const char* notLeftNotAbove;
+        const char* strictRight;
+    } ends[] = {
+        {600, 400, "PO", "PO", "PO"},  {0, 400, "PO", "PO", "--"},   {600, 0, "PO", "PO", "-O"},
+        {0, 0, "PO", "PO", "--"},      {-600, 400, "PO", "--", "--"}, {600, -400, "PO", "--", "--"},
+        {-600, -400, "PO", "--", "--"},
+    };
+    for (const Symbol& s : kSymbols) {
+        for (const auto& e : ends) {
+            const char* expected = s.rule == Rule::Any ? e.any : s.rule == Rule::NotLeftNotAbove ? e.notLeftNotAbove : e.strictRight;
+            SCOPED_TRACE(testing::Message() << s.button << " to " << e.dx << "," << e.dy);
+            Harness h;
+            h.run({QStringLiteral("click %1").arg(s.button), mouseLine("down", 1, 3000, 3000)});
+            h.trace.clear();
+            h.run(mouseLine("move", 1, 3000 + e.dx, 3000 + e.dy));
+            const qsizetype preview = primitives(h.trace).size();
+            EXPECT_EQ(preview > 0, expected[0] == 'P');
+            h.trace.clear();
+            h.run(mouseLine("up", 1, 3000 + e.dx, 3000 + e.dy));
+            EXPECT_EQ(primitives(h.trace).size() > preview, expected[1] == 'O');
+            EXPECT_EQ(h.image() == Canvas(h.image().size()).Image(), expected[1] != 'O') << "ink without an outline";
+        }
+    }
+}
