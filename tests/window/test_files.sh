@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The real window: Ctrl+S on a new picture opens the real file dialog, a
+# typed path is written; the close box on unsaved changes asks the real
+# question box, answered from the keyboard: Escape keeps the window open,
+# Return saves and closes, Alt+N closes without saving.
+source "$(dirname "$0")/lib.sh"
+OUT="$OUT/files"; mkdir -p "$OUT"
+command -v python3 >/dev/null || { echo "skipped: python3 is missing"; exit 77; }
+CLOSE="python3 $(dirname "$0")/close_window.py"
+DIR=$(mktemp -d); trap 'rm -rf "$DIR"; cleanup' EXIT
+PROCESS=4
+
+check() {  # check CONDITION-STATUS NAME
+  if [ "$1" -eq 0 ]; then echo "ok: $2"; else echo "FAIL: $2"; FAILURES=$((FAILURES + 1)); fi
+}
+running() { kill -0 "$APP_PID" 2>/dev/null; }
+# Waits up to 5 s for a window whose name matches $1; its id goes to FOUND.
+wait_window() {
+  local _
+  for _ in $(seq 50); do
+    FOUND=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$FOUND" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+gone() {  # waits up to 5 s for the program to end
+  local _
+  for _ in $(seq 50); do running || return 0; sleep 0.1; done
+  return 1
+}
+draw_square() {
+  click_tool $PROCESS
+  drag "$1" "$1" $(($1 + 120)) $(($1 + 80))
+}
+# Puts the pointer over the window $1 so that keys go to it, then types.
+keys_to() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 10))
+  sleep 0.3
+  shift
+  xdotool "$@"
+  sleep 0.5
+}
+
+start_xvfb
+start_app
+MAIN=$WINDOW
+
+# Ctrl+S on an untitled picture: the save dialog, a typed path, Return.
+draw_square 40
+xdotool mousemove $((CANVAS_X + 400)) $((CANVAS_Y + 400)) key ctrl+s
+wait_window '^Save As$'; check $? "Ctrl+S shows the save dialog"
+shot save-dialog
+keys_to "$FOUND" type --delay 20 "$DIR/drawn.jpg"
+keys_to "$FOUND" key Return
+sleep 0.5
+[ -f "$DIR/drawn.jpg" ] && [ "$(head -c 2 "$DIR/drawn.jpg")" = BM ]; check $? "the typed path holds a bitmap"
+[ "$(xdotool getwindowname "$MAIN")" = "  Tavimbre -   $DIR/drawn.jpg" ]; check $? "the caption shows the file"
+SAVED=$(md5sum <"$DIR/drawn.jpg")
+
+# The close box with unsaved changes: the question box; Escape cancels.
+draw_square 200
+$CLOSE "$MAIN"
+wait_window '^Tavimbre$'; check $? "the close box asks the change question"
+QUESTION=$FOUND
+shot question
+keys_to "$QUESTION" key Escape
+running; check $? "Escape keeps the window open"
+xdotool search --onlyvisible --name '^Tavimbre$' >/dev/null; check $((!$?)) "the question box is gone"
+
+# Asked again, Return (Yes, the default) saves in place and closes.
+$CLOSE "$MAIN"
+wait_window '^Tavimbre$'; check $? "the close box asks again"
+keys_to "$FOUND" key Return
+gone; check $? "Return saves and the program ends"
+[ "$(md5sum <"$DIR/drawn.jpg")" != "$SAVED" ]; check $? "the file now holds the second square"
+
+# A new run: Alt+N (No) closes without writing anything.
+start_app
+MAIN=$WINDOW
+draw_square 60
+$CLOSE "$MAIN"
+wait_window '^Tavimbre$'; check $? "the close box asks on the new run"
+keys_to "$FOUND" key alt+n
+gone; check $? "Alt+N ends the program"
+[ "$(ls "$DIR")" = drawn.jpg ]; check $? "nothing else was written"
+finish
