@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QtMath>
 #include <algorithm>
+#include <array>
+#include <vector>
 #include <charconv>
 #include <cmath>
 
@@ -21,46 +23,61 @@ constexpr int kDotsPerMeter96 = 3780;
 // parts that share a point in twips then share its pixel too.
 double px(float twips) { return std::floor(twips / Canvas::kTwipsPerPixel + 0.5); }
 
-// Twice the signed area of a closed polygon; its sign is the orientation.
-double orientation(const QPolygonF& poly) {
-    double area = 0;
-    for (int i = 0; i < poly.size(); ++i) {
-        const QPointF& a = poly[i];
-        const QPointF& b = poly[(i + 1) % poly.size()];
-        area += a.x() * b.y() - b.x() * a.y();
-    }
-    return area;
+// The pen's tip for wide strokes: a disc as a 16-gon with fixed corners.
+QPolygonF disc(const QPointF& centre, double r) {
+    static const auto unit = [] {
+        std::array<QPointF, 16> corners;
+        for (int i = 0; i < 16; ++i) corners[i] = QPointF(std::cos(i * M_PI / 8), std::sin(i * M_PI / 8));
+        return corners;
+    }();
+    QPolygonF poly;
+    poly.reserve(16);
+    for (const QPointF& u : unit) poly << centre + u * r;
+    return poly;
 }
 
-// A wide line is filled as one path: its body and a round cap at each end.
-// The cap is the very disc a zero-length line leaves, so the dot that starts
-// a rubber band lies wholly under the band and never shows beside it. All
-// parts run the same way round, so that where they overlap none cancels.
-QPainterPath wideLine(QPointF a, QPointF b, double width) {
-    static const bool discPositive = [] {
-        QPainterPath probe;
-        probe.addEllipse(QPointF(0, 0), 1, 1);
-        return orientation(probe.toFillPolygon()) > 0;
-    }();
-    const double r = width / 2;
-    // An odd width centres on the pixel, an even one on its corner.
+double cross(const QPointF& o, const QPointF& a, const QPointF& b) {
+    return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+}
+
+// The convex hull of a point set (monotone chain).
+QPolygonF hull(std::vector<QPointF> pts) {
+    std::sort(pts.begin(), pts.end(), [](const QPointF& a, const QPointF& b) {
+        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+    });
+    QPolygonF out(int(pts.size() * 2));
+    int k = 0;
+    for (const QPointF& p : pts) {
+        while (k >= 2 && cross(out[k - 2], out[k - 1], p) <= 0) --k;
+        out[k++] = p;
+    }
+    for (int i = int(pts.size()) - 2, lower = k + 1; i >= 0; --i) {
+        while (k >= lower && cross(out[k - 2], out[k - 1], pts[i]) <= 0) --k;
+        out[k++] = pts[i];
+    }
+    out.resize(k - 1);
+    return out;
+}
+
+// A wide line is the pen's disc swept from one end to the other: the hull
+// of the discs at both ends. A zero-length line leaves the disc alone, and
+// since the hull contains both discs, the dot that starts a rubber band lies
+// wholly under the band and never shows beside it. An odd width centres on
+// the pixel, an even one on its corner.
+void wideStroke(QPainter& p, QPointF a, QPointF b, double width) {
     if (int(width) % 2 == 1) {
         a += QPointF(0.5, 0.5);
         b += QPointF(0.5, 0.5);
     }
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    path.addEllipse(a, r, r);
-    const double length = QLineF(a, b).length();
-    if (length > 0) {
-        const QPointF n = QPointF(a.y() - b.y(), b.x() - a.x()) * (r / length);
-        QPolygonF body{a + n, b + n, b - n, a - n};
-        if ((orientation(body) > 0) != discPositive) std::reverse(body.begin(), body.end());
-        path.addPolygon(body);
-        path.closeSubpath();
-        path.addEllipse(b, r, r);
+    const QPolygonF tipA = disc(a, width / 2);
+    if (a == b) {
+        p.drawConvexPolygon(tipA);
+        return;
     }
-    return path;
+    const QPolygonF tipB = disc(b, width / 2);
+    std::vector<QPointF> pts(tipA.begin(), tipA.end());
+    pts.insert(pts.end(), tipB.begin(), tipB.end());
+    p.drawConvexPolygon(hull(std::move(pts)));
 }
 
 // A straight stroke with the painter's pen; zero length leaves a dot.
@@ -72,7 +89,7 @@ void stroke(QPainter& p, const QPointF& a, const QPointF& b) {
     }
     p.setPen(Qt::NoPen);
     p.setBrush(pen.color());
-    p.drawPath(wideLine(a, b, pen.widthF()));
+    wideStroke(p, a, b, pen.widthF());
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
 }
