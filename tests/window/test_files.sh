@@ -85,4 +85,27 @@ wait_window '^Tavimbre$'; check $? "the close box asks on the new run"
 keys_to "$FOUND" key alt+n
 gone; check $? "Alt+N ends the program"
 [ "$(ls "$DIR")" = drawn.jpg ]; check $? "nothing else was written"
+
+# A 3000 x 2000 picture with a red corner opens whole: the canvas scrolls to
+# the corner, and Ctrl+S writes all of it back.
+convert -size 3000x2000 xc:'rgb(10,120,200)' -fill red -draw 'rectangle 2900,1900 2999,1999' "BMP3:$DIR/big.bmp"
+red() { convert "$OUT/$1.png" -fill black +opaque red -fill white -opaque red -format '%[fx:int(mean*w*h)]' info:; }
+start_app
+MAIN=$WINDOW
+xdotool mousemove $((WIN_X + 20)) $((CANVAS_Y + 100)) click 1 key ctrl+o  # a click on the hint focuses
+wait_window '^Open$'; check $? "Ctrl+O shows the open dialog"
+keys_to "$FOUND" type --delay 20 "$DIR/big.bmp"
+keys_to "$FOUND" key Return
+shot big-opened
+[ "$(pixel big-opened $((CANVAS_X + 300)) $((CANVAS_Y + 300)))" = 10,120,200 ]; check $? "the picture is shown"
+[ "$(red big-opened)" -eq 0 ]; check $? "its far corner lies beyond the window"
+xdotool mousemove $((CANVAS_X + 300)) $((CANVAS_Y + 300)) click --repeat 60 --delay 10 5 click --repeat 90 --delay 10 7
+sleep 0.5
+shot big-scrolled
+[ "$(red big-scrolled)" -ge 5000 ]; check $? "scrolling brings the far corner into view"
+xdotool key ctrl+s
+sleep 1
+[ "$(identify -format '%w %h' "$DIR/big.bmp")" = "3000 2000" ]; check $? "Ctrl+S writes the whole picture"
+$CLOSE "$MAIN"
+gone; check $? "the saved picture closes without a question"
 finish
