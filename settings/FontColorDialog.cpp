@@ -55,7 +55,7 @@ FontColorDialog::FontColorDialog(QWidget* parent)
     auto* styles = new QHBoxLayout;
     for (QCheckBox* box : {bold_, italic_, underline_, strikeout_}) styles->addWidget(box);
     form->addRow(tr("Style:"), styles);
-    form->addRow(tr("Colour:"), colorButton_);
+    form->addRow(tr("Color:"), colorButton_);
     form->addRow(tr("Sample:"), sample_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -107,7 +107,7 @@ void FontColorDialog::setColor(const QColor& color) {
 }
 
 void FontColorDialog::pickColor() {
-    const QColor c = QColorDialog::getColor(color_, this, tr("Colour"));
+    const QColor c = QColorDialog::getColor(color_, this, tr("Color"));
     if (c.isValid()) setColor(c);
 }
 

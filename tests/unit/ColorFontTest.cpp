@@ -133,24 +133,6 @@ TEST(FontColorDialog, ShowsAndReturnsTheDialogObjectsFont) {
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("sample"))->font().family(), "DejaVu Serif");
 }
 
-TEST(QtDialogs, FontDialogOkKeepsTheChoiceAndCancelChangesNothing) {
-    QtDialogs dialogs;
-    CommonDialog d;
-    d.FontName = QStringLiteral("Liberation Serif");
-    d.FontSize = 14;
-    d.Color = 255;
-    whenModal([](QDialog* dlg) { dlg->reject(); });
-    EXPECT_FALSE(dialogs.ShowFont(d));
-    whenModal([](QDialog* dlg) {
-        static_cast<FontColorDialog*>(dlg)->setColor(Qt::green);
-        dlg->accept();
-    });
-    EXPECT_TRUE(dialogs.ShowFont(d));
-    EXPECT_EQ(d.FontName, "Liberation Serif");
-    EXPECT_EQ(d.FontSize, 14.0f);
-    EXPECT_EQ(d.Color, 0x00FF00);
-}
-
 // The colour dialog preselects the object's colour once the font command's
 // flags are set; before that it starts from black.
 TEST(QtDialogs, ColorDialogPreselectsOnlyWithTheFlags) {

@@ -85,7 +85,6 @@ TEST(TextStamp, StampedPixelsStartAtThePressPointInTheTextColour) {
     } cases[] = {
         {"start-up font, black", {}, qRgb(0, 0, 0), 8},
         {"14 pt bold red", "font 14 1 0 0 0 255 Liberation Serif", qRgb(255, 0, 0), 12},
-        {"underlined blue", "font 12 0 1 1 0 16711680 DejaVu Sans", qRgb(0, 0, 255), 10},
     };
     for (const Case& c : cases) {
         Harness h;

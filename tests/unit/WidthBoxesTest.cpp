@@ -64,10 +64,3 @@ TEST(WidthBoxes, EraserWidthIsTheTextShownOrTheLastValidOne) {
     };
     for (const Case& c : cases) EXPECT_EQ(eraserAfter(c.setup), c.widthAndSize) << qPrintable(c.setup.join("; "));
 }
-
-TEST(WidthBoxes, ANewEraserWidthWaitsForTheNextEraserMove) {
-    Harness h;
-    h.run("select cmberaserwidth 19");
-    EXPECT_EQ(h.dumped("eraserSize"), "50");
-    EXPECT_EQ(h.dumped("cmberaserwidth"), "20");
-}
