@@ -21,7 +21,7 @@ QString cannotOpen(const QString& path, const QString& reason) {
 // The reason a path cannot be read as a file at all, or empty.
 QString fileProblem(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("No such file or folder");
+    if (!info.exists()) return QStringLiteral("No such file or directory");
     if (info.isDir()) return QStringLiteral("It is a folder, not a file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return file.errorString();

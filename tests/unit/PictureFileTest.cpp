@@ -106,7 +106,7 @@ TEST(PictureFile, FilesThatCannotBeOpenedChangeNothing) {
         {"60000 x 60000 GIF header", "huge.gif", hugeGif(),
          "The picture claims 60000 x 60000 pixels, more than the 100 megapixels this program opens"},
         {"folder", "sub", {}, "It is a folder, not a file"},
-        {"missing", "gone.bmp", {}, "No such file or folder"},
+        {"missing", "gone.bmp", {}, "No such file or directory"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -230,9 +230,11 @@ TEST(PictureFile, PicturesKeepTheirSizeAndSitAtTheTopLeft) {
         if (c.canvas != c.picture) {
             EXPECT_EQ(saved.pixel(c.canvas.width() - 1, c.canvas.height() - 1), qRgb(255, 255, 255));
         }
-        h.run("menu new1");
-        EXPECT_EQ(h.image().size(), QSize(742, 689));
-        EXPECT_EQ(h.w->Picture1->size(), QSize(742, 689));
+        for (const QStringList& back : {QStringList{"menu new1"}, QStringList{"answer 6", "click cmdClear"}}) {
+            h.run(f.expand({"file %D/pic.bmp", "menu open1"}) + back);
+            EXPECT_EQ(h.image().size(), QSize(742, 689)) << qPrintable(back.last());
+            EXPECT_EQ(h.w->Picture1->size(), QSize(742, 689));
+        }
     }
 }
 
