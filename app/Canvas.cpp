@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include "app/Raster.h"
 #include "app/UndoHistory.h"
 
 #include <QPainter>
@@ -20,78 +21,13 @@ constexpr double kTwoPi = 6.283185307179586;
 constexpr int kDotsPerMeter96 = 3780;
 
 // Twips to whole pixels, as the display itself addresses them: a figure's
-// parts that share a point in twips then share its pixel too.
-double px(float twips) { return std::floor(twips / Canvas::kTwipsPerPixel + 0.5); }
-
-// The pen's tip for wide strokes: a disc as a 16-gon with fixed corners.
-QPolygonF disc(const QPointF& centre, double r) {
-    static const auto unit = [] {
-        std::array<QPointF, 16> corners;
-        for (int i = 0; i < 16; ++i) corners[i] = QPointF(std::cos(i * M_PI / 8), std::sin(i * M_PI / 8));
-        return corners;
-    }();
-    QPolygonF poly;
-    poly.reserve(16);
-    for (const QPointF& u : unit) poly << centre + u * r;
-    return poly;
-}
-
-double cross(const QPointF& o, const QPointF& a, const QPointF& b) {
-    return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
-}
-
-// The convex hull of a point set (monotone chain).
-QPolygonF hull(std::vector<QPointF> pts) {
-    std::sort(pts.begin(), pts.end(), [](const QPointF& a, const QPointF& b) {
-        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
-    });
-    QPolygonF out(int(pts.size() * 2));
-    int k = 0;
-    for (const QPointF& p : pts) {
-        while (k >= 2 && cross(out[k - 2], out[k - 1], p) <= 0) --k;
-        out[k++] = p;
-    }
-    for (int i = int(pts.size()) - 2, lower = k + 1; i >= 0; --i) {
-        while (k >= lower && cross(out[k - 2], out[k - 1], pts[i]) <= 0) --k;
-        out[k++] = pts[i];
-    }
-    out.resize(k - 1);
-    return out;
-}
-
-// A wide line is the pen's disc swept from one end to the other: the hull
-// of the discs at both ends. A zero-length line leaves the disc alone, and
-// since the hull contains both discs, the dot that starts a rubber band lies
-// wholly under the band and never shows beside it. An odd width centres on
-// the pixel, an even one on its corner.
-void wideStroke(QPainter& p, QPointF a, QPointF b, double width) {
-    if (int(width) % 2 == 1) {
-        a += QPointF(0.5, 0.5);
-        b += QPointF(0.5, 0.5);
-    }
-    const QPolygonF tipA = disc(a, width / 2);
-    if (a == b) {
-        p.drawConvexPolygon(tipA);
-        return;
-    }
-    const QPolygonF tipB = disc(b, width / 2);
-    std::vector<QPointF> pts(tipA.begin(), tipA.end());
-    pts.insert(pts.end(), tipB.begin(), tipB.end());
-    p.drawConvexPolygon(hull(std::move(pts)));
-}
-
-// A straight stroke with the painter's pen; zero length leaves a dot.
-void stroke(QPainter& p, const QPointF& a, const QPointF& b) {
-    const QPen pen = p.pen();
-    if (pen.width() <= 1) {
-        p.drawLine(a, b);  // a zero-length line leaves its one pixel
-        return;
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(pen.color());
-    wideStroke(p, a, b, pen.widthF());
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
+// parts that share a point in twips then share its pixel too. Nothing beyond
+// a hundred million pixels can show; such points, and points that are no
+// number at all, are held there.
+double px(float twips) {
+    const double v = std::floor(twips / Canvas::kTwipsPerPixel + 0.5);
+    if (!(v > -1e8)) return -1e8;
+    return std::min(v, 1e8);
 }
 
 QString optionalText(const std::optional<VbColor>& v) { return v ? QString::number(*v) : QStringLiteral("-"); }
@@ -146,25 +82,18 @@ QRect Canvas::takeDirty() {
     return r;
 }
 
-template <typename PaintFn>
-void Canvas::paint(std::optional<VbColor> color, const QRectF& bounds, PaintFn&& fn) {
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    QColor penColor = toQColor(color.value_or(ForeColor));
-    if (DrawMode == kInvert) {
-        p.setCompositionMode(QPainter::RasterOp_NotDestination);
-    } else {
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        if (DrawMode == kWhiteness) penColor = Qt::white;
-    }
-    const int width = std::max(1, DrawWidth);
-    p.setPen(QPen(penColor, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    const double grow = width / 2.0 + 2.0;
-    const QRectF touched = bounds.normalized().adjusted(-grow, -grow, grow, grow);
+template <typename BuildFn>
+void Canvas::paint(std::optional<VbColor> color, BuildFn&& build) {
+    Coverage cover(image_.rect());
+    build(cover, std::max(1, DrawWidth));
+    const QRect touched = cover.bounds();
+    if (touched.isEmpty()) return;
     aboutToPaint(touched);
-    fn(p);
-    markDirty(touched);
+    if (DrawMode == kInvert)
+        cover.invert(image_);
+    else
+        cover.fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
+    dirty_ = dirty_.united(touched);
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
@@ -173,7 +102,7 @@ void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor>
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
     const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
-    paint(color, QRectF(a, b), [&](QPainter& p) { stroke(p, a, b); });
+    paint(color, [&](Coverage& c, int width) { c.addStroke(a, b, width); });
 }
 
 void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
@@ -181,17 +110,9 @@ void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> 
         trace_(QStringLiteral("box %1 %2 %3 %4 %5 %6 %7")
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
-    const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
-    const bool flatY = a.y() == b.y();
-    const bool flatX = a.x() == b.x();
-    paint(color, QRectF(a, b), [&](QPainter& p) {
-        // A box with no inside is a line: its opposite edges would otherwise
-        // cover the same pixels and cancel in invert mode.
-        if (flatY || flatX)
-            stroke(p, a, b);
-        else
-            p.drawRect(QRectF(a, b).normalized());
-    });
+    // A box with no inside is a line of square ends: its opposite edges
+    // cover the same pixels, once.
+    paint(color, [&](Coverage& c, int width) { c.addBox(int(px(x1)), int(px(y1)), int(px(x2)), int(px(y2)), width); });
 }
 
 void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color,
@@ -201,30 +122,33 @@ void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x), number(y), number(radius), optionalText(color), optionalText(start),
                         optionalText(end), optionalText(aspect)));
-    const double a = std::fabs(aspect.value_or(1.0f));
+    // Radii and angles that are no number, or absurd, are held to what can show.
+    auto radiusOf = [](double v) { return v > 0 ? std::min(std::floor(v + 0.5), 1e8) : 0.0; };
+    auto angleOf = [](double v) { return std::isfinite(v) ? std::fmod(std::fabs(v), kTwoPi) : 0.0; };
+    const double a = std::isfinite(aspect.value_or(1.0f)) ? std::fabs(aspect.value_or(1.0f)) : 1.0;
     const double r = std::fabs(radius / kTwipsPerPixel);
     // Below aspect 1 the radius is the horizontal one, above 1 the vertical one.
-    const double rx = std::floor((a < 1.0 ? r : r / a) + 0.5);
-    const double ry = std::floor((a < 1.0 ? r * a : r) + 0.5);
+    const double rx = radiusOf(a < 1.0 ? r : r / a);
+    const double ry = radiusOf(a < 1.0 ? r * a : r);
     const QPointF c(px(x), px(y));
-    const QRectF rect(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
-    paint(color, rect, [&](QPainter& p) {
+    paint(color, [&](Coverage& cover, int width) {
         if (rx == 0 && ry == 0) {  // nothing but its centre: a dot
-            stroke(p, c, c);
+            cover.addStroke(c, c, width);
             return;
         }
+        const QRectF rect(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
         QPainterPath path;
         if (!start && !end) {
             path.addEllipse(rect);
         } else {
-            const double s = std::fabs(start.value_or(0.0f));
-            const double e = std::fabs(end.value_or(float(kTwoPi)));
+            const double s = angleOf(start.value_or(0.0f));
+            const double e = end ? angleOf(*end) : kTwoPi;
             double sweep = e - s;
             if (sweep < 0) sweep += kTwoPi;  // an end below the start wraps through 0
             path.arcMoveTo(rect, qRadiansToDegrees(s));
             path.arcTo(rect, qRadiansToDegrees(s), qRadiansToDegrees(sweep));
         }
-        p.drawPath(path);
+        for (const QPolygonF& poly : path.toSubpathPolygons()) cover.addPolyline(poly, width);
     });
 }
 

@@ -69,8 +69,9 @@ public:
     static QFont defaultFont();
 
 private:
-    template <typename PaintFn>
-    void paint(std::optional<VbColor> color, const QRectF& bounds, PaintFn&& fn);
+    // Gathers a figure's pixels, then paints them once in the current mode.
+    template <typename BuildFn>
+    void paint(std::optional<VbColor> color, BuildFn&& build);
     void markDirty(const QRectF& pixels);
     void aboutToPaint(const QRectF& pixels);
     void aboutToReplace();

@@ -1,0 +1,204 @@
+#include "Raster.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The pen's tip for wide strokes: a disc as a 16-gon with fixed corners.
+QPolygonF disc(const QPointF& centre, double r) {
+    static const auto unit = [] {
+        std::array<QPointF, 16> corners;
+        for (int i = 0; i < 16; ++i) corners[i] = QPointF(std::cos(i * M_PI / 8), std::sin(i * M_PI / 8));
+        return corners;
+    }();
+    QPolygonF poly;
+    poly.reserve(16);
+    for (const QPointF& u : unit) poly << centre + u * r;
+    return poly;
+}
+
+double cross(const QPointF& o, const QPointF& a, const QPointF& b) {
+    return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+}
+
+// The convex hull of a point set (monotone chain).
+QPolygonF hull(std::vector<QPointF> pts) {
+    std::sort(pts.begin(), pts.end(), [](const QPointF& a, const QPointF& b) {
+        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+    });
+    QPolygonF out(int(pts.size() * 2));
+    int k = 0;
+    for (const QPointF& p : pts) {
+        while (k >= 2 && cross(out[k - 2], out[k - 1], p) <= 0) --k;
+        out[k++] = p;
+    }
+    for (int i = int(pts.size()) - 2, lower = k + 1; i >= 0; --i) {
+        while (k >= lower && cross(out[k - 2], out[k - 1], pts[i]) <= 0) --k;
+        out[k++] = pts[i];
+    }
+    out.resize(k - 1);
+    return out;
+}
+
+// Pixel i is covered when its centre i + 0.5 lies in [from, to).
+int firstCentre(double from) { return int(std::ceil(from - 0.5)); }
+
+// Far-off coordinates are brought near the picture without changing any
+// pixel that lies on it: nothing of the figure beyond this margin shows.
+constexpr double kFar = 1e8;
+
+}  // namespace
+
+void Coverage::addSpan(int y, int x0, int x1) {
+    if (y < clip_.top() || y > clip_.bottom()) return;
+    x0 = std::max(x0, clip_.left());
+    x1 = std::min(x1, clip_.right());
+    if (x0 > x1) return;
+    spans_.push_back({y, x0, x1});
+    normalised_ = false;
+}
+
+// Along the major axis every pixel step gets one pixel, its minor coordinate
+// rounded from the exact line; both end points are covered.
+void Coverage::addThin(const QPointF& a, const QPointF& b) {
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const bool steep = std::fabs(dy) > std::fabs(dx);
+    const double a0 = steep ? a.y() : a.x(), a1 = steep ? b.y() : b.x();
+    const double m0 = steep ? a.x() : a.y(), m1 = steep ? b.x() : b.y();
+    const double lo = std::max(std::min(a0, a1), -kFar), hi = std::min(std::max(a0, a1), kFar);
+    const int visibleLo = steep ? clip_.top() : clip_.left();
+    const int visibleHi = steep ? clip_.bottom() : clip_.right();
+    const long long from = std::max<long long>(std::llround(lo), visibleLo);
+    const long long to = std::min<long long>(std::llround(hi), visibleHi);
+    const double slope = a1 == a0 ? 0 : (m1 - m0) / (a1 - a0);
+    int runStart = 0, runMinor = 0;
+    bool inRun = false;
+    for (long long t = from; t <= to; ++t) {
+        const double minorExact = m0 + (double(t) - a0) * slope;
+        const int minor = int(std::clamp(std::floor(minorExact + 0.5), -kFar, kFar));
+        if (steep) {
+            addSpan(int(t), minor, minor);
+            continue;
+        }
+        // A shallow line's pixels on one row join into one span.
+        if (inRun && minor == runMinor) continue;
+        if (inRun) addSpan(runMinor, runStart, int(t) - 1);
+        inRun = true;
+        runStart = int(t);
+        runMinor = minor;
+    }
+    if (inRun) addSpan(runMinor, runStart, int(to));
+}
+
+void Coverage::addConvex(const QPolygonF& poly) {
+    double top = poly[0].y(), bottom = poly[0].y();
+    for (const QPointF& p : poly) {
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    const int y0 = std::max(firstCentre(std::max(top, -kFar)), clip_.top());
+    const int y1 = std::min(firstCentre(std::min(bottom, kFar)), clip_.bottom());
+    for (int y = y0; y <= y1; ++y) {
+        const double yc = y + 0.5;
+        double left = HUGE_VAL, right = -HUGE_VAL;
+        for (int i = 0, n = poly.size(); i < n; ++i) {
+            const QPointF& p = poly[i];
+            const QPointF& q = poly[(i + 1) % n];
+            if ((p.y() <= yc) == (q.y() <= yc)) continue;
+            const double x = p.x() + (yc - p.y()) * (q.x() - p.x()) / (q.y() - p.y());
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+        if (left > right) continue;
+        addSpan(y, firstCentre(std::max(left, -kFar)), firstCentre(std::min(right, kFar)) - 1);
+    }
+}
+
+void Coverage::addStroke(const QPointF& from, const QPointF& to, int width) {
+    if (width <= 1) {
+        addThin(from, to);
+        return;
+    }
+    // An odd width centres on the pixel, an even one on its corner.
+    const QPointF shift = width % 2 ? QPointF(0.5, 0.5) : QPointF(0, 0);
+    const QPolygonF tipA = disc(from + shift, width / 2.0);
+    if (from == to) {
+        addConvex(tipA);
+        return;
+    }
+    const QPolygonF tipB = disc(to + shift, width / 2.0);
+    std::vector<QPointF> pts(tipA.begin(), tipA.end());
+    pts.insert(pts.end(), tipB.begin(), tipB.end());
+    addConvex(hull(std::move(pts)));
+}
+
+void Coverage::addPolyline(const QPolygonF& points, int width) {
+    for (int i = 0; i + 1 < points.size(); ++i) addStroke(points[i], points[i + 1], width);
+    if (points.size() == 1) addStroke(points[0], points[0], width);
+}
+
+// A pen of width w centred on pixel line c covers pixels c - w/2 .. c - w/2 + w - 1.
+void Coverage::addBox(int x1, int y1, int x2, int y2, int width) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    const int w = std::max(1, width);
+    auto lo = [w](int c) { return c - w / 2; };
+    auto hi = [w](int c) { return c - w / 2 + w - 1; };
+    const int top = std::max(lo(y1), clip_.top() - 1), bottom = std::min(hi(y2), clip_.bottom() + 1);
+    const bool hollow = hi(x1) + 1 < lo(x2) && hi(y1) + 1 < lo(y2);
+    for (int y = top; y <= bottom; ++y) {
+        if (hollow && y > hi(y1) && y < lo(y2)) {
+            addSpan(y, lo(x1), hi(x1));
+            addSpan(y, lo(x2), hi(x2));
+        } else {
+            addSpan(y, lo(x1), hi(x2));
+        }
+    }
+}
+
+// Sorts the spans and merges those that overlap or touch.
+void Coverage::normalise() {
+    if (normalised_) return;
+    std::sort(spans_.begin(), spans_.end(),
+              [](const Span& a, const Span& b) { return a.y < b.y || (a.y == b.y && a.x0 < b.x0); });
+    std::vector<Span> merged;
+    merged.reserve(spans_.size());
+    for (const Span& s : spans_) {
+        if (!merged.empty() && merged.back().y == s.y && s.x0 <= merged.back().x1 + 1)
+            merged.back().x1 = std::max(merged.back().x1, s.x1);
+        else
+            merged.push_back(s);
+    }
+    spans_.swap(merged);
+    normalised_ = true;
+}
+
+QRect Coverage::bounds() {
+    normalise();
+    if (spans_.empty()) return {};
+    int left = spans_[0].x0, right = spans_[0].x1;
+    for (const Span& s : spans_) {
+        left = std::min(left, s.x0);
+        right = std::max(right, s.x1);
+    }
+    return QRect(QPoint(left, spans_.front().y), QPoint(right, spans_.back().y));
+}
+
+template <typename Op>
+void Coverage::apply(QImage& image, Op op) {
+    normalise();
+    for (const Span& s : spans_) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(s.y));
+        for (int x = s.x0; x <= s.x1; ++x) row[x] = op(row[x]);
+    }
+}
+
+void Coverage::invert(QImage& image) {
+    apply(image, [](QRgb p) { return p ^ 0x00FFFFFFu; });
+}
+
+void Coverage::fill(QImage& image, QRgb colour) {
+    apply(image, [colour](QRgb) { return colour | 0xFF000000u; });
+}
