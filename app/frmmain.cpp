@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMimeData>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +47,7 @@ protected:
 frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     : QMainWindow(parent), dialogs(dialogs_), dispatcher_(form, state, canvas, shapes_, *this) {
     setObjectName(QStringLiteral("frmmain"));
+    setAcceptDrops(true);
     canvas.setHistory(&history);
     buildControls();
     buildMenu();
@@ -250,6 +252,31 @@ void frmmain::closeEvent(QCloseEvent* event) {
     }
     unloaded_ = true;
     event->accept();
+}
+
+namespace {
+
+// The first local file among the dropped ones, if any.
+QString droppedFile(const QMimeData* mime) {
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+}  // namespace
+
+void frmmain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void frmmain::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    history.begin();
+    openFile(path);
+    history.end();
+    refreshCanvas();
 }
 
 int frmmain::penWidth() { return widths_.drawWidth(); }

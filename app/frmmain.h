@@ -87,6 +87,9 @@ public:
     void undo1_Click();
     void redo1_Click();
     void copy1_Click();
+    // Opens a picture named on the command line or dropped on the window,
+    // as Open would after its dialog, with the change question first.
+    void openFile(const QString& path);
     // The window's unload event; cancel keeps the window open.
     void Form_Unload(bool& cancel);
 
@@ -120,6 +123,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // DragHost
@@ -135,6 +140,7 @@ private:
     void asOneStep(void (frmmain::*handler)());
     void moveText1(float left, float top);
     void clearPicture();
+    void loadPictureFile(const QString& path, const QString& title);
 
     ShapeSet shapes_;
     DragDispatcher dispatcher_;
@@ -142,6 +148,5 @@ private:
     QScrollArea* scroller_ = nullptr;
     float text1Left_ = 120, text1Top_ = 120;
     bool unloaded_ = false;
-    bool closingByCode_ = false;
     bool unloading_ = false;  // the Exit logic runs inside a close of the window
 };

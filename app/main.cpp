@@ -74,6 +74,8 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral("FILE"));
     parser.addOption(scriptOption);
     parser.addOption(traceOption);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A picture to open at start."),
+                                 QStringLiteral("[FILE]"));
     parser.process(app);
 
     if (parser.isSet(scriptOption)) return runScript(parser.value(scriptOption), parser.value(traceOption));
@@ -83,5 +85,11 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     window.setWindowIcon(windowIcon());
     window.show();
+    if (!parser.positionalArguments().isEmpty()) {
+        window.history.begin();
+        window.openFile(parser.positionalArguments().constFirst());
+        window.history.end();
+        window.refreshCanvas();
+    }
     return app.exec();
 }

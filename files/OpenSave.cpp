@@ -70,15 +70,27 @@ void frmmain::save1_Click() { FileCommands::save(*this); }
 void frmmain::saveas1_Click() { FileCommands::saveUnderChosenName(*this); }
 
 // Yes to the change question saves and ends the command; the user opens again.
+// The change question of Open: Yes saves and ends the command, so that the
+// user opens again; only No, or an unchanged picture, lets Open go on.
+static bool openMayGoOn(frmmain& w) {
+    FileCommands::prepareFileDialog(w.cdlforfunctions);
+    if (!w.form.pictureChanged()) return true;
+    const int answer = FileCommands::askToSaveChanges(w, FileCommands::Asker::Open);
+    if (answer == Answer::Yes) FileCommands::save(w);
+    return answer == Answer::No;
+}
+
 void frmmain::open1_Click() {
-    FileCommands::prepareFileDialog(cdlforfunctions);
-    if (form.pictureChanged()) {
-        const int answer = FileCommands::askToSaveChanges(*this, FileCommands::Asker::Open);
-        if (answer == Answer::Yes) FileCommands::save(*this);
-        if (answer != Answer::No) return;
-    }
+    if (!openMayGoOn(*this)) return;
     if (!dialogs.ShowOpen(cdlforfunctions) || cdlforfunctions.FileName.isEmpty()) return;
-    const QString path = cdlforfunctions.FileName;
+    loadPictureFile(cdlforfunctions.FileName, cdlforfunctions.FileTitle);
+}
+
+void frmmain::openFile(const QString& path) {
+    if (openMayGoOn(*this)) loadPictureFile(path, QFileInfo(path).fileName());
+}
+
+void frmmain::loadPictureFile(const QString& path, const QString& title) {
     const LoadedPicture picture = loadPicture(path);
     if (picture.image.isNull()) {
         dialogs.Message(kTitle, picture.error);
@@ -86,7 +98,7 @@ void frmmain::open1_Click() {
     }
     canvas.Picture(picture.image, path);
     form.filePath = path;
-    form.fileTitle = cdlforfunctions.FileTitle;
+    form.fileTitle = title;
     setCaption(form.filePath);
     form.isUntitled = false;
     form.canvasClean = true;

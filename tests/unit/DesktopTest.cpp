@@ -1,0 +1,110 @@
+// What users expect of a desktop program: the command line, a picture named
+// on it or dropped on the window.
+#include "Harness.h"
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace {
+
+QString runProgram(const QStringList& args, int* exitCode) {
+    QProcess p;
+    p.start(QStringLiteral(TAVIMBRE_EXE), args);
+    p.waitForFinished(30000);
+    *exitCode = p.exitCode();
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+}
+
+QString makePicture(const QTemporaryDir& dir, const QString& name) {
+    QImage img(300, 200, QImage::Format_RGB32);
+    img.fill(Qt::darkCyan);
+    const QString path = dir.filePath(name);
+    img.save(path, "BMP");
+    return path;
+}
+
+void drop(frmmain& w, const QString& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &enter);
+    QDropEvent event(QPointF(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &event);
+}
+
+}  // namespace
+
+TEST(CommandLine, HelpAndVersion) {
+    struct Case {
+        const char* option;
+        QStringList mustShow;
+    } cases[] = {
+        {"--help", {"--script", "--trace", "FILE", "--version"}},
+        {"--version", {"tavimbre 1.0.0"}},
+    };
+    for (const Case& c : cases) {
+        int code = -1;
+        const QString out = runProgram({QLatin1String(c.option)}, &code);
+        EXPECT_EQ(code, 0) << c.option;
+        for (const QString& s : c.mustShow) EXPECT_TRUE(out.contains(s)) << c.option << " lacks " << qPrintable(s);
+    }
+}
+
+TEST(OpenFromAnywhere, AFileNamedOrDroppedOpensAsOpenWould) {
+    QTemporaryDir dir;
+    const QString good = makePicture(dir, QStringLiteral("chart.bmp"));
+    const QString text = dir.filePath(QStringLiteral("notes.bmp"));
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a picture");
+    f.close();
+    struct Case {
+        const char* name;
+        QString path;
+        bool opens;
+    } cases[] = {
+        {"good file", good, true},
+        {"missing file", dir.filePath(QStringLiteral("gone.bmp")), false},
+        {"not a picture", text, false},
+    };
+    for (bool dropped : {false, true}) {
+        for (const Case& c : cases) {
+            Harness h;
+            if (dropped)
+                drop(*h.w, c.path);
+            else
+                h.w->openFile(c.path);
+            const QString how = dropped ? QStringLiteral("dropped ") : QStringLiteral("named ");
+            if (c.opens) {
+                EXPECT_EQ(h.dumped("caption"), kCaptionPrefix + c.path) << qPrintable(how) << c.name;
+                EXPECT_EQ(h.image().pixel(10, 10), QColor(Qt::darkCyan).rgb()) << qPrintable(how) << c.name;
+                EXPECT_EQ(h.dumped("fileTitle"), QFileInfo(c.path).fileName());
+            } else {
+                EXPECT_EQ(h.dumped("caption"), kCaptionPrefix + "Untitled") << qPrintable(how) << c.name;
+                ASSERT_EQ(h.out.size(), 1) << qPrintable(how) << c.name;
+                EXPECT_TRUE(h.out[0].startsWith("message Tavimbre|")) << qPrintable(h.out[0]);
+                EXPECT_TRUE(h.out[0].contains(QFileInfo(c.path).fileName())) << qPrintable(h.out[0]);
+            }
+        }
+    }
+}
+
+TEST(OpenFromAnywhere, ADropOnAChangedPictureAsksFirst) {
+    QTemporaryDir dir;
+    const QString good = makePicture(dir, QStringLiteral("chart.bmp"));
+    Harness h;
+    h.run({"click cmdSquare", "down 1 0 1500 1500", "up 1 0 3000 3000", "answer 2"});
+    const QImage drawn = h.image().copy();
+    drop(*h.w, good);
+    EXPECT_TRUE(h.out.value(0).startsWith("ask 35 Tavimbre|")) << qPrintable(h.out.value(0));
+    EXPECT_EQ(h.image(), drawn);  // Cancel keeps the picture
+    h.run("answer 7");
+    drop(*h.w, good);
+    EXPECT_EQ(h.dumped("caption"), kCaptionPrefix + good);
+    h.run("menu undo1");
+    EXPECT_EQ(h.image(), drawn);  // and the drop is one undoable step
+}
