@@ -1,6 +1,5 @@
 #include "Canvas.h"
 
-#include "app/Raster.h"
 #include "app/UndoHistory.h"
 
 #include <QPainter>
@@ -84,15 +83,15 @@ QRect Canvas::takeDirty() {
 
 template <typename BuildFn>
 void Canvas::paint(std::optional<VbColor> color, BuildFn&& build) {
-    Coverage cover(image_.rect());
-    build(cover, std::max(1, DrawWidth));
-    const QRect touched = cover.bounds();
+    cover_.reset(image_.rect());
+    build(cover_, std::max(1, DrawWidth));
+    const QRect touched = cover_.bounds();
     if (touched.isEmpty()) return;
     aboutToPaint(touched);
     if (DrawMode == kInvert)
-        cover.invert(image_);
+        cover_.invert(image_);
     else
-        cover.fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
+        cover_.fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
     dirty_ = dirty_.united(touched);
 }
 

@@ -3,6 +3,8 @@
 // the pixel rectangle it touched so that the view repaints just that.
 #pragma once
 
+#include "app/Raster.h"
+
 #include <QFont>
 #include <QImage>
 #include <QRect>
@@ -83,4 +85,5 @@ private:
     bool sizeChanged_ = false;
     std::function<void(const QString&)> trace_;
     UndoHistory* history_ = nullptr;
+    Coverage cover_;  // reused by every figure
 };

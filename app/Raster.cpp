@@ -7,39 +7,20 @@
 namespace {
 
 // The pen's tip for wide strokes: a disc as a 16-gon with fixed corners.
-QPolygonF disc(const QPointF& centre, double r) {
+constexpr int kTipCorners = 16;
+
+void addTip(std::vector<QPointF>& out, const QPointF& centre, double r) {
     static const auto unit = [] {
-        std::array<QPointF, 16> corners;
-        for (int i = 0; i < 16; ++i) corners[i] = QPointF(std::cos(i * M_PI / 8), std::sin(i * M_PI / 8));
+        std::array<QPointF, kTipCorners> corners;
+        for (int i = 0; i < kTipCorners; ++i)
+            corners[i] = QPointF(std::cos(i * M_PI / 8), std::sin(i * M_PI / 8));
         return corners;
     }();
-    QPolygonF poly;
-    poly.reserve(16);
-    for (const QPointF& u : unit) poly << centre + u * r;
-    return poly;
+    for (const QPointF& u : unit) out.push_back(centre + u * r);
 }
 
 double cross(const QPointF& o, const QPointF& a, const QPointF& b) {
     return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
-}
-
-// The convex hull of a point set (monotone chain).
-QPolygonF hull(std::vector<QPointF> pts) {
-    std::sort(pts.begin(), pts.end(), [](const QPointF& a, const QPointF& b) {
-        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
-    });
-    QPolygonF out(int(pts.size() * 2));
-    int k = 0;
-    for (const QPointF& p : pts) {
-        while (k >= 2 && cross(out[k - 2], out[k - 1], p) <= 0) --k;
-        out[k++] = p;
-    }
-    for (int i = int(pts.size()) - 2, lower = k + 1; i >= 0; --i) {
-        while (k >= lower && cross(out[k - 2], out[k - 1], pts[i]) <= 0) --k;
-        out[k++] = pts[i];
-    }
-    out.resize(k - 1);
-    return out;
 }
 
 // Pixel i is covered when its centre i + 0.5 lies in [from, to).
@@ -50,6 +31,30 @@ int firstCentre(double from) { return int(std::ceil(from - 0.5)); }
 constexpr double kFar = 1e8;
 
 }  // namespace
+
+void Coverage::reset(const QRect& clip) {
+    clip_ = clip;
+    spans_.clear();
+    normalised_ = true;
+}
+
+// The convex hull of the points gathered (monotone chain) into hull_.
+void Coverage::addHull() {
+    std::sort(points_.begin(), points_.end(), [](const QPointF& a, const QPointF& b) {
+        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+    });
+    hull_.resize(points_.size() * 2);
+    int k = 0;
+    for (const QPointF& p : points_) {
+        while (k >= 2 && cross(hull_[k - 2], hull_[k - 1], p) <= 0) --k;
+        hull_[k++] = p;
+    }
+    for (int i = int(points_.size()) - 2, lower = k + 1; i >= 0; --i) {
+        while (k >= lower && cross(hull_[k - 2], hull_[k - 1], points_[i]) <= 0) --k;
+        hull_[k++] = points_[i];
+    }
+    addConvex(hull_.data(), k - 1);
+}
 
 void Coverage::addSpan(int y, int x0, int x1) {
     if (y < clip_.top() || y > clip_.bottom()) return;
@@ -92,18 +97,18 @@ void Coverage::addThin(const QPointF& a, const QPointF& b) {
     if (inRun) addSpan(runMinor, runStart, int(to));
 }
 
-void Coverage::addConvex(const QPolygonF& poly) {
+void Coverage::addConvex(const QPointF* poly, int n) {
     double top = poly[0].y(), bottom = poly[0].y();
-    for (const QPointF& p : poly) {
-        top = std::min(top, p.y());
-        bottom = std::max(bottom, p.y());
+    for (int i = 0; i < n; ++i) {
+        top = std::min(top, poly[i].y());
+        bottom = std::max(bottom, poly[i].y());
     }
     const int y0 = std::max(firstCentre(std::max(top, -kFar)), clip_.top());
     const int y1 = std::min(firstCentre(std::min(bottom, kFar)), clip_.bottom());
     for (int y = y0; y <= y1; ++y) {
         const double yc = y + 0.5;
         double left = HUGE_VAL, right = -HUGE_VAL;
-        for (int i = 0, n = poly.size(); i < n; ++i) {
+        for (int i = 0; i < n; ++i) {
             const QPointF& p = poly[i];
             const QPointF& q = poly[(i + 1) % n];
             if ((p.y() <= yc) == (q.y() <= yc)) continue;
@@ -123,15 +128,14 @@ void Coverage::addStroke(const QPointF& from, const QPointF& to, int width) {
     }
     // An odd width centres on the pixel, an even one on its corner.
     const QPointF shift = width % 2 ? QPointF(0.5, 0.5) : QPointF(0, 0);
-    const QPolygonF tipA = disc(from + shift, width / 2.0);
+    points_.clear();
+    addTip(points_, from + shift, width / 2.0);
     if (from == to) {
-        addConvex(tipA);
+        addConvex(points_.data(), kTipCorners);
         return;
     }
-    const QPolygonF tipB = disc(to + shift, width / 2.0);
-    std::vector<QPointF> pts(tipA.begin(), tipA.end());
-    pts.insert(pts.end(), tipB.begin(), tipB.end());
-    addConvex(hull(std::move(pts)));
+    addTip(points_, to + shift, width / 2.0);
+    addHull();
 }
 
 void Coverage::addPolyline(const QPolygonF& points, int width) {
@@ -163,15 +167,15 @@ void Coverage::normalise() {
     if (normalised_) return;
     std::sort(spans_.begin(), spans_.end(),
               [](const Span& a, const Span& b) { return a.y < b.y || (a.y == b.y && a.x0 < b.x0); });
-    std::vector<Span> merged;
-    merged.reserve(spans_.size());
-    for (const Span& s : spans_) {
-        if (!merged.empty() && merged.back().y == s.y && s.x0 <= merged.back().x1 + 1)
-            merged.back().x1 = std::max(merged.back().x1, s.x1);
+    size_t kept = 0;
+    for (size_t i = 0; i < spans_.size(); ++i) {
+        const Span s = spans_[i];
+        if (kept > 0 && spans_[kept - 1].y == s.y && s.x0 <= spans_[kept - 1].x1 + 1)
+            spans_[kept - 1].x1 = std::max(spans_[kept - 1].x1, s.x1);
         else
-            merged.push_back(s);
+            spans_[kept++] = s;
     }
-    spans_.swap(merged);
+    spans_.resize(kept);
     normalised_ = true;
 }
 

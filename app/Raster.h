@@ -8,12 +8,15 @@
 #include <QImage>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRgb>
 #include <QRect>
 #include <vector>
 
 class Coverage {
 public:
-    explicit Coverage(const QRect& clip) : clip_(clip) {}
+    // Starts a new figure on a picture of this rectangle; the buffers of the
+    // last figure are kept for reuse, so a figure allocates nothing new.
+    void reset(const QRect& clip);
 
     // Pixels x0..x1 of row y, both included; clipped to the picture.
     void addSpan(int y, int x0, int x1);
@@ -37,7 +40,8 @@ private:
     struct Span {
         int y, x0, x1;
     };
-    void addConvex(const QPolygonF& polygon);
+    void addConvex(const QPointF* points, int count);
+    void addHull();
     void addThin(const QPointF& a, const QPointF& b);
     void normalise();
     template <typename Op>
@@ -46,4 +50,6 @@ private:
     QRect clip_;
     std::vector<Span> spans_;
     bool normalised_ = true;
+    std::vector<QPointF> points_;  // the tips' corners, then their hull
+    std::vector<QPointF> hull_;
 };
