@@ -36,6 +36,22 @@ bool truncatedBitmap(QImageReader& reader, const QString& path) {
     return bitmapIsTruncated(file.read(64), file.size());
 }
 
+// A damaged header can give fewer palette entries than the pixels' indices
+// reach; whatever paints or compares such a picture then reads past the end
+// of its colour table. The missing entries become black, as Qt's own
+// conversion shows them (a picture with no table at all, as grey levels).
+void completeColorTable(QImage& image) {
+    const int needed = image.format() == QImage::Format_Indexed8 ? 256 : image.depth() == 1 ? 2 : 0;
+    if (image.colorCount() >= needed) return;
+    QList<QRgb> table = image.colorTable();
+    const bool grey = table.isEmpty();
+    for (int i = int(table.size()); i < needed; ++i) {
+        const int level = i * 255 / (needed - 1);
+        table.append(grey ? qRgb(level, level, level) : qRgb(0, 0, 0));
+    }
+    image.setColorTable(table);
+}
+
 }  // namespace
 
 LoadedPicture loadPicture(const QString& path) {
@@ -64,6 +80,7 @@ LoadedPicture loadPicture(const QString& path) {
     }
     if (!reader.read(&image) || image.isNull())
         return {{}, cannotOpen(path, QStringLiteral("Its picture data cannot be decoded (%1)").arg(reader.errorString()))};
+    completeColorTable(image);
     return {image, {}};
 }
 
