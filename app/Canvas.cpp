@@ -64,7 +64,7 @@ void Canvas::resetImage(QSize size) {
 void Canvas::markDirty(const QRectF& pixels) {
     // Kept in double until clipped: coordinates may lie far off the canvas.
     const QRect r = pixels.intersected(QRectF(image_.rect())).toAlignedRect();
-    if (!r.isEmpty()) dirty_ = dirty_.united(r);
+    if (!r.isEmpty()) dirty_ += r;
 }
 
 void Canvas::aboutToPaint(const QRectF& pixels) {
@@ -75,9 +75,9 @@ void Canvas::aboutToReplace() {
     if (history_) history_->aboutToReplace();
 }
 
-QRect Canvas::takeDirty() {
-    QRect r = dirty_;
-    dirty_ = QRect();
+QRegion Canvas::takeDirty() {
+    QRegion r;
+    r.swap(dirty_);
     return r;
 }
 
@@ -92,7 +92,7 @@ void Canvas::paint(std::optional<VbColor> color, BuildFn&& build) {
         cover_.invert(image_);
     else
         cover_.fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
-    dirty_ = dirty_.united(touched);
+    dirty_ += touched;
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {

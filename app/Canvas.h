@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -58,8 +59,8 @@ public:
     // Told before any pixel changes, so that it can keep what was there.
     void setHistory(UndoHistory* history) { history_ = history; }
 
-    // The union of the pixel rectangles touched since the last call.
-    QRect takeDirty();
+    // The pixels touched since the last call.
+    QRegion takeDirty();
     bool sizeChanged() const { return sizeChanged_; }
     void clearSizeChanged() { sizeChanged_ = false; }
 
@@ -81,7 +82,7 @@ private:
 
     QImage image_;
     QSize ownSize_;
-    QRect dirty_;
+    QRegion dirty_;
     bool sizeChanged_ = false;
     std::function<void(const QString&)> trace_;
     UndoHistory* history_ = nullptr;

@@ -32,13 +32,13 @@ void CanvasView::refresh() {
         canvas_.clearSizeChanged();
         setFixedSize(canvas_.Image().size());
     }
-    const QRect r = canvas_.takeDirty();
+    const QRegion r = canvas_.takeDirty();
     if (!r.isEmpty()) update(r);
 }
 
 void CanvasView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    p.drawImage(e->rect(), canvas_.Image(), e->rect());
+    for (const QRect& r : e->region()) p.drawImage(r, canvas_.Image(), r);
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* e) {

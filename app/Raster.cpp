@@ -61,8 +61,10 @@ void Coverage::addSpan(int y, int x0, int x1) {
     x0 = std::max(x0, clip_.left());
     x1 = std::min(x1, clip_.right());
     if (x0 > x1) return;
+    // Most figures come row by row; only spans out of order need a sort.
+    if (!spans_.empty() && (y < spans_.back().y || (y == spans_.back().y && x0 <= spans_.back().x1 + 1)))
+        normalised_ = false;
     spans_.push_back({y, x0, x1});
-    normalised_ = false;
 }
 
 // Along the major axis every pixel step gets one pixel, its minor coordinate

@@ -53,3 +53,4 @@ private:
     std::vector<QPointF> points_;  // the tips' corners, then their hull
     std::vector<QPointF> hull_;
 };
+
