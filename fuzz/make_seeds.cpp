@@ -1,0 +1,73 @@
+// Writes the fuzzer's seed corpus into the folder given: small good
+// pictures of every kind Open reads, and a few damaged ones.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+
+namespace {
+
+QImage gradient(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) img.setPixel(x, y, qRgb(x * 9, y * 11, (x ^ y) * 7));
+    return img;
+}
+
+void write(const QDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+// A GIF with a 128-colour table whose pixels are written as 8-bit codes,
+// with a clear code before the code table would outgrow 8 bits.
+QByteArray gif(int w, int h) {
+    QByteArray g("GIF89a");
+    auto put16 = [&](int v) { g.append(char(v & 0xFF)).append(char(v >> 8)); };
+    put16(w), put16(h);
+    g.append(char(0xF6)).append('\0').append('\0');
+    for (int i = 0; i < 128; ++i) g.append(char(i * 2)).append(char(255 - i * 2)).append(char(i));
+    g.append(',');
+    put16(0), put16(0), put16(w), put16(h);
+    g.append('\0').append(char(7));
+    QByteArray codes;
+    for (int i = 0; i < w * h; ++i) {
+        if (i % 126 == 0) codes.append(char(128));
+        codes.append(char((i * 5) % 128));
+    }
+    codes.append(char(129));
+    for (int at = 0; at < codes.size(); at += 255) g.append(char(codes.mid(at, 255).size())).append(codes.mid(at, 255));
+    return g.append('\0').append(';');
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) return 2;
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) return 1;
+    const QImage img = gradient(24, 16);
+    const struct {
+        const char* name;
+        QImage image;
+        const char* format;
+    } good[] = {{"rgb.bmp", img, "BMP"},
+                {"indexed.bmp", img.convertToFormat(QImage::Format_Indexed8), "BMP"},
+                {"mono.bmp", img.convertToFormat(QImage::Format_Mono), "BMP"},
+                {"pic.jpg", img, "JPEG"},
+                {"pic.png", img, "PNG"},
+                {"pic.ppm", img, "PPM"},
+                {"pic.xpm", img.convertToFormat(QImage::Format_Indexed8), "XPM"}};
+    for (const auto& g : good) {
+        const QString path = dir.filePath(QLatin1String(g.name));
+        if (!g.image.save(path, g.format)) return 1;
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return 1;
+        const QByteArray bytes = f.readAll();
+        write(dir, QStringLiteral("cut-%1").arg(QLatin1String(g.name)), bytes.left(bytes.size() * 2 / 3));
+    }
+    write(dir, QStringLiteral("pic.gif"), gif(24, 16));
+    write(dir, QStringLiteral("cut-pic.gif"), gif(24, 16).left(300));
+    return 0;
+}
