@@ -11,6 +11,11 @@ command -v python3 >/dev/null || { echo "skipped: python3 is missing"; exit 77; 
 dir=$(mktemp -d); trap 'rm -rf "$dir"' EXIT
 python3 "$(dirname "$0")/make_truncated.py" "$dir" || exit 1
 names=(rle-cut.bmp rle-skip.bmp os2-cut.bmp cut.gif)
+# A JPEG whose scan data stops after its first rows, when ImageMagick can make one.
+if command -v convert >/dev/null && convert -size 64x48 plasma:fractal -quality 95 "$dir/full.jpg" 2>/dev/null; then
+  head -c $(( $(stat -c %s "$dir/full.jpg") / 3 )) "$dir/full.jpg" > "$dir/cut.jpg"
+  names+=(cut.jpg)
+fi
 {
   for n in "${names[@]}"; do
     echo "file $dir/$n"; echo "menu open1"
