@@ -25,6 +25,16 @@ CanvasView::CanvasView(Canvas& canvas, QWidget* parent) : QWidget(parent), canva
     setFixedSize(canvas_.Image().size());
     canvas_.clearSizeChanged();
     canvas_.takeDirty();
+    frameEnd_.setSingleShot(true);
+    connect(&frameEnd_, &QTimer::timeout, this, &CanvasView::flushPending);
+}
+
+void CanvasView::flushPending() {
+    frameEnd_.stop();
+    if (pending_.isEmpty()) return;
+    update(pending_);
+    pending_ = QRegion();
+    sinceRepaint_.start();
 }
 
 void CanvasView::refresh() {
@@ -32,8 +42,13 @@ void CanvasView::refresh() {
         canvas_.clearSizeChanged();
         setFixedSize(canvas_.Image().size());
     }
-    const QRegion r = canvas_.takeDirty();
-    if (!r.isEmpty()) update(r);
+    pending_ += canvas_.takeDirty();
+    if (pending_.isEmpty() || frameEnd_.isActive()) return;
+    const qint64 elapsed = sinceRepaint_.isValid() ? sinceRepaint_.elapsed() : kFrameMs;
+    if (elapsed >= kFrameMs)
+        flushPending();
+    else
+        frameEnd_.start(int(kFrameMs - elapsed));
 }
 
 void CanvasView::paintEvent(QPaintEvent* e) {

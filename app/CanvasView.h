@@ -2,6 +2,9 @@
 // handlers' calls, in twips. It repaints only what the canvas dirtied.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -18,7 +21,11 @@ public:
     std::function<void()> onClick;
 
     // Schedules the repaint of what the canvas changed since the last call.
+    // Repaints come at most once a frame: a change within a frame of the
+    // last repaint waits for the frame's end, with the changes after it.
     void refresh();
+    // Schedules what is waiting for the frame's end at once.
+    void flushPending();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -27,5 +34,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    static constexpr int kFrameMs = 16;
     Canvas& canvas_;
+    QRegion pending_;
+    QElapsedTimer sinceRepaint_;
+    QTimer frameEnd_;
 };

@@ -29,6 +29,7 @@ struct Window {
     // Paints what the last handler dirtied, as the event loop would.
     void flush() {
         w.refreshCanvas();
+        w.Picture1->flushPending();
         QApplication::processEvents();
     }
 };
