@@ -86,20 +86,17 @@ void UndoHistory::apply(const Step& step, bool forward) {
     for (const Tile& t : step.tiles) canvas_.restoreTile(t.at, forward ? t.after : t.before);
 }
 
-bool UndoHistory::undo() {
+// Puts the newest step of one list back on the picture and moves it over to
+// the other list: backwards for undo, forwards for redo.
+bool UndoHistory::replay(std::deque<Step>& from, std::deque<Step>& to, bool forward) {
     end();
-    if (undo_.empty()) return false;
-    apply(undo_.back(), false);
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
+    if (from.empty()) return false;
+    apply(from.back(), forward);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     return true;
 }
 
-bool UndoHistory::redo() {
-    end();
-    if (redo_.empty()) return false;
-    apply(redo_.back(), true);
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
-    return true;
-}
+bool UndoHistory::undo() { return replay(undo_, redo_, false); }
+
+bool UndoHistory::redo() { return replay(redo_, undo_, true); }

@@ -49,6 +49,7 @@ private:
     };
 
     void apply(const Step& step, bool forward);
+    bool replay(std::deque<Step>& from, std::deque<Step>& to, bool forward);
     void push(Step&& step);
     static std::size_t sizeOf(const QImage& img) { return std::size_t(img.sizeInBytes()); }
 
