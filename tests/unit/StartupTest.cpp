@@ -1,0 +1,70 @@
+// The window as the user first sees it: start-up state, width lists,
+// palette, menu.
+#include "Harness.h"
+
+#include "app/Palette.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QToolButton>
+
+TEST(Startup, DumpShowsTheStartValues) {
+    Harness h;
+    EXPECT_EQ(h.w->dump(), (QStringList{
+                               "currentTool=3", "canvasClean=true", "toolsClean=true", "isUntitled=true",
+                               "fileTitle=Untitled", "filePath=", "msgAnswer=", "caption=  Tavimbre -   Untitled",
+                               "drawColor=0", "eraserSize=50", "startX=0", "startY=0", "prevX=-1", "prevY=-1",
+                               "curX=0", "curY=0", "DrawMode=13", "DrawWidth=1", "cmbDrawWidth=2",
+                               "cmberaserwidth=5", "txtinsert=", "Text1.visible=false", "Text1.left=120",
+                               "Text1.top=120", "Text1.text=", "FontName=Arial", "FontSize=9.75", "FontBold=true",
+                               "FontItalic=false", "FontUnderline=false", "ForeColor=0",
+                           }));
+}
+
+TEST(Startup, WidthListsHoldOneToTenAndOneToTwenty) {
+    Harness h;
+    for (auto [box, count] : {std::pair{h.w->cmbDrawWidth, 10}, std::pair{h.w->cmberaserwidth, 20}}) {
+        ASSERT_EQ(box->count(), count);
+        for (int i = 0; i < count; ++i) EXPECT_EQ(box->itemText(i), QString::number(i + 1));
+    }
+}
+
+TEST(Startup, EveryPaletteButtonSelectsItsToolAndShowsItsTexts) {
+    for (const PaletteEntry& e : paletteEntries()) {
+        Harness h;
+        QToolButton* b = h.w->buttons.value(QLatin1String(e.name));
+        ASSERT_NE(b, nullptr) << e.name;
+        EXPECT_EQ(b->text(), QLatin1String(e.caption)) << e.name;
+        EXPECT_EQ(b->toolTip(), QLatin1String(e.toolTip)) << e.name;
+        EXPECT_TRUE(b->styleSheet().contains(QStringLiteral("#d8e4f8"))) << e.name;
+        if (e.code < 0) continue;  // Clear asks first
+        h.run(QStringLiteral("click %1").arg(QLatin1String(e.name)));
+        EXPECT_EQ(h.dumped("currentTool"), QString::number(e.code)) << e.name;
+        // The eraser alone leaves the picture's change flag alone.
+        EXPECT_EQ(h.dumped("toolsClean"), e.code == 5 ? "true" : "false") << e.name;
+    }
+}
+
+TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
+    Harness h;
+    struct Case {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+    } cases[] = {
+        {"new1", "New", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {"open1", "Open", QKeySequence(QStringLiteral("Ctrl+O"))},
+        {"save1", "Save", QKeySequence(QStringLiteral("Ctrl+S"))},
+        {"saveas1", "Save As", QKeySequence()},
+        {"drawcolor1", "DrawColor", QKeySequence()},
+        {"font1", "Text Font - Color", QKeySequence()},
+        {"exit1", "Exit", QKeySequence()},
+        {"undo1", "Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
+    };
+    for (const Case& c : cases) {
+        QAction* a = h.w->menuItems.value(QLatin1String(c.name));
+        ASSERT_NE(a, nullptr) << c.name;
+        EXPECT_EQ(a->text(), QLatin1String(c.caption)) << c.name;
+        EXPECT_EQ(a->shortcut(), c.shortcut) << c.name;
+    }
+}
