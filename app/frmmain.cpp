@@ -273,10 +273,7 @@ void frmmain::dropEvent(QDropEvent* event) {
     const QString path = droppedFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    history.begin();
     openFile(path);
-    history.end();
-    refreshCanvas();
 }
 
 int frmmain::penWidth() { return widths_.drawWidth(); }

@@ -88,7 +88,8 @@ public:
     void redo1_Click();
     void copy1_Click();
     // Opens a picture named on the command line or dropped on the window,
-    // as Open would after its dialog, with the change question first.
+    // as Open would after its dialog, with the change question first; one
+    // step of the undo history.
     void openFile(const QString& path);
     // The window's unload event; cancel keeps the window open.
     void Form_Unload(bool& cancel);

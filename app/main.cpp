@@ -85,11 +85,6 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     window.setWindowIcon(windowIcon());
     window.show();
-    if (!parser.positionalArguments().isEmpty()) {
-        window.history.begin();
-        window.openFile(parser.positionalArguments().constFirst());
-        window.history.end();
-        window.refreshCanvas();
-    }
+    if (!parser.positionalArguments().isEmpty()) window.openFile(parser.positionalArguments().constFirst());
     return app.exec();
 }

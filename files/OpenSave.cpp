@@ -87,7 +87,10 @@ void frmmain::open1_Click() {
 }
 
 void frmmain::openFile(const QString& path) {
+    history.begin();
     if (openMayGoOn(*this)) loadPictureFile(path, QFileInfo(path).fileName());
+    history.end();
+    refreshCanvas();
 }
 
 void frmmain::loadPictureFile(const QString& path, const QString& title) {
