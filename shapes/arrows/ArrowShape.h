@@ -46,6 +46,15 @@ struct Segment {
 
 using Outline = std::vector<Segment>;
 
+// One arrow's lines from a table whose rows are the steps, in drawing order,
+// and whose columns are the arrows that share it.
+template <std::size_t Steps, std::size_t Arrows>
+Outline column(const Segment (&table)[Steps][Arrows], int which) {
+    Outline lines;
+    for (const auto& row : table) lines.push_back(row[which]);
+    return lines;
+}
+
 enum class PreviewFrame {
     Margin,     // 50 twips outside the two corners
     DragRect,   // the drag rectangle itself

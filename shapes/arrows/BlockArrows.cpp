@@ -26,11 +26,7 @@ constexpr Segment kLines[7][4] = {
 
 }  // namespace
 
-Outline blockArrow(BlockArrow which) {
-    Outline lines;
-    for (const auto& row : kLines) lines.push_back(row[int(which)]);
-    return lines;
-}
+Outline blockArrow(BlockArrow which) { return column(kLines, int(which)); }
 
 std::unique_ptr<ShapeModule> makeBlockArrow(BlockArrow which) {
     return std::make_unique<ArrowShape>(blockArrow(which), PreviewFrame::Margin, Direction::Any);

@@ -26,11 +26,7 @@ constexpr Segment kLines[5][4] = {
 
 }  // namespace
 
-Outline singleArrow(SingleArrow which) {
-    Outline lines;
-    for (const auto& row : kLines) lines.push_back(row[int(which)]);
-    return lines;
-}
+Outline singleArrow(SingleArrow which) { return column(kLines, int(which)); }
 
 std::unique_ptr<ShapeModule> makeSingleArrow(SingleArrow which) {
     const PreviewFrame frame = which == SingleArrow::Right ? PreviewFrame::None : PreviewFrame::DragRect;
