@@ -161,9 +161,14 @@ void Canvas::Print(const QString& text) {
     p.setPen(toQColor(ForeColor));
     const QPointF topLeft(px(CurrentX), px(CurrentY));
     const QFontMetricsF fm(f, &image_);
-    const QRectF touched = QRectF(topLeft, QSizeF(fm.horizontalAdvance(text), fm.height())).adjusted(-2, -2, 4, 2);
+    const QPointF baseline = topLeft + QPointF(0, fm.ascent());
+    // Italic and large glyphs reach past the advance box; their own bounds,
+    // with a margin for the pen and the underline, are what changes.
+    const QRectF advance(topLeft, QSizeF(fm.horizontalAdvance(text), fm.height()));
+    const QRectF touched =
+        advance.united(fm.tightBoundingRect(text).translated(baseline)).adjusted(-2, -2, 4, 2);
     aboutToPaint(touched);
-    p.drawText(topLeft + QPointF(0, fm.ascent()), text);
+    p.drawText(baseline, text);
     markDirty(touched);
     CurrentY += float(fm.height() * kTwipsPerPixel);
 }

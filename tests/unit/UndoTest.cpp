@@ -47,7 +47,7 @@ TEST(Undo, ANewFigureDropsWhatCouldBeRedone) {
     EXPECT_EQ(h.image(), one);
 }
 
-TEST(Undo, ClearNewAndOpenAreStepsToo) {
+TEST(Undo, ClearNewOpenAndTextAreStepsToo) {
     QTemporaryDir dir;
     const QString picture = dir.filePath(QStringLiteral("p.bmp"));
     QImage img(900, 800, QImage::Format_RGB32);
@@ -60,6 +60,11 @@ TEST(Undo, ClearNewAndOpenAreStepsToo) {
         {"clear", {"answer 6", "click cmdClear"}},
         {"new", {"answer 7", "menu new1"}},
         {"open", {"answer 7", "file " + picture, "menu open1"}},
+        // The last f reaches 30 pixels past the text's advance box, here
+        // into the next 64-pixel tile.
+        {"large italic text",
+         {"font 200 0 1 0 0 0 Liberation Serif", "menu font1", "text txtinsert fjf", "down 1 0 1200 1500",
+          "up 1 0 1200 1500"}},
     };
     for (const Case& c : cases) {
         Harness h;
