@@ -1,6 +1,7 @@
 #include "BitmapHeader.h"
 
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -33,6 +34,10 @@ qint64 bitmapLengthClaimed(const QByteArray& h) {
     if (compression != kUncompressed && compression != kBitfields) return 0;
     if (width <= 0 || bitsPerPixel <= 0) return 0;
     const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    // Headers of extreme sizes claim more than any file holds, and say so
+    // without the product overflowing.
+    constexpr qint64 kMost = std::numeric_limits<qint64>::max();
+    if (height > 0 && rowBytes > (kMost - dataOffset) / height) return kMost;
     return dataOffset + rowBytes * height;
 }
 

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
+#include <limits>
 
 namespace {
 
@@ -80,6 +81,7 @@ TEST(BitmapHeader, HeadersOfOtherKinds) {
         {"OS/2 header", bitmapHeader(10, 10, 24, 0, 0, 12), 0},
         {"JPEG inside", bitmapHeader(10, 10, 24, 4, 900), 0},
         {"zero width", bitmapHeader(0, 10, 24), 0},
+        {"largest extent", bitmapHeader(0x7FFFFFFF, -0x7FFFFFFF - 1, 32), std::numeric_limits<qint64>::max()},
         {"cut short", bitmapHeader(10, 10, 24).left(40), 0},
         {"not a bitmap", QByteArray(54, 'x'), 0},
     };
