@@ -23,6 +23,8 @@ QString fileProblem(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return QStringLiteral("No such file or directory");
     if (info.isDir()) return QStringLiteral("It is a folder, not a file");
+    // Opening a pipe, socket or device could wait for ever, or never end.
+    if (!info.isFile()) return QStringLiteral("It is not a regular file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return file.errorString();
     if (file.size() == 0) return QStringLiteral("The file is empty");

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QtEndian>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -108,6 +109,7 @@ TEST(PictureFile, FilesThatCannotBeOpenedChangeNothing) {
         {"60000 x 60000 GIF header", "huge.gif", hugeGif(),
          "The picture claims 60000 x 60000 pixels, more than the 100 megapixels this program opens"},
         {"folder", "sub", {}, "It is a folder, not a file"},
+        {"named pipe, which no one writes", "pipe.bmp", {}, "It is not a regular file"},
         {"missing", "gone.bmp", {}, "No such file or directory"},
     };
     for (const auto& c : cases) {
@@ -115,6 +117,8 @@ TEST(PictureFile, FilesThatCannotBeOpenedChangeNothing) {
         FilesFolder f;
         if (c.file == QLatin1String("sub"))
             QDir(f.dir.path()).mkdir("sub");
+        else if (c.file == QLatin1String("pipe.bmp"))
+            ASSERT_EQ(mkfifo(QFile::encodeName(f.path(c.file)).constData(), 0600), 0);
         else if (c.file != QLatin1String("gone.bmp"))
             f.write(c.file, c.bytes);
         Harness h;
