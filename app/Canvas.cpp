@@ -19,15 +19,8 @@ constexpr double kTwoPi = 6.283185307179586;
 // QImage dots per metre at 96 dpi, so that point sizes match twips.
 constexpr int kDotsPerMeter96 = 3780;
 
-// Twips to whole pixels, as the display itself addresses them: a figure's
-// parts that share a point in twips then share its pixel too. Nothing beyond
-// a hundred million pixels can show; such points, and points that are no
-// number at all, are held there.
-double px(float twips) {
-    const double v = std::floor(twips / Canvas::kTwipsPerPixel + 0.5);
-    if (!(v > -1e8)) return -1e8;
-    return std::min(v, 1e8);
-}
+// A figure's parts that share a point in twips share its pixel too.
+double px(float twips) { return Canvas::toPixels(twips); }
 
 QString optionalText(const std::optional<VbColor>& v) { return v ? QString::number(*v) : QStringLiteral("-"); }
 QString optionalText(const std::optional<float>& v) { return v ? Canvas::number(*v) : QStringLiteral("-"); }

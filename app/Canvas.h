@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QRegion>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -21,6 +23,15 @@ class UndoHistory;
 class Canvas {
 public:
     static constexpr double kTwipsPerPixel = 15.0;
+    // Twips to whole pixels, as the display itself addresses them. Nothing
+    // beyond a hundred million pixels can show; such points, and points that
+    // are no number at all, are held there, so that every conversion fits.
+    static constexpr int kFarPixels = 100'000'000;
+    static int toPixels(float twips) {
+        const double v = std::floor(twips / kTwipsPerPixel + 0.5);
+        if (!(v > -kFarPixels)) return -kFarPixels;
+        return int(std::min(v, double(kFarPixels)));
+    }
     static constexpr int kInvert = 6;
     static constexpr int kCopyPen = 13;
     static constexpr int kWhiteness = 16;

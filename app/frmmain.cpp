@@ -282,7 +282,7 @@ int frmmain::eraserWidth() { return widths_.eraserWidth(); }
 void frmmain::moveText1(float left, float top) {
     text1Left_ = left;
     text1Top_ = top;
-    Text1->move(qRound(left / Canvas::kTwipsPerPixel), qRound(top / Canvas::kTwipsPerPixel));
+    Text1->move(Canvas::toPixels(left), Canvas::toPixels(top));
 }
 
 void frmmain::followPointer(float x, float y) { moveText1(x + 100, y + 100); }

@@ -59,6 +59,12 @@ TEST(Dispatcher, GesturesMakeExactlyTheseCanvasCalls) {
          {"click cmdSquare", "down 1 0 3000 3000", "move 1 0 -90000 1e7", "up 1 0 -90000 1e7"},
          {"print 3000 3000 ", "box 6 2 3000 3000 -90000 1e+07 -", "box 6 2 3000 3000 -90000 1e+07 -",
           "box 13 2 3000 3000 -90000 1e+07 0"}},
+        {"points beyond any pixel, or no number at all, are held at the far edge, for the floating text too",
+         {"move 0 0 3e38 3e38", "move 0 0 -3e38 -3e38", "move 0 0 nan inf", "text txtinsert Hi",
+          "down 1 0 3e38 -3e38", "up 1 0 3e38 -3e38", "click cmdSquare", "down 1 0 nan 3e38", "move 1 0 -inf 3e38",
+          "up 1 0 -inf 3e38"},
+         {"print 3e+38 -3e+38 Hi", "print nan 3e+38 ", "box 6 2 nan 3e+38 -inf 3e+38 -",
+          "box 6 2 nan 3e+38 -inf 3e+38 -", "box 13 2 nan 3e+38 -inf 3e+38 0"}},
     };
     for (const Case& c : cases) EXPECT_EQ(traceOf(c.script), c.trace) << c.name;
 }
