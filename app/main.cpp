@@ -10,7 +10,6 @@
 #include <QFile>
 #include <cstdio>
 #include <csignal>
-#include <cstring>
 
 namespace {
 
@@ -51,17 +50,6 @@ int main(int argc, char* argv[]) {
     // ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    // A script run needs no display.
-    bool scripted = false;
-    for (int i = 1; i < argc; ++i) scripted = scripted || std::strcmp(argv[i], "--script") == 0;
-    if (scripted && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tavimbre"));
-    QApplication::setApplicationVersion(QStringLiteral(TAVIMBRE_VERSION));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draw flowcharts by hand on a raster canvas."));
     parser.addHelpOption();
@@ -76,6 +64,23 @@ int main(int argc, char* argv[]) {
     parser.addOption(traceOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A picture to open at start."),
                                  QStringLiteral("[FILE]"));
+
+    // A script run, the help and the version need no display. The command
+    // line is read here as the parser reads it later (--script FILE and
+    // --script=FILE alike); Qt's own options are not known yet and are
+    // passed over.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);
+    const bool headless = parser.isSet(scriptOption) || parser.isSet(QStringLiteral("help")) ||
+                          parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"));
+    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tavimbre"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVIMBRE_VERSION));
     parser.process(app);
 
     if (parser.isSet(scriptOption)) return runScript(parser.value(scriptOption), parser.value(traceOption));

@@ -11,8 +11,12 @@
 
 namespace {
 
+// Runs the program as if no display were there at all.
 QString runProgram(const QStringList& args, int* exitCode) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(TAVIMBRE_EXE), args);
     p.waitForFinished(30000);
     *exitCode = p.exitCode();
@@ -38,19 +42,28 @@ void drop(frmmain& w, const QString& path) {
 
 }  // namespace
 
-TEST(CommandLine, HelpAndVersion) {
+TEST(CommandLine, HelpVersionAndScriptsNeedNoDisplay) {
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("dump.txt"));
+    QFile f(script);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("dump\n");
+    f.close();
     struct Case {
-        const char* option;
+        QStringList args;
         QStringList mustShow;
     } cases[] = {
-        {"--help", {"--script", "--trace", "FILE", "--version"}},
-        {"--version", {"tavimbre 1.0.0"}},
+        {{"--help"}, {"--script", "--trace", "FILE", "--version"}},
+        {{"--version"}, {"tavimbre 1.0.0"}},
+        {{"--script", script}, {"currentTool=3"}},
+        {{"--script=" + script}, {"currentTool=3"}},
     };
     for (const Case& c : cases) {
+        const std::string args = c.args.join(' ').toStdString();
         int code = -1;
-        const QString out = runProgram({QLatin1String(c.option)}, &code);
-        EXPECT_EQ(code, 0) << c.option;
-        for (const QString& s : c.mustShow) EXPECT_TRUE(out.contains(s)) << c.option << " lacks " << qPrintable(s);
+        const QString out = runProgram(c.args, &code);
+        EXPECT_EQ(code, 0) << args;
+        for (const QString& s : c.mustShow) EXPECT_TRUE(out.contains(s)) << args << " lacks " << qPrintable(s);
     }
 }
 
