@@ -5,10 +5,14 @@
 // steps hold is bounded: the oldest steps go first.
 #pragma once
 
+#include "app/FileIdentity.h"
+
 #include <QImage>
 #include <QPoint>
 #include <cstddef>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -20,6 +24,18 @@ public:
     static constexpr std::size_t kDefaultBudget = std::size_t(256) << 20;
 
     explicit UndoHistory(Canvas& canvas, std::size_t budgetBytes = kDefaultBudget);
+
+    // The picture's file identity: read when a step first touches the
+    // pixels and when it closes, written back by undo and redo of a step
+    // that changed it.
+    void trackIdentity(std::function<FileIdentity()> read, std::function<void(const FileIdentity&)> write) {
+        readIdentity_ = std::move(read);
+        writeIdentity_ = std::move(write);
+    }
+
+    // Told once for each step too large for the budget: it is not kept,
+    // and neither is any older one.
+    void onStepNotKept(std::function<void()> tell) { notKept_ = std::move(tell); }
 
     // Opens a step; a step still open is closed first.
     void begin();
@@ -45,15 +61,22 @@ private:
     struct Step {
         std::vector<Tile> tiles;
         QImage wholeBefore, wholeAfter;  // set when the image was replaced
+        bool tooLarge = false;           // replaced a picture larger than the budget
+        std::optional<FileIdentity> identityBefore, identityAfter;  // after: only when it changed
         std::size_t bytes = 0;
     };
 
     void apply(const Step& step, bool forward);
     bool replay(std::deque<Step>& from, std::deque<Step>& to, bool forward);
     void push(Step&& step);
+    void forget();
+    void noteIdentity();
     static std::size_t sizeOf(const QImage& img) { return std::size_t(img.sizeInBytes()); }
 
     Canvas& canvas_;
+    std::function<FileIdentity()> readIdentity_;
+    std::function<void(const FileIdentity&)> writeIdentity_;
+    std::function<void()> notKept_;
     std::size_t budget_;
     std::size_t bytes_ = 0;
     bool open_ = false;

@@ -48,7 +48,18 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     : QMainWindow(parent), dialogs(dialogs_), dispatcher_(form, state, canvas, shapes_, *this) {
     setObjectName(QStringLiteral("frmmain"));
     setAcceptDrops(true);
+    history.onStepNotKept([this] {
+        dialogs.Message(QStringLiteral("Tavimbre"), QStringLiteral("This change is too large to be undone."));
+    });
     canvas.setHistory(&history);
+    history.trackIdentity(
+        [this] { return FileIdentity{form.filePath, form.fileTitle, form.isUntitled, windowTitle()}; },
+        [this](const FileIdentity& id) {
+            form.filePath = id.path;
+            form.fileTitle = id.title;
+            form.isUntitled = id.untitled;
+            setWindowTitle(id.caption);
+        });
     buildControls();
     buildMenu();
     Form_Load();
@@ -94,12 +105,22 @@ void frmmain::buildControls() {
     cmbDrawWidth->setEditText(QStringLiteral("--Select--"));
     cmberaserwidth->setEditText(QStringLiteral("--Select--"));
     widths_.attach(cmbDrawWidth, cmberaserwidth);
+    // A width chosen while a preview is up would erase it at the wrong
+    // width: the drag ends first, its preview erased at its own width.
+    for (QComboBox* box : {cmbDrawWidth, cmberaserwidth}) {
+        auto cancelShownPreview = [this] {
+            if (dispatcher_.previewShown()) cancelDrag();
+        };
+        connect(box, &QComboBox::currentIndexChanged, this, cancelShownPreview);
+        connect(box, &QComboBox::editTextChanged, this, cancelShownPreview);
+    }
 
     txtinsert = new QLineEdit(central);
     txtinsert->setObjectName(QStringLiteral("txtinsert"));
     txtinsert->setGeometry(twipsRect(1560, 960, 2415, 375));
     txtinsert->setFont(Canvas::defaultFont());
     connect(txtinsert, &QLineEdit::textChanged, this, [this] {
+        cancelDrag();
         txtinsert_Change();
         refreshCanvas();
     });
@@ -123,6 +144,7 @@ void frmmain::buildControls() {
         b->setFocusPolicy(Qt::TabFocus);
         const auto handler = e.handler;
         connect(b, &QToolButton::clicked, this, [this, handler] {
+            cancelDrag();
             asOneStep(handler);
             refreshCanvas();
         });
@@ -187,6 +209,7 @@ void frmmain::buildMenu() {
     for (const auto& [caption, name] : menuNames) {
         QMenu* m = menuBar()->addMenu(QLatin1String(caption));
         m->setObjectName(QLatin1String(name));
+        connect(m, &QMenu::aboutToShow, this, &frmmain::cancelDrag);  // a menu takes the pointer
         menus.insert(QLatin1String(caption), m);
     }
     for (const Item& it : items) {
@@ -196,6 +219,7 @@ void frmmain::buildMenu() {
         const auto handler = it.handler;
         const bool step = it.changesPicture;
         connect(a, &QAction::triggered, this, [this, handler, step] {
+            cancelDrag();
             if (step)
                 asOneStep(handler);
             else
@@ -206,8 +230,17 @@ void frmmain::buildMenu() {
     }
     QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("exit1"));
-    connect(exit, &QAction::triggered, this, [this] { exit1_Click(); });
+    connect(exit, &QAction::triggered, this, [this] {
+        cancelDrag();
+        exit1_Click();
+    });
     menuItems.insert(QStringLiteral("exit1"), exit);
+
+    // Esc ends a drag without its figure, as in every paint program.
+    auto* cancel = new QAction(this);
+    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(cancel, &QAction::triggered, this, &frmmain::cancelDrag);
+    addAction(cancel);
 }
 
 void frmmain::Form_Load() {
@@ -243,7 +276,13 @@ void frmmain::setCaption(const QString& name) { setWindowTitle(kCaptionPrefix + 
 
 void frmmain::refreshCanvas() { Picture1->refresh(); }
 
+bool frmmain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) cancelDrag();
+    return QMainWindow::event(event);
+}
+
 void frmmain::closeEvent(QCloseEvent* event) {
+    cancelDrag();
     bool cancel = false;
     Form_Unload(cancel);
     if (cancel) {
@@ -289,6 +328,10 @@ void frmmain::followPointer(float x, float y) { moveText1(x + 100, y + 100); }
 
 // A drag, with the text its press stamps, is one step of the undo history.
 void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+    if (dispatcher_.dragging()) {
+        if (Button != dispatcher_.dragButton()) return;  // another button during a drag
+        cancelDrag();  // the release of the last press never came
+    }
     history.begin();
     dispatcher_.MouseDown(Button, Shift, X, Y);
 }
@@ -296,8 +339,14 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) { dispatcher_.MouseMove(Button, Shift, X, Y); }
 
 void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
-    dispatcher_.MouseUp(Button, Shift, X, Y);
+    if (dispatcher_.MouseUp(Button, Shift, X, Y)) history.end();
+}
+
+void frmmain::cancelDrag() {
+    if (!dispatcher_.dragging()) return;
+    dispatcher_.Cancel();
     history.end();
+    refreshCanvas();
 }
 
 void frmmain::asOneStep(void (frmmain::*handler)()) {

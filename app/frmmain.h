@@ -94,9 +94,15 @@ public:
     // The window's unload event; cancel keeps the window open.
     void Form_Unload(bool& cancel);
 
+    // Ends a drag under way without its figure, erasing its preview; every
+    // command, a focus loss and Esc run it first.
+    void cancelDrag();
+
     // Named access for the script runner and the tests.
     bool clickButton(const QString& name);
     bool runMenu(const QString& name);
+    // Triggers the window's action bound to the key sequence ("Escape", "Ctrl+Z").
+    bool pressKey(const QString& sequence);
     bool setControlText(const QString& name, const QString& text);
     bool selectListEntry(const QString& name, int index);
     QStringList dump() const;
@@ -123,6 +129,7 @@ public:
     QMap<QString, QAction*> menuItems;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

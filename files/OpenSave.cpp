@@ -87,6 +87,7 @@ void frmmain::open1_Click() {
 }
 
 void frmmain::openFile(const QString& path) {
+    cancelDrag();
     history.begin();
     if (openMayGoOn(*this)) loadPictureFile(path, QFileInfo(path).fileName());
     history.end();
@@ -99,7 +100,10 @@ void frmmain::loadPictureFile(const QString& path, const QString& title) {
         dialogs.Message(kTitle, picture.error);
         return;
     }
-    canvas.Picture(picture.image, path);
+    if (const QString problem = canvas.Picture(picture.image, path); !problem.isEmpty()) {
+        dialogs.Message(kTitle, cannotOpen(path, problem));
+        return;
+    }
     form.filePath = path;
     form.fileTitle = title;
     setCaption(form.filePath);
