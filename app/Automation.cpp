@@ -9,6 +9,7 @@
 bool frmmain::clickButton(const QString& name) {
     for (const PaletteEntry& e : paletteEntries()) {
         if (name == QLatin1String(e.name)) {
+            cancelDrag();
             asOneStep(e.handler);
             return true;
         }
@@ -21,6 +22,18 @@ bool frmmain::runMenu(const QString& name) {
     if (!a) return false;
     a->trigger();
     return true;
+}
+
+bool frmmain::pressKey(const QString& sequence) {
+    const QKeySequence key(sequence, QKeySequence::PortableText);
+    if (key.isEmpty()) return false;
+    for (QAction* a : findChildren<QAction*>()) {
+        if (a->isEnabled() && a->shortcuts().contains(key)) {
+            a->trigger();
+            return true;
+        }
+    }
+    return false;
 }
 
 bool frmmain::setControlText(const QString& name, const QString& text) {

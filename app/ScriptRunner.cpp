@@ -3,6 +3,7 @@
 #include "app/ScriptedDialogs.h"
 #include "app/frmmain.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -105,6 +106,12 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (command == QLatin1String("click")) return w_.clickButton(rest.trimmed());
     if (command == QLatin1String("menu")) return w_.runMenu(rest.trimmed());
+    if (command == QLatin1String("key")) return w_.pressKey(rest.trimmed());
+    if (command == QLatin1String("deactivate") && rest.isEmpty()) {
+        QEvent e(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(&w_, &e);
+        return true;
+    }
     if (command == QLatin1String("down") || command == QLatin1String("move") || command == QLatin1String("up"))
         return mouse(command, args);
     if (command == QLatin1String("text")) {

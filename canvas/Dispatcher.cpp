@@ -13,7 +13,9 @@ bool DragDispatcher::releaseRestricted(int code) {
            (code >= 28 && code <= 32);
 }
 
-void DragDispatcher::MouseDown(int /*button*/, int /*shift*/, float x, float y) {
+void DragDispatcher::MouseDown(int button, int /*shift*/, float x, float y) {
+    if (dragging()) return;
+    held_ = 0;
     form_.canvasClean = false;
     s_.startX = x;
     s_.startY = y;
@@ -26,28 +28,74 @@ void DragDispatcher::MouseDown(int /*button*/, int /*shift*/, float x, float y) 
         s_.prevY = -1;
     }
     host_.stampText(x, y);
+    held_ = button;
+    cancelled_ = false;
+    moved_ = false;
 }
 
 void DragDispatcher::MouseMove(int button, int /*shift*/, float x, float y) {
     canvas_.FillStyle = 1;
-    if (button == MouseButton::Left) {
+    if (button == MouseButton::Left && !cancelled_) {
         s_.curX = x;
         s_.curY = y;
         canvas_.DrawMode = Canvas::kCopyPen;
-        canvas_.DrawWidth = host_.penWidth();
+        canvas_.DrawWidth = penWidth_ = host_.penWidth();
         moveAction();
+        moved_ = true;
         s_.prevX = x;
         s_.prevY = y;
     }
     host_.followPointer(x, y);
 }
 
-void DragDispatcher::MouseUp(int /*button*/, int /*shift*/, float x, float y) {
+bool DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
+    if (held_ != 0 && button != held_) return false;
+    const bool cancelled = cancelled_;
+    held_ = 0;
+    cancelled_ = false;
+    if (cancelled) return false;
     s_.curX = x;
     s_.curY = y;
     canvas_.FillStyle = 1;
     releaseAction();
     form_.currentTool = Tool::Finished;
+    return true;
+}
+
+void DragDispatcher::Cancel() {
+    if (!dragging()) return;
+    cancelled_ = true;
+    if (moved_) erasePreview();
+    s_.prevX = -1;
+    s_.prevY = -1;
+}
+
+// Takes the last preview off the canvas, at the widths it was drawn with,
+// as the next move would have.
+void DragDispatcher::erasePreview() {
+    const float x0 = s_.startX, y0 = s_.startY, px = s_.prevX, py = s_.prevY;
+    canvas_.FillStyle = 1;
+    canvas_.DrawWidth = penWidth_;
+    canvas_.DrawMode = Canvas::kInvert;
+    switch (form_.currentTool) {
+    case Tool::Line:
+        // The band's first move inverted the dot at the start under it.
+        canvas_.Line(x0, y0, px, py);
+        canvas_.Line(x0, y0, x0, y0);
+        return;
+    case Tool::Circle:
+        canvas_.Box(x0 - 50, y0 - 50, px + 50, py + 50);
+        canvas_.Circle((x0 + px) / 2, (y0 + py) / 2, std::fabs((py - y0) / 2 - 2));
+        return;
+    case Tool::Process:
+        canvas_.Box(x0, y0, px, py);
+        return;
+    case Tool::Eraser:
+        eraserStep(false, eraserWidth_);  // whatever it erased stays erased
+        return;
+    default:
+        if (ShapeModule* shape = shapes_.forTool(form_.currentTool)) shape->ErasePreview(canvas_, s_);
+    }
 }
 
 void DragDispatcher::moveAction() {
@@ -74,7 +122,7 @@ void DragDispatcher::moveAction() {
         canvas_.Box(x0, y0, cx, cy);
         return;
     case Tool::Eraser:
-        eraserStep(true);
+        eraserStep(true, eraserWidth_ = host_.eraserWidth());
         return;
     default:
         if (ShapeModule* shape = shapes_.forTool(form_.currentTool)) {
@@ -111,7 +159,7 @@ void DragDispatcher::releaseAction() {
         canvas_.Box(x0, y0, cx, cy, s_.drawColor);
         return;
     case Tool::Eraser:
-        eraserStep(false);
+        eraserStep(false, host_.eraserWidth());
         return;
     default:
         ShapeModule* shape = shapes_.forTool(code);
@@ -134,8 +182,7 @@ void DragDispatcher::releaseAction() {
 
 // Whitens the square's outline at the previous pointer position and, on a
 // move, draws the blue square at the new one. The pen width ends at 1.
-void DragDispatcher::eraserStep(bool drawSquare) {
-    const int width = host_.eraserWidth();
+void DragDispatcher::eraserStep(bool drawSquare, int width) {
     canvas_.DrawWidth = width;
     s_.eraserSize = float(double(width) * 10);
     const float e = s_.eraserSize;

@@ -27,9 +27,20 @@ public:
     DragDispatcher(FormState& form, Inialenum& state, Canvas& canvas, const ShapeSet& shapes, DragHost& host)
         : form_(form), s_(state), canvas_(canvas), shapes_(shapes), host_(host) {}
 
+    // A drag is one button's press, moves and release. The press of another
+    // button while it lasts is ignored, and so is that button's release;
+    // MouseUp says whether the release ended the drag.
     void MouseDown(int button, int shift, float x, float y);
     void MouseMove(int button, int shift, float x, float y);
-    void MouseUp(int button, int shift, float x, float y);
+    bool MouseUp(int button, int shift, float x, float y);
+
+    // A drag under way whose button is still down, and that button.
+    bool dragging() const { return held_ != 0 && !cancelled_; }
+    int dragButton() const { return held_; }
+    bool previewShown() const { return dragging() && moved_; }
+    // Erases the preview that is up and ends the drag without its figure:
+    // the rest of its moves and its release draw nothing.
+    void Cancel();
 
     // Tools whose figure exists only for a release right of and below the press.
     static bool releaseRestricted(int code);
@@ -37,11 +48,16 @@ public:
 private:
     void moveAction();
     void releaseAction();
-    void eraserStep(bool drawSquare);
+    void eraserStep(bool drawSquare, int width);
+    void erasePreview();
 
     FormState& form_;
     Inialenum& s_;
     Canvas& canvas_;
     const ShapeSet& shapes_;
     DragHost& host_;
+    int held_ = 0;            // the button of the drag under way, 0 for none
+    bool cancelled_ = false;  // its preview is gone; its button is still down
+    bool moved_ = false;      // a left-button move has drawn a preview
+    int penWidth_ = 1, eraserWidth_ = 1;  // the widths the preview was drawn with
 };

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <deque>
 #include <iostream>
 
@@ -156,6 +157,8 @@ struct Session {
     void someCommand();
     void drag();
     void checkRelease(const QImage& before, int tool, const QString& residue, int from);
+    void interrupt(const QImage& before, int tool, int button);
+    void checkErased(const QImage& before, const QImage& after, int tool);
 };
 
 void Session::someCommand() {
@@ -196,6 +199,15 @@ void Session::drag() {
     const int tool = w->form.currentTool;
     QString residue;  // the last rubber band's own call
     for (int moves = int(rng.bounded(10)); moves > 0; --moves) {
+        if (rng.bounded(16) == 0) {
+            const QString other = QString::number(button == 1 ? 2 : 1);
+            run(at("down", other.toInt()));  // another button: ignored
+            run(at("up", other.toInt()));
+        } else if (rng.bounded(16) == 0) {
+            interrupt(before, tool, button);
+            return;
+        }
+        if (::testing::Test::HasFatalFailure()) return;
         static const int masks[] = {1, 1, 1, 1, 0, 2, 3};
         const int mask = rng.bounded(4) == 0 ? masks[rng.bounded(7)] : button;
         const int from = int(trace.size());
@@ -215,20 +227,55 @@ void Session::drag() {
     checkRelease(before, tool, away && (tool == Tool::Line || tool == Tool::Circle) ? residue : QString(), from);
 }
 
+// A command, a focus loss or Esc in the middle of a drag ends it first: the
+// calls it makes before anything else erase the preview, leaving the picture
+// as the press left it (the eraser: only white added), and the rest of the
+// drag draws nothing.
+void Session::interrupt(const QImage& before, int tool, int button) {
+    static const char* commands[] = {"menu undo1", "menu redo1", "menu open1", "click cmdClear", "menu new1",
+                                     "menu drawcolor1", "menu font1", "deactivate", "key Esc", "key Ctrl+Z",
+                                     "click cmdCircle", "text txtinsert x"};
+    const QImage mid = w->canvas.Image().copy();
+    int from = int(trace.size());
+    run(commands[rng.bounded(int(std::size(commands)))]);
+    if (::testing::Test::HasFatalFailure()) return;
+    Canvas erased(mid.size());
+    erased.restoreImage(mid);
+    for (int i = from; i < trace.size() && QRegularExpression("^(line 6|box 6|circle 6|box 16) ").match(trace[i]).hasMatch(); ++i)
+        ASSERT_TRUE(replay(erased, trace[i]));
+    checkErased(before, erased.Image(), tool);
+    if (::testing::Test::HasFatalFailure()) return;
+    from = int(trace.size());
+    const QSize size = w->canvas.Image().size();
+    run(QStringLiteral("move %1 0 %2 %3").arg(button).arg(coordinate(size.width()), coordinate(size.height())));
+    run(QStringLiteral("move 1 0 %1 %2").arg(coordinate(size.width()), coordinate(size.height())));
+    run(QStringLiteral("up %1 0 %2 %3").arg(button).arg(coordinate(size.width()), coordinate(size.height())));
+    ASSERT_EQ(trace.size(), from) << "a cancelled drag drew\n" << qPrintable(lastLines());
+}
+
+void Session::checkErased(const QImage& before, const QImage& after, int tool) {
+    ASSERT_EQ(after.size(), before.size());
+    if (tool != Tool::Eraser) {
+        ASSERT_TRUE(after == before) << "a preview survived its cancel\n" << qPrintable(lastLines());
+        return;
+    }
+    const QImage was = before.convertToFormat(QImage::Format_RGB32), is = after.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < is.height(); ++y) {
+        const QRgb* p = reinterpret_cast<const QRgb*>(is.constScanLine(y));
+        const QRgb* q = reinterpret_cast<const QRgb*>(was.constScanLine(y));
+        for (int x = 0; x < is.width(); ++x)
+            ASSERT_TRUE(p[x] == q[x] || p[x] == qRgb(255, 255, 255))
+                << "eraser left " << std::hex << p[x] << " at " << std::dec << x << "," << y << "\n"
+                << qPrintable(lastLines());
+    }
+}
+
 void Session::checkRelease(const QImage& before, int tool, const QString& residue, int from) {
     ++releases;
     const QImage& after = w->canvas.Image();
     ASSERT_EQ(after.size(), before.size());
     if (tool == Tool::Eraser) {
-        const QImage was = before.convertToFormat(QImage::Format_RGB32), is = after.convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < is.height(); ++y) {
-            const QRgb* p = reinterpret_cast<const QRgb*>(is.constScanLine(y));
-            const QRgb* q = reinterpret_cast<const QRgb*>(was.constScanLine(y));
-            for (int x = 0; x < is.width(); ++x)
-                ASSERT_TRUE(p[x] == q[x] || p[x] == qRgb(255, 255, 255))
-                    << "eraser left " << std::hex << p[x] << " at " << std::dec << x << "," << y << "\n"
-                    << qPrintable(lastLines());
-        }
+        checkErased(before, after, tool);
         return;
     }
     Canvas expected(before.size());
