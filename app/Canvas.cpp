@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include "app/UndoHistory.h"
+#include "files/PictureFile.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -27,7 +28,10 @@ QString optionalText(const std::optional<float>& v) { return v ? Canvas::number(
 
 }  // namespace
 
-Canvas::Canvas(QSize pixels) : Font(defaultFont()), ownSize_(pixels) { resetImage(pixels); }
+Canvas::Canvas(QSize pixels) : Font(defaultFont()), ownSize_(pixels) {
+    blankImage(pixels, image_);
+    adopt(image_);
+}
 
 QFont Canvas::defaultFont() {
     QFont f(QStringLiteral("Arial"));
@@ -45,12 +49,26 @@ QString Canvas::number(float v) {
     return QString::fromLatin1(buf, int(res.ptr - buf));
 }
 
-void Canvas::resetImage(QSize size) {
-    image_ = QImage(size, QImage::Format_RGB32);
-    image_.setDotsPerMeterX(kDotsPerMeter96);
-    image_.setDotsPerMeterY(kDotsPerMeter96);
-    image_.fill(Qt::white);
+QString Canvas::blankImage(QSize size, QImage& image) {
+    if (qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return QStringLiteral("The canvas it needs would be %1 x %2 pixels, more than the %3 megapixels "
+                              "this program opens")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(kMaxPicturePixels / 1'000'000);
+    QImage made(size, QImage::Format_RGB32);
+    if (made.isNull())
+        return QStringLiteral("Not enough memory for a canvas of %1 x %2 pixels").arg(size.width()).arg(size.height());
+    made.setDotsPerMeterX(kDotsPerMeter96);
+    made.setDotsPerMeterY(kDotsPerMeter96);
+    made.fill(Qt::white);
+    image = std::move(made);
+    return {};
+}
+
+void Canvas::adopt(QImage image) {
     sizeChanged_ = true;
+    image_ = std::move(image);
     dirty_ = image_.rect();
 }
 
@@ -175,22 +193,31 @@ void Canvas::Cls() {
     CurrentY = 0;
 }
 
-void Canvas::Picture(const QImage& picture, const QString& path) {
+// The new image is made before the history keeps the old one, so that a
+// failure leaves both as they were.
+QString Canvas::Picture(const QImage& picture, const QString& path) {
+    QImage image;
+    if (QString problem = blankImage(ownSize_.expandedTo(picture.size()), image); !problem.isEmpty()) return problem;
     if (trace_) trace_(QStringLiteral("picture %1").arg(path));
+    {
+        QPainter p(&image);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(0, 0, picture);
+    }
     aboutToReplace();
-    resetImage(ownSize_.expandedTo(picture.size()));
-    QPainter p(&image_);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.drawImage(0, 0, picture);
+    adopt(std::move(image));
+    return {};
 }
 
-void Canvas::PictureNone() {
+QString Canvas::PictureNone() {
     if (trace_) trace_(QStringLiteral("picture none"));
-    if (image_.size() == ownSize_) return;
+    if (image_.size() == ownSize_) return {};
+    QImage image;
+    if (QString problem = blankImage(ownSize_, image); !problem.isEmpty()) return problem;
+    QPainter(&image).drawImage(0, 0, image_);
     aboutToReplace();
-    const QImage old = image_;
-    resetImage(ownSize_);
-    QPainter(&image_).drawImage(0, 0, old);
+    adopt(std::move(image));
+    return {};
 }
 
 void Canvas::restoreTile(const QPoint& at, const QImage& tile) {

@@ -57,10 +57,12 @@ public:
     void Print(const QString& text);
     void Cls();
     // A loaded picture replaces what is shown; a picture larger than the
-    // canvas grows the image so that nothing of it is cropped.
-    void Picture(const QImage& picture, const QString& path);
-    // Drops the picture: the image returns to the canvas's own size.
-    void PictureNone();
+    // canvas grows the image so that nothing of it is cropped. Returns why
+    // the image cannot be made, or empty; on failure nothing changes.
+    QString Picture(const QImage& picture, const QString& path);
+    // Drops the picture: the image returns to the canvas's own size. Returns
+    // why it cannot, or empty; on failure the image stays as it was.
+    QString PictureNone();
 
     const QImage& Image() const { return image_; }
     QSize ownSize() const { return ownSize_; }
@@ -89,7 +91,10 @@ private:
     void markDirty(const QRectF& pixels);
     void aboutToPaint(const QRectF& pixels);
     void aboutToReplace();
-    void resetImage(QSize size);
+    // A white image of that size, or the reason none can be made; every
+    // image the canvas shows is made here.
+    static QString blankImage(QSize size, QImage& image);
+    void adopt(QImage image);
 
     QImage image_;
     QSize ownSize_;

@@ -8,7 +8,10 @@ void frmmain::cmdClear_Click() {
     if (form.msgAnswer.toInt() == Answer::Yes) clearPicture();
 }
 
+// The picture is wiped even when its larger canvas cannot shrink back.
 void frmmain::clearPicture() {
     canvas.Cls();
-    canvas.PictureNone();
+    if (const QString problem = canvas.PictureNone(); !problem.isEmpty())
+        dialogs.Message(QStringLiteral("Tavimbre"),
+                        QStringLiteral("The canvas could not return to its own size: %1").arg(problem));
 }

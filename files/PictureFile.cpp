@@ -8,15 +8,15 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+QString cannotOpen(const QString& path, const QString& reason) {
+    return QStringLiteral("The file \"%1\" could not be opened: %2").arg(path, reason);
+}
+
 namespace {
 
 // Qt's own allocation limit would refuse pictures well below our cap; the
 // cap, checked against the header first, takes its place (4 bytes a pixel).
 constexpr int kReaderAllocationMegabytes = int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1;
-
-QString cannotOpen(const QString& path, const QString& reason) {
-    return QStringLiteral("The file \"%1\" could not be opened: %2").arg(path, reason);
-}
 
 // The reason a path cannot be read as a file at all, or empty.
 QString fileProblem(const QString& path) {

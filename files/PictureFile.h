@@ -13,6 +13,9 @@ struct LoadedPicture {
     QString error;  // set when image is null
 };
 
+// The sentence every failed open shows: the file, then the reason.
+QString cannotOpen(const QString& path, const QString& reason);
+
 // Reads any picture Qt can decode. Pixels a damaged file leaves undecoded
 // come out zero (black, or transparent) rather than undefined.
 LoadedPicture loadPicture(const QString& path);

@@ -7,6 +7,23 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+// A one-bit Windows bitmap of black pixels, whole: every row is present.
+inline QByteArray monoBitmap(qint32 width, qint32 height) {
+    const qint64 row = (qint64(width) + 31) / 32 * 4;
+    QByteArray b(62, '\0');
+    b[0] = 'B', b[1] = 'M';
+    qToLittleEndian(quint32(b.size() + row * height), b.data() + 2);
+    qToLittleEndian(quint32(b.size()), b.data() + 10);
+    qToLittleEndian(quint32(40), b.data() + 14);
+    qToLittleEndian(width, b.data() + 18);
+    qToLittleEndian(height, b.data() + 22);
+    qToLittleEndian(quint16(1), b.data() + 26);
+    qToLittleEndian(quint16(1), b.data() + 28);
+    b[58] = b[59] = b[60] = char(0xFF);  // colour 1 white, colour 0 black
+    return b + QByteArray(row * height, '\0');
+}
 
 struct FilesFolder {
     QTemporaryDir dir;
