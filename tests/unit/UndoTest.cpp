@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace {
 
@@ -118,6 +119,71 @@ TEST(Undo, MemoryStaysWithinItsBoundOverManySteps) {
     const std::size_t kept = history.steps();
     for (std::size_t i = 0; i < kept; ++i) EXPECT_TRUE(history.undo());
     EXPECT_FALSE(history.undo());
+}
+
+// A step the budget cannot hold is not kept, nor any older one: undoing
+// across it would put back tiles of a picture that is gone. The user hears
+// of it once.
+TEST(Undo, AStepAboveTheBudgetIsNotKeptAndNothingIsReplayedAcrossIt) {
+    const std::size_t budget = std::size_t(3) << 20;  // the 742 x 689 canvas takes 2 MB
+    const QImage bigger = [] {
+        QImage img(1000, 1000, QImage::Format_RGB32);
+        img.fill(Qt::darkCyan);
+        return img;
+    }();
+    const auto square = [](Canvas& c) {
+        c.DrawWidth = 1;
+        c.ForeColor = 0xFF;
+        c.Box(900, 900, 3000, 3000);
+    };
+    struct Case {
+        const char* name;
+        QSize own;
+        std::function<void(Canvas&)> before, change;
+    } cases[] = {
+        {"a figure over every tile", Canvas::kDefaultSize, nullptr,
+         [](Canvas& c) {
+             c.DrawWidth = 2000;
+             c.Box(5000, 5000, 6000, 6000);
+         }},
+        {"a larger picture", Canvas::kDefaultSize, nullptr, [&](Canvas& c) { c.Picture(bigger, "big.bmp"); }},
+        {"a picture on a canvas above the budget", QSize(1000, 1000), nullptr,
+         [](Canvas& c) { c.Picture(QImage(50, 50, QImage::Format_RGB32), "small.bmp"); }},
+        {"back to its own size from above the budget", Canvas::kDefaultSize,
+         [&](Canvas& c) { c.Picture(bigger, "big.bmp"); }, [](Canvas& c) { c.PictureNone(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas(c.own);
+        UndoHistory history(canvas, budget);
+        canvas.setHistory(&history);
+        int told = 0;
+        history.onStepNotKept([&] { ++told; });
+        const auto step = [&](const std::function<void(Canvas&)>& change) {
+            history.begin();
+            change(canvas);
+            history.end();
+        };
+        if (c.before) step(c.before);
+        step(square);
+        ASSERT_EQ(history.steps(), 1u);
+        told = 0;
+        step(c.change);
+        EXPECT_EQ(told, 1);
+        EXPECT_EQ(history.steps(), 0u);
+        EXPECT_EQ(history.bytes(), 0u);
+        const QImage changed = canvas.Image().copy();
+        step([&](Canvas& cv) {
+            square(cv);
+            cv.ForeColor = 0xFF00;
+            cv.Box(1500, 1500, 4500, 4500);
+        });
+        EXPECT_TRUE(history.undo());
+        EXPECT_EQ(canvas.Image(), changed);
+        EXPECT_FALSE(history.undo());
+        EXPECT_EQ(canvas.Image(), changed);
+        EXPECT_EQ(told, 1);
+    }
 }
 
 TEST(Copy, PutsTheCanvasImageOnTheClipboard) {
