@@ -47,6 +47,9 @@ FontColorDialog::FontColorDialog(QWidget* parent)
     size_->setRange(kMinSize, kMaxSize);
     size_->setDecimals(2);
     sample_->setReadOnly(true);
+    // The sample takes the room the other rows leave it, whatever its font:
+    // a huge size must not push the buttons off the screen.
+    sample_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     sample_->setMinimumHeight(60);
 
     auto* form = new QFormLayout;

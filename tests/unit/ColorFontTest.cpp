@@ -131,6 +131,14 @@ TEST(FontColorDialog, ShowsAndReturnsTheDialogObjectsFont) {
     EXPECT_EQ(out.FontSize, 14.0f);
     EXPECT_EQ(out.Color, 16711680);
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("sample"))->font().family(), "DejaVu Serif");
+
+    // The largest size shows in the sample without growing the dialog.
+    dialog.show();
+    QApplication::processEvents();
+    const QSize shown = dialog.size();
+    dialog.findChild<QDoubleSpinBox*>(QStringLiteral("size"))->setValue(1000);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.size(), shown);
 }
 
 // The colour dialog preselects the object's colour once the font command's
