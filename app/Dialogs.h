@@ -22,6 +22,7 @@ struct CommonDialog {
     bool CancelError = false;
     QString FileName;
     QString FileTitle;
+    QString InitDir;  // the folder the file dialogs start in
     int Flags = 0;
     std::int32_t Color = 0;  // red in the low byte
     QString FontName;

@@ -4,6 +4,7 @@
 #include "settings/FontColorDialog.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -45,6 +46,14 @@ QString QtDialogs::qtFilter(const QString& filter) {
     return out.join(QStringLiteral(";;"));
 }
 
+// The file dialogs start in the object's folder with the name last chosen,
+// never in the folder of a name that may have failed.
+static QString startPath(const CommonDialog& d) {
+    const QString name = QFileInfo(d.FileName).fileName();
+    if (d.InitDir.isEmpty()) return name;
+    return name.isEmpty() ? d.InitDir : QDir(d.InitDir).filePath(name);
+}
+
 static bool finishFileDialog(CommonDialog& d, const QString& path) {
     if (path.isEmpty()) return false;
     d.FileName = path;
@@ -53,13 +62,13 @@ static bool finishFileDialog(CommonDialog& d, const QString& path) {
 }
 
 bool QtDialogs::ShowOpen(CommonDialog& d) {
-    return finishFileDialog(d, QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), d.FileName,
+    return finishFileDialog(d, QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), startPath(d),
                                                             qtFilter(d.Filter)));
 }
 
 bool QtDialogs::ShowSave(CommonDialog& d) {
     // The program asks its own replace question, so Qt's is turned off.
-    return finishFileDialog(d, QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), d.FileName,
+    return finishFileDialog(d, QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), startPath(d),
                                                             qtFilter(d.Filter), nullptr,
                                                             QFileDialog::DontConfirmOverwrite));
 }

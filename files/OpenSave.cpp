@@ -17,6 +17,9 @@ bool writeCanvas(frmmain& w, const QString& path) {
     return false;
 }
 
+// The next file dialog starts where the last open or save succeeded.
+void rememberFolder(frmmain& w, const QString& path) { w.cdlforfunctions.InitDir = QFileInfo(path).absolutePath(); }
+
 // Only a file counts; a folder of that name is not offered for replacing.
 bool fileExists(const QString& path) {
     const QFileInfo info(path);
@@ -45,6 +48,7 @@ bool FileCommands::saveUnderChosenName(frmmain& w) {
             if (w.form.msgAnswer.toInt() != Answer::Yes) continue;  // the dialog again
         }
         if (!writeCanvas(w, path)) return false;
+        rememberFolder(w, path);
         w.form.filePath = path;
         w.form.fileTitle = title;
         w.form.isUntitled = false;
@@ -59,6 +63,7 @@ bool FileCommands::save(frmmain& w) {
     prepareFileDialog(w.cdlforfunctions);
     if (w.form.isUntitled) return saveUnderChosenName(w);
     if (!writeCanvas(w, w.form.filePath)) return false;
+    rememberFolder(w, w.form.filePath);
     w.form.canvasClean = true;
     w.form.toolsClean = true;
     w.setCaption(w.form.filePath);
@@ -104,6 +109,7 @@ void frmmain::loadPictureFile(const QString& path, const QString& title) {
         dialogs.Message(kTitle, cannotOpen(path, problem));
         return;
     }
+    rememberFolder(*this, path);
     form.filePath = path;
     form.fileTitle = title;
     setCaption(form.filePath);

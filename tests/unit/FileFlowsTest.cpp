@@ -27,6 +27,7 @@ QString flag(Harness& h, const QString& key) {
     auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
     if (key == QLatin1String("cancelClose")) return b(h.w->form.cancelClose);
     if (key == QLatin1String("closeConfirmed")) return b(h.w->form.closeConfirmed);
+    if (key == QLatin1String("initDir")) return h.w->cdlforfunctions.InitDir;
     return h.dumped(key);
 }
 
@@ -47,7 +48,10 @@ const Flow kFlows[] = {
     {"Exit from the menu answered No closes", {"draw", "answer 7", "menu exit1"}, {kAskUntitled, "closed"}, {}, 0, {}, {}},
     {"Exit from the menu answered Yes saves and keeps the window open",
      {"draw", "answer 6", "file %D/pic.bmp", "menu exit1"}, {kAskUntitled, "dialog save"},
-     {"canvasClean=true", "toolsClean=true", "filePath=%D/pic.bmp"}, 0, {}, {"pic.bmp"}},
+     {"canvasClean=true", "toolsClean=true", "filePath=%D/pic.bmp", "initDir=%D"}, 0, {}, {"pic.bmp"}},
+    {"A failed Save As leaves the file dialogs in the folder of the last open",
+     {"file %D/old.bmp", "menu open1", "draw", "file %D/missing/pic.bmp", "menu saveas1"},
+     {"dialog open", "dialog save", kMissing}, {"initDir=%D", "filePath=%D/old.bmp"}, 0, {}, {}},
     {"Open answered No, then Exit asks nothing",
      {"draw", "answer 7", "file %D/old.bmp", "menu open1", "menu exit1"},
      {askFromOpen("Untitled"), "dialog open", "closed"},
