@@ -9,7 +9,6 @@
 bool frmmain::clickButton(const QString& name) {
     for (const PaletteEntry& e : paletteEntries()) {
         if (name == QLatin1String(e.name)) {
-            cancelDrag();
             asOneStep(e.handler);
             return true;
         }
@@ -69,11 +68,11 @@ QStringList frmmain::dump() const {
     const QFont& f = canvas.Font;
     return {
         QStringLiteral("currentTool=%1").arg(form.currentTool),
-        QStringLiteral("canvasClean=") + b(form.canvasClean),
-        QStringLiteral("toolsClean=") + b(form.toolsClean),
-        QStringLiteral("isUntitled=") + b(form.isUntitled),
-        QStringLiteral("fileTitle=") + form.fileTitle,
-        QStringLiteral("filePath=") + form.filePath,
+        QStringLiteral("canvasClean=") + b(doc.canvasClean),
+        QStringLiteral("toolsClean=") + b(doc.toolsClean),
+        QStringLiteral("isUntitled=") + b(doc.identity().untitled),
+        QStringLiteral("fileTitle=") + doc.identity().title,
+        QStringLiteral("filePath=") + doc.identity().path,
         QStringLiteral("msgAnswer=") + form.msgAnswer,
         QStringLiteral("caption=") + windowTitle(),
         QStringLiteral("drawColor=%1").arg(state.drawColor),

@@ -1,6 +1,6 @@
 #include "CanvasView.h"
 
-#include "app/Canvas.h"
+#include "core/Canvas.h"
 
 #include <QMouseEvent>
 #include <QPainter>

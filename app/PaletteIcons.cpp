@@ -1,6 +1,6 @@
 #include "PaletteIcons.h"
 
-#include "app/FormState.h"
+#include "core/ToolCode.h"
 #include "shapes/ShapeModule.h"
 
 #include <QPixmap>
@@ -10,7 +10,6 @@
 namespace {
 
 constexpr float kMargin = 4 * 15;  // twips of white around each figure
-constexpr int kSingleRightArrow = 29;
 
 void drawBuiltin(Canvas& c, int code, const Corners& k) {
     switch (code) {
@@ -33,11 +32,11 @@ void drawBuiltin(Canvas& c, int code, const Corners& k) {
 QImage toolPicture(int code, QSize size) {
     static const ShapeSet shapes;  // a set of its own: the canvas's shapes keep their state
     Canvas c(size);
-    Inialenum s;
+    DragState s;
     Corners k{kMargin, kMargin, float(size.width() * 15 - kMargin), float(size.height() * 15 - kMargin)};
     // The single right arrow runs along the start's row: start it half way
     // down, so that its head shows whole.
-    if (code == kSingleRightArrow) k.y0 = (k.y0 + k.y1) / 2;
+    if (code == Tool::RightSingleArrow) k.y0 = (k.y0 + k.y1) / 2;
     s.startX = k.x0;
     s.startY = k.y0;
     s.curX = k.x1;

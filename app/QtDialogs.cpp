@@ -1,6 +1,6 @@
 #include "QtDialogs.h"
 
-#include "app/Canvas.h"
+#include "core/Canvas.h"
 #include "settings/FontColorDialog.h"
 
 #include <QColorDialog>

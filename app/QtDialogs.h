@@ -2,7 +2,7 @@
 // the program's own font dialog with its colour button.
 #pragma once
 
-#include "app/Dialogs.h"
+#include "files/Dialogs.h"
 
 class QWidget;
 

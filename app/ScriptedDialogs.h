@@ -2,7 +2,7 @@
 // every question or dialog shown is reported on the output, one line each.
 #pragma once
 
-#include "app/Dialogs.h"
+#include "files/Dialogs.h"
 
 #include <QQueue>
 #include <QStringList>

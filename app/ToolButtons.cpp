@@ -1,44 +1,53 @@
 // The palette's click handlers. Every tool button but the eraser discards
-// the pending text before it selects its tool.
+// the pending text before it selects its tool; Clear asks, then wipes.
 #include "app/frmmain.h"
 
 #include <QLineEdit>
 
-void frmmain::selectTool(int code) {
+void frmmain::selectTool(Tool::Code code) {
     txtinsert->setText(QString());  // raises txtinsert_Change when it held text
     form.currentTool = code;
-    form.toolsClean = false;
+    doc.toolsClean = false;
+}
+
+// Wipes the picture after a question; no flag changes.
+void frmmain::cmdClear_Click() {
+    form.msgAnswer = QString::number(
+        dialogs.MsgBox(QStringLiteral("Are you sure you want to clear the picture?"), MsgStyle::YesNo,
+                       QStringLiteral("Tavimbre")));
+    if (form.msgAnswer.toInt() != Answer::Yes) return;
+    if (const QString problem = doc.clear(); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }
 
 void frmmain::cmdErase_Click() { form.currentTool = Tool::Eraser; }
-void frmmain::cmdStart_Click() { selectTool(6); }
+void frmmain::cmdStart_Click() { selectTool(Tool::Start); }
 void frmmain::cmdCircle_Click() { selectTool(Tool::Circle); }
 void frmmain::cmdSquare_Click() { selectTool(Tool::Process); }
 void frmmain::cmdLine_Click() { selectTool(Tool::Line); }
-void frmmain::cmdparallelogram_Click() { selectTool(12); }
-void frmmain::cmdstoreddata_Click() { selectTool(13); }
-void frmmain::cmdpreprocess_Click() { selectTool(14); }
-void frmmain::cmdseqdata_Click() { selectTool(16); }
-void frmmain::cmdpapertap_Click() { selectTool(25); }
-void frmmain::cmdinternalstorage_Click() { selectTool(15); }
-void frmmain::cmddirectdata_Click() { selectTool(17); }
-void frmmain::cmdmanualinput_Click() { selectTool(18); }
-void frmmain::cmdrhombus_Click() { selectTool(10); }
-void frmmain::cmdpreparation_Click() { selectTool(20); }
-void frmmain::cmdmanualoperation_Click() { selectTool(19); }
-void frmmain::cmddocument_Click() { selectTool(26); }
-void frmmain::cmdoffpageref_Click() { selectTool(22); }
-void frmmain::cmdinternalprocess_Click() { selectTool(24); }
-void frmmain::cmdparallelmod_Click() { selectTool(23); }
-void frmmain::cmdArrowup_Click() { selectTool(8); }
-void frmmain::cmdArrowdown_Click() { selectTool(9); }
-void frmmain::cmddoublearrow_Click() { selectTool(27); }
-void frmmain::cmdArrowleft_Click() { selectTool(7); }
-void frmmain::cmdArrowright_Click() { selectTool(4); }
-void frmmain::cmddoublesidearrow_Click() { selectTool(32); }
-void frmmain::cmdleftsinglearrow_Click() { selectTool(28); }
-void frmmain::cmdrightsinglearrow_Click() { selectTool(29); }
-void frmmain::cmdlooplimit_Click() { selectTool(21); }
-void frmmain::cmdupsinglearrow_Click() { selectTool(30); }
-void frmmain::cmddownsinglearrow_Click() { selectTool(31); }
-void frmmain::cmdterminate_Click() { selectTool(11); }
+void frmmain::cmdparallelogram_Click() { selectTool(Tool::Data); }
+void frmmain::cmdstoreddata_Click() { selectTool(Tool::StoredData); }
+void frmmain::cmdpreprocess_Click() { selectTool(Tool::PredefinedProcess); }
+void frmmain::cmdseqdata_Click() { selectTool(Tool::SequentialData); }
+void frmmain::cmdpapertap_Click() { selectTool(Tool::PaperTape); }
+void frmmain::cmdinternalstorage_Click() { selectTool(Tool::InternalStorage); }
+void frmmain::cmddirectdata_Click() { selectTool(Tool::DirectData); }
+void frmmain::cmdmanualinput_Click() { selectTool(Tool::ManualInput); }
+void frmmain::cmdrhombus_Click() { selectTool(Tool::Decision); }
+void frmmain::cmdpreparation_Click() { selectTool(Tool::Preparation); }
+void frmmain::cmdmanualoperation_Click() { selectTool(Tool::ManualOperation); }
+void frmmain::cmddocument_Click() { selectTool(Tool::DocumentSymbol); }
+void frmmain::cmdoffpageref_Click() { selectTool(Tool::OffPageReference); }
+void frmmain::cmdinternalprocess_Click() { selectTool(Tool::InternalProcess); }
+void frmmain::cmdparallelmod_Click() { selectTool(Tool::ParallelMode); }
+void frmmain::cmdArrowup_Click() { selectTool(Tool::UpBlockArrow); }
+void frmmain::cmdArrowdown_Click() { selectTool(Tool::DownBlockArrow); }
+void frmmain::cmddoublearrow_Click() { selectTool(Tool::DoubleArrow); }
+void frmmain::cmdArrowleft_Click() { selectTool(Tool::LeftBlockArrow); }
+void frmmain::cmdArrowright_Click() { selectTool(Tool::RightBlockArrow); }
+void frmmain::cmddoublesidearrow_Click() { selectTool(Tool::DoubleSideArrow); }
+void frmmain::cmdleftsinglearrow_Click() { selectTool(Tool::LeftSingleArrow); }
+void frmmain::cmdrightsinglearrow_Click() { selectTool(Tool::RightSingleArrow); }
+void frmmain::cmdlooplimit_Click() { selectTool(Tool::LoopLimit); }
+void frmmain::cmdupsinglearrow_Click() { selectTool(Tool::UpSingleArrow); }
+void frmmain::cmddownsinglearrow_Click() { selectTool(Tool::DownSingleArrow); }
+void frmmain::cmdterminate_Click() { selectTool(Tool::Terminate); }

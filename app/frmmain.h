@@ -3,13 +3,13 @@
 // script runner both call them.
 #pragma once
 
-#include "app/Canvas.h"
-#include "app/Dialogs.h"
 #include "app/FormState.h"
-#include "app/Inialenum.h"
-#include "app/UndoHistory.h"
-#include "canvas/Dispatcher.h"
-#include "canvas/Widths.h"
+#include "app/Widths.h"
+#include "core/Document.h"
+#include "core/DragDispatcher.h"
+#include "core/DragState.h"
+#include "files/Dialogs.h"
+#include "files/FileCommands.h"
 #include "shapes/ShapeModule.h"
 
 #include <QMainWindow>
@@ -109,13 +109,13 @@ public:
     // Repaints what the last handler changed.
     void refreshCanvas();
     bool isUnloaded() const { return unloaded_; }
-    void setCaption(const QString& name);
 
-    // State, open to the subsystems that work on the window.
+    // State, open to the script runner and the tests.
     FormState form;
-    Inialenum state;
-    Canvas canvas;
-    UndoHistory history{canvas};
+    DragState state;
+    Document doc;
+    Canvas& canvas = doc.canvas;
+    UndoHistory& history = doc.history;
     CommonDialog cdlforfunctions;
     CommonDialog cdlforcolor;
     Dialogs& dialogs;
@@ -143,13 +143,13 @@ private:
 
     void buildControls();
     void buildMenu();
-    void selectTool(int code);
-    // Runs a command as one step of the undo history.
+    void selectTool(Tool::Code code);
+    // Runs a command as one step of the undo history, a drag under way ended first.
     void asOneStep(void (frmmain::*handler)());
     void moveText1(float left, float top);
-    void clearPicture();
-    void loadPictureFile(const QString& path, const QString& title);
+    void showCaption();
 
+    FileContext files_{doc, dialogs, cdlforfunctions, form.msgAnswer};
     ShapeSet shapes_;
     DragDispatcher dispatcher_;
     WidthBoxes widths_;

@@ -1,61 +1,37 @@
-// New, Exit and the closing of the window.
+// The change question and New.
 #include "files/FileCommands.h"
 
-#include "app/frmmain.h"
+namespace {
 
-using FileCommands::Asker;
+const QString kUntitled = QStringLiteral("Untitled");
+
+void clearPicture(FileContext& c) {
+    if (const QString problem = c.doc.clear(); !problem.isEmpty()) c.dialogs.Message(QStringLiteral("Tavimbre"), problem);
+}
+
+}  // namespace
+
+int FileCommands::askToSaveChanges(FileContext& c, Asker asker) {
+    const QString blanks = asker == Asker::Open ? QStringLiteral(" ") : QStringLiteral("  ");
+    const QString text = QStringLiteral("The  ") + c.doc.identity().title + blanks +
+                         QStringLiteral("file has changed. Do you want to save the changes?");
+    c.msgAnswer = QString::number(c.dialogs.MsgBox(text, MsgStyle::YesNoCancelQuestion, QStringLiteral("Tavimbre")));
+    return c.msgAnswer.toInt();
+}
 
 // A New answered Yes whose save does not take place keeps the picture.
-void frmmain::new1_Click() {
-    if (form.pictureChanged()) {
-        const int answer = FileCommands::askToSaveChanges(*this, Asker::NewOrExit);
+void FileCommands::newPicture(FileContext& c) {
+    if (c.doc.pictureChanged()) {
+        const int answer = askToSaveChanges(c, Asker::NewOrExit);
         if (answer == Answer::Yes) {
-            if (!FileCommands::save(*this)) return;
+            if (!save(c)) return;
         } else if (answer != Answer::No) {
             return;
         }
-        clearPicture();
-        form.canvasClean = true;
+        clearPicture(c);
+        c.doc.canvasClean = true;
     } else {
-        clearPicture();
+        clearPicture(c);
     }
-    form.isUntitled = true;
-    form.filePath = QStringLiteral("Untitled");
-    form.fileTitle = QStringLiteral("Untitled");
-    setCaption(form.filePath);
-}
-
-// From the menu, Yes saves and leaves the window open. Inside a close, a
-// Cancel, or a Yes whose save does not take place, keeps the window open.
-void frmmain::exit1_Click() {
-    // Inside a close the close under way goes on; no second one is started.
-    auto askToClose = [this] {
-        if (!unloading_) close();
-    };
-    if (!form.pictureChanged()) {
-        askToClose();
-        return;
-    }
-    const int answer = FileCommands::askToSaveChanges(*this, Asker::NewOrExit);
-    if (answer == Answer::Yes) {
-        if (!FileCommands::save(*this) && unloading_) form.cancelClose = true;
-    } else if (answer == Answer::No) {
-        form.closeConfirmed = true;
-        askToClose();
-    } else if (unloading_) {
-        form.cancelClose = true;
-    }
-}
-
-void frmmain::Form_Unload(bool& cancel) {
-    cancel = false;
-    if (!form.closeConfirmed) {
-        unloading_ = true;
-        exit1_Click();
-        unloading_ = false;
-    }
-    if (form.cancelClose) {
-        cancel = true;
-        form.cancelClose = false;
-    }
+    c.doc.setIdentity({kUntitled, kUntitled, true, kUntitled});
 }

@@ -1,10 +1,19 @@
-// Pieces the picture-file commands of the main window share.
+// The picture-file commands: New, Open, Save, Save As and the question asked
+// before unsaved changes are lost. They work on a Document through the
+// dialogs, with the file dialog's own state and the last answer given.
 #pragma once
+
+#include "core/Document.h"
+#include "files/Dialogs.h"
 
 #include <QString>
 
-class frmmain;
-struct CommonDialog;
+struct FileContext {
+    Document& doc;
+    Dialogs& dialogs;
+    CommonDialog& fileDialog;
+    QString& msgAnswer;  // answer code of the last question box
+};
 
 namespace FileCommands {
 
@@ -12,14 +21,24 @@ namespace FileCommands {
 enum class Asker { NewOrExit, Open };
 
 // The change question; the answer is kept in msgAnswer and returned.
-int askToSaveChanges(frmmain& w, Asker asker);
+int askToSaveChanges(FileContext& c, Asker asker);
 
 // The Save command. True when the picture was written.
-bool save(frmmain& w);
+bool save(FileContext& c);
 
 // Save under a name chosen in the dialog, asking before a file is
 // replaced. True when the picture was written.
-bool saveUnderChosenName(frmmain& w);
+bool saveUnderChosenName(FileContext& c);
+
+// New: after the change question, wipes the picture and names it Untitled.
+void newPicture(FileContext& c);
+
+// Open: the change question, the dialog, then the picture it names.
+void open(FileContext& c);
+
+// A picture named on the command line or dropped on the window, opened as
+// Open would after its dialog.
+void openNamed(FileContext& c, const QString& path);
 
 // The file dialog's settings, made before each command shows it.
 void prepareFileDialog(CommonDialog& d);

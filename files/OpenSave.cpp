@@ -1,5 +1,4 @@
 // Open, Save and Save As.
-#include "app/frmmain.h"
 #include "files/FileCommands.h"
 #include "files/PictureFile.h"
 
@@ -10,20 +9,53 @@ namespace {
 const QString kTitle = QStringLiteral("Tavimbre");
 
 // Writes the canvas's image; a failure is told to the user.
-bool writeCanvas(frmmain& w, const QString& path) {
-    const QString error = savePicture(w.canvas.Image(), path);
+bool writeCanvas(FileContext& c, const QString& path) {
+    const QString error = savePicture(c.doc.canvas.Image(), path);
     if (error.isEmpty()) return true;
-    w.dialogs.Message(kTitle, error);
+    c.dialogs.Message(kTitle, error);
     return false;
 }
 
 // The next file dialog starts where the last open or save succeeded.
-void rememberFolder(frmmain& w, const QString& path) { w.cdlforfunctions.InitDir = QFileInfo(path).absolutePath(); }
+void rememberFolder(FileContext& c, const QString& path) { c.fileDialog.InitDir = QFileInfo(path).absolutePath(); }
 
 // Only a file counts; a folder of that name is not offered for replacing.
 bool fileExists(const QString& path) {
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
+}
+
+// A written picture counts as unchanged, and the caption names its file.
+void markSaved(FileContext& c, const QString& path, const QString& title) {
+    rememberFolder(c, path);
+    c.doc.setIdentity({path, title, false, path});
+    c.doc.canvasClean = true;
+    c.doc.toolsClean = true;
+}
+
+// The change question of Open: Yes saves and ends the command, so that the
+// user opens again; only No, or an unchanged picture, lets Open go on.
+bool openMayGoOn(FileContext& c) {
+    FileCommands::prepareFileDialog(c.fileDialog);
+    if (!c.doc.pictureChanged()) return true;
+    const int answer = FileCommands::askToSaveChanges(c, FileCommands::Asker::Open);
+    if (answer == Answer::Yes) FileCommands::save(c);
+    return answer == Answer::No;
+}
+
+void loadPictureFile(FileContext& c, const QString& path, const QString& title) {
+    const LoadedPicture picture = loadPicture(path);
+    if (picture.image.isNull()) {
+        c.dialogs.Message(kTitle, picture.error);
+        return;
+    }
+    if (const QString problem = c.doc.replacePicture(picture.image, path); !problem.isEmpty()) {
+        c.dialogs.Message(kTitle, cannotOpen(path, problem));
+        return;
+    }
+    rememberFolder(c, path);
+    c.doc.setIdentity({path, title, false, path});
+    c.doc.canvasClean = true;
 }
 
 }  // namespace
@@ -34,85 +66,40 @@ void FileCommands::prepareFileDialog(CommonDialog& d) {
     d.CancelError = true;
 }
 
-bool FileCommands::saveUnderChosenName(frmmain& w) {
-    CommonDialog& d = w.cdlforfunctions;
+bool FileCommands::saveUnderChosenName(FileContext& c) {
+    CommonDialog& d = c.fileDialog;
     for (;;) {
         prepareFileDialog(d);
-        if (!w.dialogs.ShowSave(d) || d.FileName.isEmpty()) return false;
+        if (!c.dialogs.ShowSave(d) || d.FileName.isEmpty()) return false;
         const QString path = d.FileName;
         const QString title = d.FileTitle;
         if (fileExists(path)) {
-            w.form.msgAnswer = QString::number(w.dialogs.MsgBox(
+            c.msgAnswer = QString::number(c.dialogs.MsgBox(
                 path + QStringLiteral(" already exists.\r\nDo you want to replace it?"), MsgStyle::YesNoQuestion,
                 QStringLiteral("Warning")));
-            if (w.form.msgAnswer.toInt() != Answer::Yes) continue;  // the dialog again
+            if (c.msgAnswer.toInt() != Answer::Yes) continue;  // the dialog again
         }
-        if (!writeCanvas(w, path)) return false;
-        rememberFolder(w, path);
-        w.form.filePath = path;
-        w.form.fileTitle = title;
-        w.form.isUntitled = false;
-        w.form.canvasClean = true;
-        w.form.toolsClean = true;
-        w.setCaption(w.form.filePath);
+        if (!writeCanvas(c, path)) return false;
+        markSaved(c, path, title);
         return true;
     }
 }
 
-bool FileCommands::save(frmmain& w) {
-    prepareFileDialog(w.cdlforfunctions);
-    if (w.form.isUntitled) return saveUnderChosenName(w);
-    if (!writeCanvas(w, w.form.filePath)) return false;
-    rememberFolder(w, w.form.filePath);
-    w.form.canvasClean = true;
-    w.form.toolsClean = true;
-    w.setCaption(w.form.filePath);
+bool FileCommands::save(FileContext& c) {
+    prepareFileDialog(c.fileDialog);
+    if (c.doc.identity().untitled) return saveUnderChosenName(c);
+    const FileIdentity id = c.doc.identity();
+    if (!writeCanvas(c, id.path)) return false;
+    markSaved(c, id.path, id.title);
     return true;
 }
 
-void frmmain::save1_Click() { FileCommands::save(*this); }
-
-void frmmain::saveas1_Click() { FileCommands::saveUnderChosenName(*this); }
-
-// Yes to the change question saves and ends the command; the user opens again.
-// The change question of Open: Yes saves and ends the command, so that the
-// user opens again; only No, or an unchanged picture, lets Open go on.
-static bool openMayGoOn(frmmain& w) {
-    FileCommands::prepareFileDialog(w.cdlforfunctions);
-    if (!w.form.pictureChanged()) return true;
-    const int answer = FileCommands::askToSaveChanges(w, FileCommands::Asker::Open);
-    if (answer == Answer::Yes) FileCommands::save(w);
-    return answer == Answer::No;
+void FileCommands::open(FileContext& c) {
+    if (!openMayGoOn(c)) return;
+    if (!c.dialogs.ShowOpen(c.fileDialog) || c.fileDialog.FileName.isEmpty()) return;
+    loadPictureFile(c, c.fileDialog.FileName, c.fileDialog.FileTitle);
 }
 
-void frmmain::open1_Click() {
-    if (!openMayGoOn(*this)) return;
-    if (!dialogs.ShowOpen(cdlforfunctions) || cdlforfunctions.FileName.isEmpty()) return;
-    loadPictureFile(cdlforfunctions.FileName, cdlforfunctions.FileTitle);
-}
-
-void frmmain::openFile(const QString& path) {
-    cancelDrag();
-    history.begin();
-    if (openMayGoOn(*this)) loadPictureFile(path, QFileInfo(path).fileName());
-    history.end();
-    refreshCanvas();
-}
-
-void frmmain::loadPictureFile(const QString& path, const QString& title) {
-    const LoadedPicture picture = loadPicture(path);
-    if (picture.image.isNull()) {
-        dialogs.Message(kTitle, picture.error);
-        return;
-    }
-    if (const QString problem = canvas.Picture(picture.image, path); !problem.isEmpty()) {
-        dialogs.Message(kTitle, cannotOpen(path, problem));
-        return;
-    }
-    rememberFolder(*this, path);
-    form.filePath = path;
-    form.fileTitle = title;
-    setCaption(form.filePath);
-    form.isUntitled = false;
-    form.canvasClean = true;
+void FileCommands::openNamed(FileContext& c, const QString& path) {
+    if (openMayGoOn(c)) loadPictureFile(c, path, QFileInfo(path).fileName());
 }

@@ -2,11 +2,10 @@
 // Both report a failure as a sentence that names the file and the reason.
 #pragma once
 
+#include "core/Canvas.h"
+
 #include <QImage>
 #include <QString>
-
-// Pictures above this many pixels are refused before any pixel is decoded.
-constexpr qint64 kMaxPicturePixels = 100'000'000;
 
 struct LoadedPicture {
     QImage image;   // null when the file could not be read
@@ -20,7 +19,10 @@ QString cannotOpen(const QString& path, const QString& reason);
 // come out zero (black, or transparent) rather than undefined.
 LoadedPicture loadPicture(const QString& path);
 
-// Writes the image as a 24-bit Windows bitmap, whatever the name's
-// extension, replacing the file atomically: on failure the old file is left
-// as it was and no temporary file remains. Returns the error, or empty.
+// Writes the image in the format its name's extension asks for, in any case:
+// .png as PNG, .jpg or .jpeg as JPEG at quality 95, anything else (.bmp,
+// .gif, which Qt cannot write, or no extension) as a 24-bit Windows bitmap.
+// The name is used as it is, no extension added. The file is replaced
+// atomically: on failure the old file is left as it was and no temporary
+// file remains. Returns the error, or empty.
 QString savePicture(const QImage& image, const QString& path);

@@ -1,6 +1,6 @@
 #include "FontColorDialog.h"
 
-#include "app/Canvas.h"
+#include "core/Canvas.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -2,7 +2,7 @@
 // colour button, with a sample line showing the choice as it will be stamped.
 #pragma once
 
-#include "app/Dialogs.h"
+#include "files/Dialogs.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,8 +1,4 @@
-// The draw colour and the text font and colour. Both commands share the
-// dialog object cdlforcolor, whose properties persist between them: the font
-// command's flags stay set for the colour dialog, which then preselects the
-// shared colour, and each dialog opens with what the other left in it.
-#include "app/frmmain.h"
+#include "settings/SettingsCommands.h"
 
 #include <QLineEdit>
 
@@ -46,20 +42,20 @@ void presetFont(CommonDialog& d, const QFont& f) {
 
 }  // namespace
 
-void frmmain::drawcolor1_Click() {
-    cdlforcolor.CancelError = true;
-    if (!dialogs.ShowColor(cdlforcolor)) return;  // cancelled: nothing changes
-    state.drawColor = cdlforcolor.Color;
+void SettingsCommands::drawColor(Dialogs& dialogs, CommonDialog& d, VbColor& drawColor) {
+    d.CancelError = true;
+    if (!dialogs.ShowColor(d)) return;  // cancelled: nothing changes
+    drawColor = d.Color;
 }
 
-void frmmain::font1_Click() {
-    cdlforcolor.CancelError = true;
-    cdlforcolor.Flags = kFontDialogFlags;
-    if (cdlforcolor.FontName.isEmpty()) presetFont(cdlforcolor, canvas.Font);
-    if (!dialogs.ShowFont(cdlforcolor)) return;  // cancelled: nothing changes
-    if (!(cdlforcolor.FontSize > 0 && cdlforcolor.FontSize <= kMaxFontSize)) return;
-    copyTo(cdlforcolor, txtinsert);
-    copyTo(cdlforcolor, Text1);
-    copyFont(cdlforcolor, canvas.Font);
-    canvas.ForeColor = cdlforcolor.Color;
+void SettingsCommands::textFont(Dialogs& dialogs, CommonDialog& d, Canvas& canvas,
+                                std::initializer_list<QLineEdit*> boxes) {
+    d.CancelError = true;
+    d.Flags = kFontDialogFlags;
+    if (d.FontName.isEmpty()) presetFont(d, canvas.Font);
+    if (!dialogs.ShowFont(d)) return;  // cancelled: nothing changes
+    if (!(d.FontSize > 0 && d.FontSize <= kMaxFontSize)) return;
+    for (QLineEdit* box : boxes) copyTo(d, box);
+    copyFont(d, canvas.Font);
+    canvas.ForeColor = d.Color;
 }

@@ -1,11 +1,14 @@
 #include "ShapeModule.h"
 
+#include "core/ToolCode.h"
+
+#include <cstring>
 #include <utility>
 
 namespace {
 
 struct Entry {
-    std::vector<int> codes;
+    const char* module;
     ShapeFactory factory;
 };
 
@@ -16,15 +19,15 @@ std::vector<Entry>& registry() {
 
 }  // namespace
 
-ShapeRegistration::ShapeRegistration(std::vector<int> codes, ShapeFactory factory) {
-    registry().push_back({std::move(codes), std::move(factory)});
+ShapeRegistration::ShapeRegistration(const char* module, ShapeFactory factory) {
+    registry().push_back({module, std::move(factory)});
 }
 
 ShapeSet::ShapeSet() {
     for (const Entry& e : registry()) {
         owned_.push_back(e.factory());
-        for (int code : e.codes)
-            if (code >= 0 && code < 64) byCode_[code] = owned_.back().get();
+        for (const Tool::Traits* t = Tool::begin(); t != Tool::end(); ++t)
+            if (std::strcmp(t->module, e.module) == 0) byCode_[t->code] = owned_.back().get();
     }
 }
 
@@ -32,19 +35,19 @@ ShapeSet::~ShapeSet() = default;
 
 ShapeModule* ShapeSet::forTool(int code) const { return code >= 0 && code < 64 ? byCode_[code] : nullptr; }
 
-void ShapeModule::Preview(Canvas& canvas, const Inialenum& s) {
+void ShapeModule::Preview(Canvas& canvas, const DragState& s) {
     if (s.previewed()) ErasePreview(canvas, s);
     DrawShape(canvas, s, false);
 }
 
-void ShapeModule::ErasePreview(Canvas& canvas, const Inialenum& s) {
+void ShapeModule::ErasePreview(Canvas& canvas, const DragState& s) {
     if (!s.previewed()) return;
     const Corners c{s.startX, s.startY, s.prevX, s.prevY};
     if (!accepts(c)) return;
     figure(canvas, Pass::Erase, c, s.drawColor);
 }
 
-void ShapeModule::DrawShape(Canvas& canvas, const Inialenum& s, bool isFinal) {
+void ShapeModule::DrawShape(Canvas& canvas, const DragState& s, bool isFinal) {
     const Corners c{s.startX, s.startY, s.curX, s.curY};
     if (isFinal ? !acceptsFinal(c) : !accepts(c)) return;
     figure(canvas, isFinal ? Pass::Final : Pass::Preview, c, s.drawColor);

@@ -3,8 +3,7 @@
 // caller sets the raster mode, the pen width and the fill style around it.
 #pragma once
 
-#include "app/Canvas.h"
-#include "app/Inialenum.h"
+#include "core/ShapeTool.h"
 
 #include <functional>
 #include <memory>
@@ -21,14 +20,12 @@ struct Corners {
     float x0, y0, x1, y1;
 };
 
-class ShapeModule {
+class ShapeModule : public ShapeTool {
 public:
-    virtual ~ShapeModule() = default;
-
     // Erases the preview on the canvas, if any, and draws the one for cur.
-    void Preview(Canvas& canvas, const Inialenum& s);
-    virtual void ErasePreview(Canvas& canvas, const Inialenum& s);
-    virtual void DrawShape(Canvas& canvas, const Inialenum& s, bool isFinal);
+    void Preview(Canvas& canvas, const DragState& s) final;
+    void ErasePreview(Canvas& canvas, const DragState& s) override;
+    void DrawShape(Canvas& canvas, const DragState& s, bool isFinal) override;
 
 protected:
     // Direction-restricted modules accept only some end points; a preview is
@@ -49,20 +46,21 @@ protected:
     }
 };
 
-// Modules register themselves for their tool codes; codes that share a module
-// (Start and Terminate) share one instance and so its state.
+// Modules register themselves under their name; the tool table says which
+// codes each one draws. Codes that share a module (Start and Terminate) share
+// one instance and so its state.
 using ShapeFactory = std::function<std::unique_ptr<ShapeModule>()>;
 
 struct ShapeRegistration {
-    ShapeRegistration(std::vector<int> codes, ShapeFactory factory);
+    ShapeRegistration(const char* module, ShapeFactory factory);
 };
 
 // One instance of every registered module, owned by the main window.
-class ShapeSet {
+class ShapeSet : public ShapeTools {
 public:
     ShapeSet();
-    ~ShapeSet();
-    ShapeModule* forTool(int code) const;  // null when no module draws the code
+    ~ShapeSet() override;
+    ShapeModule* forTool(int code) const override;
 
 private:
     std::vector<std::unique_ptr<ShapeModule>> owned_;

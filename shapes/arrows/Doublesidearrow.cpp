@@ -22,6 +22,6 @@ const Outline kLines = {
 };
 
 const ShapeRegistration registration(
-    {32}, [] { return std::make_unique<ArrowShape>(kLines, PreviewFrame::DragRect, Direction::RightAndBelow); });
+    "Doublesidearrow", [] { return std::make_unique<ArrowShape>(kLines, PreviewFrame::DragRect, Direction::RightAndBelow); });
 
 }  // namespace

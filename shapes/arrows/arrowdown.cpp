@@ -3,6 +3,6 @@
 
 namespace {
 
-const ShapeRegistration registration({9}, [] { return arrows::makeBlockArrow(arrows::BlockArrow::Down); });
+const ShapeRegistration registration("arrowdown", [] { return arrows::makeBlockArrow(arrows::BlockArrow::Down); });
 
 }  // namespace

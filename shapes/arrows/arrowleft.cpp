@@ -3,6 +3,6 @@
 
 namespace {
 
-const ShapeRegistration registration({7}, [] { return arrows::makeBlockArrow(arrows::BlockArrow::Left); });
+const ShapeRegistration registration("arrowleft", [] { return arrows::makeBlockArrow(arrows::BlockArrow::Left); });
 
 }  // namespace

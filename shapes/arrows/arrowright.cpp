@@ -3,6 +3,6 @@
 
 namespace {
 
-const ShapeRegistration registration({4}, [] { return arrows::makeBlockArrow(arrows::BlockArrow::Right); });
+const ShapeRegistration registration("arrowright", [] { return arrows::makeBlockArrow(arrows::BlockArrow::Right); });
 
 }  // namespace

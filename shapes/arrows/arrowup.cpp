@@ -3,6 +3,6 @@
 
 namespace {
 
-const ShapeRegistration registration({8}, [] { return arrows::makeBlockArrow(arrows::BlockArrow::Up); });
+const ShapeRegistration registration("arrowup", [] { return arrows::makeBlockArrow(arrows::BlockArrow::Up); });
 
 }  // namespace

@@ -22,6 +22,6 @@ const Outline kLines = {
 };
 
 const ShapeRegistration registration(
-    {27}, [] { return std::make_unique<ArrowShape>(kLines, PreviewFrame::DragRect, Direction::Any); });
+    "doublearrow", [] { return std::make_unique<ArrowShape>(kLines, PreviewFrame::DragRect, Direction::Any); });
 
 }  // namespace

@@ -3,6 +3,6 @@
 
 namespace {
 
-const ShapeRegistration registration({31}, [] { return arrows::makeSingleArrow(arrows::SingleArrow::Down); });
+const ShapeRegistration registration("downsinglearrow", [] { return arrows::makeSingleArrow(arrows::SingleArrow::Down); });
 
 }  // namespace

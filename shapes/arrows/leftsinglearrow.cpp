@@ -3,6 +3,6 @@
 
 namespace {
 
-const ShapeRegistration registration({28}, [] { return arrows::makeSingleArrow(arrows::SingleArrow::Left); });
+const ShapeRegistration registration("leftsinglearrow", [] { return arrows::makeSingleArrow(arrows::SingleArrow::Left); });
 
 }  // namespace

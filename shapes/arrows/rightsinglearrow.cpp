@@ -4,6 +4,6 @@
 
 namespace {
 
-const ShapeRegistration registration({29}, [] { return arrows::makeSingleArrow(arrows::SingleArrow::Right); });
+const ShapeRegistration registration("rightsinglearrow", [] { return arrows::makeSingleArrow(arrows::SingleArrow::Right); });
 
 }  // namespace

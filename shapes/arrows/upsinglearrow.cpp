@@ -3,6 +3,6 @@
 
 namespace {
 
-const ShapeRegistration registration({30}, [] { return arrows::makeSingleArrow(arrows::SingleArrow::Up); });
+const ShapeRegistration registration("upsinglearrow", [] { return arrows::makeSingleArrow(arrows::SingleArrow::Up); });
 
 }  // namespace

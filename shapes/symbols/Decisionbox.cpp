@@ -21,6 +21,6 @@ class Decisionbox final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({10}, [] { return std::make_unique<Decisionbox>(); });
+const ShapeRegistration registration("Decisionbox", [] { return std::make_unique<Decisionbox>(); });
 
 }  // namespace

@@ -29,6 +29,6 @@ class Directdata final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({17}, [] { return std::make_unique<Directdata>(); });
+const ShapeRegistration registration("Directdata", [] { return std::make_unique<Directdata>(); });
 
 }  // namespace

@@ -15,6 +15,6 @@ class Documentdata final : public WaveSymbol {
     }
 };
 
-const ShapeRegistration registration({26}, [] { return std::make_unique<Documentdata>(); });
+const ShapeRegistration registration("Documentdata", [] { return std::make_unique<Documentdata>(); });
 
 }  // namespace

@@ -18,6 +18,6 @@ class DrawData final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({12}, [] { return std::make_unique<DrawData>(); });
+const ShapeRegistration registration("DrawData", [] { return std::make_unique<DrawData>(); });
 
 }  // namespace

@@ -24,6 +24,6 @@ class Internalprocess final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({24}, [] { return std::make_unique<Internalprocess>(); });
+const ShapeRegistration registration("Internalprocess", [] { return std::make_unique<Internalprocess>(); });
 
 }  // namespace

@@ -18,6 +18,6 @@ class Internalstorage final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({15}, [] { return std::make_unique<Internalstorage>(); });
+const ShapeRegistration registration("Internalstorage", [] { return std::make_unique<Internalstorage>(); });
 
 }  // namespace

@@ -20,6 +20,6 @@ private:
     }
 };
 
-const ShapeRegistration registration({21}, [] { return std::make_unique<Looplimit>(); });
+const ShapeRegistration registration("Looplimit", [] { return std::make_unique<Looplimit>(); });
 
 }  // namespace

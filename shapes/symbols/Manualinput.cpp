@@ -22,6 +22,6 @@ private:
     }
 };
 
-const ShapeRegistration registration({18}, [] { return std::make_unique<Manualinput>(); });
+const ShapeRegistration registration("Manualinput", [] { return std::make_unique<Manualinput>(); });
 
 }  // namespace

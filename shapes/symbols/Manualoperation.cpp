@@ -21,6 +21,6 @@ private:
     }
 };
 
-const ShapeRegistration registration({19}, [] { return std::make_unique<Manualoperation>(); });
+const ShapeRegistration registration("Manualoperation", [] { return std::make_unique<Manualoperation>(); });
 
 }  // namespace

@@ -18,6 +18,6 @@ private:
     }
 };
 
-const ShapeRegistration registration({22}, [] { return std::make_unique<Offpagereference>(); });
+const ShapeRegistration registration("Offpagereference", [] { return std::make_unique<Offpagereference>(); });
 
 }  // namespace

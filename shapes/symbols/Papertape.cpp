@@ -16,6 +16,6 @@ class Papertape final : public WaveSymbol {
     }
 };
 
-const ShapeRegistration registration({25}, [] { return std::make_unique<Papertape>(); });
+const ShapeRegistration registration("Papertape", [] { return std::make_unique<Papertape>(); });
 
 }  // namespace

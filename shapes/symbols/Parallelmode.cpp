@@ -17,6 +17,6 @@ class Parallelmode final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({23}, [] { return std::make_unique<Parallelmode>(); });
+const ShapeRegistration registration("Parallelmode", [] { return std::make_unique<Parallelmode>(); });
 
 }  // namespace

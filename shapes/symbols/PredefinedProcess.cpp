@@ -17,6 +17,6 @@ class PredefinedProcess final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({14}, [] { return std::make_unique<PredefinedProcess>(); });
+const ShapeRegistration registration("PredefinedProcess", [] { return std::make_unique<PredefinedProcess>(); });
 
 }  // namespace

@@ -20,6 +20,6 @@ private:
     }
 };
 
-const ShapeRegistration registration({20}, [] { return std::make_unique<Preparation>(); });
+const ShapeRegistration registration("Preparation", [] { return std::make_unique<Preparation>(); });
 
 }  // namespace

@@ -20,6 +20,6 @@ class Seqentialdata final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({16}, [] { return std::make_unique<Seqentialdata>(); });
+const ShapeRegistration registration("Seqentialdata", [] { return std::make_unique<Seqentialdata>(); });
 
 }  // namespace

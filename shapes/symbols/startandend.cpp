@@ -34,6 +34,6 @@ class startandend final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({6, 11}, [] { return std::make_unique<startandend>(); });
+const ShapeRegistration registration("startandend", [] { return std::make_unique<startandend>(); });
 
 }  // namespace

@@ -25,6 +25,6 @@ class storeddata final : public ShapeModule {
     }
 };
 
-const ShapeRegistration registration({13}, [] { return std::make_unique<storeddata>(); });
+const ShapeRegistration registration("storeddata", [] { return std::make_unique<storeddata>(); });
 
 }  // namespace

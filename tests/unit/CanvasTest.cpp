@@ -1,6 +1,6 @@
 // The canvas's primitives: invert mode restores, degenerate figures leave a
 // dot or a line, arcs follow the angle conventions, the trace is exact.
-#include "app/Canvas.h"
+#include "core/Canvas.h"
 
 #include <QPainter>
 #include <QtMath>

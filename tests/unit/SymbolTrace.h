@@ -2,7 +2,7 @@
 // their fields, replayed onto a fresh canvas, and script lines for a drag.
 #pragma once
 
-#include "app/Canvas.h"
+#include "core/Canvas.h"
 
 #include <QStringList>
 #include <optional>

@@ -86,8 +86,8 @@ TEST(Undo, UndoAndRedoCountAsChanges) {
         Harness h;
         h.run(kSquare);
         if (QLatin1String(command) == QLatin1String("menu redo1")) h.run("menu undo1");
-        h.w->form.canvasClean = true;
-        h.w->form.toolsClean = true;
+        h.w->doc.canvasClean = true;
+        h.w->doc.toolsClean = true;
         h.run(command);
         EXPECT_EQ(h.dumped("canvasClean"), "false") << command;
         EXPECT_EQ(h.dumped("toolsClean"), "false") << command;

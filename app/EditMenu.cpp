@@ -6,17 +6,9 @@
 #include <QClipboard>
 #include <QLineEdit>
 
-void frmmain::undo1_Click() {
-    if (!history.undo()) return;
-    form.canvasClean = false;
-    form.toolsClean = false;
-}
+void frmmain::undo1_Click() { doc.undo(); }
 
-void frmmain::redo1_Click() {
-    if (!history.redo()) return;
-    form.canvasClean = false;
-    form.toolsClean = false;
-}
+void frmmain::redo1_Click() { doc.redo(); }
 
 void frmmain::copy1_Click() {
     // In the text box Ctrl+C copies its selected text, as everywhere else.

@@ -5,7 +5,7 @@
 // steps hold is bounded: the oldest steps go first.
 #pragma once
 
-#include "app/FileIdentity.h"
+#include "core/FileIdentity.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,7 +1,6 @@
 #include "Canvas.h"
 
-#include "app/UndoHistory.h"
-#include "files/PictureFile.h"
+#include "core/UndoHistory.h"
 
 #include <QPainter>
 #include <QPainterPath>

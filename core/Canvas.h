@@ -3,7 +3,7 @@
 // the pixel rectangle it touched so that the view repaints just that.
 #pragma once
 
-#include "app/Raster.h"
+#include "core/Raster.h"
 
 #include <QFont>
 #include <QImage>
@@ -17,6 +17,10 @@
 #include <optional>
 
 using VbColor = std::int32_t;  // 24-bit RGB, red in the low byte
+
+// No canvas, and so no picture opened, has more pixels than this; pictures
+// above it are refused before any pixel is decoded.
+constexpr qint64 kMaxPicturePixels = 100'000'000;
 
 class UndoHistory;
 

@@ -3,10 +3,10 @@
 // drawing tool to its shape module.
 #pragma once
 
-#include "app/Canvas.h"
-#include "app/FormState.h"
-#include "app/Inialenum.h"
-#include "shapes/ShapeModule.h"
+#include "core/Document.h"
+#include "core/DragState.h"
+#include "core/ShapeTool.h"
+#include "core/ToolCode.h"
 
 // What the dispatcher needs of the window around the canvas.
 class DragHost {
@@ -24,15 +24,16 @@ constexpr int Left = 1, Right = 2, Middle = 4;
 
 class DragDispatcher {
 public:
-    DragDispatcher(FormState& form, Inialenum& state, Canvas& canvas, const ShapeSet& shapes, DragHost& host)
-        : form_(form), s_(state), canvas_(canvas), shapes_(shapes), host_(host) {}
+    // currentTool is the window's: the palette and the text box set it.
+    DragDispatcher(Document& doc, int& currentTool, DragState& state, const ShapeTools& shapes, DragHost& host)
+        : doc_(doc), tool_(currentTool), s_(state), canvas_(doc.canvas), shapes_(shapes), host_(host) {}
 
-    // A drag is one button's press, moves and release. The press of another
-    // button while it lasts is ignored, and so is that button's release;
-    // MouseUp says whether the release ended the drag.
+    // A drag is one button's press, moves and release, and one step of the
+    // undo history with the text its press stamps. The press of another
+    // button while it lasts is ignored, and so is that button's release.
     void MouseDown(int button, int shift, float x, float y);
     void MouseMove(int button, int shift, float x, float y);
-    bool MouseUp(int button, int shift, float x, float y);
+    void MouseUp(int button, int shift, float x, float y);
 
     // A drag under way whose button is still down, and that button.
     bool dragging() const { return held_ != 0 && !cancelled_; }
@@ -42,19 +43,17 @@ public:
     // the rest of its moves and its release draw nothing.
     void Cancel();
 
-    // Tools whose figure exists only for a release right of and below the press.
-    static bool releaseRestricted(int code);
-
 private:
     void moveAction();
     void releaseAction();
     void eraserStep(bool drawSquare, int width);
     void erasePreview();
 
-    FormState& form_;
-    Inialenum& s_;
+    Document& doc_;
+    int& tool_;
+    DragState& s_;
     Canvas& canvas_;
-    const ShapeSet& shapes_;
+    const ShapeTools& shapes_;
     DragHost& host_;
     int held_ = 0;            // the button of the drag under way, 0 for none
     bool cancelled_ = false;  // its preview is gone; its button is still down

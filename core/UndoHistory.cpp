@@ -1,6 +1,6 @@
 #include "UndoHistory.h"
 
-#include "app/Canvas.h"
+#include "core/Canvas.h"
 
 #include <QPainter>
 

@@ -10,10 +10,10 @@ struct FileIdentity {
     QString path;
     QString title;
     bool untitled = true;
-    QString caption;
+    QString shown;  // what the caption shows after its prefix
 
     bool operator==(const FileIdentity& o) const {
-        return path == o.path && title == o.title && untitled == o.untitled && caption == o.caption;
+        return path == o.path && title == o.title && untitled == o.untitled && shown == o.shown;
     }
     bool operator!=(const FileIdentity& o) const { return !(*this == o); }
 };

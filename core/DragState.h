@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-struct Inialenum {
+struct DragState {
     std::int32_t drawColor = 0;  // colour of finished outlines, red in the low byte
     float eraserSize = 50;       // half the side of the eraser square, twips
     float startX = 0, startY = 0;

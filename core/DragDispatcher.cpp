@@ -1,4 +1,4 @@
-#include "Dispatcher.h"
+#include "DragDispatcher.h"
 
 #include <cmath>
 
@@ -6,20 +6,25 @@ namespace {
 
 constexpr VbColor kEraserBlue = 0x00FF0000;
 
-}  // namespace
-
-bool DragDispatcher::releaseRestricted(int code) {
-    return (code >= 14 && code <= 19) || code == 21 || code == 22 || (code >= 24 && code <= 26) ||
-           (code >= 28 && code <= 32);
+// Tools whose figure exists only for a release right of and below the press.
+bool releaseRestricted(int code) {
+    const Tool::Traits* t = Tool::traits(code);
+    return t && t->release == Tool::Direction::RightAndBelow;
 }
 
+}  // namespace
+
 void DragDispatcher::MouseDown(int button, int /*shift*/, float x, float y) {
-    if (dragging()) return;
+    if (dragging()) {
+        if (button != held_) return;  // another button during a drag
+        Cancel();                     // the release of the last press never came
+    }
     held_ = 0;
-    form_.canvasClean = false;
+    doc_.beginStep();
+    doc_.canvasClean = false;
     s_.startX = x;
     s_.startY = y;
-    if (form_.currentTool == Tool::Line) {
+    if (tool_ == Tool::Line) {
         // The line's rubber band starts as a line of length zero.
         s_.prevX = x;
         s_.prevY = y;
@@ -48,18 +53,18 @@ void DragDispatcher::MouseMove(int button, int /*shift*/, float x, float y) {
     host_.followPointer(x, y);
 }
 
-bool DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
-    if (held_ != 0 && button != held_) return false;
+void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
+    if (held_ != 0 && button != held_) return;
     const bool cancelled = cancelled_;
     held_ = 0;
     cancelled_ = false;
-    if (cancelled) return false;
+    if (cancelled) return;
     s_.curX = x;
     s_.curY = y;
     canvas_.FillStyle = 1;
     releaseAction();
-    form_.currentTool = Tool::Finished;
-    return true;
+    tool_ = Tool::Finished;
+    doc_.endStep();
 }
 
 void DragDispatcher::Cancel() {
@@ -68,6 +73,7 @@ void DragDispatcher::Cancel() {
     if (moved_) erasePreview();
     s_.prevX = -1;
     s_.prevY = -1;
+    doc_.endStep();
 }
 
 // Takes the last preview off the canvas, at the widths it was drawn with,
@@ -77,7 +83,7 @@ void DragDispatcher::erasePreview() {
     canvas_.FillStyle = 1;
     canvas_.DrawWidth = penWidth_;
     canvas_.DrawMode = Canvas::kInvert;
-    switch (form_.currentTool) {
+    switch (tool_) {
     case Tool::Line:
         // The band's first move inverted the dot at the start under it.
         canvas_.Line(x0, y0, px, py);
@@ -94,14 +100,14 @@ void DragDispatcher::erasePreview() {
         eraserStep(false, eraserWidth_);  // whatever it erased stays erased
         return;
     default:
-        if (ShapeModule* shape = shapes_.forTool(form_.currentTool)) shape->ErasePreview(canvas_, s_);
+        if (ShapeTool* shape = shapes_.forTool(tool_)) shape->ErasePreview(canvas_, s_);
     }
 }
 
 void DragDispatcher::moveAction() {
     const float x0 = s_.startX, y0 = s_.startY;
     const float px = s_.prevX, py = s_.prevY, cx = s_.curX, cy = s_.curY;
-    switch (form_.currentTool) {
+    switch (tool_) {
     case Tool::Line:
         canvas_.DrawMode = Canvas::kInvert;
         canvas_.Line(x0, y0, px, py);
@@ -125,7 +131,7 @@ void DragDispatcher::moveAction() {
         eraserStep(true, eraserWidth_ = host_.eraserWidth());
         return;
     default:
-        if (ShapeModule* shape = shapes_.forTool(form_.currentTool)) {
+        if (ShapeTool* shape = shapes_.forTool(tool_)) {
             canvas_.DrawMode = Canvas::kInvert;
             shape->Preview(canvas_, s_);
         }
@@ -135,7 +141,7 @@ void DragDispatcher::moveAction() {
 void DragDispatcher::releaseAction() {
     const float x0 = s_.startX, y0 = s_.startY;
     const float px = s_.prevX, py = s_.prevY, cx = s_.curX, cy = s_.curY;
-    const int code = form_.currentTool;
+    const int code = tool_;
     switch (code) {
     case Tool::Line:
         // The last rubber band is not erased: the finished line covers it.
@@ -162,7 +168,7 @@ void DragDispatcher::releaseAction() {
         eraserStep(false, host_.eraserWidth());
         return;
     default:
-        ShapeModule* shape = shapes_.forTool(code);
+        ShapeTool* shape = shapes_.forTool(code);
         if (!shape) return;
         if (releaseRestricted(code) && !(x0 <= cx && y0 <= cy)) {
             // No figure; but a preview from an earlier move may still be up

@@ -1,0 +1,156 @@
+// The window's controls at their design positions: the labels, the width
+// boxes, the text box, the palette and the canvas in its scroll area.
+#include "app/frmmain.h"
+
+#include "app/CanvasView.h"
+#include "app/Palette.h"
+#include "app/PaletteIcons.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QToolButton>
+
+namespace {
+
+// Positions in the design are twips; the window is laid out in pixels.
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+// "MS Sans Serif" has no face of its own here; Arial's metric twin stands in.
+QFont labelFont(double points, bool bold) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// Keeps the canvas's scroll area filling the window right of the left column.
+class CentralArea : public QWidget {
+public:
+    QScrollArea* scroller = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (scroller) scroller->setGeometry(272, 0, std::max(0, width() - 272), height());
+    }
+};
+
+}  // namespace
+
+void frmmain::buildControls() {
+    auto* central = new CentralArea;
+    central->setAutoFillBackground(true);
+    QPalette pal = central->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    central->setPalette(pal);
+    setCentralWidget(central);
+
+    auto label = [&](const char* name, const QString& caption, QRect where, bool bold) {
+        auto* l = new QLabel(caption, central);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(where);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setFont(bold ? labelFont(9.75, true) : labelFont(8.25, false));
+        return l;
+    };
+    label("lblwidth", QStringLiteral("Draw width"), twipsRect(120, 240, 1215, 375), true);
+    label("lbleraserwidth", QStringLiteral("Eraser width"), twipsRect(120, 600, 1335, 255), true);
+    label("Label1", QStringLiteral("Enter Text"), twipsRect(120, 960, 1215, 375), true);
+    label("Label2",
+          QStringLiteral("To write the text to picture box,  write text in above textbox and click left mouse "
+                         "button at the specified position of the picture."),
+          twipsRect(120, 1440, 3855, 615), false)
+        ->setWordWrap(true);
+
+    auto combo = [&](const char* name, QRect where) {
+        auto* c = new QComboBox(central);
+        c->setObjectName(QLatin1String(name));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setGeometry(where);
+        return c;
+    };
+    cmbDrawWidth = combo("cmbDrawWidth", twipsRect(1560, 240, 2415, 315));
+    cmberaserwidth = combo("cmberaserwidth", twipsRect(1560, 600, 2415, 315));
+    cmbDrawWidth->setEditText(QStringLiteral("--Select--"));
+    cmberaserwidth->setEditText(QStringLiteral("--Select--"));
+    widths_.attach(cmbDrawWidth, cmberaserwidth);
+    // A width chosen while a preview is up would erase it at the wrong
+    // width: the drag ends first, its preview erased at its own width.
+    for (QComboBox* box : {cmbDrawWidth, cmberaserwidth}) {
+        auto cancelShownPreview = [this] {
+            if (dispatcher_.previewShown()) cancelDrag();
+        };
+        connect(box, &QComboBox::currentIndexChanged, this, cancelShownPreview);
+        connect(box, &QComboBox::editTextChanged, this, cancelShownPreview);
+    }
+
+    txtinsert = new QLineEdit(central);
+    txtinsert->setObjectName(QStringLiteral("txtinsert"));
+    txtinsert->setGeometry(twipsRect(1560, 960, 2415, 375));
+    txtinsert->setFont(Canvas::defaultFont());
+    connect(txtinsert, &QLineEdit::textChanged, this, [this] {
+        cancelDrag();
+        txtinsert_Change();
+        refreshCanvas();
+    });
+
+    QWidget* previous = txtinsert;
+    setTabOrder(cmbDrawWidth, txtinsert);
+    const auto& entries = paletteEntries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const PaletteEntry& e = entries[i];
+        auto* b = new QToolButton(central);
+        b->setObjectName(QLatin1String(e.name));
+        b->setText(QString::fromLatin1(e.caption));
+        b->setToolTip(QString::fromLatin1(e.toolTip));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        QFont f(QStringLiteral("Courier New"));
+        f.setPointSizeF(e.pointSize);
+        f.setBold(true);
+        b->setFont(f);
+        b->setGeometry(twipsRect(kPaletteLeft[i % 3], kPaletteTop + kPaletteRowStep * int(i / 3), kButtonWidth,
+                                 kButtonHeight));
+        b->setFocusPolicy(Qt::TabFocus);
+        const auto handler = e.handler;
+        connect(b, &QToolButton::clicked, this, [this, handler] {
+            asOneStep(handler);
+            refreshCanvas();
+        });
+        buttons.insert(QLatin1String(e.name), b);
+        setTabOrder(previous, b);
+        previous = b;
+    }
+    setPaletteIcons(buttons, entries);
+
+    scroller_ = new QScrollArea(central);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setBackgroundRole(QPalette::Base);
+    static_cast<CentralArea*>(central)->scroller = scroller_;
+    Picture1 = new CanvasView(canvas);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    scroller_->setWidget(Picture1);
+    scroller_->setGeometry(twipsRect(4080, 0, 11130, 10335));
+    Picture1->onDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); refreshCanvas(); };
+    Picture1->onMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); refreshCanvas(); };
+    Picture1->onUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); refreshCanvas(); };
+    Picture1->onClick = [this] { Picture1_Click(); };
+    setTabOrder(previous, Picture1);
+
+    Text1 = new QLineEdit(Picture1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(Canvas::defaultFont());
+    Text1->resize(2055 / 15, 375 / 15);
+    Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    moveText1(120, 120);
+    Text1->hide();
+    setTabOrder(Picture1, Text1);
+    setTabOrder(Text1, cmberaserwidth);
+
+    central->setMinimumSize((4080 + 11130) / 15, 10335 / 15);
+    resize(central->minimumSize());
+}
+

@@ -1,0 +1,68 @@
+// The menu bar: File, Edit, Tools and Exit, with their shortcuts, and Esc.
+// Every command ends a drag under way first.
+#include "app/frmmain.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+void frmmain::buildMenu() {
+    struct Item {
+        const char* menu;
+        const char* name;
+        const char* caption;
+        QList<QKeySequence> shortcuts;
+        void (frmmain::*handler)();
+        bool changesPicture;  // runs as one step of the undo history
+    };
+    const Item items[] = {
+        {"File", "new1", "New", {QKeySequence(Qt::CTRL | Qt::Key_N)}, &frmmain::new1_Click, true},
+        {"File", "open1", "Open", {QKeySequence(Qt::CTRL | Qt::Key_O)}, &frmmain::open1_Click, true},
+        {"File", "save1", "Save", {QKeySequence(Qt::CTRL | Qt::Key_S)}, &frmmain::save1_Click, true},
+        {"File", "saveas1", "Save As", {}, &frmmain::saveas1_Click, true},
+        {"Edit", "undo1", "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &frmmain::undo1_Click, false},
+        {"Edit", "redo1", "Redo",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &frmmain::redo1_Click,
+         false},
+        {"Edit", "copy1", "Copy Picture", {QKeySequence(Qt::CTRL | Qt::Key_C)}, &frmmain::copy1_Click, false},
+        {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, true},
+        {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, true},
+    };
+    const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"Tools", "tool1"}};
+    QMap<QString, QMenu*> menus;
+    for (const auto& [caption, name] : menuNames) {
+        QMenu* m = menuBar()->addMenu(QLatin1String(caption));
+        m->setObjectName(QLatin1String(name));
+        connect(m, &QMenu::aboutToShow, this, &frmmain::cancelDrag);  // a menu takes the pointer
+        menus.insert(QLatin1String(caption), m);
+    }
+    for (const Item& it : items) {
+        QAction* a = menus.value(QLatin1String(it.menu))->addAction(QString::fromLatin1(it.caption));
+        a->setObjectName(QLatin1String(it.name));
+        a->setShortcuts(it.shortcuts);
+        const auto handler = it.handler;
+        const bool step = it.changesPicture;
+        connect(a, &QAction::triggered, this, [this, handler, step] {
+            cancelDrag();
+            if (step)
+                asOneStep(handler);
+            else
+                (this->*handler)();
+            refreshCanvas();
+        });
+        menuItems.insert(QLatin1String(it.name), a);
+    }
+    QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("exit1"));
+    connect(exit, &QAction::triggered, this, [this] {
+        cancelDrag();
+        exit1_Click();
+    });
+    menuItems.insert(QStringLiteral("exit1"), exit);
+
+    // Esc ends a drag without its figure, as in every paint program.
+    auto* cancel = new QAction(this);
+    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(cancel, &QAction::triggered, this, &frmmain::cancelDrag);
+    addAction(cancel);
+}
+

@@ -1,0 +1,22 @@
+// What the drag needs of the modules that draw the shape tools: a preview
+// that erases the one before it, the erase of the last preview, and the
+// figure itself. The modules are found by tool code.
+#pragma once
+
+#include "core/Canvas.h"
+#include "core/DragState.h"
+
+class ShapeTool {
+public:
+    virtual ~ShapeTool() = default;
+    virtual void Preview(Canvas& canvas, const DragState& s) = 0;
+    virtual void ErasePreview(Canvas& canvas, const DragState& s) = 0;
+    virtual void DrawShape(Canvas& canvas, const DragState& s, bool isFinal) = 0;
+};
+
+class ShapeTools {
+public:
+    virtual ~ShapeTools() = default;
+    // Null when no module draws the code.
+    virtual ShapeTool* forTool(int code) const = 0;
+};
