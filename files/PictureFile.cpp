@@ -54,6 +54,14 @@ void completeColorTable(QImage& image) {
     image.setColorTable(table);
 }
 
+// The writer's format and quality for a file name (quality -1: its default).
+std::pair<QByteArray, int> writtenFormat(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png")) return {"png", -1};
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return {"jpeg", 95};
+    return {"bmp", -1};
+}
+
 }  // namespace
 
 LoadedPicture loadPicture(const QString& path) {
@@ -92,7 +100,9 @@ QString savePicture(const QImage& image, const QString& path) {
     if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
     } else {
-        QImageWriter writer(&file, "bmp");
+        const auto [format, quality] = writtenFormat(path);
+        QImageWriter writer(&file, format);
+        writer.setQuality(quality);
         const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
         // A write the disk refused makes commit() fail and tell why; only a
         // failure of the writer's own is cancelled here.

@@ -1,6 +1,7 @@
 // Reading and writing picture files: damaged and hostile files are refused
 // with a message and change nothing; failed writes leave the old file as it
-// was; what is written is a whole 24-bit bitmap that reads back the same.
+// was; what is written is in the format its name asks for (a whole 24-bit
+// bitmap unless PNG or JPEG) and reads back the same.
 #include "FilesTestSupport.h"
 #include "app/CanvasView.h"
 #include "files/BitmapHeader.h"
@@ -9,6 +10,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
+#include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <sys/stat.h>
 
@@ -188,30 +191,52 @@ TEST(PictureFile, WriteBeyondTheFileSizeLimitFailsCleanly) {
     EXPECT_EQ(f.names(), QStringList({"note.txt", "old.bmp", "script"}));
 }
 
-TEST(PictureFile, RoundTripWritesA24BitBitmapThatReadsBackEqual) {
-    FilesFolder f;
-    Harness h;
-    h.run(f.expand({"draw", "file %D/pic.jpg", "menu saveas1"}));
-    const QImage drawn = h.image().copy();
-    const QByteArray bytes = f.read("pic.jpg");
-    ASSERT_TRUE(bytes.startsWith("BM"));
-    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
-    EXPECT_EQ(bitmapLengthClaimed(bytes), bytes.size());
-    h.run(f.expand({"file %D/pic.jpg", "menu open1"}));
-    EXPECT_EQ(h.image(), drawn);
+TEST(PictureFile, RoundTripWritesTheNamedFormatThatReadsBackEqual) {
+    const struct {
+        QString name;
+        QByteArray magic;
+        int tolerance;  // the largest change of a colour channel read back
+    } cases[] = {
+        {"pic.png", "\x89PNG", 0},       {"pic.PNG", "\x89PNG", 0},   {"pic.jpg", "\xFF\xD8\xFF", 16},
+        {"pic.jpeg", "\xFF\xD8\xFF", 16}, {"pic.JPG", "\xFF\xD8\xFF", 16}, {"pic.bmp", "BM", 0},
+        {"pic.gif", "BM", 0},            {"pic", "BM", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        FilesFolder f;
+        Harness h;
+        h.run(f.expand({"draw", "file %D/" + c.name, "menu saveas1"}));
+        const QImage drawn = h.image().copy();
+        const QByteArray bytes = f.read(c.name);
+        ASSERT_TRUE(bytes.startsWith(c.magic));
+        h.run(f.expand({"file %D/" + c.name, "menu open1"}));
+        const QImage back = h.image().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(back.size(), drawn.size());
+        int worst = 0;
+        for (int y = 0; y < back.height(); ++y)
+            for (int x = 0; x < back.width(); ++x) {
+                const QRgb a = drawn.pixel(x, y), b = back.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                  std::abs(qBlue(a) - qBlue(b))});
+            }
+        EXPECT_LE(worst, c.tolerance);
+        if (c.magic != "BM") continue;
 
-    if (!QStandardPaths::findExecutable("identify").isEmpty()) {
-        QProcess id;
-        id.start("identify", {"-format", "%w %h %z %[channels]", f.path("pic.jpg")});
-        ASSERT_TRUE(id.waitForFinished());
-        EXPECT_EQ(id.readAllStandardOutput(), "742 689 8 srgb");
-    }
-    if (!QStandardPaths::findExecutable("python3").isEmpty()) {
-        QProcess py;
-        py.start("python3", {"-c", "import struct,sys; d=open(sys.argv[1],'rb').read(30); "
-                                   "print(*struct.unpack('<iiHH', d[18:30]))", f.path("pic.jpg")});
-        ASSERT_TRUE(py.waitForFinished());
-        EXPECT_EQ(py.readAllStandardOutput().trimmed(), "742 689 1 24");
+        EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
+        EXPECT_EQ(bitmapLengthClaimed(bytes), bytes.size());
+        if (!QStandardPaths::findExecutable("identify").isEmpty()) {
+            QProcess id;
+            id.start("identify", {"-format", "%w %h %z %[channels]", "bmp:" + f.path(c.name)});
+            ASSERT_TRUE(id.waitForFinished());
+            EXPECT_EQ(id.readAllStandardOutput(), "742 689 8 srgb");
+        }
+        if (!QStandardPaths::findExecutable("python3").isEmpty()) {
+            QProcess py;
+            py.start("python3", {"-c", "import struct,sys; d=open(sys.argv[1],'rb').read(30); "
+                                       "print(*struct.unpack('<iiHH', d[18:30]))", f.path(c.name)});
+            ASSERT_TRUE(py.waitForFinished());
+            EXPECT_EQ(py.readAllStandardOutput().trimmed(), "742 689 1 24");
+        }
     }
 }
 

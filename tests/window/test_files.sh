@@ -55,7 +55,7 @@ shot save-dialog
 keys_to "$FOUND" type --delay 20 "$DIR/drawn.jpg"
 keys_to "$FOUND" key Return
 sleep 0.5
-[ -f "$DIR/drawn.jpg" ] && [ "$(head -c 2 "$DIR/drawn.jpg")" = BM ]; check $? "the typed path holds a bitmap"
+[ -f "$DIR/drawn.jpg" ] && [ "$(head -c 3 "$DIR/drawn.jpg" | od -An -tx1 | tr -d ' ')" = ffd8ff ]; check $? "the typed path holds a JPEG"
 [ "$(xdotool getwindowname "$MAIN")" = "  Tavimbre -   $DIR/drawn.jpg" ]; check $? "the caption shows the file"
 SAVED=$(md5sum <"$DIR/drawn.jpg")
 
