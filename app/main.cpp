@@ -19,9 +19,12 @@ void printLine(const QString& line) {
     std::fflush(stdout);
 }
 
-int runScript(const QString& scriptPath, const QString& tracePath) {
+// Runs the script in scriptPath ("-": standard input) on a window that has
+// first opened picturePath, when one is named, as the window's start does.
+int runScript(const QString& scriptPath, const QString& tracePath, const QString& picturePath) {
     QFile script(scriptPath);
-    if (!script.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const QIODevice::OpenMode mode = QIODevice::ReadOnly | QIODevice::Text;
+    if (!(scriptPath == QLatin1String("-") ? script.open(stdin, mode) : script.open(mode))) {
         std::fprintf(stderr, "tavimbre: cannot read script %s\n", qPrintable(scriptPath));
         return 2;
     }
@@ -31,9 +34,22 @@ int runScript(const QString& scriptPath, const QString& tracePath) {
         std::fprintf(stderr, "tavimbre: cannot write trace %s\n", qPrintable(tracePath));
         return 2;
     }
-    ScriptedDialogs dialogs(printLine);
+    int shown = 0;  // lines the dialogs printed
+    ScriptedDialogs dialogs([&shown](const QString& line) {
+        ++shown;
+        printLine(line);
+    });
     frmmain window(dialogs);
     if (trace.isOpen()) window.canvas.setTrace([&traceOut](const QString& l) { traceOut << l << '\n'; });
+    if (!picturePath.isEmpty()) {
+        window.openFile(picturePath);
+        // A new window asks nothing before an open: what it showed is the
+        // open's failure, and a script meant for that picture is not run.
+        if (shown > 0) {
+            std::fprintf(stderr, "tavimbre: %s was not opened; the script was not run\n", qPrintable(picturePath));
+            return ScriptRunner::Error;
+        }
+    }
     QTextStream in(&script);
     ScriptRunner runner(window, dialogs, printLine);
     const int status = runner.run(in);
@@ -83,7 +99,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TAVIMBRE_VERSION));
     parser.process(app);
 
-    if (parser.isSet(scriptOption)) return runScript(parser.value(scriptOption), parser.value(traceOption));
+    if (parser.isSet(scriptOption))
+        return runScript(parser.value(scriptOption), parser.value(traceOption),
+                         parser.positionalArguments().value(0));
 
     QtDialogs dialogs;
     frmmain window(dialogs);

@@ -11,13 +11,15 @@
 
 namespace {
 
-// Runs the program as if no display were there at all.
-QString runProgram(const QStringList& args, int* exitCode) {
+// Runs the program as if no display were there at all, input on a pipe.
+QString runProgram(const QStringList& args, int* exitCode, const QByteArray& input) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(TAVIMBRE_EXE), args);
+    p.write(input);
+    p.closeWriteChannel();
     p.waitForFinished(30000);
     *exitCode = p.exitCode();
     return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
@@ -44,26 +46,37 @@ void drop(frmmain& w, const QString& path) {
 
 TEST(CommandLine, HelpVersionAndScriptsNeedNoDisplay) {
     QTemporaryDir dir;
+    const QString chart = makePicture(dir, QStringLiteral("chart.bmp"));
     const QString script = dir.filePath(QStringLiteral("dump.txt"));
     QFile f(script);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("dump\n");
     f.close();
+    const QString gone = dir.filePath(QStringLiteral("gone.bmp"));
     struct Case {
         QStringList args;
         QStringList mustShow;
+        QByteArray input = {};  // standard input
+        int code = 0;
     } cases[] = {
         {{"--help"}, {"--script", "--trace", "FILE", "--version"}},
         {{"--version"}, {"tavimbre 1.0.0"}},
         {{"--script", script}, {"currentTool=3"}},
         {{"--script=" + script}, {"currentTool=3"}},
+        {{chart, "--script", script}, {"filePath=" + chart, "caption=" + kCaptionPrefix + chart}},
+        {{"--script", "-", chart}, {"filePath=" + chart}, "dump\n"},
+        // A script meant for a picture that did not open is not run.
+        {{gone, "--script", script}, {"could not be opened", "the script was not run"}, {}, 2},
     };
     for (const Case& c : cases) {
         const std::string args = c.args.join(' ').toStdString();
         int code = -1;
-        const QString out = runProgram(c.args, &code);
-        EXPECT_EQ(code, 0) << args;
+        const QString out = runProgram(c.args, &code, c.input);
+        EXPECT_EQ(code, c.code) << args;
         for (const QString& s : c.mustShow) EXPECT_TRUE(out.contains(s)) << args << " lacks " << qPrintable(s);
+        if (c.code != 0) {
+            EXPECT_FALSE(out.contains("currentTool=")) << args;
+        }
     }
 }
 
