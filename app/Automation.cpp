@@ -73,6 +73,8 @@ QStringList frmmain::dump() const {
         QStringLiteral("isUntitled=") + b(doc.identity().untitled),
         QStringLiteral("fileTitle=") + doc.identity().title,
         QStringLiteral("filePath=") + doc.identity().path,
+        QStringLiteral("pictureWidth=%1").arg(canvas.Image().width()),
+        QStringLiteral("pictureHeight=%1").arg(canvas.Image().height()),
         QStringLiteral("msgAnswer=") + form.msgAnswer,
         QStringLiteral("caption=") + windowTitle(),
         QStringLiteral("drawColor=%1").arg(state.drawColor),

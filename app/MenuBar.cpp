@@ -1,4 +1,4 @@
-// The menu bar: File, Edit, Tools and Exit, with their shortcuts, and Esc.
+// The menu bar: File, Edit, Image, Tools and Exit, with their shortcuts, and Esc.
 // Every command ends a drag under way first.
 #include "app/frmmain.h"
 
@@ -24,10 +24,12 @@ void frmmain::buildMenu() {
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &frmmain::redo1_Click,
          false},
         {"Edit", "copy1", "Copy Picture", {QKeySequence(Qt::CTRL | Qt::Key_C)}, &frmmain::copy1_Click, false},
+        {"Image", "canvassize1", "Canvas Size...", {}, &frmmain::canvassize1_Click, true},
         {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, true},
         {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, true},
     };
-    const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"Tools", "tool1"}};
+    const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"Image", "image1"},
+                                                             {"Tools", "tool1"}};
     QMap<QString, QMenu*> menus;
     for (const auto& [caption, name] : menuNames) {
         QMenu* m = menuBar()->addMenu(QLatin1String(caption));

@@ -4,10 +4,17 @@
 #include "settings/FontColorDialog.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <algorithm>
 
 int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
     QMessageBox box(parent_);
@@ -89,6 +96,45 @@ bool QtDialogs::ShowFont(CommonDialog& d) {
     dialog.load(d);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.store(d);
+    return true;
+}
+
+// Each side 1 to 10 000 pixels, or up to the side the canvas has; OK stays
+// off while the two make more pixels than any canvas may have.
+bool QtDialogs::AskCanvasSize(QSize& size) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(QStringLiteral("Canvas Size"));
+    auto side = [&](const char* name, int value) {
+        auto* box = new QSpinBox(&dialog);
+        box->setObjectName(QLatin1String(name));
+        box->setRange(1, std::max(Canvas::kMaxSide, value));
+        box->setValue(value);
+        box->setSuffix(QStringLiteral(" pixels"));
+        return box;
+    };
+    QSpinBox* width = side("width", size.width());
+    QSpinBox* height = side("height", size.height());
+    auto* tooLarge = new QLabel(&dialog);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto check = [&] {
+        const bool over = qint64(width->value()) * height->value() > kMaxPicturePixels;
+        tooLarge->setText(over ? QStringLiteral("More than the %1 megapixels a canvas may have.")
+                                     .arg(kMaxPicturePixels / 1'000'000)
+                               : QString());
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(!over);
+    };
+    QObject::connect(width, &QSpinBox::valueChanged, &dialog, check);
+    QObject::connect(height, &QSpinBox::valueChanged, &dialog, check);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("Width:"), width);
+    form->addRow(QStringLiteral("Height:"), height);
+    form->addRow(tooLarge);
+    form->addRow(buttons);
+    check();
+    if (dialog.exec() != QDialog::Accepted) return false;
+    size = QSize(width->value(), height->value());
     return true;
 }
 

@@ -1,5 +1,6 @@
 // The dialogs of the real window: Qt's message, file and colour boxes, and
-// the program's own font dialog with its colour button.
+// the program's own font dialog with its colour button and canvas size
+// dialog.
 #pragma once
 
 #include "files/Dialogs.h"
@@ -14,6 +15,7 @@ public:
     bool ShowSave(CommonDialog& d) override;
     bool ShowColor(CommonDialog& d) override;
     bool ShowFont(CommonDialog& d) override;
+    bool AskCanvasSize(QSize& size) override;
     void Message(const QString& title, const QString& text) override;
 
     // "Name (*.a)|*.a|..." as Qt's "Name (*.a);;..."

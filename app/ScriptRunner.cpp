@@ -154,6 +154,16 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         if (ok) dialogs_.queueFont(font);
         return ok;
     }
+    if (command == QLatin1String("size")) {
+        int width = 0, height = 0;
+        if (rest == QLatin1String("cancel")) {
+            dialogs_.queueSize(std::nullopt);
+            return true;
+        }
+        if (args.size() != 2 || !toInt(args[0], width) || !toInt(args[1], height)) return false;
+        dialogs_.queueSize(QSize(width, height));
+        return true;
+    }
     if (command == QLatin1String("close") && rest.isEmpty()) {
         w_.close();
         return true;

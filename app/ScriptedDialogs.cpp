@@ -69,6 +69,18 @@ bool ScriptedDialogs::ShowFont(CommonDialog& d) {
     return true;
 }
 
+bool ScriptedDialogs::AskCanvasSize(QSize& size) {
+    out_(QStringLiteral("dialog size %1 %2").arg(size.width()).arg(size.height()));
+    if (sizes_.isEmpty()) {
+        noAnswer(QStringLiteral("size dialog"));
+        return false;
+    }
+    const auto s = sizes_.dequeue();
+    if (!s) return false;
+    size = *s;
+    return true;
+}
+
 void ScriptedDialogs::Message(const QString& title, const QString& text) {
     out_(QStringLiteral("message %1|%2").arg(escaped(title), escaped(text)));
 }

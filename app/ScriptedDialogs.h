@@ -23,16 +23,20 @@ public:
     void queueFile(const QString& pathOrEmpty) { files_.enqueue(pathOrEmpty); }
     void queueColor(std::optional<std::int32_t> color) { colors_.enqueue(color); }
     void queueFont(std::optional<FontAnswer> font) { fonts_.enqueue(font); }
+    void queueSize(std::optional<QSize> size) { sizes_.enqueue(size); }
 
     // Set when a dialog found no answer waiting: the run must end.
     const QString& missing() const { return missing_; }
-    int unused() const { return int(answers_.size() + files_.size() + colors_.size() + fonts_.size()); }
+    int unused() const {
+        return int(answers_.size() + files_.size() + colors_.size() + fonts_.size() + sizes_.size());
+    }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
     bool ShowOpen(CommonDialog& d) override;
     bool ShowSave(CommonDialog& d) override;
     bool ShowColor(CommonDialog& d) override;
     bool ShowFont(CommonDialog& d) override;
+    bool AskCanvasSize(QSize& size) override;
     void Message(const QString& title, const QString& text) override;
 
 private:
@@ -44,5 +48,6 @@ private:
     QQueue<QString> files_;  // empty means cancel
     QQueue<std::optional<std::int32_t>> colors_;
     QQueue<std::optional<FontAnswer>> fonts_;
+    QQueue<std::optional<QSize>> sizes_;
     QString missing_;
 };

@@ -87,6 +87,7 @@ public:
     void undo1_Click();
     void redo1_Click();
     void copy1_Click();
+    void canvassize1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one
     // step of the undo history.
@@ -146,6 +147,7 @@ private:
     void selectTool(Tool::Code code);
     // Runs a command as one step of the undo history, a drag under way ended first.
     void asOneStep(void (frmmain::*handler)());
+    void resizeCanvas(QSize size);
     void moveText1(float left, float top);
     void showCaption();
 

@@ -102,7 +102,7 @@ void Canvas::paint(std::optional<VbColor> color, BuildFn&& build) {
         cover_.invert(image_);
     else
         cover_.fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
-    dirty_ += touched;
+    dirty_ += cover_.region();
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
@@ -196,7 +196,7 @@ void Canvas::Cls() {
 // failure leaves both as they were.
 QString Canvas::Picture(const QImage& picture, const QString& path) {
     QImage image;
-    if (QString problem = blankImage(ownSize_.expandedTo(picture.size()), image); !problem.isEmpty()) return problem;
+    if (QString problem = blankImage(picture.size(), image); !problem.isEmpty()) return problem;
     if (trace_) trace_(QStringLiteral("picture %1").arg(path));
     {
         QPainter p(&image);
@@ -205,6 +205,7 @@ QString Canvas::Picture(const QImage& picture, const QString& path) {
     }
     aboutToReplace();
     adopt(std::move(image));
+    ownSize_ = picture.size();
     return {};
 }
 
@@ -219,6 +220,27 @@ QString Canvas::PictureNone() {
     return {};
 }
 
+QString Canvas::Resize(QSize size) {
+    if (size.width() < 1 || size.height() < 1)
+        return QStringLiteral("A canvas of %1 x %2 pixels has no pixels").arg(size.width()).arg(size.height());
+    if (size == image_.size()) {
+        ownSize_ = size;
+        return {};
+    }
+    QImage image;
+    if (QString problem = blankImage(size, image); !problem.isEmpty()) return problem;
+    if (trace_) trace_(QStringLiteral("resize %1 %2").arg(size.width()).arg(size.height()));
+    {
+        QPainter p(&image);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, image_);
+    }
+    aboutToReplace();
+    adopt(std::move(image));
+    ownSize_ = size;
+    return {};
+}
+
 void Canvas::restoreTile(const QPoint& at, const QImage& tile) {
     QPainter p(&image_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -229,5 +251,6 @@ void Canvas::restoreTile(const QPoint& at, const QImage& tile) {
 void Canvas::restoreImage(const QImage& image) {
     sizeChanged_ = sizeChanged_ || image.size() != image_.size();
     image_ = image;
+    ownSize_ = image_.size();
     dirty_ = image_.rect();
 }

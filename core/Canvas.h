@@ -40,6 +40,8 @@ public:
     static constexpr int kCopyPen = 13;
     static constexpr int kWhiteness = 16;
     static const QSize kDefaultSize;  // 11130 x 10335 twips
+    // The longest side a user may give the canvas, unless it already has a longer one.
+    static constexpr int kMaxSide = 10'000;
 
     explicit Canvas(QSize pixels = kDefaultSize);
 
@@ -60,16 +62,23 @@ public:
                 std::optional<float> aspect = std::nullopt);
     void Print(const QString& text);
     void Cls();
-    // A loaded picture replaces what is shown; a picture larger than the
-    // canvas grows the image so that nothing of it is cropped. Returns why
-    // the image cannot be made, or empty; on failure nothing changes.
+    // A loaded picture replaces what is shown, and the canvas takes its
+    // size as its own. Returns why the image cannot be made, or empty; on
+    // failure nothing changes.
     QString Picture(const QImage& picture, const QString& path);
     // Drops the picture: the image returns to the canvas's own size. Returns
     // why it cannot, or empty; on failure the image stays as it was.
     QString PictureNone();
+    // The canvas at another size, which becomes its own: the pixels stay at
+    // the top left, new room is white, a smaller size crops. Returns why it
+    // cannot be, or empty; on failure nothing changes.
+    QString Resize(QSize size);
 
     const QImage& Image() const { return image_; }
+    // The size PictureNone returns to: the last one set, opened, resized to
+    // or put back by an undo.
     QSize ownSize() const { return ownSize_; }
+    void setOwnSize(QSize size) { ownSize_ = size; }
     // Put back pixels an undo or redo kept; not traced.
     void restoreImage(const QImage& image);
     void restoreTile(const QPoint& at, const QImage& tile);

@@ -1,5 +1,7 @@
 #include "Document.h"
 
+#include <algorithm>
+
 Document::Document() {
     canvas.setHistory(&history);
     history.trackIdentity([this] { return identity_; }, [this](const FileIdentity& id) { setIdentity(id); });
@@ -16,6 +18,23 @@ QString Document::clear() {
     canvas.Cls();
     const QString problem = canvas.PictureNone();
     return problem.isEmpty() ? problem : QStringLiteral("The canvas could not return to its own size: %1").arg(problem);
+}
+
+QString Document::clearToDefaultSize() {
+    canvas.setOwnSize(Canvas::kDefaultSize);
+    return clear();
+}
+
+QString Document::resize(QSize size) {
+    const QSize now = canvas.Image().size();
+    if (size == now) return {};
+    const int maxWidth = std::max(Canvas::kMaxSide, now.width()), maxHeight = std::max(Canvas::kMaxSide, now.height());
+    if (size.width() < 1 || size.height() < 1 || size.width() > maxWidth || size.height() > maxHeight)
+        return QStringLiteral("The width must be 1 to %1 pixels and the height 1 to %2.").arg(maxWidth).arg(maxHeight);
+    if (QString problem = canvas.Resize(size); !problem.isEmpty()) return problem;
+    canvasClean = false;
+    toolsClean = false;
+    return {};
 }
 
 bool Document::undo() {

@@ -32,10 +32,16 @@ public:
     // Shows a picture read from PATH in place of this one; on failure (a
     // canvas too large, or out of memory) returns why and changes nothing.
     QString replacePicture(const QImage& picture, const QString& path);
-    // Wipes the picture and returns the canvas to its own size; when the
-    // size cannot be restored, the picture is still wiped and the sentence
-    // that tells the user so is returned.
+    // Wipes the picture and returns the canvas to its own size, or with
+    // New to the default size; when the size cannot be restored, the
+    // picture is still wiped and the sentence that tells the user so is
+    // returned.
     QString clear();
+    QString clearToDefaultSize();
+    // The canvas at another size, each side 1 to Canvas::kMaxSide pixels (or
+    // up to the side it has); a change. Returns why it cannot be, or empty;
+    // then nothing changes.
+    QString resize(QSize size);
     // Undo and redo change the picture, so it then counts as changed.
     bool undo();
     bool redo();

@@ -2,6 +2,7 @@
 // interface: the window uses Qt's, scripts and tests use a scripted queue.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <cstdint>
 
@@ -44,6 +45,9 @@ public:
     virtual bool ShowSave(CommonDialog& d) = 0;
     virtual bool ShowColor(CommonDialog& d) = 0;
     virtual bool ShowFont(CommonDialog& d) = 0;
+    // The canvas size in pixels, asked with SIZE filled in; false when the
+    // user cancelled, otherwise SIZE holds the answer.
+    virtual bool AskCanvasSize(QSize& size) = 0;
     // A message of the program's own (failures the user must hear about).
     virtual void Message(const QString& title, const QString& text) = 0;
 };

@@ -6,7 +6,8 @@ namespace {
 const QString kUntitled = QStringLiteral("Untitled");
 
 void clearPicture(FileContext& c) {
-    if (const QString problem = c.doc.clear(); !problem.isEmpty()) c.dialogs.Message(QStringLiteral("Tavimbre"), problem);
+    if (const QString problem = c.doc.clearToDefaultSize(); !problem.isEmpty())
+        c.dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ bool save(FileContext& c);
 // replaced. True when the picture was written.
 bool saveUnderChosenName(FileContext& c);
 
-// New: after the change question, wipes the picture and names it Untitled.
+// New: after the change question, wipes the picture, returns the canvas to
+// its default size and names the picture Untitled.
 void newPicture(FileContext& c);
 
 // Open: the change question, the dialog, then the picture it names.

@@ -189,21 +189,46 @@ TEST(Canvas, DirtyRectCoversThePenAndStaysOnTheCanvas) {
     EXPECT_TRUE(c.takeDirty().isEmpty());
 }
 
-TEST(Canvas, PictureKeepsLargePicturesWholeAndNoneRestoresTheOwnSize) {
-    Canvas c;
-    QImage big(1000, 900, QImage::Format_RGB32);
-    big.fill(Qt::red);
-    c.Picture(big, QStringLiteral("big.bmp"));
-    EXPECT_EQ(c.Image().size(), QSize(1000, 900));
-    QImage small(10, 10, QImage::Format_RGB32);
-    small.fill(Qt::blue);
-    c.Picture(small, QStringLiteral("small.bmp"));
-    EXPECT_EQ(c.Image().size(), c.ownSize());
-    EXPECT_EQ(c.Image().pixel(5, 5), qRgb(0, 0, 255));
-    EXPECT_EQ(c.Image().pixel(50, 50), qRgb(255, 255, 255));
-    c.Picture(big, QStringLiteral("big.bmp"));
-    c.Cls();
-    c.PictureNone();
-    EXPECT_EQ(c.Image().size(), c.ownSize());
-    EXPECT_EQ(countColor(c.Image(), qRgb(255, 255, 255)), c.ownSize().width() * c.ownSize().height());
+// A picture opened or a size set becomes the canvas's own size, the one
+// Cls and PictureNone keep: pixels stay at the top left, new room is white,
+// and a size that cannot be changes nothing.
+TEST(Canvas, PictureAndResizeSetTheOwnSizeKeepingTheTopLeft) {
+    QImage red(1000, 900, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QImage blue(10, 10, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    const struct {
+        const char* name;
+        std::function<QString(Canvas&)> change;
+        QSize size;
+        const QImage& kept;
+        QStringList trace;
+        bool refused;
+    } cases[] = {
+        {"a smaller picture", [&](Canvas& c) { return c.Picture(blue, "small.bmp"); }, {10, 10}, blue,
+         {"picture small.bmp"}, false},
+        {"grown", [](Canvas& c) { return c.Resize({1200, 1000}); }, {1200, 1000}, red, {"resize 1200 1000"}, false},
+        {"cropped", [](Canvas& c) { return c.Resize({300, 200}); }, {300, 200}, red, {"resize 300 200"}, false},
+        {"the same size", [](Canvas& c) { return c.Resize({1000, 900}); }, {1000, 900}, red, {}, false},
+        {"no pixels", [](Canvas& c) { return c.Resize({0, 5}); }, {1000, 900}, red, {}, true},
+        {"above the cap", [](Canvas& c) { return c.Resize({20000, 5001}); }, {1000, 900}, red, {}, true},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        Canvas c;
+        c.Picture(red, QStringLiteral("big.bmp"));
+        QStringList trace;
+        c.setTrace([&](const QString& l) { trace << l; });
+        EXPECT_EQ(k.change(c).isEmpty(), !k.refused);
+        EXPECT_EQ(trace, k.trace);
+        QImage expected(k.size, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(0, 0, k.kept);
+        EXPECT_EQ(c.Image(), expected);
+        EXPECT_EQ(c.ownSize(), k.size);
+        c.Cls();
+        c.PictureNone();
+        EXPECT_EQ(c.Image().size(), k.size);
+        EXPECT_EQ(countColor(c.Image(), qRgb(255, 255, 255)), k.size.width() * k.size.height());
+    }
 }

@@ -150,10 +150,10 @@ TEST(HostileFiles, EachOpensWholeOrIsRefusedWithNothingChanged) {
     QDir(f.dir.path()).mkdir("folder.bmp");
     std::vector<Sample> files = corpus();
     files.push_back({"folder.bmp", {}});
-    // Within the picture cap, but the canvas grown to hold them is not.
+    // Long and thin: within the picture cap, and just past it.
     files.push_back({"wide-1m.bmp", monoBitmap(1'000'000, 10)});
-    files.push_back({"wide-10m.bmp", monoBitmap(10'000'000, 10)});
-    files.push_back({"tall-10m.bmp", monoBitmap(10, 10'000'000)});
+    files.push_back({"wide-past-cap.bmp", monoBitmap(10'000'001, 10)});
+    files.push_back({"tall-past-cap.bmp", monoBitmap(10, 10'000'001)});
     int opened = 0, refused = 0;
     Harness h;
     for (const Sample& s : files) {

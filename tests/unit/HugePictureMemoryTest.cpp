@@ -113,11 +113,12 @@ TEST(HugePictures, AreRefusedOrOpenWithinBoundedMemoryEvenWithQtsLimitOff) {
         {"frame.gif", gif(2, 2, 60000, 60000), Opens, 32 * 1024},
         {"huge.jpg", jpeg(65535, 65535), Refused, 32 * 1024},
         {"wide.jpg", jpeg(30000, 4000), Refused, 32 * 1024},
-        // Within the cap, but the canvas grown to hold them is not: refused
-        // with no more than the picture itself decoded (up to 40 MB).
-        {"wide-1m.bmp", monoBitmap(1'000'000, 10), Refused, 32 * 1024},
-        {"wide-10m.bmp", monoBitmap(10'000'000, 10), Refused, (32 + 12) * 1024},
-        {"tall-10m.bmp", monoBitmap(10, 10'000'000), Refused, (32 + 40) * 1024},
+        // Long and thin: the canvas takes exactly their size (40 MB, and as
+        // much again for the undo history), up to the cap and not past it.
+        {"wide-1m.bmp", monoBitmap(1'000'000, 10), Opens, (32 + 80) * 1024},
+        {"wide-10m.bmp", monoBitmap(10'000'000, 10), OpensWithoutUndo, kCanvasAtCapKiB * 3 / 2},
+        {"tall-10m.bmp", monoBitmap(10, 10'000'000), OpensWithoutUndo, kCanvasAtCapKiB * 3 / 2},
+        {"wide-past-cap.bmp", monoBitmap(10'000'001, 10), Refused, 32 * 1024},
         // At the cap: its canvas, and no copy of it for the undo history.
         {"cap.bmp", monoBitmap(10'000, 10'000), OpensWithoutUndo, kCanvasAtCapKiB * 3 / 2},
         // No room for its canvas: refused, not opened onto an empty one.

@@ -53,6 +53,15 @@ public:
         }
         return ScriptedDialogs::ShowFont(d);
     }
+    bool AskCanvasSize(QSize& size) override {
+        if (unused() == 0) {
+            const bool cancel = rng_.bounded(4) == 0;
+            const QSize s(1 + int(rng_.bounded(1500)), 1 + int(rng_.bounded(1500)));
+            queueSize(cancel ? std::nullopt : std::optional<QSize>(s));
+            log_(cancel ? QStringLiteral("size cancel") : QStringLiteral("size %1 %2").arg(s.width()).arg(s.height()));
+        }
+        return ScriptedDialogs::AskCanvasSize(size);
+    }
 
 private:
     int pick(std::initializer_list<int> codes) { return codes.begin()[rng_.bounded(int(codes.size()))]; }
@@ -163,7 +172,7 @@ struct Session {
 
 void Session::someCommand() {
     static const char* menus[] = {"new1", "open1", "save1", "saveas1", "drawcolor1", "font1", "undo1", "redo1", "copy1",
-                                  "exit1"};
+                                  "exit1", "canvassize1"};
     static const char* boxes[] = {"txtinsert", "Text1", "cmbDrawWidth", "cmberaserwidth"};
     const int r = int(rng.bounded(100));
     if (r < 35) {

@@ -12,7 +12,8 @@ TEST(Startup, DumpShowsTheStartValues) {
     Harness h;
     EXPECT_EQ(h.w->dump(), (QStringList{
                                "currentTool=3", "canvasClean=true", "toolsClean=true", "isUntitled=true",
-                               "fileTitle=Untitled", "filePath=", "msgAnswer=", "caption=  Tavimbre -   Untitled",
+                               "fileTitle=Untitled", "filePath=", "pictureWidth=742", "pictureHeight=689",
+                               "msgAnswer=", "caption=  Tavimbre -   Untitled",
                                "drawColor=0", "eraserSize=50", "startX=0", "startY=0", "prevX=-1", "prevY=-1",
                                "curX=0", "curY=0", "DrawMode=13", "DrawWidth=1", "cmbDrawWidth=2",
                                "cmberaserwidth=5", "txtinsert=", "Text1.visible=false", "Text1.left=120",
@@ -58,6 +59,7 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"saveas1", "Save As", QKeySequence()},
         {"drawcolor1", "DrawColor", QKeySequence()},
         {"font1", "Text Font - Color", QKeySequence()},
+        {"canvassize1", "Canvas Size...", QKeySequence()},
         {"exit1", "Exit", QKeySequence()},
         {"undo1", "Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
     };

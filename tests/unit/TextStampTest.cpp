@@ -109,7 +109,7 @@ TEST(Clear, AsksAndWipesOnlyOnYes) {
     for (const Case& c : cases) {
         Harness h;
         h.run({"click cmdSquare", "down 1 0 1500 1500", "up 1 0 4500 4500"});
-        // A loaded picture larger than the canvas goes with the Yes too.
+        // A loaded picture goes with the Yes too; the canvas keeps its size.
         QImage big(1000, 900, QImage::Format_RGB32);
         big.fill(Qt::green);
         h.w->canvas.Picture(big, QStringLiteral("big.bmp"));

@@ -1,5 +1,6 @@
 // Undo and redo: whole steps, exact pixels, bounded memory.
 #include "Harness.h"
+#include "app/CanvasView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,6 +62,8 @@ TEST(Undo, ClearNewOpenAndTextAreStepsToo) {
         {"clear", {"answer 6", "click cmdClear"}},
         {"new", {"answer 7", "menu new1"}},
         {"open", {"answer 7", "file " + picture, "menu open1"}},
+        {"a larger canvas", {"size 900 700", "menu canvassize1"}},
+        {"a smaller canvas", {"size 300 200", "menu canvassize1"}},
         // The last f reaches 30 pixels past the text's advance box, here
         // into the next 64-pixel tile.
         {"large italic text",
@@ -79,6 +82,62 @@ TEST(Undo, ClearNewOpenAndTextAreStepsToo) {
         h.run("menu redo1");
         EXPECT_NE(h.image(), drawn) << c.name;
     }
+}
+
+// Canvas Size: the answer's size, a change, one step; what it cannot be
+// is refused and told; Clear keeps the size set, New returns to the default.
+TEST(Undo, CanvasSizeIsOneStepAndClearKeepsIt) {
+    const struct {
+        QStringList commands;
+        QSize size;
+        QString said;  // the last output line
+    } cases[] = {
+        {{"size 900 700", "menu canvassize1"}, {900, 700}, "dialog size 742 689"},
+        {{"size 300 200", "menu canvassize1"}, {300, 200}, "dialog size 742 689"},
+        {{"size cancel", "menu canvassize1"}, {742, 689}, "dialog size 742 689"},
+        {{"size 742 689", "menu canvassize1"}, {742, 689}, "dialog size 742 689"},
+        {{"size 0 5", "menu canvassize1"}, {742, 689},
+         "message Tavimbre|The width must be 1 to 10000 pixels and the height 1 to 10000."},
+        {{"size 10001 600", "menu canvassize1"}, {742, 689},
+         "message Tavimbre|The width must be 1 to 10000 pixels and the height 1 to 10000."},
+        {{"size 900 700", "menu canvassize1", "answer 6", "click cmdClear"}, {900, 700},
+         "ask 4 Tavimbre|Are you sure you want to clear the picture?"},
+        {{"size 900 700", "menu canvassize1", "answer 7", "menu new1"}, {742, 689},
+         "ask 35 Tavimbre|The  Untitled  file has changed. Do you want to save the changes?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(qPrintable(c.commands.join(", ")));
+        Harness h;
+        const QImage blank = h.image().copy();
+        h.run(kSquare);
+        h.w->doc.canvasClean = h.w->doc.toolsClean = true;
+        const QImage drawn = h.image().copy();
+        h.run(c.commands);
+        EXPECT_EQ(h.out.last(), c.said);
+        EXPECT_EQ(h.image().size(), c.size);
+        EXPECT_EQ(h.w->Picture1->size(), c.size);
+        EXPECT_EQ((QStringList{h.dumped("pictureWidth"), h.dumped("pictureHeight")}),
+                  (QStringList{QString::number(c.size.width()), QString::number(c.size.height())}));
+        if (c.commands.size() > 2) {  // wiped
+            QImage white(c.size, QImage::Format_RGB32);
+            white.fill(Qt::white);
+            EXPECT_EQ(h.image(), white);
+            continue;
+        }
+        const bool resized = c.size != drawn.size();
+        EXPECT_EQ(h.dumped("canvasClean"), resized ? "false" : "true");
+        EXPECT_EQ(h.dumped("toolsClean"), resized ? "false" : "true");
+        const QRect common = QRect(QPoint(), c.size).intersected(drawn.rect());
+        EXPECT_EQ(h.image().copy(common), drawn.copy(common));
+        const QImage after = h.image().copy();
+        h.run("menu undo1");
+        EXPECT_EQ(h.image(), resized ? drawn : blank);  // no step for no change
+        h.run("menu redo1");
+        EXPECT_EQ(h.image(), after);
+    }
+    Harness h;
+    EXPECT_FALSE(h.runner.runLine("menu canvassize1"));
+    EXPECT_EQ(h.runner.error(), "no answer queued for the size dialog");
 }
 
 TEST(Undo, UndoAndRedoCountAsChanges) {
@@ -148,9 +207,15 @@ TEST(Undo, AStepAboveTheBudgetIsNotKeptAndNothingIsReplayedAcrossIt) {
          }},
         {"a larger picture", Canvas::kDefaultSize, nullptr, [&](Canvas& c) { c.Picture(bigger, "big.bmp"); }},
         {"a picture on a canvas above the budget", QSize(1000, 1000), nullptr,
-         [](Canvas& c) { c.Picture(QImage(50, 50, QImage::Format_RGB32), "small.bmp"); }},
-        {"back to its own size from above the budget", Canvas::kDefaultSize,
-         [&](Canvas& c) { c.Picture(bigger, "big.bmp"); }, [](Canvas& c) { c.PictureNone(); }},
+         [&](Canvas& c) { c.Picture(bigger.copy(0, 0, 400, 400), "small.bmp"); }},
+        {"back to the default size from above the budget", Canvas::kDefaultSize,
+         [&](Canvas& c) { c.Picture(bigger, "big.bmp"); },
+         [](Canvas& c) {
+             c.setOwnSize(Canvas::kDefaultSize);
+             c.PictureNone();
+         }},
+        {"a resize from above the budget", Canvas::kDefaultSize, [&](Canvas& c) { c.Picture(bigger, "big.bmp"); },
+         [](Canvas& c) { c.Resize({900, 900}); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,12 @@
+// The Image menu's Canvas Size: the picture at another size, its pixels kept
+// at the top left.
+#include "app/frmmain.h"
+
+void frmmain::canvassize1_Click() {
+    QSize size = canvas.Image().size();
+    if (dialogs.AskCanvasSize(size)) resizeCanvas(size);
+}
+
+void frmmain::resizeCanvas(QSize size) {
+    if (const QString problem = doc.resize(size); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
+}
