@@ -5,6 +5,7 @@
 #include "app/CanvasView.h"
 #include "app/Palette.h"
 #include "app/PaletteIcons.h"
+#include "app/PictureFrame.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -128,11 +129,13 @@ void frmmain::buildControls() {
 
     scroller_ = new QScrollArea(central);
     scroller_->setFrameShape(QFrame::NoFrame);
-    scroller_->setBackgroundRole(QPalette::Base);
+    scroller_->setBackgroundRole(QPalette::Dark);
     static_cast<CentralArea*>(central)->scroller = scroller_;
     Picture1 = new CanvasView(canvas);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    scroller_->setWidget(Picture1);
+    frame_ = new PictureFrame(*Picture1, canvas);
+    frame_->onResize = [this](QSize size) { resizeByHandle(size); };
+    scroller_->setWidget(frame_);
     scroller_->setGeometry(twipsRect(4080, 0, 11130, 10335));
     Picture1->onDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); refreshCanvas(); };
     Picture1->onMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); refreshCanvas(); };
@@ -150,7 +153,7 @@ void frmmain::buildControls() {
     setTabOrder(Picture1, Text1);
     setTabOrder(Text1, cmberaserwidth);
 
-    central->setMinimumSize((4080 + 11130) / 15, 10335 / 15);
+    central->setMinimumSize((4080 + 11130) / 15 + 2 * PictureFrame::kMargin, 10335 / 15 + 2 * PictureFrame::kMargin);
     resize(central->minimumSize());
 }
 

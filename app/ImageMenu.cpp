@@ -1,10 +1,18 @@
-// The Image menu's Canvas Size: the picture at another size, its pixels kept
-// at the top left.
+// The Image menu's Canvas Size and the handles of the picture's frame: the
+// picture at another size, its pixels kept at the top left.
 #include "app/frmmain.h"
 
 void frmmain::canvassize1_Click() {
     QSize size = canvas.Image().size();
     if (dialogs.AskCanvasSize(size)) resizeCanvas(size);
+}
+
+void frmmain::resizeByHandle(QSize size) {
+    cancelDrag();
+    doc.beginStep();
+    resizeCanvas(size);
+    doc.endStep();
+    refreshCanvas();
 }
 
 void frmmain::resizeCanvas(QSize size) {

@@ -3,6 +3,7 @@
 #include "frmmain.h"
 
 #include "app/CanvasView.h"
+#include "app/PictureFrame.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -114,6 +115,7 @@ void frmmain::moveText1(float left, float top) {
 void frmmain::followPointer(float x, float y) { moveText1(x + 100, y + 100); }
 
 void frmmain::cancelDrag() {
+    frame_->cancelResize();
     if (!dispatcher_.dragging()) return;
     dispatcher_.Cancel();
     refreshCanvas();

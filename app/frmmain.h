@@ -17,6 +17,7 @@
 #include <functional>
 
 class CanvasView;
+class PictureFrame;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -147,6 +148,8 @@ private:
     void selectTool(Tool::Code code);
     // Runs a command as one step of the undo history, a drag under way ended first.
     void asOneStep(void (frmmain::*handler)());
+    // The picture at the size its frame's handle was let go at, as one step.
+    void resizeByHandle(QSize size);
     void resizeCanvas(QSize size);
     void moveText1(float left, float top);
     void showCaption();
@@ -156,6 +159,7 @@ private:
     DragDispatcher dispatcher_;
     WidthBoxes widths_;
     QScrollArea* scroller_ = nullptr;
+    PictureFrame* frame_ = nullptr;
     float text1Left_ = 120, text1Top_ = 120;
     bool unloaded_ = false;
     bool unloading_ = false;  // the Exit logic runs inside a close of the window

@@ -48,22 +48,28 @@ pixel() {
   convert "$OUT/$1.png" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
 }
 
-# The canvas begins at window x 272, right under the menu bar: the first
-# white row there.
+# The picture's frame begins at window x 272, right under the menu bar; the
+# picture lies in it at a margin of FRAME_MARGIN pixels, on grey, inside a
+# dark edge: its first white row 300 pixels in, and the column after the
+# edge's first. TOP_Y is the top of the controls.
+FRAME_MARGIN=8
 find_canvas() {
   shot probe
-  local y
-  CANVAS_X=$((WIN_X + 272))
+  local y x
   for y in $(seq "$WIN_Y" $((WIN_Y + 60))); do
-    if [ "$(pixel probe $((CANVAS_X + 300)) "$y")" = "255,255,255" ]; then CANVAS_Y=$y; return; fi
+    if [ "$(pixel probe $((WIN_X + 572)) "$y")" = "255,255,255" ]; then CANVAS_Y=$y; break; fi
   done
-  echo "canvas not found"; exit 1
+  [ -n "$CANVAS_Y" ] || { echo "canvas not found"; exit 1; }
+  x=$(convert "$OUT/probe.png" -crop "100x1+$((WIN_X + 272))+$((CANVAS_Y - 1))" +repage txt:- |
+    awk 'NR == 2 { grey = $3 } NR > 2 && $3 != grey { split($1, at, ","); print at[1]; exit }')
+  CANVAS_X=$((WIN_X + 272 + x + 1))
+  TOP_Y=$((CANVAS_Y - FRAME_MARGIN))
 }
 
 # Clicks palette button number INDEX (0-based, row by row, three a row).
 click_tool() {
   local col=$(($1 % 3)) row=$(($1 / 3))
-  xdotool mousemove $((WIN_X + col * 88 + 44)) $((CANVAS_Y + 160 + row * 48 + 40)) click 1
+  xdotool mousemove $((WIN_X + col * 88 + 44)) $((TOP_Y + 160 + row * 48 + 40)) click 1
   sleep 0.2
 }
 

@@ -9,7 +9,7 @@ start_app
 BLACK=0,0,0 WHITE=255,255,255
 expect_pixel probe 100 100 "$WHITE" "the canvas starts white"
 # cmdClear's back colour: the palette's light blue.
-[ "$(pixel probe $((WIN_X + 88 + 10)) $((CANVAS_Y + 160 + 30)))" = "216,228,248" ] && echo "ok: palette colour" ||
+[ "$(pixel probe $((WIN_X + 88 + 10)) $((TOP_Y + 160 + 30)))" = "216,228,248" ] && echo "ok: palette colour" ||
   { echo "FAIL: palette colour"; FAILURES=$((FAILURES + 1)); }
 
 click_tool 4            # cmdSquare
@@ -60,4 +60,28 @@ shot erased
 expect_pixel erased 146 50 "$WHITE" "the square's left side cut the box's top edge"
 expect_pixel erased 150 50 "$BLACK" "the inside of the square is not erased"
 expect_pixel erased 100 50 "$BLACK" "the edge away from the eraser stays"
+
+# In a window larger than the picture the rest is grey. A drag from the grey
+# into the picture draws nothing; one from the picture out of it draws what
+# lies inside; the corner handle drags the picture larger, the new room white.
+xdotool windowsize "$WINDOW" 1300 900
+sleep 0.5
+click_tool 4
+xdotool mousemove $(at 800 100) mousedown 1 mousemove $(at 700 80) mousemove $(at 600 50) mouseup 1
+click_tool 4
+xdotool mousemove $(at 650 620) mousedown 1 mousemove $(at 750 650) mousemove $(at 850 660) mouseup 1
+sleep 0.3
+xdotool mousemove $(at 747 694) mousedown 1 mousemove $(at 797 719) mousemove $(at 847 744) mouseup 1
+sleep 0.5
+shot beyond
+IFS=, read -r r g b <<<"$(pixel beyond $((CANVAS_X + 1000)) $((CANVAS_Y + 300)))"
+[ "$r" = "$g" ] && [ "$g" = "$b" ] && [ "$r" -gt 0 ] && [ "$r" -lt 255 ] && echo "ok: the area beyond the picture is grey" ||
+  { echo "FAIL: beyond the picture: $r,$g,$b"; FAILURES=$((FAILURES + 1)); }
+expect_pixel beyond 650 50 "$WHITE" "a press on the grey drew nothing"
+expect_pixel beyond 650 100 "$WHITE" "a press on the grey drew nothing, nor its other edge"
+expect_pixel beyond 700 620 "$BLACK" "a drag that leaves the picture draws inside it"
+expect_pixel beyond 800 720 "$WHITE" "the corner handle grew the picture, white"
+expect_pixel beyond 841 738 "$WHITE" "to the size it was dragged to"
+[ "$(pixel beyond $((CANVAS_X + 843)) $((CANVAS_Y + 741)))" != "$WHITE" ] && echo "ok: and no larger" ||
+  { echo "FAIL: the picture is larger than it was dragged"; FAILURES=$((FAILURES + 1)); }
 finish

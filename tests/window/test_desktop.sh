@@ -6,14 +6,17 @@ OUT="$OUT/desktop"; mkdir -p "$OUT"
 start_xvfb
 
 PICTURE="$OUT/start.bmp"
-convert -size 200x100 xc:'rgb(0,128,128)' "BMP3:$PICTURE"
+convert -size 600x400 xc:white -fill 'rgb(0,128,128)' -draw 'rectangle 0,0 199,99' "BMP3:$PICTURE"
 start_app "$PICTURE"
 title=$(xdotool getwindowname "$WINDOW")
 [ "$title" = "  Tavimbre -   $PICTURE" ] && echo "ok: caption names the file" ||
   { echo "FAIL: caption is '$title'"; FAILURES=$((FAILURES + 1)); }
 shot opened
 expect_pixel opened 50 50 "0,128,128" "the named picture shows"
-expect_pixel opened 300 50 "255,255,255" "beside it the canvas is white"
+expect_pixel opened 599 399 "255,255,255" "all of it"
+[ "$(pixel opened $((CANVAS_X + 603)) $((CANVAS_Y + 50)))" != "255,255,255" ] &&
+  [ "$(pixel opened $((CANVAS_X + 50)) $((CANVAS_Y + 403)))" != "255,255,255" ] &&
+  echo "ok: the canvas ends where the picture does" || { echo "FAIL: the canvas is larger than the picture"; FAILURES=$((FAILURES + 1)); }
 
 click_tool 4            # cmdSquare
 drag 250 150 400 250
@@ -36,12 +39,12 @@ eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
   { echo "FAIL: width $WIDTH at scale 2"; FAILURES=$((FAILURES + 1)); }
 WIN_X=$X WIN_Y=$Y
 shot scaled_probe
-CANVAS_X=$((WIN_X + 544))
+CANVAS_X=$((WIN_X + 544 + 2 * FRAME_MARGIN))
 for y in $(seq "$WIN_Y" $((WIN_Y + 120))); do
   [ "$(pixel scaled_probe $((CANVAS_X + 600)) "$y")" = "255,255,255" ] && { CANVAS_Y=$y; break; }
 done
 # cmdSquare sits in the second column of the second row.
-xdotool mousemove $((WIN_X + 2 * (88 + 44))) $((CANVAS_Y + 2 * (160 + 48 + 24))) click 1
+xdotool mousemove $((WIN_X + 2 * (88 + 44))) $((CANVAS_Y + 2 * (160 - FRAME_MARGIN + 48 + 24))) click 1
 sleep 0.3
 xdotool mousemove $((CANVAS_X + 200)) $((CANVAS_Y + 200)) mousedown 1 \
   mousemove $((CANVAS_X + 300)) $((CANVAS_Y + 260)) mousemove $((CANVAS_X + 400)) $((CANVAS_Y + 300)) mouseup 1

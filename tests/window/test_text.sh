@@ -20,7 +20,7 @@ expect_ink() {  # SHOT X Y W H yes|no NAME
 }
 
 # txtinsert lies at window (104, 64) below the menu bar, 161 x 25 pixels.
-xdotool mousemove $((WIN_X + 104 + 80)) $((CANVAS_Y + 64 + 12)) click 1
+xdotool mousemove $((WIN_X + 104 + 80)) $((TOP_Y + 64 + 12)) click 1
 sleep 0.2
 xdotool type --delay 50 'Hello'
 sleep 0.2

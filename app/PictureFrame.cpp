@@ -1,0 +1,145 @@
+#include "PictureFrame.h"
+
+#include "core/Canvas.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kHandle = 6;  // a handle's side in screen pixels
+constexpr int kReach = 3;   // how far beside a handle a press still takes it
+
+}  // namespace
+
+PictureFrame::PictureFrame(QWidget& view, const Canvas& canvas, QWidget* parent)
+    : QWidget(parent), view_(view), canvas_(canvas), label_(new QLabel(this)) {
+    setBackgroundRole(QPalette::Dark);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    view_.setParent(this);
+    view_.move(kMargin, kMargin);
+    view_.installEventFilter(this);
+    label_->setBackgroundRole(QPalette::ToolTipBase);
+    label_->setForegroundRole(QPalette::ToolTipText);
+    label_->setAutoFillBackground(true);
+    label_->setFrameShape(QFrame::Box);
+    label_->setMargin(2);
+    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label_->hide();
+    follow();
+}
+
+QRect PictureFrame::handleRect(Handle h) const {
+    const QRect v = view_.geometry();
+    const int x = h & Right ? v.right() + 2 : v.center().x() - kHandle / 2;
+    const int y = h & Bottom ? v.bottom() + 2 : v.center().y() - kHandle / 2;
+    return QRect(x, y, kHandle, kHandle);
+}
+
+PictureFrame::Handle PictureFrame::handleAt(QPoint p) const {
+    for (Handle h : {Corner, Right, Bottom})
+        if (handleRect(h).adjusted(-kReach, -kReach, kReach, kReach).contains(p)) return h;
+    return None;
+}
+
+// The view shows the picture at some zoom: its pixels per picture pixel are
+// the view's size over the picture's. The pointer is taken where the
+// handle was grabbed, so that a press without a move asks for no change.
+QSize PictureFrame::sizeAt(QPoint p) const {
+    const QSize picture = canvas_.Image().size();
+    const QRect v = view_.geometry();
+    const QPoint end = p - grab_ - v.topLeft();
+    auto side = [](int screen, int viewSide, int pictureSide) {
+        const double pixels = std::round(double(screen) * pictureSide / std::max(1, viewSide));
+        return int(std::clamp(pixels, 1.0, double(std::max(Canvas::kMaxSide, pictureSide))));
+    };
+    return QSize(held_ & Right ? side(end.x(), v.width(), picture.width()) : picture.width(),
+                 held_ & Bottom ? side(end.y(), v.height(), picture.height()) : picture.height());
+}
+
+QRect PictureFrame::outline() const {
+    const QSize picture = canvas_.Image().size();
+    const QRect v = view_.geometry();
+    return QRect(v.topLeft(), QSize(int(std::lround(double(asked_.width()) * v.width() / picture.width())),
+                                    int(std::lround(double(asked_.height()) * v.height() / picture.height()))));
+}
+
+// The frame holds the view and its margin, and while a handle is held the
+// outline and its label too.
+void PictureFrame::follow() {
+    const QRect v = view_.geometry();
+    QSize size(v.right() + 1 + kMargin, v.bottom() + 1 + kMargin);
+    if (held_ != None) {
+        const QRect o = outline();
+        label_->setText(QStringLiteral("%1 x %2").arg(asked_.width()).arg(asked_.height()));
+        label_->adjustSize();
+        label_->move(o.right() + kMargin, o.bottom() + kMargin);
+        size = size.expandedTo(QSize(label_->geometry().right() + 1 + kMargin, label_->geometry().bottom() + 1 + kMargin));
+    }
+    resize(size);
+    update();
+}
+
+void PictureFrame::cancelResize() {
+    if (held_ == None) return;
+    held_ = None;
+    label_->hide();
+    follow();
+}
+
+bool PictureFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &view_ && event->type() == QEvent::Resize) follow();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PictureFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor dark = palette().color(QPalette::Shadow);
+    p.setPen(dark);
+    p.drawRect(view_.geometry().adjusted(-1, -1, 0, 0));
+    for (Handle h : {Right, Bottom, Corner}) {
+        const QRect r = handleRect(h);
+        p.fillRect(r, palette().color(QPalette::Highlight));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    if (held_ == None) return;
+    QPen dashes(dark, 1, Qt::DashLine);
+    p.setPen(dashes);
+    p.drawRect(outline().adjusted(-1, -1, 0, 0));
+}
+
+// A press on the grey beside the picture does nothing.
+void PictureFrame::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    const Handle h = handleAt(p);
+    if (event->button() != Qt::LeftButton || held_ != None || h == None) return;
+    held_ = h;
+    grab_ = p - (view_.geometry().bottomRight() + QPoint(1, 1));
+    asked_ = canvas_.Image().size();
+    label_->show();
+    follow();
+}
+
+void PictureFrame::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (held_ == None) {
+        static const Qt::CursorShape shapes[] = {Qt::ArrowCursor, Qt::SizeHorCursor, Qt::SizeVerCursor,
+                                                 Qt::SizeFDiagCursor};
+        setCursor(shapes[handleAt(p)]);
+        return;
+    }
+    asked_ = sizeAt(p);
+    follow();
+}
+
+void PictureFrame::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || held_ == None) return;
+    const QSize size = sizeAt(event->position().toPoint());
+    cancelResize();
+    if (size != canvas_.Image().size() && onResize) onResize(size);
+}

@@ -1,0 +1,50 @@
+// The picture on the grey of its scroll area, as paint programs show it: the
+// canvas view at a small margin with a one-pixel dark edge, and handles on
+// its right edge, bottom edge and corner that resize the picture by
+// dragging, the new size in pixels shown beside the dashed outline. The
+// frame follows the view's size, whatever the zoom makes it.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class Canvas;
+class QLabel;
+
+class PictureFrame : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kMargin = 8;
+
+    // Takes VIEW, the widget that shows CANVAS, as its child.
+    PictureFrame(QWidget& view, const Canvas& canvas, QWidget* parent = nullptr);
+
+    // Told the size in picture pixels a handle was let go at, when it differs.
+    std::function<void(QSize)> onResize;
+    // Ends a handle's drag without resizing.
+    void cancelResize();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    enum Handle { None = 0, Right = 1, Bottom = 2, Corner = Right | Bottom };
+    QRect handleRect(Handle h) const;  // in frame coordinates
+    Handle handleAt(QPoint p) const;
+    // The picture size the pointer at P asks for with the handle held.
+    QSize sizeAt(QPoint p) const;
+    // The asked size's place, in frame coordinates.
+    QRect outline() const;
+    void follow();
+
+    QWidget& view_;
+    const Canvas& canvas_;
+    QLabel* label_;
+    Handle held_ = None;
+    QPoint grab_;  // where on the handle it was taken, from the picture's far corner
+    QSize asked_;
+};
