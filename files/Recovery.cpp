@@ -1,0 +1,119 @@
+#include "Recovery.h"
+
+#include "files/PictureFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+// The process id keeps ids of running instances apart; time and a random
+// number keep them apart from those of ended ones with the same id.
+QString uniqueId() {
+    return QStringLiteral("%1-%2-%3")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QDateTime::currentMSecsSinceEpoch())
+        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
+// True when no running instance holds the lock: it is missing, or its holder
+// has ended, in which case taking it over removes it (on the probe's end).
+bool unheld(const QString& lockPath) {
+    if (!QFileInfo::exists(lockPath)) return true;
+    QLockFile probe(lockPath);
+    probe.setStaleLockTime(0);
+    return probe.tryLock(0);
+}
+
+// Fills in the file, title and time from the side file. A missing or damaged
+// one leaves no file, the title "Untitled" and the time of the copy itself.
+void readSide(RecoveryStore::Found& found) {
+    found.title = QStringLiteral("Untitled");
+    found.when = QFileInfo(found.png).lastModified();
+    QFile file(found.side);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QJsonObject side = QJsonDocument::fromJson(file.read(64 * 1024)).object();
+    found.path = side.value(QLatin1String("path")).toString();
+    if (const QString title = side.value(QLatin1String("title")).toString(); !title.isEmpty()) found.title = title;
+    const QDateTime written =
+        QDateTime::fromString(side.value(QLatin1String("written")).toString(), Qt::ISODateWithMs);
+    if (written.isValid()) found.when = written.toLocalTime();
+}
+
+}  // namespace
+
+QString RecoveryStore::defaultFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return data.isEmpty() ? QString() : data + QLatin1String("/recovery");
+}
+
+RecoveryStore::RecoveryStore(QString folder)
+    : folder_(std::move(folder)), base_(QDir(folder_).filePath(uniqueId())), lock_(base_ + QLatin1String(".lock")) {
+    lock_.setStaleLockTime(0);
+}
+
+bool RecoveryStore::write(const QImage& image, const QString& path, const QString& title) {
+    error_.clear();
+    auto fail = [this](const QString& reason) {
+        error_ = QStringLiteral("The recovery copy could not be written to \"%1\": %2").arg(folder_, reason);
+        return false;
+    };
+    if (!lock_.isLocked()) {
+        if (folder_.isEmpty() || !QDir().mkpath(folder_)) return fail(QStringLiteral("The folder cannot be made"));
+        if (!lock_.tryLock(0)) return fail(QStringLiteral("Its lock file cannot be made"));
+    }
+    if (const QString error = savePicture(image, base_ + QLatin1String(".png")); !error.isEmpty()) {
+        error_ = error;
+        return false;
+    }
+    const QJsonObject side{{QLatin1String("path"), path},
+                           {QLatin1String("title"), title},
+                           {QLatin1String("written"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)}};
+    QSaveFile file(base_ + QLatin1String(".json"));
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    file.write(QJsonDocument(side).toJson());
+    if (!file.commit()) return fail(file.errorString());
+    return true;
+}
+
+void RecoveryStore::remove() {
+    QFile::remove(base_ + QLatin1String(".png"));
+    QFile::remove(base_ + QLatin1String(".json"));
+    lock_.unlock();
+}
+
+std::optional<RecoveryStore::Found> RecoveryStore::newestStale(const QString& folder) {
+    if (folder.isEmpty()) return std::nullopt;  // QDir would read it as the current folder
+    std::optional<Found> newest;
+    const QDir dir(folder);
+    for (const QFileInfo& png : dir.entryInfoList({QStringLiteral("*.png")}, QDir::Files)) {
+        const QString base = dir.filePath(png.completeBaseName());
+        if (!unheld(base + QLatin1String(".lock"))) continue;
+        Found found{png.filePath(), base + QLatin1String(".json"), {}, {}, {}};
+        readSide(found);
+        if (!newest || found.when > newest->when) newest = found;
+    }
+    return newest;
+}
+
+QString RecoveryStore::question(const Found& found, const QDateTime& now) {
+    const QLocale c = QLocale::c();
+    const QString day = found.when.date() == now.date() ? QStringLiteral("today")
+                                                        : c.toString(found.when.date(), QStringLiteral("d MMMM yyyy"));
+    return QStringLiteral("Tavimbre was closed with unsaved changes to %1 (%2 %3). Recover them?")
+        .arg(found.title, day, c.toString(found.when.time(), QStringLiteral("HH:mm")));
+}
+
+bool RecoveryStore::discard(const Found& found) {
+    if (!QFile::remove(found.png) && QFileInfo::exists(found.png)) return false;
+    QFile::remove(found.side);
+    return true;
+}

@@ -1,0 +1,61 @@
+// A copy of the picture kept in the program's data folder, so that the work
+// of an instance that ends without saving (killed, crashed, or a script run
+// that simply ends) can be offered back at the next start.
+//
+// Each instance has its own copy, <id>.png, a side file <id>.json naming the
+// picture's file and title, and a lock <id>.lock held from the first write
+// until remove() or the end of the instance. A copy whose lock is gone, or
+// was left by a process that no longer runs, belongs to no one: it is stale
+// and may be offered. The store never decides when to write; its owner does.
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QLockFile>
+#include <QString>
+#include <optional>
+
+class RecoveryStore {
+public:
+    // A stale copy found in a folder.
+    struct Found {
+        QString png;    // the copy; it may prove unreadable when opened
+        QString side;   // its side file (it may be missing)
+        QString path;   // the picture's own file, empty when it had none
+        QString title;  // the picture's title, "Untitled" when unknown
+        QDateTime when; // when the copy was written, local time
+    };
+
+    // <application data folder>/recovery (XDG_DATA_HOME is honoured).
+    static QString defaultFolder();
+
+    explicit RecoveryStore(QString folder = defaultFolder());
+    // Releases the lock but keeps the copy: an instance that ends without
+    // remove() leaves its work to be offered, as a killed one does.
+    ~RecoveryStore() = default;
+    RecoveryStore(const RecoveryStore&) = delete;
+    RecoveryStore& operator=(const RecoveryStore&) = delete;
+
+    // Replaces this instance's copy atomically (the old copy stays whole on
+    // failure). False with errorString() set when it cannot be written.
+    bool write(const QImage& image, const QString& path, const QString& title);
+    // Deletes this instance's copy, side file and lock.
+    void remove();
+    QString errorString() const { return error_; }
+
+    // The newest copy in the folder that no running instance holds; the
+    // stale locks it meets are removed.
+    static std::optional<Found> newestStale(const QString& folder = defaultFolder());
+    // The start-up question for a found copy, its time given as "today
+    // 10:42" or, on another day, "3 March 2025 10:42".
+    static QString question(const Found& found, const QDateTime& now = QDateTime::currentDateTime());
+    // Deletes a found copy and its side file (newestStale() has already
+    // removed a stale lock); false when the copy is still there afterwards.
+    static bool discard(const Found& found);
+
+private:
+    QString folder_;
+    QString base_;  // folder and id, without extension
+    QLockFile lock_;
+    QString error_;
+};

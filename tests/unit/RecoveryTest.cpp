@@ -1,0 +1,168 @@
+// The recovery store: a copy is offered only once the instance that wrote it
+// has ended or been killed, the newest first, damaged or not; removed and
+// discarded copies leave nothing; a folder that cannot be written is a
+// reason, not a crash.
+#include "files/Recovery.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+QImage picture(int width) {
+    QImage img(width, 30, QImage::Format_RGB32);
+    img.fill(QColor(20, 140, 90));
+    img.setPixel(width - 1, 29, qRgb(255, 0, 0));
+    return img;
+}
+
+QString pathFor(int width) { return QStringLiteral("/pictures/w%1.bmp").arg(width); }
+
+// A child process writes a copy and ends at once, as a killed instance does:
+// nothing of its own is cleaned up and its lock file stays behind.
+bool writeAndDie(const QString& folder, int width) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        RecoveryStore store(folder);
+        _exit(store.write(picture(width), pathFor(width), QStringLiteral("w%1.bmp").arg(width)) ? 0 : 1);
+    }
+    int status = 1;
+    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+QStringList entries(const QString& folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+}  // namespace
+
+TEST(Recovery, OnlyCopiesOfInstancesThatAreGoneAreOfferedNewestFirst) {
+    enum Fate { Live, Ended, Killed, Removed };
+    struct Writer {
+        Fate fate;
+        int width;  // tells the copies apart
+    };
+    const struct {
+        const char* name;
+        std::vector<Writer> writers;  // in the order they write
+        int offered;                  // the width of the copy offered, 0 for none
+    } cases[] = {
+        {"a running instance's copy", {{Live, 10}}, 0},
+        {"an ended instance's copy", {{Ended, 10}}, 10},
+        {"a killed instance's copy", {{Killed, 10}}, 10},
+        {"a removed copy", {{Removed, 10}}, 0},
+        {"the newest of several", {{Ended, 10}, {Killed, 20}, {Ended, 30}, {Killed, 40}, {Ended, 50}}, 50},
+        {"a newer running copy hides no older one", {{Killed, 10}, {Live, 20}}, 10},
+        {"a newer removed copy hides no older one", {{Ended, 10}, {Removed, 20}}, 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("recovery"));  // made by the first write
+        std::vector<std::unique_ptr<RecoveryStore>> running;
+        for (const Writer& w : c.writers) {
+            QThread::msleep(3);  // copies written in order carry times in order
+            if (w.fate == Killed) {
+                ASSERT_TRUE(writeAndDie(folder, w.width));
+                continue;
+            }
+            auto store = std::make_unique<RecoveryStore>(folder);
+            ASSERT_TRUE(store->write(picture(w.width), pathFor(w.width), QStringLiteral("w%1.bmp").arg(w.width)))
+                << qPrintable(store->errorString());
+            if (w.fate == Removed) store->remove();
+            if (w.fate == Live) running.push_back(std::move(store));
+        }
+        const auto found = RecoveryStore::newestStale(folder);
+        if (c.offered == 0) {
+            EXPECT_FALSE(found.has_value());
+            if (running.empty()) {
+                EXPECT_EQ(entries(folder), QStringList());
+            }
+            continue;
+        }
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(QImage(found->png).convertToFormat(QImage::Format_RGB32), picture(c.offered));
+        EXPECT_EQ(found->path, pathFor(c.offered));
+        EXPECT_EQ(found->title, QStringLiteral("w%1.bmp").arg(c.offered));
+        EXPECT_LT(qAbs(found->when.secsTo(QDateTime::currentDateTime())), 60);
+        const QStringList before = entries(folder);
+        EXPECT_TRUE(RecoveryStore::discard(*found));
+        EXPECT_EQ(entries(folder).size(), before.size() - 2);
+        EXPECT_FALSE(QFile::exists(found->png) || QFile::exists(found->side));
+    }
+}
+
+TEST(Recovery, DamagedCopiesAreStillOffered) {
+    const struct {
+        const char* name;
+        const char* damaged;  // the file spoilt, by extension
+        QByteArray bytes;     // its new contents; null deletes it
+        bool pictureReads;
+        QString title;
+    } cases[] = {
+        {"a picture cut short", "png", "\x89PNG\r\n", false, "w10.bmp"},
+        {"a missing side file", "json", {}, true, "Untitled"},
+        {"a side file of junk", "json", "{\"path\": [", true, "Untitled"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir tmp;
+        ASSERT_TRUE(RecoveryStore(tmp.path()).write(picture(10), pathFor(10), "w10.bmp"));  // and ends
+        const QString spoilt = QDir(tmp.path()).entryList({QStringLiteral("*.") + c.damaged}).value(0);
+        ASSERT_FALSE(spoilt.isEmpty());
+        QFile file(tmp.filePath(spoilt));
+        if (c.bytes.isNull())
+            file.remove();
+        else if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(c.bytes);
+        file.close();
+        const auto found = RecoveryStore::newestStale(tmp.path());
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(QImage(found->png).isNull(), !c.pictureReads);
+        EXPECT_EQ(found->title, c.title);
+        EXPECT_TRUE(found->when.isValid());
+    }
+}
+
+TEST(Recovery, AFolderThatCannotBeWrittenIsAReason) {
+    QTemporaryDir tmp;
+    QFile plain(tmp.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(plain.fileName()));
+    const QString folders[] = {plain.fileName() + QStringLiteral("/recovery"), RecoveryStore::defaultFolder()};
+    qputenv("XDG_DATA_HOME", dataHome);
+    for (const QString& folder : folders) {
+        SCOPED_TRACE(folder.toStdString());
+        ASSERT_TRUE(folder.startsWith(plain.fileName() + '/'));
+        RecoveryStore store(folder);
+        EXPECT_FALSE(store.write(picture(10), {}, QStringLiteral("Untitled")));
+        EXPECT_EQ(store.errorString(),
+                  QStringLiteral("The recovery copy could not be written to \"%1\": The folder cannot be made").arg(folder));
+        EXPECT_FALSE(RecoveryStore::newestStale(folder).has_value());
+    }
+}
+
+TEST(Recovery, TheQuestionNamesThePictureAndWhen) {
+    const QDateTime written(QDate(2025, 3, 3), QTime(10, 42, 7));
+    const struct {
+        QString title;
+        QDateTime now;
+        QString question;
+    } cases[] = {
+        {"Untitled", written.addSecs(3600),
+         "Tavimbre was closed with unsaved changes to Untitled (today 10:42). Recover them?"},
+        {"chart.bmp", written.addDays(1),
+         "Tavimbre was closed with unsaved changes to chart.bmp (3 March 2025 10:42). Recover them?"},
+    };
+    for (const auto& c : cases) {
+        RecoveryStore::Found found{"x.png", "x.json", {}, c.title, written};
+        EXPECT_EQ(RecoveryStore::question(found, c.now), c.question);
+    }
+}
