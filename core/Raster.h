@@ -10,6 +10,7 @@
 #include <QPolygonF>
 #include <QRgb>
 #include <QRect>
+#include <QRegion>
 #include <vector>
 
 class Coverage {
@@ -33,6 +34,10 @@ public:
     // Sets each covered pixel to colour, or inverts it; returns the pixels'
     // bounding rectangle.
     QRect bounds();
+    // The covered pixels, coarsely: in bands of a few rows, the spans a few
+    // pixels apart or less joined. An outline's region holds little of its
+    // inside, so that a repaint, magnified most of all, stays small.
+    QRegion region();
     void invert(QImage& image);
     void fill(QImage& image, QRgb colour);
 
@@ -52,5 +57,6 @@ private:
     bool normalised_ = true;
     std::vector<QPointF> points_;  // the tips' corners, then their hull
     std::vector<QPointF> hull_;
+    std::vector<QRect> rects_;  // region()'s, reused
 };
 
