@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <utility>
 
 namespace {
 
@@ -104,6 +105,12 @@ bool ScriptRunner::mouse(const QString& command, const QStringList& a) {
 
 bool ScriptRunner::execute(const QString& command, const QString& rest) {
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    static const QStringList answers = {"answer", "file", "color", "font", "size"};
+    if (ask_ && !answers.contains(command)) std::exchange(ask_, nullptr)();
+    if (command == QLatin1String("autosave") && rest.isEmpty()) {
+        w_.recovery.writeNow();
+        return true;
+    }
     if (command == QLatin1String("click")) return w_.clickButton(rest.trimmed());
     if (command == QLatin1String("menu")) return w_.runMenu(rest.trimmed());
     if (command == QLatin1String("key")) return w_.pressKey(rest.trimmed());

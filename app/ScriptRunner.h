@@ -21,6 +21,9 @@ public:
     // Runs one command line; false with the error text set when it fails.
     bool runLine(const QString& line);
     const QString& error() const { return error_; }
+    // Runs once, before the first command that is not an answer queued for
+    // a dialog, so that a script can answer what the start asks.
+    void beforeFirstCommand(std::function<void()> ask) { ask_ = std::move(ask); }
 
 private:
     bool execute(const QString& command, const QString& rest);
@@ -31,4 +34,5 @@ private:
     std::function<void(const QString&)> out_;
     QString error_;
     bool closedReported_ = false;
+    std::function<void()> ask_;
 };

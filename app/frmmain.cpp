@@ -62,7 +62,10 @@ void frmmain::colorchange() {
 
 void frmmain::showCaption() { setWindowTitle(kCaptionPrefix + doc.identity().shown); }
 
-void frmmain::refreshCanvas() { Picture1->refresh(); }
+void frmmain::refreshCanvas() {
+    Picture1->refresh();
+    recovery.settle();
+}
 
 bool frmmain::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate) cancelDrag();
@@ -78,6 +81,7 @@ void frmmain::closeEvent(QCloseEvent* event) {
         return;
     }
     unloaded_ = true;
+    recovery.discard();  // closed with the user's consent: nothing to recover
     event->accept();
 }
 

@@ -9,6 +9,7 @@
 #include "core/DragDispatcher.h"
 #include "core/DragState.h"
 #include "files/Dialogs.h"
+#include "files/AutoRecovery.h"
 #include "files/FileCommands.h"
 #include "shapes/ShapeModule.h"
 
@@ -121,6 +122,7 @@ public:
     CommonDialog cdlforfunctions;
     CommonDialog cdlforcolor;
     Dialogs& dialogs;
+    AutoRecovery recovery{doc, dialogs};
 
     QComboBox* cmbDrawWidth = nullptr;
     QComboBox* cmberaserwidth = nullptr;

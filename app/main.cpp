@@ -52,6 +52,7 @@ int runScript(const QString& scriptPath, const QString& tracePath, const QString
     }
     QTextStream in(&script);
     ScriptRunner runner(window, dialogs, printLine);
+    runner.beforeFirstCommand([&window] { window.recovery.offer(); });
     const int status = runner.run(in);
     window.canvas.setTrace(nullptr);
     traceOut.flush();
@@ -108,6 +109,9 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     window.setWindowIcon(windowIcon());
     window.show();
+    window.recovery.offer();
+    window.refreshCanvas();
+    window.recovery.startTimer();
     if (!parser.positionalArguments().isEmpty()) window.openFile(parser.positionalArguments().constFirst());
     return app.exec();
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -164,5 +165,65 @@ TEST(Recovery, TheQuestionNamesThePictureAndWhen) {
     for (const auto& c : cases) {
         RecoveryStore::Found found{"x.png", "x.json", {}, c.title, written};
         EXPECT_EQ(RecoveryStore::question(found, c.now), c.question);
+    }
+}
+
+// Script runs end as a killed window does, leaving their copy: the next run
+// asks about it first, and each answer does what it says. A copy is written
+// only while the picture has unsaved changes; a save removes it; a folder
+// that cannot be written is told once and stops nothing.
+TEST(Recovery, TheNextRunOffersWhatARunLeft) {
+    const QString draw =
+        QStringLiteral("click cmdSquare\ndown 1 0 300 300\nmove 1 0 3000 3000\nup 1 0 3000 3000\n");
+    const QString asked = QStringLiteral("ask 35 Tavimbre|Tavimbre was closed with unsaved changes to Untitled (today ");
+    const QString failed = QStringLiteral("message Tavimbre|The recovery copy could not be written");
+    struct Run {
+        QString script;
+        bool asks;
+    };
+    const struct {
+        const char* name;
+        std::vector<Run> runs;
+        bool unwritable = false;
+    } cases[] = {
+        {"Yes brings the picture back, changed",
+         {{draw + "autosave\nexport %D/drawn.png\n", false},
+          {"answer 6\ndump\nexport %D/back.png\n", true}}},
+        {"No deletes the copy", {{draw + "autosave\n", false}, {"answer 7\ndump\n", true}, {"dump\n", false}}},
+        {"Cancel keeps it for the next start",
+         {{draw + "autosave\n", false}, {"answer 2\ndump\n", true}, {"answer 7\ndump\n", true}}},
+        {"a save removes the copy", {{draw + "autosave\nfile %D/x.bmp\nmenu saveas1\n", false}, {"dump\n", false}}},
+        {"an unchanged picture has no copy", {{"autosave\n", false}, {"dump\n", false}}},
+        {"an unwritable folder is told once; drawing and saving go on",
+         {{draw + "autosave\n" + draw + "autosave\nfile %D/x.bmp\nmenu saveas1\n", false}}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_DATA_HOME", c.unwritable ? dir.filePath("plain") + "/data" : dir.filePath("data"));
+        for (const Run& run : c.runs) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(TAVIMBRE_EXE), {"--script", "-"});
+            p.write(QString(run.script).replace("%D", dir.path()).toUtf8());
+            p.closeWriteChannel();
+            ASSERT_TRUE(p.waitForFinished(30000));
+            const QString out = QString::fromUtf8(p.readAllStandardOutput());
+            EXPECT_EQ(p.exitCode(), 0) << qPrintable(out + p.readAllStandardError());
+            EXPECT_EQ(out.startsWith(asked), run.asks) << qPrintable(out);
+            if (run.asks && run.script.startsWith("answer 6")) {
+                EXPECT_TRUE(out.contains("canvasClean=false\ntoolsClean=false\n")) << qPrintable(out);
+            }
+            EXPECT_EQ(out.count(failed), c.unwritable ? 1 : 0) << qPrintable(out);
+        }
+        if (QFile::exists(dir.filePath("back.png"))) {
+            EXPECT_EQ(QImage(dir.filePath("back.png")), QImage(dir.filePath("drawn.png")));
+        }
+        if (c.unwritable) {
+            EXPECT_TRUE(QFile::exists(dir.filePath("x.bmp")));
+        }
     }
 }

@@ -9,11 +9,14 @@ for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 
+# Recovery copies of this script's runs stay in a folder of its own.
+XDG_DATA_HOME=$(mktemp -d); export XDG_DATA_HOME
 XVFB_PID= APP_PID=
 cleanup() {
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
+  rm -rf "$XDG_DATA_HOME"
 }
 trap cleanup EXIT
 

@@ -108,4 +108,24 @@ sleep 1
 [ "$(identify -format '%w %h' "$DIR/big.bmp")" = "3000 2000" ]; check $? "Ctrl+S writes the whole picture"
 $CLOSE "$MAIN"
 gone; check $? "the saved picture closes without a question"
+
+# A killed window's work comes back: the copy its 30-second timer wrote is
+# offered at the next start, and Return (Yes) brings the drawing back.
+start_app
+draw_square 60
+sleep 32
+kill -9 "$APP_PID"; wait "$APP_PID" 2>/dev/null
+"$TAVIMBRE" >"$OUT/app-recovered.log" 2>&1 &
+APP_PID=$!
+wait_window '^Tavimbre$'; check $? "the next start asks about the copy"
+shot recovery-question
+keys_to "$FOUND" key Return
+sleep 0.5
+WINDOW=$(xdotool search --onlyvisible --name '^  Tavimbre' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+WIN_X=$X WIN_Y=$Y
+find_canvas
+shot recovered
+[ "$(pixel recovered $((CANVAS_X + 120)) $((CANVAS_Y + 60)))" = "0,0,0" ]; check $? "Yes brings the drawing back"
+[ "$(xdotool getwindowname "$WINDOW")" = "  Tavimbre -   Untitled" ]; check $? "under its old name"
 finish
