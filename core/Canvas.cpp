@@ -102,7 +102,7 @@ void Canvas::paint(std::optional<VbColor> color, BuildFn&& build) {
         cover_.invert(image_);
     else
         cover_.fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
-    dirty_ += touched;
+    dirty_ += cover_.region();
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
