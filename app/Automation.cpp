@@ -1,9 +1,11 @@
 // Named access to the window's controls, for the script runner and tests.
+#include "app/CanvasView.h"
 #include "app/Palette.h"
 #include "app/frmmain.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 bool frmmain::clickButton(const QString& name) {
@@ -19,16 +21,23 @@ bool frmmain::clickButton(const QString& name) {
 bool frmmain::runMenu(const QString& name) {
     QAction* a = menuItems.value(name);
     if (!a) return false;
-    a->trigger();
+    runAction(a);
     return true;
+}
+
+void frmmain::runAction(QAction* a) {
+    // A greyed-out item runs too: it has nothing to do, and does nothing.
+    a->setEnabled(true);
+    a->trigger();
+    updateEditItems();
 }
 
 bool frmmain::pressKey(const QString& sequence) {
     const QKeySequence key(sequence, QKeySequence::PortableText);
     if (key.isEmpty()) return false;
     for (QAction* a : findChildren<QAction*>()) {
-        if (a->isEnabled() && a->shortcuts().contains(key)) {
-            a->trigger();
+        if (a->shortcuts().contains(key)) {
+            runAction(a);
             return true;
         }
     }
@@ -100,5 +109,7 @@ QStringList frmmain::dump() const {
         QStringLiteral("FontItalic=") + b(f.italic()),
         QStringLiteral("FontUnderline=") + b(f.underline()),
         QStringLiteral("ForeColor=%1").arg(canvas.ForeColor),
+        QStringLiteral("zoom=%1").arg(Picture1->zoom()),
+        QStringLiteral("status=") + statusText(),
     };
 }

@@ -4,21 +4,46 @@
 #include "app/frmmain.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <cmath>
 
-void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) { dispatcher_.MouseDown(Button, Shift, X, Y); }
+void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+    pointerX_ = X;
+    pointerY_ = Y;
+    dispatcher_.MouseDown(Button, Shift, X, Y);
+}
 
-void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) { dispatcher_.MouseMove(Button, Shift, X, Y); }
+void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
+    pointerX_ = X;
+    pointerY_ = Y;
+    dispatcher_.MouseMove(Button, Shift, X, Y);
+}
 
-void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) { dispatcher_.MouseUp(Button, Shift, X, Y); }
+void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
+    pointerX_ = X;
+    pointerY_ = Y;
+    dispatcher_.MouseUp(Button, Shift, X, Y);
+}
 
 void frmmain::Picture1_Click() { doc.canvasClean = false; }
 
 void frmmain::txtinsert_Change() {
     form.currentTool = Tool::TextPending;
-    Text1->show();
     moveText1(0, 0);  // back to the canvas's top-left corner
     Text1->setText(txtinsert->text());
+    Text1->setVisible(!Text1->text().isEmpty());
     doc.toolsClean = false;
+}
+
+void frmmain::fitText1() {
+    const int frame = Text1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, Text1);
+    // A line edit keeps 2 pixels each side of its text, and one for the cursor.
+    const QFontMetricsF metrics(Text1->font());
+    const int width = int(std::ceil(metrics.horizontalAdvance(Text1->text()))) + 2 * 2 + 1 + 2 * frame;
+    const int height = int(std::ceil(metrics.height())) + 2 + 2 * frame;
+    Text1->resize(width, std::max(375 / 15, height));
+    Text1->setCursorPosition(0);
+    if (Text1->text().isEmpty()) Text1->hide();
 }
 
 void frmmain::stampText(float x, float y) {

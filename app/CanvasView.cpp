@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -14,19 +15,62 @@ int shiftMask(Qt::KeyboardModifiers m) {
 // Qt's button bits for left, right and middle match the canvas's 1, 2 and 4.
 int buttonBits(Qt::MouseButtons b) { return int(b & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)); }
 
-float twips(qreal pixels) { return float(pixels * Canvas::kTwipsPerPixel); }
-
 }  // namespace
 
 CanvasView::CanvasView(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
-    setFixedSize(canvas_.Image().size());
+    fitSize();
     canvas_.clearSizeChanged();
     canvas_.takeDirty();
     frameEnd_.setSingleShot(true);
     connect(&frameEnd_, &QTimer::timeout, this, &CanvasView::flushPending);
+}
+
+// Whole widget pixels only, each inside the picture: a reduced view leaves
+// off the last fraction of a widget pixel rather than show what is not there.
+void CanvasView::fitSize() {
+    const QSize s = canvas_.Image().size();
+    setFixedSize(std::max(1, toWidget(s.width())), std::max(1, toWidget(s.height())));
+}
+
+int CanvasView::toWidget(int picturePixel) const { return int(std::floor(picturePixel * scale_)); }
+
+QPointF CanvasView::toPicture(QPointF widgetPoint) const { return widgetPoint / scale_; }
+
+QRect CanvasView::widgetRect(const QRect& picture) const {
+    if (zoom_ == 100) return picture;
+    return QRect(QPoint(toWidget(picture.left()), toWidget(picture.top())),
+                 QPoint(int(std::ceil((picture.right() + 1) * scale_)) - 1,
+                        int(std::ceil((picture.bottom() + 1) * scale_)) - 1));
+}
+
+QRegion CanvasView::widgetRegion(const QRegion& picture) {
+    // Each rectangle of a repaint costs about what painting a few thousand
+    // pixels does: a region of many small ones is repainted as its bounding
+    // rectangle when that is cheaper, and so is every reduced view's.
+    constexpr qint64 kPixelsPerRect = 5000;
+    const QRect bounds = widgetRect(picture.boundingRect());
+    if (zoom_ % 100 != 0 || picture.rectCount() * kPixelsPerRect >= qint64(bounds.width()) * bounds.height())
+        return bounds;
+    if (zoom_ == 100) return picture;
+    // A whole multiple maps every band of the region onto a band: the rects
+    // keep their order, and the region is made in one go.
+    rects_.clear();
+    for (const QRect& r : picture) rects_.push_back(widgetRect(r));
+    QRegion widget;
+    widget.setRects(rects_.data(), int(rects_.size()));
+    return widget;
+}
+
+void CanvasView::setZoom(int percent) {
+    if (percent <= 0 || percent == zoom_) return;
+    zoom_ = percent;
+    scale_ = percent / 100.0;
+    fitSize();
+    pending_ = QRegion();
+    update();
 }
 
 void CanvasView::flushPending() {
@@ -40,9 +84,9 @@ void CanvasView::flushPending() {
 void CanvasView::refresh() {
     if (canvas_.sizeChanged()) {
         canvas_.clearSizeChanged();
-        setFixedSize(canvas_.Image().size());
+        fitSize();
     }
-    pending_ += canvas_.takeDirty();
+    pending_ += widgetRegion(canvas_.takeDirty());
     if (pending_.isEmpty() || frameEnd_.isActive()) return;
     const qint64 elapsed = sinceRepaint_.isValid() ? sinceRepaint_.elapsed() : kFrameMs;
     if (elapsed >= kFrameMs)
@@ -53,18 +97,57 @@ void CanvasView::refresh() {
 
 void CanvasView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    for (const QRect& r : e->region()) p.drawImage(r, canvas_.Image(), r);
+    const QImage& image = canvas_.Image();
+    // Magnified pixels stay sharp squares; a reduced view may blend them.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 100);
+    for (const QRect& r : e->region()) {
+        // Qt's fast image paths need a rectangular clip; the event's own
+        // is the whole region.
+        p.setClipRect(r);
+        if (zoom_ == 100) {
+            p.drawImage(r, image, r);
+            continue;
+        }
+        // The whole picture pixels under r onto their widget squares.
+        const QRect source = QRect(QPoint(int(std::floor(r.left() / scale_)), int(std::floor(r.top() / scale_))),
+                                   QPoint(int(std::ceil((r.right() + 1) / scale_)) - 1,
+                                          int(std::ceil((r.bottom() + 1) / scale_)) - 1))
+                                 .intersected(image.rect());
+        const QRectF target(source.x() * scale_, source.y() * scale_, source.width() * scale_,
+                            source.height() * scale_);
+        p.drawImage(target, image, QRectF(source));
+    }
+}
+
+float CanvasView::twipsX(QMouseEvent* e) const {
+    return float(e->position().x() / scale_ * Canvas::kTwipsPerPixel);
+}
+
+float CanvasView::twipsY(QMouseEvent* e) const {
+    return float(e->position().y() / scale_ * Canvas::kTwipsPerPixel);
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* e) {
-    if (onDown) onDown(buttonBits(e->button()), shiftMask(e->modifiers()), twips(e->position().x()), twips(e->position().y()));
+    if (onDown) onDown(buttonBits(e->button()), shiftMask(e->modifiers()), twipsX(e), twipsY(e));
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* e) {
-    if (onMove) onMove(buttonBits(e->buttons()), shiftMask(e->modifiers()), twips(e->position().x()), twips(e->position().y()));
+    if (onMove) onMove(buttonBits(e->buttons()), shiftMask(e->modifiers()), twipsX(e), twipsY(e));
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* e) {
-    if (onUp) onUp(buttonBits(e->button()), shiftMask(e->modifiers()), twips(e->position().x()), twips(e->position().y()));
+    if (onUp) onUp(buttonBits(e->button()), shiftMask(e->modifiers()), twipsX(e), twipsY(e));
     if (onClick && rect().contains(e->position().toPoint())) onClick();
+}
+
+void CanvasView::wheelEvent(QWheelEvent* e) {
+    if (!(e->modifiers() & Qt::ControlModifier) || !onZoomWheel) {
+        e->ignore();  // the scroll area scrolls
+        return;
+    }
+    wheelAngle_ += e->angleDelta().y();
+    const int notches = wheelAngle_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelAngle_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    if (notches != 0) onZoomWheel(notches, e->position());
+    e->accept();
 }

@@ -1,5 +1,6 @@
-// The widget that shows the canvas and turns mouse events into the canvas
-// handlers' calls, in twips. It repaints only what the canvas dirtied.
+// The widget that shows the canvas, magnified or reduced, and turns mouse
+// events into the canvas handlers' calls, in picture twips. It repaints only
+// what the canvas dirtied.
 #pragma once
 
 #include <QElapsedTimer>
@@ -7,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class Canvas;
 
@@ -19,6 +21,9 @@ public:
 
     MouseHandler onDown, onMove, onUp;
     std::function<void()> onClick;
+    // Ctrl+wheel: notches away from the user (negative towards), and the
+    // pointer's place in the widget.
+    std::function<void(int notches, QPointF at)> onZoomWheel;
 
     // Schedules the repaint of what the canvas changed since the last call.
     // Repaints come at most once a frame: a change within a frame of the
@@ -27,16 +32,37 @@ public:
     // Schedules what is waiting for the frame's end at once.
     void flushPending();
 
+    // The magnification in percent. The picture never changes with it: the
+    // widget is the picture's size times it, and every mouse point is
+    // turned back into picture twips.
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
+    // A picture pixel's widget coordinate, and a widget point's picture point.
+    int toWidget(int picturePixel) const;
+    QPointF toPicture(QPointF widgetPoint) const;
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     static constexpr int kFrameMs = 16;
+    // The widget pixels that show these picture pixels, rounded outwards.
+    QRect widgetRect(const QRect& picture) const;
+    QRegion widgetRegion(const QRegion& picture);
+    void fitSize();
+    float twipsX(QMouseEvent* e) const;
+    float twipsY(QMouseEvent* e) const;
+
     Canvas& canvas_;
-    QRegion pending_;
+    int zoom_ = 100;
+    double scale_ = 1.0;
+    int wheelAngle_ = 0;  // the part of a notch the wheel has turned so far
+    QRegion pending_;     // widget pixels
+    std::vector<QRect> rects_;  // widgetRegion()'s, reused
     QElapsedTimer sinceRepaint_;
     QTimer frameEnd_;
 };

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -28,14 +29,20 @@ QFont labelFont(double points, bool bold) {
     return f;
 }
 
-// Keeps the canvas's scroll area filling the window right of the left column.
+// The left column takes the window's height, with a scroll bar of its own
+// when it is taller; the canvas's scroll area fills the rest.
 class CentralArea : public QWidget {
 public:
+    QScrollArea* column = nullptr;
     QScrollArea* scroller = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent*) override {
-        if (scroller) scroller->setGeometry(272, 0, std::max(0, width() - 272), height());
+        if (!column || !scroller) return;
+        const bool scrolls = column->widget()->height() > height();
+        const int left = 272 + (scrolls ? column->verticalScrollBar()->sizeHint().width() : 0);
+        column->setGeometry(0, 0, left, height());
+        scroller->setGeometry(left, 0, std::max(0, width() - left), height());
     }
 };
 
@@ -48,9 +55,21 @@ void frmmain::buildControls() {
     pal.setColor(QPalette::Window, Qt::white);
     central->setPalette(pal);
     setCentralWidget(central);
+    // Every control of the left column keeps its design place in it.
+    auto* controls = new QWidget;
+    controls->setObjectName(QStringLiteral("leftColumn"));
+    controls->setPalette(pal);
+    controls->setAutoFillBackground(true);
+    controls->resize(272, 10335 / 15);
+    auto* column = new QScrollArea(central);
+    column->setFrameShape(QFrame::NoFrame);
+    column->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    column->setWidget(controls);
+    column->setGeometry(0, 0, 272, 10335 / 15);
+    static_cast<CentralArea*>(central)->column = column;
 
     auto label = [&](const char* name, const QString& caption, QRect where, bool bold) {
-        auto* l = new QLabel(caption, central);
+        auto* l = new QLabel(caption, controls);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(where);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -67,7 +86,7 @@ void frmmain::buildControls() {
         ->setWordWrap(true);
 
     auto combo = [&](const char* name, QRect where) {
-        auto* c = new QComboBox(central);
+        auto* c = new QComboBox(controls);
         c->setObjectName(QLatin1String(name));
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
@@ -89,7 +108,7 @@ void frmmain::buildControls() {
         connect(box, &QComboBox::editTextChanged, this, cancelShownPreview);
     }
 
-    txtinsert = new QLineEdit(central);
+    txtinsert = new QLineEdit(controls);
     txtinsert->setObjectName(QStringLiteral("txtinsert"));
     txtinsert->setGeometry(twipsRect(1560, 960, 2415, 375));
     txtinsert->setFont(Canvas::defaultFont());
@@ -104,7 +123,7 @@ void frmmain::buildControls() {
     const auto& entries = paletteEntries();
     for (size_t i = 0; i < entries.size(); ++i) {
         const PaletteEntry& e = entries[i];
-        auto* b = new QToolButton(central);
+        auto* b = new QToolButton(controls);
         b->setObjectName(QLatin1String(e.name));
         b->setText(QString::fromLatin1(e.caption));
         b->setToolTip(QString::fromLatin1(e.toolTip));
@@ -148,12 +167,11 @@ void frmmain::buildControls() {
     Text1->setFont(Canvas::defaultFont());
     Text1->resize(2055 / 15, 375 / 15);
     Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(Text1, &QLineEdit::textChanged, this, &frmmain::fitText1);
     moveText1(120, 120);
     Text1->hide();
     setTabOrder(Picture1, Text1);
     setTabOrder(Text1, cmberaserwidth);
 
-    central->setMinimumSize((4080 + 11130) / 15 + 2 * PictureFrame::kMargin, 10335 / 15 + 2 * PictureFrame::kMargin);
-    resize(central->minimumSize());
 }
 

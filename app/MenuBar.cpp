@@ -1,5 +1,5 @@
-// The menu bar: File, Edit, Image, Tools and Exit, with their shortcuts, and Esc.
-// Every command ends a drag under way first.
+// The menu bar: File, Edit, View, Tools and Exit, with their shortcuts and
+// Alt+letter keys, and Esc. Every command ends a drag under way first.
 #include "app/frmmain.h"
 
 #include <QAction>
@@ -24,15 +24,20 @@ void frmmain::buildMenu() {
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &frmmain::redo1_Click,
          false},
         {"Edit", "copy1", "Copy Picture", {QKeySequence(Qt::CTRL | Qt::Key_C)}, &frmmain::copy1_Click, false},
+        {"View", "zoomin1", "Zoom In", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         &frmmain::zoomin1_Click, false},
+        {"View", "zoomout1", "Zoom Out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &frmmain::zoomout1_Click, false},
+        {"View", "zoom100", "Actual Size", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &frmmain::zoom100_Click, false},
+        {"View", "zoomfit1", "Fit Window", {}, &frmmain::zoomfit1_Click, false},
         {"Image", "canvassize1", "Canvas Size...", {}, &frmmain::canvassize1_Click, true},
         {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, true},
         {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, true},
     };
-    const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"Image", "image1"},
-                                                             {"Tools", "tool1"}};
+    const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"View", "view1"},
+                                                             {"Image", "image1"}, {"Tools", "tool1"}};
     QMap<QString, QMenu*> menus;
     for (const auto& [caption, name] : menuNames) {
-        QMenu* m = menuBar()->addMenu(QLatin1String(caption));
+        QMenu* m = menuBar()->addMenu(QLatin1Char('&') + QLatin1String(caption));  // Alt+its first letter
         m->setObjectName(QLatin1String(name));
         connect(m, &QMenu::aboutToShow, this, &frmmain::cancelDrag);  // a menu takes the pointer
         menus.insert(QLatin1String(caption), m);
@@ -53,13 +58,14 @@ void frmmain::buildMenu() {
         });
         menuItems.insert(QLatin1String(it.name), a);
     }
-    QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
+    QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));  // Alt+E is Edit's
     exit->setObjectName(QStringLiteral("exit1"));
     connect(exit, &QAction::triggered, this, [this] {
         cancelDrag();
         exit1_Click();
     });
     menuItems.insert(QStringLiteral("exit1"), exit);
+    updateEditItems();
 
     // Esc ends a drag without its figure, as in every paint program.
     auto* cancel = new QAction(this);

@@ -5,4 +5,7 @@
 
 void frmmain::drawcolor1_Click() { SettingsCommands::drawColor(dialogs, cdlforcolor, state.drawColor); }
 
-void frmmain::font1_Click() { SettingsCommands::textFont(dialogs, cdlforcolor, canvas, {txtinsert, Text1}); }
+void frmmain::font1_Click() {
+    SettingsCommands::textFont(dialogs, cdlforcolor, canvas, {txtinsert, Text1});
+    fitText1();
+}

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -27,7 +28,15 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     doc.onIdentityChanged = [this] { showCaption(); };
     buildControls();
     buildMenu();
+    buildStatusBar();
     Form_Load();
+    // The design size where the screen has room for it; on a smaller screen
+    // the window is smaller, and the canvas and the left column scroll.
+    centralWidget()->setMinimumSize((4080 + 11130) / 15 + 2 * PictureFrame::kMargin,
+                                    10335 / 15 + 2 * PictureFrame::kMargin);
+    const QSize design = minimumSizeHint();
+    centralWidget()->setMinimumSize(0, 0);
+    resize(screen() ? design.boundedTo(screen()->availableGeometry().size()) : design);
 }
 
 frmmain::~frmmain() = default;
@@ -65,6 +74,8 @@ void frmmain::showCaption() { setWindowTitle(kCaptionPrefix + doc.identity().sho
 void frmmain::refreshCanvas() {
     Picture1->refresh();
     recovery.settle();
+    updateEditItems();
+    showStatus();
 }
 
 bool frmmain::event(QEvent* event) {
@@ -113,7 +124,7 @@ int frmmain::eraserWidth() { return widths_.eraserWidth(); }
 void frmmain::moveText1(float left, float top) {
     text1Left_ = left;
     text1Top_ = top;
-    Text1->move(Canvas::toPixels(left), Canvas::toPixels(top));
+    Text1->move(Picture1->toWidget(Canvas::toPixels(left)), Picture1->toWidget(Canvas::toPixels(top)));
 }
 
 void frmmain::followPointer(float x, float y) { moveText1(x + 100, y + 100); }

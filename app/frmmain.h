@@ -90,6 +90,10 @@ public:
     void redo1_Click();
     void copy1_Click();
     void canvassize1_Click();
+    void zoomin1_Click();
+    void zoomout1_Click();
+    void zoom100_Click();
+    void zoomfit1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one
     // step of the undo history.
@@ -147,6 +151,18 @@ private:
 
     void buildControls();
     void buildMenu();
+    void buildStatusBar();
+    // Greys Undo and Redo out when there is nothing to undo or redo.
+    void updateEditItems();
+    // Triggers an item as its menu would, greyed out or not.
+    void runAction(QAction* a);
+    // Zooms to that level keeping the picture point at `at`, a point of the
+    // view in its own pixels, where it is on the screen.
+    void zoomAt(int percent, QPointF at);
+    void zoomAboutCentre(int percent);
+    // The status bar's text, and its update, at most once a frame.
+    QString statusText() const;
+    void showStatus();
     void selectTool(Tool::Code code);
     // Runs a command as one step of the undo history, a drag under way ended first.
     void asOneStep(void (frmmain::*handler)());
@@ -154,6 +170,8 @@ private:
     void resizeByHandle(QSize size);
     void resizeCanvas(QSize size);
     void moveText1(float left, float top);
+    // Fits the floating preview to its text, from the first letter; hidden when empty.
+    void fitText1();
     void showCaption();
 
     FileContext files_{doc, dialogs, cdlforfunctions, form.msgAnswer};
@@ -162,6 +180,9 @@ private:
     WidthBoxes widths_;
     QScrollArea* scroller_ = nullptr;
     PictureFrame* frame_ = nullptr;
+    QLabel* status_ = nullptr;
+    bool statusDue_ = false;  // an update of the status bar waits for the frame's end
+    float pointerX_ = 0, pointerY_ = 0;  // the last pointer point over the canvas, twips
     float text1Left_ = 120, text1Top_ = 120;
     bool unloaded_ = false;
     bool unloading_ = false;  // the Exit logic runs inside a close of the window

@@ -40,9 +40,12 @@ QImage bigPicture() {
     return img;
 }
 
-void BM_PreviewMove(benchmark::State& st) {
+// One move of the drag below, the window zoomed to `zoom` percent and
+// scrolled to the picture's top-left corner.
+void previewMove(benchmark::State& st, bool bigCanvas, int zoom) {
     Window win;
-    if (st.range(1) == 1) win.w.canvas.Picture(bigPicture(), QStringLiteral("big.jpg"));
+    if (bigCanvas) win.w.canvas.Picture(bigPicture(), QStringLiteral("big.jpg"));
+    win.w.Picture1->setZoom(zoom);
     win.flush();
     win.w.form.currentTool = int(st.range(0));
     win.w.Picture1_MouseDown(1, 0, 1500, 1500);
@@ -54,6 +57,10 @@ void BM_PreviewMove(benchmark::State& st) {
         win.flush();
     }
 }
+
+void BM_PreviewMove(benchmark::State& st) { previewMove(st, st.range(1) == 1, 100); }
+
+void BM_PreviewMoveZoomed(benchmark::State& st) { previewMove(st, false, 400); }
 
 void BM_Drag(benchmark::State& st) {
     Window win;
@@ -109,6 +116,7 @@ void dragArgs(benchmark::internal::Benchmark* b) {
 }  // namespace
 
 BENCHMARK(BM_PreviewMove)->Apply(previewArgs);
+BENCHMARK(BM_PreviewMoveZoomed)->Apply(dragArgs);
 BENCHMARK(BM_Drag)->Apply(dragArgs);
 BENCHMARK(BM_OpenSave)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);

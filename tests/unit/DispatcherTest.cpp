@@ -2,6 +2,11 @@
 // each gesture, and what the pixels look like afterwards.
 #include "Harness.h"
 
+#include "app/CanvasView.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QRandomGenerator>
 
 namespace {
@@ -166,4 +171,65 @@ TEST(Dispatcher, EveryMoveTakesTheFloatingTextAlong) {
     EXPECT_EQ(h.dumped("Text1.left"), "1100");
     EXPECT_EQ(h.dumped("Text1.top"), "2100");
     EXPECT_EQ(h.dumped("prevX"), "-1");  // moves without the left button draw nothing
+}
+
+// The View menu's levels, and a drag on the view at each: the canvas gets the
+// same twips for the same picture point, the status bar follows the drag and
+// the floating text sits beside the pointer.
+TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
+    struct Case {
+        const char* name;
+        QSize picture;  // opened first when not empty
+        QStringList zoom;
+        int percent;
+    } cases[] = {
+        {"actual size", {}, {}, 100},
+        {"one step in", {}, {"menu zoomin1"}, 200},
+        {"three steps in", {}, {"key Ctrl+=", "menu zoomin1", "menu zoomin1"}, 400},
+        {"in stops at 800", {}, QStringList(10, "menu zoomin1"), 800},
+        {"one step out", {}, {"menu zoomout1"}, 67},
+        {"two steps out", {}, {"key Ctrl+-", "menu zoomout1"}, 50},
+        {"three steps out", {}, QStringList(3, "menu zoomout1"), 33},
+        {"out stops at 25", {}, QStringList(6, "menu zoomout1"), 25},
+        {"back to actual size", {}, {"menu zoomin1", "key Ctrl+0"}, 100},
+        {"a small picture fits at 300", {200, 150}, {"menu zoomout1", "menu zoomfit1"}, 300},
+        {"a wide picture fits at 67", {1000, 300}, {"menu zoomfit1"}, 67},
+        {"a picture that fits nowhere gets the smallest level", {3000, 2000}, {"menu zoomfit1"}, 25},
+    };
+    const QStringList reference = traceOf({"click cmdSquare", "down 1 0 1500 1500", "move 1 0 4500 3000",
+                                           "up 1 0 4500 3000"});
+    for (const Case& c : cases) {
+        Harness h;
+        if (!c.picture.isEmpty()) {
+            QImage picture(c.picture, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            h.w->canvas.Picture(picture, QStringLiteral("p.bmp"));
+        }
+        h.run(c.zoom);
+        ASSERT_EQ(h.dumped("zoom"), QString::number(c.percent)) << c.name;
+        const double s = c.percent / 100.0;
+        EXPECT_EQ(h.w->Picture1->size(),
+                  QSize(h.image().width() * c.percent / 100, h.image().height() * c.percent / 100))
+            << c.name;
+        h.run("click cmdSquare");
+        h.trace.clear();
+        auto send = [&](QEvent::Type type, QPointF picturePixel, Qt::MouseButtons buttons) {
+            QMouseEvent e(type, picturePixel * s, picturePixel * s, Qt::LeftButton, buttons, Qt::NoModifier);
+            QCoreApplication::sendEvent(h.w->Picture1, &e);
+        };
+        send(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+        send(QEvent::MouseMove, {300, 200}, Qt::LeftButton);
+        const QString size = QStringLiteral("Picture %1 × %2").arg(h.image().width()).arg(h.image().height());
+        EXPECT_EQ(h.dumped("status"), QStringLiteral("Pointer 300, 200    Drag 200 × 100    %1    Zoom %2%")
+                                          .arg(size)
+                                          .arg(c.percent))
+            << c.name;
+        // 100 twips right of and below the pointer, in picture pixels.
+        EXPECT_NEAR(h.w->Text1->x() / s, 300 + 100 / 15.0, 1 / s + 0.5) << c.name;
+        EXPECT_NEAR(h.w->Text1->y() / s, 200 + 100 / 15.0, 1 / s + 0.5) << c.name;
+        send(QEvent::MouseButtonRelease, {300, 200}, Qt::NoButton);
+        EXPECT_EQ(h.trace, reference) << c.name;
+        EXPECT_EQ(h.dumped("status"), QStringLiteral("Pointer 300, 200    %1    Zoom %2%").arg(size).arg(c.percent))
+            << c.name;
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenuBar>
 #include <QToolButton>
 
 TEST(Startup, DumpShowsTheStartValues) {
@@ -18,7 +19,8 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "curX=0", "curY=0", "DrawMode=13", "DrawWidth=1", "cmbDrawWidth=2",
                                "cmberaserwidth=5", "txtinsert=", "Text1.visible=false", "Text1.left=120",
                                "Text1.top=120", "Text1.text=", "FontName=Arial", "FontSize=9.75", "FontBold=true",
-                               "FontItalic=false", "FontUnderline=false", "ForeColor=0",
+                               "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
+                               "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%",
                            }));
 }
 
@@ -62,11 +64,25 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"canvassize1", "Canvas Size...", QKeySequence()},
         {"exit1", "Exit", QKeySequence()},
         {"undo1", "Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
+        {"zoomin1", "Zoom In", QKeySequence(QStringLiteral("Ctrl++"))},
+        {"zoomout1", "Zoom Out", QKeySequence(QStringLiteral("Ctrl+-"))},
+        {"zoom100", "Actual Size", QKeySequence(QStringLiteral("Ctrl+0"))},
+        {"zoomfit1", "Fit Window", QKeySequence()},
     };
     for (const Case& c : cases) {
         QAction* a = h.w->menuItems.value(QLatin1String(c.name));
         ASSERT_NE(a, nullptr) << c.name;
-        EXPECT_EQ(a->text(), QLatin1String(c.caption)) << c.name;
+        EXPECT_EQ(a->text().remove(QLatin1Char('&')), QLatin1String(c.caption)) << c.name;
         EXPECT_EQ(a->shortcut(), c.shortcut) << c.name;
     }
+    // Alt and a letter open each menu and Exit; the captions show without the '&'.
+    QStringList titles, keys;
+    for (QAction* m : h.w->menuBar()->actions()) {
+        titles << m->text().remove(QLatin1Char('&'));
+        keys << QKeySequence::mnemonic(m->text()).toString();
+    }
+    EXPECT_EQ(titles.mid(0, 3), (QStringList{"File", "Edit", "View"}));
+    EXPECT_EQ(titles.last(), "Exit");
+    for (const char* key : {"Alt+F", "Alt+E", "Alt+V", "Alt+T", "Alt+X"}) EXPECT_TRUE(keys.contains(key)) << key;
+    EXPECT_EQ(keys.removeDuplicates(), 0) << qPrintable(keys.join(' '));
 }

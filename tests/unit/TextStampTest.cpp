@@ -2,6 +2,7 @@
 // Clear button's question.
 #include "Harness.h"
 
+#include <QLineEdit>
 #include <QMap>
 
 namespace {
@@ -60,10 +61,10 @@ TEST(TextStamp, TypingStampingAndTheToolCode) {
          {"text txtinsert Hi", "click cmdErase", "down 1 0 3000 2000", "move 1 0 3100 2000"},
          {"print 3000 2000 Hi"},
          {{"currentTool", "33"}, {"txtinsert", ""}}},
-        {"another tool discards the text but leaves the empty preview up",
+        {"another tool discards the text and hides the emptied preview",
          {"text txtinsert Hi", "click cmdLine"},
          {},
-         {{"currentTool", "0"}, {"txtinsert", ""}, {"Text1.visible", "true"}, {"Text1.text", ""}}},
+         {{"currentTool", "0"}, {"txtinsert", ""}, {"Text1.visible", "false"}, {"Text1.text", ""}}},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -71,6 +72,24 @@ TEST(TextStamp, TypingStampingAndTheToolCode) {
         EXPECT_EQ(h.trace, c.trace) << c.name;
         for (auto it = c.dump.begin(); it != c.dump.end(); ++it)
             EXPECT_EQ(h.dumped(it.key()), it.value()) << c.name << ": " << qPrintable(it.key());
+    }
+}
+
+// The floating text shows all of itself from its first letter, in any font.
+TEST(TextStamp, TheFloatingTextShowsTheWholeText) {
+    const QStringList scripts[] = {
+        {"text txtinsert Hi"},
+        {"text txtinsert " + QString(80, QLatin1Char('W'))},
+        {"text txtinsert Wide WWW words", "font 28 1 1 0 0 255 Liberation Serif", "menu font1"},
+    };
+    for (const QStringList& script : scripts) {
+        Harness h;
+        h.run(script);
+        const QLineEdit* box = h.w->Text1;
+        const QFontMetrics metrics(box->font());
+        EXPECT_GE(box->width(), metrics.horizontalAdvance(box->text()) + 4) << qPrintable(script.last());
+        EXPECT_GE(box->height(), metrics.height()) << qPrintable(script.last());
+        EXPECT_EQ(box->cursorPosition(), 0) << qPrintable(script.last());
     }
 }
 

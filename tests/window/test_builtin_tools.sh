@@ -84,4 +84,37 @@ expect_pixel beyond 800 720 "$WHITE" "the corner handle grew the picture, white"
 expect_pixel beyond 841 738 "$WHITE" "to the size it was dragged to"
 [ "$(pixel beyond $((CANVAS_X + 843)) $((CANVAS_Y + 741)))" != "$WHITE" ] && echo "ok: and no larger" ||
   { echo "FAIL: the picture is larger than it was dragged"; FAILURES=$((FAILURES + 1)); }
+
+# Zoomed in, a process box lands under the pointer in sharp square pixels: the
+# pointer's picture pixel is on its edge at the 2-pixel pen, the pixel two
+# picture pixels inside is white, and the corner holds nothing but black and white.
+xdotool windowfocus --sync "$WINDOW"
+for zoom in 2 4; do
+  if [ "$zoom" = 2 ]; then xdotool key ctrl+0 ctrl+equal; else xdotool key ctrl+0 ctrl+equal ctrl+equal ctrl+equal; fi
+  sleep 0.3
+  click_tool 4
+  drag 101 201 301 301
+  shot "zoom$zoom"
+  expect_pixel "zoom$zoom" 201 201 "$BLACK" "at ${zoom}00 % the top edge is under the pointer"
+  expect_pixel "zoom$zoom" 201 $((201 + 2 * zoom)) "$WHITE" "at ${zoom}00 % the inside is white"
+  expect_pixel "zoom$zoom" 101 251 "$BLACK" "at ${zoom}00 % the left edge is under the pointer"
+  colours=$(convert "$OUT/zoom$zoom.png" -crop "$((12 * zoom))x$((12 * zoom))+$((CANVAS_X + 101 - 6 * zoom))+$((CANVAS_Y + 201 - 6 * zoom))" \
+    +repage -unique-colors -format '%w' info:)
+  [ "$colours" = 2 ] && echo "ok: at ${zoom}00 % the corner is sharp" ||
+    { echo "FAIL: at ${zoom}00 % the corner has $colours colours"; FAILURES=$((FAILURES + 1)); }
+done
+
+# At 25 % a 3000 x 2000 picture is seen whole: its marked corners both show,
+# a quarter of the picture's width apart.
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null
+convert -size 3000x2000 xc:white -fill blue -draw 'rectangle 0,0 39,39' \
+  -fill red -draw 'rectangle 2960,1960 2999,1999' "BMP3:$OUT/big.bmp"
+start_app "$OUT/big.bmp"
+xdotool windowsize --sync "$WINDOW" 1200 900; sleep 0.3
+xdotool windowfocus --sync "$WINDOW"; xdotool key ctrl+minus ctrl+minus ctrl+minus ctrl+minus; sleep 0.5
+shot quarter
+marked() { convert "$OUT/quarter.png" -fill black +opaque "$1" -trim -format '%X %w' info:; }
+read -r blue_x blue_w <<<"$(marked blue)"; read -r red_x red_w <<<"$(marked red)"
+if [ "$blue_w" = 10 ] && [ "$red_w" = 10 ] && [ $((red_x - blue_x)) = 740 ]; then echo "ok: at 25 % the whole picture shows"
+else echo "FAIL: at 25 %: blue at $blue_x, $blue_w wide; red at $red_x, $red_w wide"; FAILURES=$((FAILURES + 1)); fi
 finish
