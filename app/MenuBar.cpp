@@ -1,5 +1,5 @@
-// The menu bar: File, Edit, View, Tools and Exit, with their shortcuts and
-// Alt+letter keys, and Esc. Every command ends a drag under way first.
+// The menu bar: File, Edit, View, Image, Tools and Exit, with their shortcuts
+// and Alt+letter keys, and Esc. Every command ends a drag under way first.
 #include "app/frmmain.h"
 
 #include <QAction>
