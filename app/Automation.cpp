@@ -111,5 +111,6 @@ QStringList frmmain::dump() const {
         QStringLiteral("ForeColor=%1").arg(canvas.ForeColor),
         QStringLiteral("zoom=%1").arg(Picture1->zoom()),
         QStringLiteral("status=") + statusText(),
+        QStringLiteral("recoveryCopy=") + b(recovery.hasCopy()),
     };
 }

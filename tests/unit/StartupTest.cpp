@@ -20,7 +20,7 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "cmberaserwidth=5", "txtinsert=", "Text1.visible=false", "Text1.left=120",
                                "Text1.top=120", "Text1.text=", "FontName=Arial", "FontSize=9.75", "FontBold=true",
                                "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
-                               "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%",
+                               "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
                            }));
 }
 

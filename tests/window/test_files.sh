@@ -120,7 +120,8 @@ APP_PID=$!
 wait_window '^Tavimbre$'; check $? "the next start asks about the copy"
 shot recovery-question
 keys_to "$FOUND" key Return
-sleep 0.5
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Tavimbre$' >/dev/null 2>&1 || break; sleep 0.1; done
+sleep 1
 WINDOW=$(xdotool search --onlyvisible --name '^  Tavimbre' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 WIN_X=$X WIN_Y=$Y
