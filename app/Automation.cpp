@@ -112,5 +112,12 @@ QStringList frmmain::dump() const {
         QStringLiteral("zoom=%1").arg(Picture1->zoom()),
         QStringLiteral("status=") + statusText(),
         QStringLiteral("recoveryCopy=") + b(recovery.hasCopy()),
+        QStringLiteral("selection=") + (selection_.isEmpty() ? QString()
+                                                            : QStringLiteral("%1,%2,%3,%4")
+                                                                  .arg(selection_.x())
+                                                                  .arg(selection_.y())
+                                                                  .arg(selection_.width())
+                                                                  .arg(selection_.height())),
+        QStringLiteral("floating=") + b(!floating_.isNull()),
     };
 }

@@ -1,6 +1,7 @@
-// The canvas's handlers, and text stamping: typed text floats beside the
-// pointer over the canvas and is printed into the picture, top-left corner
-// at the point, at the next press.
+// The canvas's handlers, which hand a drag to the selection while Select is
+// on and to the dispatcher otherwise, and text stamping: typed text floats
+// beside the pointer over the canvas and is printed into the picture,
+// top-left corner at the point, at the next press.
 #include "app/frmmain.h"
 
 #include <QLineEdit>
@@ -10,24 +11,36 @@
 void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     pointerX_ = X;
     pointerY_ = Y;
-    dispatcher_.MouseDown(Button, Shift, X, Y);
+    if (!selecting_)
+        dispatcher_.MouseDown(Button, Shift, X, Y);
+    else if (Button == MouseButton::Left && selectionDrag_ == NoSelectionDrag)
+        selectionDown(QPoint(Canvas::toPixels(X), Canvas::toPixels(Y)));
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
     pointerX_ = X;
     pointerY_ = Y;
-    dispatcher_.MouseMove(Button, Shift, X, Y);
+    if (!selecting_)
+        dispatcher_.MouseMove(Button, Shift, X, Y);
+    else if (Button & MouseButton::Left)
+        selectionMove(QPoint(Canvas::toPixels(X), Canvas::toPixels(Y)));
 }
 
 void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
     pointerX_ = X;
     pointerY_ = Y;
-    dispatcher_.MouseUp(Button, Shift, X, Y);
+    if (!selecting_)
+        dispatcher_.MouseUp(Button, Shift, X, Y);
+    else if (Button == MouseButton::Left && selectionDrag_ != NoSelectionDrag) {
+        selectionMove(QPoint(Canvas::toPixels(X), Canvas::toPixels(Y)));
+        selectionDrag_ = NoSelectionDrag;
+    }
 }
 
 void frmmain::Picture1_Click() { doc.canvasClean = false; }
 
 void frmmain::txtinsert_Change() {
+    if (selecting_) endSelection();  // text is a tool too
     form.currentTool = Tool::TextPending;
     moveText1(0, 0);  // back to the canvas's top-left corner
     Text1->setText(txtinsert->text());

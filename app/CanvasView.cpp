@@ -73,6 +73,21 @@ void CanvasView::setZoom(int percent) {
     update();
 }
 
+QRect CanvasView::selectionArea() const {
+    QRect area = selection_.isEmpty() ? QRect() : widgetRect(selection_).adjusted(-1, -1, 1, 1);
+    if (!hole_.isEmpty()) area |= widgetRect(hole_);
+    return area;
+}
+
+void CanvasView::showSelection(const QRect& selection, const QImage& floating, const QRect& hole) {
+    if (selection == selection_ && hole == hole_ && floating.cacheKey() == floating_.cacheKey()) return;
+    const QRect before = selectionArea();
+    selection_ = selection;
+    floating_ = floating;
+    hole_ = hole;
+    update(before | selectionArea());
+}
+
 void CanvasView::flushPending() {
     frameEnd_.stop();
     if (pending_.isEmpty()) return;
@@ -117,6 +132,16 @@ void CanvasView::paintEvent(QPaintEvent* e) {
                             source.height() * scale_);
         p.drawImage(target, image, QRectF(source));
     }
+    if (selection_.isEmpty()) return;
+    p.setClipRegion(e->region());
+    if (!hole_.isEmpty()) p.fillRect(widgetRect(hole_), Qt::white);
+    if (!floating_.isNull()) p.drawImage(widgetRect(selection_), floating_);
+    // Black dashes on white, seen on any picture.
+    const QRect outline = widgetRect(selection_).adjusted(0, 0, -1, -1);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(outline);
+    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.drawRect(outline);
 }
 
 float CanvasView::twipsX(QMouseEvent* e) const {

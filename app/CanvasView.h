@@ -40,6 +40,10 @@ public:
     // A picture pixel's widget coordinate, and a widget point's picture point.
     int toWidget(int picturePixel) const;
     QPointF toPicture(QPointF widgetPoint) const;
+    // The selection, in picture pixels, shown over the picture with a dashed
+    // outline; FLOATING shows at its place, over HOLE in white. None of it
+    // is ever drawn into the canvas.
+    void showSelection(const QRect& selection, const QImage& floating, const QRect& hole);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -57,7 +61,12 @@ private:
     float twipsX(QMouseEvent* e) const;
     float twipsY(QMouseEvent* e) const;
 
+    // The widget pixels the selection's outline, its floating pixels and their hole cover.
+    QRect selectionArea() const;
+
     Canvas& canvas_;
+    QRect selection_, hole_;
+    QImage floating_;
     int zoom_ = 100;
     double scale_ = 1.0;
     int wheelAngle_ = 0;  // the part of a notch the wheel has turned so far

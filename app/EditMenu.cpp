@@ -1,5 +1,5 @@
-// The Edit menu: undo and redo of whole changes, and the picture to the
-// clipboard. Undo and redo change the picture, so it counts as changed.
+// The Edit menu: undo and redo of whole changes, and the picture, or its
+// selected part, to the clipboard. Undo and redo change the picture, so it counts as changed.
 #include "app/frmmain.h"
 
 #include <QAction>
@@ -7,13 +7,24 @@
 #include <QClipboard>
 #include <QLineEdit>
 
-void frmmain::undo1_Click() { doc.undo(); }
+// What floats is dropped first: an undo then takes back the whole move.
+void frmmain::undo1_Click() {
+    endSelection();
+    doc.undo();
+}
 
-void frmmain::redo1_Click() { doc.redo(); }
+void frmmain::redo1_Click() {
+    endSelection();
+    doc.redo();
+}
 
 void frmmain::updateEditItems() {
-    menuItems.value(QStringLiteral("undo1"))->setEnabled(history.canUndo());
+    menuItems.value(QStringLiteral("undo1"))->setEnabled(history.canUndo() || !floating_.isNull());
     menuItems.value(QStringLiteral("redo1"))->setEnabled(history.canRedo());
+    for (const char* name : {"cut1", "delete1"})
+        menuItems.value(QLatin1String(name))->setEnabled(!selection_.isEmpty());
+    menuItems.value(QStringLiteral("copy1"))
+        ->setText(selection_.isEmpty() ? QStringLiteral("Copy Picture") : QStringLiteral("Copy"));
 }
 
 void frmmain::copy1_Click() {
@@ -22,5 +33,8 @@ void frmmain::copy1_Click() {
         txtinsert->copy();
         return;
     }
-    QApplication::clipboard()->setImage(canvas.Image());
+    if (selection_.isEmpty())
+        QApplication::clipboard()->setImage(canvas.Image());
+    else
+        QApplication::clipboard()->setImage(floating_.isNull() ? canvas.Image().copy(selection_) : floating_);
 }

@@ -13,6 +13,7 @@ void frmmain::saveas1_Click() { FileCommands::saveUnderChosenName(files_); }
 
 void frmmain::openFile(const QString& path) {
     cancelDrag();
+    endSelection();
     doc.beginStep();
     FileCommands::openNamed(files_, path);
     doc.endStep();

@@ -9,6 +9,7 @@ void frmmain::canvassize1_Click() {
 
 void frmmain::resizeByHandle(QSize size) {
     cancelDrag();
+    endSelection();
     doc.beginStep();
     resizeCanvas(size);
     doc.endStep();

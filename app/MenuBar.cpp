@@ -1,5 +1,5 @@
 // The menu bar: File, Edit, View, Image, Tools and Exit, with their shortcuts
-// and Alt+letter keys, and Esc. Every command ends a drag under way first.
+// and Alt+letter keys. Every command ends a drag under way first.
 #include "app/frmmain.h"
 
 #include <QAction>
@@ -23,7 +23,13 @@ void frmmain::buildMenu() {
         {"Edit", "redo1", "Redo",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &frmmain::redo1_Click,
          false},
+        {"Edit", "select1", "Select", {QKeySequence(Qt::Key_S)}, &frmmain::select1_Click, false},
+        {"Edit", "selectall1", "Select All", {QKeySequence(Qt::CTRL | Qt::Key_A)}, &frmmain::selectall1_Click, false},
+        {"Edit", "deselect1", "Deselect", {QKeySequence(Qt::Key_Escape)}, &frmmain::deselect1_Click, false},
+        {"Edit", "cut1", "Cut", {QKeySequence(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, false},
         {"Edit", "copy1", "Copy Picture", {QKeySequence(Qt::CTRL | Qt::Key_C)}, &frmmain::copy1_Click, false},
+        {"Edit", "paste1", "Paste", {QKeySequence(Qt::CTRL | Qt::Key_V)}, &frmmain::paste1_Click, false},
+        {"Edit", "delete1", "Delete", {QKeySequence(Qt::Key_Delete)}, &frmmain::delete1_Click, false},
         {"View", "zoomin1", "Zoom In", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          &frmmain::zoomin1_Click, false},
         {"View", "zoomout1", "Zoom Out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &frmmain::zoomout1_Click, false},
@@ -49,7 +55,9 @@ void frmmain::buildMenu() {
         const auto handler = it.handler;
         const bool step = it.changesPicture;
         connect(a, &QAction::triggered, this, [this, handler, step] {
-            cancelDrag();
+            // Esc ends a drag under way, as in every paint program, and
+            // only that; without one it deselects.
+            if (cancelDrag() && handler == &frmmain::deselect1_Click) return;
             if (step)
                 asOneStep(handler);
             else
@@ -62,15 +70,10 @@ void frmmain::buildMenu() {
     exit->setObjectName(QStringLiteral("exit1"));
     connect(exit, &QAction::triggered, this, [this] {
         cancelDrag();
+        endSelection();
         exit1_Click();
     });
     menuItems.insert(QStringLiteral("exit1"), exit);
     updateEditItems();
-
-    // Esc ends a drag without its figure, as in every paint program.
-    auto* cancel = new QAction(this);
-    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(cancel, &QAction::triggered, this, &frmmain::cancelDrag);
-    addAction(cancel);
 }
 

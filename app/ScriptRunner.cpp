@@ -3,7 +3,9 @@
 #include "app/ScriptedDialogs.h"
 #include "app/frmmain.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <utility>
 
@@ -179,6 +181,20 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         const bool bmp = QFileInfo(rest).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
         if (w_.canvas.Image().save(rest, bmp ? "BMP" : "PNG")) return true;
         error_ = QStringLiteral("cannot write %1").arg(rest);
+        return false;
+    }
+    if (command == QLatin1String("clip") && args.size() == 2) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (args[0] == QLatin1String("load")) {
+            const QImage image(args[1]);
+            if (!image.isNull()) {
+                clipboard->setImage(image);
+                return true;
+            }
+        } else if (args[0] == QLatin1String("save") && clipboard->image().save(args[1])) {
+            return true;
+        }
+        error_ = QStringLiteral("cannot %1 the clipboard with %2").arg(args[0], args[1]);
         return false;
     }
     if (command == QLatin1String("dump") && rest.isEmpty()) {

@@ -85,6 +85,7 @@ bool frmmain::event(QEvent* event) {
 
 void frmmain::closeEvent(QCloseEvent* event) {
     cancelDrag();
+    endSelection();
     bool cancel = false;
     Form_Unload(cancel);
     if (cancel) {
@@ -129,15 +130,21 @@ void frmmain::moveText1(float left, float top) {
 
 void frmmain::followPointer(float x, float y) { moveText1(x + 100, y + 100); }
 
-void frmmain::cancelDrag() {
+bool frmmain::cancelDrag() {
     frame_->cancelResize();
-    if (!dispatcher_.dragging()) return;
+    if (selectionDrag_ != NoSelectionDrag) {
+        selectionDrag_ = NoSelectionDrag;
+        return true;
+    }
+    if (!dispatcher_.dragging()) return false;
     dispatcher_.Cancel();
     refreshCanvas();
+    return true;
 }
 
 void frmmain::asOneStep(void (frmmain::*handler)()) {
     cancelDrag();
+    endSelection();  // dropped first, its own step
     doc.beginStep();
     (this->*handler)();
     doc.endStep();

@@ -89,6 +89,14 @@ public:
     void undo1_Click();
     void redo1_Click();
     void copy1_Click();
+    // A part of the picture: a drag marks it after Select, a drag inside it
+    // lifts its pixels, which float above the picture until it ends.
+    void select1_Click();
+    void selectall1_Click();
+    void deselect1_Click();
+    void delete1_Click();
+    void cut1_Click();
+    void paste1_Click();
     void canvassize1_Click();
     void zoomin1_Click();
     void zoomout1_Click();
@@ -101,9 +109,10 @@ public:
     // The window's unload event; cancel keeps the window open.
     void Form_Unload(bool& cancel);
 
-    // Ends a drag under way without its figure, erasing its preview; every
-    // command, a focus loss and Esc run it first.
-    void cancelDrag();
+    // Ends a drag under way without its figure, erasing its preview, or a
+    // drag of the selection where it is; every command, a focus loss and Esc
+    // run it first. Tells whether there was one.
+    bool cancelDrag();
 
     // Named access for the script runner and the tests.
     bool clickButton(const QString& name);
@@ -173,6 +182,18 @@ private:
     // Fits the floating preview to its text, from the first letter; hidden when empty.
     void fitText1();
     void showCaption();
+    // The selection's part of a press, move or release on the canvas, in
+    // picture pixels; the dispatcher does not see them while Select is on.
+    void selectionDown(QPoint at);
+    void selectionMove(QPoint at);
+    // Floating pixels are dropped onto the picture as one step: the place
+    // they were lifted from turns white. The selection stays.
+    void dropSelection();
+    // Drops what floats and leaves Select.
+    void endSelection();
+    // Floats IMAGE at AT, lifted from HOLE (empty for a paste).
+    void floatImage(const QImage& image, QPoint at, QRect hole);
+    void showSelection();
 
     FileContext files_{doc, dialogs, cdlforfunctions, form.msgAnswer};
     ShapeSet shapes_;
@@ -184,6 +205,12 @@ private:
     bool statusDue_ = false;  // an update of the status bar waits for the frame's end
     float pointerX_ = 0, pointerY_ = 0;  // the last pointer point over the canvas, twips
     float text1Left_ = 120, text1Top_ = 120;
+    bool selecting_ = false;  // Select is on: canvas drags mark and move the selection
+    QRect selection_;         // picture pixels, empty for none
+    QImage floating_;         // lifted or pasted pixels, null when none float
+    QRect hole_;              // where the floating pixels were lifted from
+    enum { NoSelectionDrag, Marking, Moving } selectionDrag_ = NoSelectionDrag;
+    QPoint selectionFrom_;    // the marking's first corner, or the grab inside the selection
     bool unloaded_ = false;
     bool unloading_ = false;  // the Exit logic runs inside a close of the window
 };

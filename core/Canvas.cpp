@@ -192,6 +192,32 @@ void Canvas::Cls() {
     CurrentY = 0;
 }
 
+void Canvas::Whiten(const QRect& pixels) {
+    if (trace_)
+        trace_(QStringLiteral("whiten %1 %2 %3 %4")
+                   .arg(pixels.x())
+                   .arg(pixels.y())
+                   .arg(pixels.width())
+                   .arg(pixels.height()));
+    const QRect r = pixels.intersected(image_.rect());
+    if (r.isEmpty()) return;
+    aboutToPaint(QRectF(r));
+    QPainter(&image_).fillRect(r, Qt::white);
+    markDirty(QRectF(r));
+}
+
+void Canvas::PutImage(const QPoint& at, const QImage& image) {
+    if (trace_)
+        trace_(QStringLiteral("putimage %1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(image.width()).arg(image.height()));
+    const QRect r = QRect(at, image.size()).intersected(image_.rect());
+    if (r.isEmpty()) return;
+    aboutToPaint(QRectF(r));
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(r.topLeft(), image, r.translated(-at));
+    markDirty(QRectF(r));
+}
+
 // The new image is made before the history keeps the old one, so that a
 // failure leaves both as they were.
 QString Canvas::Picture(const QImage& picture, const QString& path) {

@@ -73,6 +73,10 @@ public:
     // the top left, new room is white, a smaller size crops. Returns why it
     // cannot be, or empty; on failure nothing changes.
     QString Resize(QSize size);
+    // A part of the picture made white, and an image copied in with its top
+    // left at AT; pixels are picture pixels, what lies off the canvas is left out.
+    void Whiten(const QRect& pixels);
+    void PutImage(const QPoint& at, const QImage& image);
 
     const QImage& Image() const { return image_; }
     // The size PictureNone returns to: the last one set, opened, resized to

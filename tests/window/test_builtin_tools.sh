@@ -61,6 +61,22 @@ expect_pixel erased 146 50 "$WHITE" "the square's left side cut the box's top ed
 expect_pixel erased 150 50 "$BLACK" "the inside of the square is not erased"
 expect_pixel erased 100 50 "$BLACK" "the edge away from the eraser stays"
 
+# S, a drag around the last box, and a drag from inside it: the box floats
+# over the picture where it was dragged, white behind; Esc drops it there.
+xdotool windowfocus --sync "$WINDOW"; xdotool key s; sleep 0.2
+drag 440 490 560 610
+drag 500 550 350 550
+shot floating
+xdotool key Escape; sleep 0.3
+shot dropped
+for s in floating dropped; do
+  expect_pixel "$s" 350 500 "$BLACK" "$s: the box's top edge where it was dragged"
+  expect_pixel "$s" 300 550 "$BLACK" "$s: its left edge"
+  expect_pixel "$s" 350 550 "$WHITE" "$s: its inside"
+  expect_pixel "$s" 500 500 "$WHITE" "$s: white where it was"
+done
+expect_pixel dropped 290 490 "$WHITE" "no outline left after the drop"
+
 # In a window larger than the picture the rest is grey. A drag from the grey
 # into the picture draws nothing; one from the picture out of it draws what
 # lies inside; the corner handle drags the picture larger, the new room white.
