@@ -22,7 +22,7 @@ expect_ink() {  # SHOT X Y W H yes|no NAME
 # txtinsert lies at window (104, 64) below the menu bar, 161 x 25 pixels.
 xdotool mousemove $((WIN_X + 104 + 80)) $((TOP_Y + 64 + 12)) click 1
 sleep 0.2
-xdotool type --delay 50 'Hello'
+xdotool type --delay 50 'Yes'  # a typed s is a letter here, not Select
 sleep 0.2
 for x in 150 180 200; do xdotool mousemove $((CANVAS_X + x)) $((CANVAS_Y + 200)); sleep 0.05; done
 sleep 0.3
