@@ -2,6 +2,8 @@
 // question and dialog in order, the flags afterwards, and what was written.
 #include "FilesTestSupport.h"
 
+#include <iterator>
+
 namespace {
 
 const QString kAskUntitled =
@@ -35,7 +37,8 @@ const QString kCaption = QStringLiteral("caption=  Tavimbre -   ");
 const QString kMissing =
     QStringLiteral("message Tavimbre|The picture could not be saved to \"%D/missing/pic.bmp\": No such file or directory");
 
-const Flow kFlows[] = {
+// New, Exit and the close box.
+const Flow kNewExitAndClose[] = {
     {"New with a tool chosen but the canvas untouched asks nothing",
      {"click cmdSquare", "menu new1"}, {},
      {"canvasClean=true", "toolsClean=false", "isUntitled=true", "filePath=Untitled", "fileTitle=Untitled",
@@ -49,6 +52,34 @@ const Flow kFlows[] = {
     {"Exit from the menu answered Yes saves and keeps the window open",
      {"draw", "answer 6", "file %D/pic.bmp", "menu exit1"}, {kAskUntitled, "dialog save"},
      {"canvasClean=true", "toolsClean=true", "filePath=%D/pic.bmp", "initDir=%D"}, 0, {}, {"pic.bmp"}},
+    {"New answered Cancel changes nothing",
+     {"file %D/old.bmp", "menu open1", "draw", "answer 2", "menu new1"},
+     {"dialog open", "ask 35 Tavimbre|The  old.bmp  file has changed. Do you want to save the changes?"},
+     {"filePath=%D/old.bmp", "fileTitle=old.bmp", "isUntitled=false", "canvasClean=false", "toolsClean=false",
+      kCaption + "%D/old.bmp", "msgAnswer=2"}, 0, {}, {}},
+    {"New answered Yes saves, then clears", {"draw", "answer 6", "file %D/pic.bmp", "menu new1"},
+     {kAskUntitled, "dialog save"},
+     {"filePath=Untitled", "isUntitled=true", "canvasClean=true", "toolsClean=true", kCaption + "Untitled"}, 1, {},
+     {"pic.bmp"}},
+    {"New answered Yes keeps the picture when the save is cancelled", {"draw", "answer 6", "file cancel", "menu new1"},
+     {kAskUntitled, "dialog save"}, {"canvasClean=false", "toolsClean=false", "filePath=", "isUntitled=true"}, 0, {}, {}},
+    {"New answered Yes keeps the picture when the write fails",
+     {"draw", "answer 6", "file %D/missing/pic.bmp", "menu new1"}, {kAskUntitled, "dialog save", kMissing},
+     {"canvasClean=false", "toolsClean=false", "filePath=", "isUntitled=true"}, 0, {}, {}},
+    {"The close box answered Yes saves, then closes", {"draw", "answer 6", "file %D/pic.bmp", "close"},
+     {kAskUntitled, "dialog save", "closed"}, {}, 0, {}, {"pic.bmp"}},
+    {"The close box answered Yes stays open when the save is cancelled; No then closes",
+     {"draw", "answer 6", "file cancel", "close", "answer 7", "close"},
+     {kAskUntitled, "dialog save", kAskUntitled, "closed"}, {"canvasClean=false", "cancelClose=false"}, 0, {}, {}},
+    {"The close box answered Yes stays open when the write fails",
+     {"draw", "answer 6", "file %D/missing/pic.bmp", "close"}, {kAskUntitled, "dialog save", kMissing},
+     {"canvasClean=false", "isUntitled=true", "cancelClose=false", "closeConfirmed=false"}, 0, {}, {}},
+    {"The close box answered Cancel stays open", {"draw", "answer 2", "close"}, {kAskUntitled},
+     {"cancelClose=false", "closeConfirmed=false", "canvasClean=false"}, 0, {}, {}},
+};
+
+// Open, Save, Save As, and undo across them.
+const Flow kOpenAndSave[] = {
     {"A failed Save As leaves the file dialogs in the folder of the last open",
      {"file %D/old.bmp", "menu open1", "draw", "file %D/missing/pic.bmp", "menu saveas1"},
      {"dialog open", "dialog save", kMissing}, {"initDir=%D", "filePath=%D/old.bmp"}, 0, {}, {}},
@@ -75,20 +106,6 @@ const Flow kFlows[] = {
     {"Undo of New names the opened picture again",
      {"file %D/old.bmp", "menu open1", "menu new1", "menu undo1"}, {"dialog open"},
      {"filePath=%D/old.bmp", "fileTitle=old.bmp", "isUntitled=false", kCaption + "%D/old.bmp"}, 1, {}, {}},
-    {"New answered Cancel changes nothing",
-     {"file %D/old.bmp", "menu open1", "draw", "answer 2", "menu new1"},
-     {"dialog open", "ask 35 Tavimbre|The  old.bmp  file has changed. Do you want to save the changes?"},
-     {"filePath=%D/old.bmp", "fileTitle=old.bmp", "isUntitled=false", "canvasClean=false", "toolsClean=false",
-      kCaption + "%D/old.bmp", "msgAnswer=2"}, 0, {}, {}},
-    {"New answered Yes saves, then clears", {"draw", "answer 6", "file %D/pic.bmp", "menu new1"},
-     {kAskUntitled, "dialog save"},
-     {"filePath=Untitled", "isUntitled=true", "canvasClean=true", "toolsClean=true", kCaption + "Untitled"}, 1, {},
-     {"pic.bmp"}},
-    {"New answered Yes keeps the picture when the save is cancelled", {"draw", "answer 6", "file cancel", "menu new1"},
-     {kAskUntitled, "dialog save"}, {"canvasClean=false", "toolsClean=false", "filePath=", "isUntitled=true"}, 0, {}, {}},
-    {"New answered Yes keeps the picture when the write fails",
-     {"draw", "answer 6", "file %D/missing/pic.bmp", "menu new1"}, {kAskUntitled, "dialog save", kMissing},
-     {"canvasClean=false", "toolsClean=false", "filePath=", "isUntitled=true"}, 0, {}, {}},
     {"Save of a named picture writes in place, then Exit asks nothing",
      {"draw", "file %D/pic.bmp", "menu save1", "draw", "menu save1", "menu exit1"}, {"dialog save", "closed"},
      {"canvasClean=true", "toolsClean=true", "isUntitled=false", "filePath=%D/pic.bmp", kCaption + "%D/pic.bmp"}, 0,
@@ -114,22 +131,11 @@ const Flow kFlows[] = {
       "message Tavimbre|The file \"%D/note.txt\" could not be opened: It is not a picture this program can read "
       "(Unsupported image format)"},
      {"filePath=%D/pic.bmp", "canvasClean=true", "toolsClean=true"}, 0, {}, {"pic.bmp"}},
-    {"The close box answered Yes saves, then closes", {"draw", "answer 6", "file %D/pic.bmp", "close"},
-     {kAskUntitled, "dialog save", "closed"}, {}, 0, {}, {"pic.bmp"}},
-    {"The close box answered Yes stays open when the save is cancelled; No then closes",
-     {"draw", "answer 6", "file cancel", "close", "answer 7", "close"},
-     {kAskUntitled, "dialog save", kAskUntitled, "closed"}, {"canvasClean=false", "cancelClose=false"}, 0, {}, {}},
-    {"The close box answered Yes stays open when the write fails",
-     {"draw", "answer 6", "file %D/missing/pic.bmp", "close"}, {kAskUntitled, "dialog save", kMissing},
-     {"canvasClean=false", "isUntitled=true", "cancelClose=false", "closeConfirmed=false"}, 0, {}, {}},
-    {"The close box answered Cancel stays open", {"draw", "answer 2", "close"}, {kAskUntitled},
-     {"cancelClose=false", "closeConfirmed=false", "canvasClean=false"}, 0, {}, {}},
 };
 
-}  // namespace
-
-TEST(FileFlows, QuestionsDialogsFlagsAndFiles) {
-    for (const Flow& f : kFlows) {
+void runFlows(const Flow* begin, const Flow* end) {
+    for (const Flow* flow = begin; flow != end; ++flow) {
+        const Flow& f = *flow;
         SCOPED_TRACE(f.name);
         FilesFolder folder;
         const QStringList before = folder.names();
@@ -154,3 +160,10 @@ TEST(FileFlows, QuestionsDialogsFlagsAndFiles) {
         }
     }
 }
+
+}  // namespace
+
+// Each table runs in a process of its own.
+TEST(FileFlows, NewExitAndTheCloseBox) { runFlows(std::begin(kNewExitAndClose), std::end(kNewExitAndClose)); }
+
+TEST(FileFlows, OpenSaveAndUndoAcrossThem) { runFlows(std::begin(kOpenAndSave), std::end(kOpenAndSave)); }
