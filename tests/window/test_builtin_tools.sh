@@ -118,6 +118,18 @@ for zoom in 2 4; do
     +repage -unique-colors -format '%w' info:)
   [ "$colours" = 2 ] && echo "ok: at ${zoom}00 % the corner is sharp" ||
     { echo "FAIL: at ${zoom}00 % the corner has $colours colours"; FAILURES=$((FAILURES + 1)); }
+  if [ "$zoom" = 2 ]; then
+    # At 200 % a selection of that box moves with the pointer: 200 screen
+    # pixels down are 100 picture pixels.
+    xdotool key s; sleep 0.2
+    drag 90 190 312 312
+    drag 200 250 200 450
+    xdotool key Escape; sleep 0.3
+    shot zoom2-moved
+    expect_pixel zoom2-moved 201 401 "$BLACK" "at 200 % the moved box's top edge is where it was dragged"
+    expect_pixel zoom2-moved 201 201 "$WHITE" "at 200 % white where it was"
+    expect_pixel zoom2-moved 90 190 "$WHITE" "at 200 % no outline is left"
+  fi
 done
 
 # At 25 % a 3000 x 2000 picture is seen whole: its marked corners both show,
