@@ -36,8 +36,7 @@ void frmmain::delete1_Click() {
     doc.beginStep();
     canvas.Whiten(floating_.isNull() ? selection_ : hole_);
     doc.endStep();
-    doc.canvasClean = false;
-    doc.toolsClean = false;
+    doc.markChanged();
     floating_ = QImage();
     hole_ = QRect();
     selection_ = QRect();
@@ -114,8 +113,7 @@ void frmmain::dropSelection() {
     if (!hole_.isEmpty()) canvas.Whiten(hole_);
     canvas.PutImage(selection_.topLeft(), floating_);
     doc.endStep();
-    doc.canvasClean = false;
-    doc.toolsClean = false;
+    doc.markChanged();
     floating_ = QImage();
     hole_ = QRect();
     selection_ = selection_.intersected(canvas.Image().rect());

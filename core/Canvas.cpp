@@ -219,31 +219,27 @@ void Canvas::PutImage(const QPoint& at, const QImage& image) {
 }
 
 // The new image is made before the history keeps the old one, so that a
-// failure leaves both as they were.
-QString Canvas::Picture(const QImage& picture, const QString& path) {
+// failure leaves both as they were. The content is drawn over white: a
+// picture's transparent pixels show white, the canvas's own are opaque.
+QString Canvas::replaceImage(QSize size, const QImage& content, const QString& traceLine) {
     QImage image;
-    if (QString problem = blankImage(picture.size(), image); !problem.isEmpty()) return problem;
-    if (trace_) trace_(QStringLiteral("picture %1").arg(path));
-    {
-        QPainter p(&image);
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        p.drawImage(0, 0, picture);
-    }
+    if (QString problem = blankImage(size, image); !problem.isEmpty()) return problem;
+    if (trace_ && !traceLine.isEmpty()) trace_(traceLine);
+    QPainter(&image).drawImage(0, 0, content);
     aboutToReplace();
     adopt(std::move(image));
-    ownSize_ = picture.size();
+    ownSize_ = size;
     return {};
+}
+
+QString Canvas::Picture(const QImage& picture, const QString& path) {
+    return replaceImage(picture.size(), picture, QStringLiteral("picture %1").arg(path));
 }
 
 QString Canvas::PictureNone() {
     if (trace_) trace_(QStringLiteral("picture none"));
     if (image_.size() == ownSize_) return {};
-    QImage image;
-    if (QString problem = blankImage(ownSize_, image); !problem.isEmpty()) return problem;
-    QPainter(&image).drawImage(0, 0, image_);
-    aboutToReplace();
-    adopt(std::move(image));
-    return {};
+    return replaceImage(ownSize_, image_, {});
 }
 
 QString Canvas::Resize(QSize size) {
@@ -253,18 +249,7 @@ QString Canvas::Resize(QSize size) {
         ownSize_ = size;
         return {};
     }
-    QImage image;
-    if (QString problem = blankImage(size, image); !problem.isEmpty()) return problem;
-    if (trace_) trace_(QStringLiteral("resize %1 %2").arg(size.width()).arg(size.height()));
-    {
-        QPainter p(&image);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, image_);
-    }
-    aboutToReplace();
-    adopt(std::move(image));
-    ownSize_ = size;
-    return {};
+    return replaceImage(size, image_, QStringLiteral("resize %1 %2").arg(size.width()).arg(size.height()));
 }
 
 void Canvas::restoreTile(const QPoint& at, const QImage& tile) {

@@ -111,6 +111,9 @@ private:
     // A white image of that size, or the reason none can be made; every
     // image the canvas shows is made here.
     static QString blankImage(QSize size, QImage& image);
+    // CONTENT at the top left of a white image of SIZE, which becomes the
+    // picture and its own size; traced as TRACELINE when one is given.
+    QString replaceImage(QSize size, const QImage& content, const QString& traceLine);
     void adopt(QImage image);
 
     QImage image_;

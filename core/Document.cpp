@@ -32,21 +32,18 @@ QString Document::resize(QSize size) {
     if (size.width() < 1 || size.height() < 1 || size.width() > maxWidth || size.height() > maxHeight)
         return QStringLiteral("The width must be 1 to %1 pixels and the height 1 to %2.").arg(maxWidth).arg(maxHeight);
     if (QString problem = canvas.Resize(size); !problem.isEmpty()) return problem;
-    canvasClean = false;
-    toolsClean = false;
+    markChanged();
     return {};
 }
 
 bool Document::undo() {
     if (!history.undo()) return false;
-    canvasClean = false;
-    toolsClean = false;
+    markChanged();
     return true;
 }
 
 bool Document::redo() {
     if (!history.redo()) return false;
-    canvasClean = false;
-    toolsClean = false;
+    markChanged();
     return true;
 }

@@ -20,6 +20,7 @@ public:
     bool canvasClean = true;  // no press or click has reached the canvas
     bool toolsClean = true;   // no tool button (but the eraser) and no typing
     bool pictureChanged() const { return !canvasClean && !toolsClean; }
+    void markChanged() { canvasClean = toolsClean = false; }
 
     const FileIdentity& identity() const { return identity_; }
     // Names the picture's file; onIdentityChanged hears of it.

@@ -58,8 +58,7 @@ void AutoRecovery::offer() {
     // The picture keeps its old name; it has still to be saved.
     const bool untitled = !QFileInfo(found->path).isAbsolute();
     doc_.setIdentity({found->path, found->title, untitled, untitled ? found->title : found->path});
-    doc_.canvasClean = false;
-    doc_.toolsClean = false;
+    doc_.markChanged();
     writeNow();  // this instance's own copy first, then the old one goes
     if (hasCopy_) RecoveryStore::discard(*found);
 }
