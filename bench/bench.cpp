@@ -50,10 +50,12 @@ void previewMove(benchmark::State& st, bool bigCanvas, int zoom) {
     win.w.form.currentTool = int(st.range(0));
     win.w.Picture1_MouseDown(1, 0, 1500, 1500);
     win.flush();
-    bool far = false;
+    // The pointer never comes back to where it was a few moves before, as
+    // in a drag by hand: every move's figure is a new one.
+    int step = 0;
     for (auto _ : st) {
-        far = !far;
-        win.w.Picture1_MouseMove(1, 0, far ? 4500 : 4380, far ? 3500 : 3380);
+        step = (step + 1) % 64;
+        win.w.Picture1_MouseMove(1, 0, float(4380 + 15 * step), float(3380 + 15 * (step % 16)));
         win.flush();
     }
 }

@@ -16,6 +16,8 @@ const QSize Canvas::kDefaultSize(742, 689);
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+// The primitives, as the recent figures know them.
+enum FigureKind { kLine, kBox, kCircle };
 // QImage dots per metre at 96 dpi, so that point sizes match twips.
 constexpr int kDotsPerMeter96 = 3780;
 
@@ -92,17 +94,24 @@ QRegion Canvas::takeDirty() {
 }
 
 template <typename BuildFn>
-void Canvas::paint(std::optional<VbColor> color, BuildFn&& build) {
-    cover_.reset(image_.rect());
-    build(cover_, std::max(1, DrawWidth));
-    const QRect touched = cover_.bounds();
-    if (touched.isEmpty()) return;
-    aboutToPaint(touched);
+void Canvas::paint(std::optional<VbColor> color, RecentFigures::Key key, BuildFn&& build) {
+    key.width = std::max(1, DrawWidth);
+    key.clip = image_.rect();
+    const FigurePixels* figure = recent_.find(key);
+    if (!figure) {
+        cover_.reset(image_.rect());
+        build(cover_, key.width);
+        FigurePixels& kept = recent_.keep(key);
+        cover_.finish(kept);
+        figure = &kept;
+    }
+    if (figure->bounds.isEmpty()) return;
+    aboutToPaint(figure->bounds);
     if (DrawMode == kInvert)
-        cover_.invert(image_);
+        figure->invert(image_);
     else
-        cover_.fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
-    dirty_ += cover_.region();
+        figure->fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
+    dirty_ += figure->region;
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
@@ -111,7 +120,8 @@ void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor>
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
     const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
-    paint(color, [&](Coverage& c, int width) { c.addStroke(a, b, width); });
+    paint(color, {kLine, 0, {}, {a.x(), a.y(), b.x(), b.y()}},
+          [&](Coverage& c, int width) { c.addStroke(a, b, width); });
 }
 
 void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
@@ -121,7 +131,9 @@ void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> 
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
     // A box with no inside is a line of square ends: its opposite edges
     // cover the same pixels, once.
-    paint(color, [&](Coverage& c, int width) { c.addBox(int(px(x1)), int(px(y1)), int(px(x2)), int(px(y2)), width); });
+    const int l = int(px(x1)), t = int(px(y1)), r = int(px(x2)), b = int(px(y2));
+    paint(color, {kBox, 0, {}, {double(l), double(t), double(r), double(b)}},
+          [&](Coverage& c, int width) { c.addBox(l, t, r, b, width); });
 }
 
 void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color,
@@ -140,18 +152,19 @@ void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color
     const double rx = radiusOf(a < 1.0 ? r : r / a);
     const double ry = radiusOf(a < 1.0 ? r * a : r);
     const QPointF c(px(x), px(y));
-    paint(color, [&](Coverage& cover, int width) {
+    const bool arc = start || end;
+    const double s = angleOf(start.value_or(0.0f));
+    const double e = end ? angleOf(*end) : kTwoPi;
+    paint(color, {kCircle, 0, {}, {c.x(), c.y(), rx, ry, double(arc), s, e}}, [&](Coverage& cover, int width) {
         if (rx == 0 && ry == 0) {  // nothing but its centre: a dot
             cover.addStroke(c, c, width);
             return;
         }
         const QRectF rect(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
         QPainterPath path;
-        if (!start && !end) {
+        if (!arc) {
             path.addEllipse(rect);
         } else {
-            const double s = angleOf(start.value_or(0.0f));
-            const double e = end ? angleOf(*end) : kTwoPi;
             double sweep = e - s;
             if (sweep < 0) sweep += kTwoPi;  // an end below the start wraps through 0
             path.arcMoveTo(rect, qRadiansToDegrees(s));

@@ -102,9 +102,10 @@ public:
     static QFont defaultFont();
 
 private:
-    // Gathers a figure's pixels, then paints them once in the current mode.
+    // Gathers a figure's pixels, unless a recent figure of the same KEY has
+    // them, then paints them once in the current mode.
     template <typename BuildFn>
-    void paint(std::optional<VbColor> color, BuildFn&& build);
+    void paint(std::optional<VbColor> color, RecentFigures::Key key, BuildFn&& build);
     void markDirty(const QRectF& pixels);
     void aboutToPaint(const QRectF& pixels);
     void aboutToReplace();
@@ -123,4 +124,5 @@ private:
     std::function<void(const QString&)> trace_;
     UndoHistory* history_ = nullptr;
     Coverage cover_;  // reused by every figure
+    RecentFigures recent_;
 };

@@ -9,14 +9,37 @@ namespace {
 // The pen's tip for wide strokes: a disc as a 16-gon with fixed corners.
 constexpr int kTipCorners = 16;
 
-void addTip(std::vector<QPointF>& out, const QPointF& centre, double r) {
-    static const auto unit = [] {
-        std::array<QPointF, kTipCorners> corners;
-        for (int i = 0; i < kTipCorners; ++i)
-            corners[i] = QPointF(std::cos(i * M_PI / 8), std::sin(i * M_PI / 8));
-        return corners;
+const std::array<QPointF, kTipCorners>& unitTip() {
+    static const auto corners = [] {
+        std::array<QPointF, kTipCorners> c;
+        for (int i = 0; i < kTipCorners; ++i) c[i] = QPointF(std::cos(i * M_PI / 8), std::sin(i * M_PI / 8));
+        return c;
     }();
-    for (const QPointF& u : unit) out.push_back(centre + u * r);
+    return corners;
+}
+
+// x first, then y: the order in which the hull takes the corners.
+bool leftOf(const QPointF& a, const QPointF& b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); }
+
+// The tip's corners around its centre, in turn.
+void addTip(std::vector<QPointF>& out, const QPointF& centre, double r) {
+    for (const QPointF& u : unitTip()) out.push_back(centre + u * r);
+}
+
+// The same corners in the hull's order. Moved and scaled, corners keep the
+// order they have on the unit circle, but for those that come to share an
+// x: one pass of insertion puts them right.
+void addTipInOrder(std::vector<QPointF>& out, const QPointF& centre, double r) {
+    static const auto order = [] {
+        std::array<int, kTipCorners> o;
+        for (int i = 0; i < kTipCorners; ++i) o[i] = i;
+        std::sort(o.begin(), o.end(), [](int a, int b) { return leftOf(unitTip()[a], unitTip()[b]); });
+        return o;
+    }();
+    const size_t first = out.size();
+    for (int i : order) out.push_back(centre + unitTip()[i] * r);
+    for (size_t i = first + 1; i < out.size(); ++i)
+        for (size_t k = i; k > first && leftOf(out[k], out[k - 1]); --k) std::swap(out[k], out[k - 1]);
 }
 
 double cross(const QPointF& o, const QPointF& a, const QPointF& b) {
@@ -38,20 +61,21 @@ void Coverage::reset(const QRect& clip) {
     normalised_ = true;
 }
 
-// The convex hull of the points gathered (monotone chain) into hull_.
+// The convex hull (monotone chain) of the two tips gathered, each in the
+// hull's order, into hull_.
 void Coverage::addHull() {
-    std::sort(points_.begin(), points_.end(), [](const QPointF& a, const QPointF& b) {
-        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
-    });
-    hull_.resize(points_.size() * 2);
+    const auto half = points_.begin() + kTipCorners;
+    std::array<QPointF, 2 * kTipCorners> sorted;
+    std::merge(points_.begin(), half, half, points_.end(), sorted.begin(), leftOf);
+    hull_.resize(sorted.size() * 2);
     int k = 0;
-    for (const QPointF& p : points_) {
+    for (const QPointF& p : sorted) {
         while (k >= 2 && cross(hull_[k - 2], hull_[k - 1], p) <= 0) --k;
         hull_[k++] = p;
     }
-    for (int i = int(points_.size()) - 2, lower = k + 1; i >= 0; --i) {
-        while (k >= lower && cross(hull_[k - 2], hull_[k - 1], points_[i]) <= 0) --k;
-        hull_[k++] = points_[i];
+    for (int i = int(sorted.size()) - 2, lower = k + 1; i >= 0; --i) {
+        while (k >= lower && cross(hull_[k - 2], hull_[k - 1], sorted[i]) <= 0) --k;
+        hull_[k++] = sorted[i];
     }
     addConvex(hull_.data(), k - 1);
 }
@@ -99,6 +123,9 @@ void Coverage::addThin(const QPointF& a, const QPointF& b) {
     if (inRun) addSpan(runMinor, runStart, int(to));
 }
 
+// Each row's left and right come from the edges that cross the line
+// through its pixel centres; the rows are taken a stretch at a time, each
+// edge visiting only the rows it spans.
 void Coverage::addConvex(const QPointF* poly, int n) {
     double top = poly[0].y(), bottom = poly[0].y();
     for (int i = 0; i < n; ++i) {
@@ -107,19 +134,34 @@ void Coverage::addConvex(const QPointF* poly, int n) {
     }
     const int y0 = std::max(firstCentre(std::max(top, -kFar)), clip_.top());
     const int y1 = std::min(firstCentre(std::min(bottom, kFar)), clip_.bottom());
-    for (int y = y0; y <= y1; ++y) {
-        const double yc = y + 0.5;
-        double left = HUGE_VAL, right = -HUGE_VAL;
+    constexpr int kStretch = 256;
+    for (int from = y0; from <= y1; from += kStretch) {
+        const int to = std::min(y1, from + kStretch - 1);
+        left_.assign(size_t(to - from + 1), HUGE_VAL);
+        right_.assign(size_t(to - from + 1), -HUGE_VAL);
         for (int i = 0; i < n; ++i) {
             const QPointF& p = poly[i];
-            const QPointF& q = poly[(i + 1) % n];
-            if ((p.y() <= yc) == (q.y() <= yc)) continue;
-            const double x = p.x() + (yc - p.y()) * (q.x() - p.x()) / (q.y() - p.y());
-            left = std::min(left, x);
-            right = std::max(right, x);
+            const QPointF& q = poly[i + 1 == n ? 0 : i + 1];
+            // An edge crosses the rows whose centre lies in [its top, its bottom).
+            const double lo = std::min(p.y(), q.y()), hi = std::max(p.y(), q.y());
+            if (!(lo < hi)) continue;
+            const int first = std::max(from, firstCentre(std::max(lo, -kFar)) - 1);
+            const int last = std::min(to, firstCentre(std::min(hi, kFar)) + 1);
+            for (int y = first; y <= last; ++y) {
+                const double yc = y + 0.5;
+                if ((p.y() <= yc) == (q.y() <= yc)) continue;
+                const double x = p.x() + (yc - p.y()) * (q.x() - p.x()) / (q.y() - p.y());
+                double& left = left_[size_t(y - from)];
+                double& right = right_[size_t(y - from)];
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
         }
-        if (left > right) continue;
-        addSpan(y, firstCentre(std::max(left, -kFar)), firstCentre(std::min(right, kFar)) - 1);
+        for (int y = from; y <= to; ++y) {
+            const double left = left_[size_t(y - from)], right = right_[size_t(y - from)];
+            if (left > right) continue;
+            addSpan(y, firstCentre(std::max(left, -kFar)), firstCentre(std::min(right, kFar)) - 1);
+        }
     }
 }
 
@@ -131,12 +173,13 @@ void Coverage::addStroke(const QPointF& from, const QPointF& to, int width) {
     // An odd width centres on the pixel, an even one on its corner.
     const QPointF shift = width % 2 ? QPointF(0.5, 0.5) : QPointF(0, 0);
     points_.clear();
-    addTip(points_, from + shift, width / 2.0);
     if (from == to) {
+        addTip(points_, from + shift, width / 2.0);
         addConvex(points_.data(), kTipCorners);
         return;
     }
-    addTip(points_, to + shift, width / 2.0);
+    addTipInOrder(points_, from + shift, width / 2.0);
+    addTipInOrder(points_, to + shift, width / 2.0);
     addHull();
 }
 
@@ -181,8 +224,7 @@ void Coverage::normalise() {
     normalised_ = true;
 }
 
-QRect Coverage::bounds() {
-    normalise();
+QRect Coverage::bounds() const {
     if (spans_.empty()) return {};
     int left = spans_[0].x0, right = spans_[0].x1;
     for (const Span& s : spans_) {
@@ -194,7 +236,6 @@ QRect Coverage::bounds() {
 
 QRegion Coverage::region() {
     constexpr int kBandRows = 8, kJoinGap = 8;
-    normalise();
     rects_.clear();
     size_t previous = 0;  // the first rect of the band before
     for (size_t i = 0; i < spans_.size();) {
@@ -238,19 +279,45 @@ QRegion Coverage::region() {
     return r;
 }
 
-template <typename Op>
-void Coverage::apply(QImage& image, Op op) {
+void Coverage::finish(FigurePixels& figure) {
     normalise();
-    for (const Span& s : spans_) {
-        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(s.y));
+    figure.bounds = bounds();
+    figure.region = region();
+    figure.spans.swap(spans_);
+}
+
+namespace {
+
+template <typename Op>
+void apply(const std::vector<FigurePixels::Span>& spans, QImage& image, Op op) {
+    if (spans.empty()) return;
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (const FigurePixels::Span& s : spans) {
+        QRgb* row = reinterpret_cast<QRgb*>(bits + s.y * stride);
         for (int x = s.x0; x <= s.x1; ++x) row[x] = op(row[x]);
     }
 }
 
-void Coverage::invert(QImage& image) {
-    apply(image, [](QRgb p) { return p ^ 0x00FFFFFFu; });
+}  // namespace
+
+void FigurePixels::invert(QImage& image) const {
+    apply(spans, image, [](QRgb p) { return p ^ 0x00FFFFFFu; });
 }
 
-void Coverage::fill(QImage& image, QRgb colour) {
-    apply(image, [colour](QRgb) { return colour | 0xFF000000u; });
+void FigurePixels::fill(QImage& image, QRgb colour) const {
+    apply(spans, image, [colour](QRgb) { return colour | 0xFF000000u; });
+}
+
+const FigurePixels* RecentFigures::find(const Key& key) const {
+    for (int i = 0; i < kKept; ++i)
+        if (keys_[i] == key) return &figures_[i];
+    return nullptr;
+}
+
+FigurePixels& RecentFigures::keep(const Key& key) {
+    const int i = next_;
+    next_ = (next_ + 1) % kKept;
+    keys_[i] = key;
+    return figures_[i];
 }

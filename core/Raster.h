@@ -11,7 +11,26 @@
 #include <QRgb>
 #include <QRect>
 #include <QRegion>
+#include <array>
 #include <vector>
+
+// A figure's pixels once gathered: the covered spans of each row, their
+// bounding rectangle, and the same pixels coarsely, in bands of a few rows
+// with spans a few pixels apart joined, for the repaint. An outline's
+// region holds little of its inside, so that a repaint, magnified most of
+// all, stays small.
+struct FigurePixels {
+    struct Span {
+        int y, x0, x1;
+    };
+    std::vector<Span> spans;  // by row, then x; none overlap or touch
+    QRect bounds;
+    QRegion region;
+
+    // Sets each covered pixel to colour, or inverts it.
+    void invert(QImage& image) const;
+    void fill(QImage& image, QRgb colour) const;
+};
 
 class Coverage {
 public:
@@ -31,32 +50,50 @@ public:
     // The outline of the box with corners at these pixel lines.
     void addBox(int x1, int y1, int x2, int y2, int width);
 
-    // Sets each covered pixel to colour, or inverts it; returns the pixels'
-    // bounding rectangle.
-    QRect bounds();
-    // The covered pixels, coarsely: in bands of a few rows, the spans a few
-    // pixels apart or less joined. An outline's region holds little of its
-    // inside, so that a repaint, magnified most of all, stays small.
-    QRegion region();
-    void invert(QImage& image);
-    void fill(QImage& image, QRgb colour);
+    // The figure gathered, into FIGURE; the coverage keeps FIGURE's old
+    // buffers for the next one.
+    void finish(FigurePixels& figure);
 
 private:
-    struct Span {
-        int y, x0, x1;
-    };
+    using Span = FigurePixels::Span;
     void addConvex(const QPointF* points, int count);
     void addHull();
     void addThin(const QPointF& a, const QPointF& b);
     void normalise();
-    template <typename Op>
-    void apply(QImage& image, Op op);
+    QRect bounds() const;
+    QRegion region();
 
     QRect clip_;
     std::vector<Span> spans_;
     bool normalised_ = true;
     std::vector<QPointF> points_;  // the tips' corners, then their hull
     std::vector<QPointF> hull_;
+    std::vector<double> left_, right_;  // addConvex()'s, a row each
     std::vector<QRect> rects_;  // region()'s, reused
 };
 
+// The figures drawn last, each under the call that made it. A rubber band
+// is erased with the very calls that drew it a move before: their pixels
+// are found here instead of gathered again.
+class RecentFigures {
+public:
+    // A primitive, its pen width, the picture's rectangle and its numbers.
+    struct Key {
+        int kind = -1;
+        int width = 0;
+        QRect clip;
+        std::array<double, 7> values{};
+        bool operator==(const Key& o) const {
+            return kind == o.kind && width == o.width && clip == o.clip && values == o.values;
+        }
+    };
+    const FigurePixels* find(const Key& key) const;
+    // The place for a new figure under KEY, in place of the oldest.
+    FigurePixels& keep(const Key& key);
+
+private:
+    static constexpr int kKept = 16;
+    std::array<Key, kKept> keys_;
+    std::array<FigurePixels, kKept> figures_;
+    int next_ = 0;
+};
