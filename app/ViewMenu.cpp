@@ -5,12 +5,37 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTimer>
 #include <cmath>
 #include <cstdlib>
+
+// The status line's text changes with every move of the pointer; its size
+// stays what the first text asked for. A new text is only painted, as the
+// label paints its own, and the window is not laid out again each time.
+class StatusLine : public QLabel {
+public:
+    StatusLine(const QString& text, QWidget* bar) : QLabel(text, bar), text_(text) {}
+    void show(const QString& text) {
+        if (text == text_) return;
+        text_ = text;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        style()->drawItemText(&p, contentsRect(), int(alignment()) | Qt::TextForceLeftToRight, palette(),
+                              isEnabled(), text_, foregroundRole());
+    }
+
+private:
+    QString text_;
+};
 
 namespace {
 
@@ -78,10 +103,9 @@ void frmmain::zoomAt(int percent, QPointF at) {
 }
 
 void frmmain::buildStatusBar() {
-    status_ = new QLabel;
+    status_ = new StatusLine(statusText(), statusBar());
     status_->setObjectName(QStringLiteral("status"));
     statusBar()->addWidget(status_, 1);
-    status_->setText(statusText());
     Picture1->onZoomWheel = [this](int notches, QPointF at) {
         int level = Picture1->zoom();
         for (int i = 0; i < std::abs(notches); ++i) level = nextLevel(level, notches > 0 ? 1 : -1);
@@ -96,7 +120,7 @@ void frmmain::showStatus() {
     statusDue_ = true;
     QTimer::singleShot(16, this, [this] {
         statusDue_ = false;
-        status_->setText(statusText());
+        status_->show(statusText());
     });
 }
 

@@ -19,6 +19,7 @@
 
 class CanvasView;
 class PictureFrame;
+class StatusLine;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -201,7 +202,7 @@ private:
     WidthBoxes widths_;
     QScrollArea* scroller_ = nullptr;
     PictureFrame* frame_ = nullptr;
-    QLabel* status_ = nullptr;
+    StatusLine* status_ = nullptr;
     bool statusDue_ = false;  // an update of the status bar waits for the frame's end
     float pointerX_ = 0, pointerY_ = 0;  // the last pointer point over the canvas, twips
     float text1Left_ = 120, text1Top_ = 120;
