@@ -4,6 +4,7 @@
 
 #include "app/CanvasView.h"
 #include "app/Palette.h"
+#include "app/PaletteButton.h"
 #include "app/PaletteIcons.h"
 #include "app/PictureFrame.h"
 
@@ -123,7 +124,7 @@ void frmmain::buildControls() {
     const auto& entries = paletteEntries();
     for (size_t i = 0; i < entries.size(); ++i) {
         const PaletteEntry& e = entries[i];
-        auto* b = new QToolButton(controls);
+        auto* b = new PaletteButton(controls);
         b->setObjectName(QLatin1String(e.name));
         b->setText(QString::fromLatin1(e.caption));
         b->setToolTip(QString::fromLatin1(e.toolTip));
@@ -160,6 +161,10 @@ void frmmain::buildControls() {
     Picture1->onMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); refreshCanvas(); };
     Picture1->onUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); refreshCanvas(); };
     Picture1->onClick = [this] { Picture1_Click(); };
+    // The eraser whitens at every point it passes; a selection moves only.
+    Picture1->movesMayWait = [this] {
+        return !selecting_ && dispatcher_.dragging() && form.currentTool != Tool::Eraser;
+    };
     setTabOrder(previous, Picture1);
 
     Text1 = new QLineEdit(Picture1);

@@ -60,13 +60,11 @@ void frmmain::Form_Load() {
 }
 
 void frmmain::colorchange() {
-    const QString sheet = QStringLiteral(
-                              "QToolButton { background-color: %1; border: 1px solid #7f8fa6; padding: 0px; }"
-                              "QToolButton:hover { border-color: #2f5f9f; }"
-                              "QToolButton:pressed { background-color: #b4c8e8; }"
-                              "QToolButton:focus { border: 1px dotted #203050; }")
-                              .arg(kPaletteColor.name());
-    for (QToolButton* b : std::as_const(buttons)) b->setStyleSheet(sheet);
+    for (QToolButton* b : std::as_const(buttons)) {
+        QPalette pal = b->palette();
+        pal.setColor(QPalette::Button, kPaletteColor);
+        b->setPalette(pal);
+    }
 }
 
 void frmmain::showCaption() { setWindowTitle(kCaptionPrefix + doc.identity().shown); }
