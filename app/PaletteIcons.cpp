@@ -52,9 +52,16 @@ void setPaletteIcons(const QMap<QString, QToolButton*>& buttons, const std::vect
     for (const PaletteEntry& e : entries) {
         QToolButton* b = buttons.value(QLatin1String(e.name));
         if (!b || e.picture.isEmpty()) continue;
-        b->setIcon(QIcon(QPixmap::fromImage(toolPicture(e.code, e.picture))));
         // The button is 49 pixels tall; the picture shrinks to leave the caption room.
-        b->setIconSize(e.picture.boundedTo(QSize(85, 30)));
+        const QSize iconSize = e.picture.boundedTo(QSize(85, 30));
+        // Shrunk here as the icon would shrink it when painted, so that the
+        // icon keeps the shrunk picture alone.
+        QSize shown = e.picture;
+        if (shown.width() > iconSize.width() || shown.height() > iconSize.height())
+            shown.scale(iconSize, Qt::KeepAspectRatio);
+        const QPixmap picture = QPixmap::fromImage(toolPicture(e.code, e.picture));
+        b->setIcon(QIcon(picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        b->setIconSize(iconSize);
     }
 }
 
