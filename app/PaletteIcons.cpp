@@ -3,11 +3,28 @@
 #include "core/ToolCode.h"
 #include "shapes/ShapeModule.h"
 
+#include <QIconEngine>
+#include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
 #include <cmath>
 
 namespace {
+
+// An icon of one picture, kept as an image (a byte a pixel when it is all
+// grey) and made a pixmap only while it is painted: the palette's pictures
+// take little memory while the window waits.
+class PictureIconEngine : public QIconEngine {
+public:
+    explicit PictureIconEngine(QImage picture) : picture_(std::move(picture)) {}
+    QSize actualSize(const QSize&, QIcon::Mode, QIcon::State) override { return picture_.size(); }
+    QPixmap pixmap(const QSize&, QIcon::Mode, QIcon::State) override { return QPixmap::fromImage(picture_); }
+    void paint(QPainter* p, const QRect& r, QIcon::Mode, QIcon::State) override { p->drawImage(r, picture_); }
+    QIconEngine* clone() const override { return new PictureIconEngine(picture_); }
+
+private:
+    QImage picture_;
+};
 
 constexpr float kMargin = 4 * 15;  // twips of white around each figure
 
@@ -54,13 +71,13 @@ void setPaletteIcons(const QMap<QString, QToolButton*>& buttons, const std::vect
         if (!b || e.picture.isEmpty()) continue;
         // The button is 49 pixels tall; the picture shrinks to leave the caption room.
         const QSize iconSize = e.picture.boundedTo(QSize(85, 30));
-        // Shrunk here as the icon would shrink it when painted, so that the
-        // icon keeps the shrunk picture alone.
+        // Shrunk here as a pixmap icon would shrink it when painted.
         QSize shown = e.picture;
         if (shown.width() > iconSize.width() || shown.height() > iconSize.height())
             shown.scale(iconSize, Qt::KeepAspectRatio);
-        const QPixmap picture = QPixmap::fromImage(toolPicture(e.code, e.picture));
-        b->setIcon(QIcon(picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        QImage picture = toolPicture(e.code, e.picture).scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (picture.isGrayscale()) picture.convertTo(QImage::Format_Grayscale8);
+        b->setIcon(QIcon(new PictureIconEngine(std::move(picture))));
         b->setIconSize(iconSize);
     }
 }
