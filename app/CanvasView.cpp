@@ -26,6 +26,8 @@ CanvasView::CanvasView(Canvas& canvas, QWidget* parent) : QWidget(parent), canva
     canvas_.takeDirty();
     frameEnd_.setSingleShot(true);
     connect(&frameEnd_, &QTimer::timeout, this, &CanvasView::flushPending);
+    moveDue_.setSingleShot(true);
+    connect(&moveDue_, &QTimer::timeout, this, &CanvasView::handOnWaitingMove);
 }
 
 // Whole widget pixels only, each inside the picture: a reduced view leaves
@@ -47,10 +49,11 @@ QRect CanvasView::widgetRect(const QRect& picture) const {
 }
 
 QRegion CanvasView::widgetRegion(const QRegion& picture) {
-    // Each rectangle of a repaint costs about what painting a few thousand
-    // pixels does: a region of many small ones is repainted as its bounding
-    // rectangle when that is cheaper, and so is every reduced view's.
-    constexpr qint64 kPixelsPerRect = 5000;
+    // Each rectangle of a repaint costs about what painting a few hundred
+    // pixels does (a call to draw and a request to the display, measured on
+    // the real window): a region of many small ones is repainted as its
+    // bounding rectangle when that is cheaper, and so is every reduced view's.
+    constexpr qint64 kPixelsPerRect = 500;
     const QRect bounds = widgetRect(picture.boundingRect());
     if (zoom_ % 100 != 0 || picture.rectCount() * kPixelsPerRect >= qint64(bounds.width()) * bounds.height())
         return bounds;
@@ -152,20 +155,49 @@ float CanvasView::twipsY(QMouseEvent* e) const {
     return float(e->position().y() / scale_ * Canvas::kTwipsPerPixel);
 }
 
+void CanvasView::handOn(const Move& m) {
+    sinceMove_.start();
+    if (onMove) onMove(m.button, m.shift, m.x, m.y);
+}
+
+// A move still waits only while its drag goes on: one a command ended
+// draws nothing, and is dropped.
+void CanvasView::handOnWaitingMove() {
+    moveDue_.stop();
+    if (!waitingMove_) return;
+    const Move m = *waitingMove_;
+    waitingMove_.reset();
+    if (movesMayWait && movesMayWait()) handOn(m);
+}
+
 void CanvasView::mousePressEvent(QMouseEvent* e) {
+    handOnWaitingMove();
     if (onDown) onDown(buttonBits(e->button()), shiftMask(e->modifiers()), twipsX(e), twipsY(e));
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* e) {
-    if (onMove) onMove(buttonBits(e->buttons()), shiftMask(e->modifiers()), twipsX(e), twipsY(e));
+    const Move m{buttonBits(e->buttons()), shiftMask(e->modifiers()), twipsX(e), twipsY(e)};
+    if (m.button == 0 || !movesMayWait || !movesMayWait()) {
+        handOnWaitingMove();
+        handOn(m);
+        return;
+    }
+    waitingMove_ = m;  // in place of any that waits: only the last one shows
+    const qint64 elapsed = sinceMove_.isValid() ? sinceMove_.elapsed() : kFrameMs;
+    if (elapsed >= kFrameMs)
+        handOnWaitingMove();
+    else if (!moveDue_.isActive())
+        moveDue_.start(int(kFrameMs - elapsed));
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* e) {
+    handOnWaitingMove();
     if (onUp) onUp(buttonBits(e->button()), shiftMask(e->modifiers()), twipsX(e), twipsY(e));
     if (onClick && rect().contains(e->position().toPoint())) onClick();
 }
 
 void CanvasView::wheelEvent(QWheelEvent* e) {
+    handOnWaitingMove();
     if (!(e->modifiers() & Qt::ControlModifier) || !onZoomWheel) {
         e->ignore();  // the scroll area scrolls
         return;

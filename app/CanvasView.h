@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class Canvas;
@@ -21,6 +22,12 @@ public:
 
     MouseHandler onDown, onMove, onUp;
     std::function<void()> onClick;
+    // Whether the moves of the drag under way may wait for the frame's end.
+    // Those that may and come within a frame of the last move handed on
+    // wait, and only the last of them is handed on, before anything else
+    // the mouse does: a rubber band is drawn no more often than it shows.
+    // A drag that must see every point (the eraser's) answers no.
+    std::function<bool()> movesMayWait;
     // Ctrl+wheel: notches away from the user (negative towards), and the
     // pointer's place in the widget.
     std::function<void(int notches, QPointF at)> onZoomWheel;
@@ -53,6 +60,13 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
+    struct Move {
+        int button, shift;
+        float x, y;
+    };
+    void handOn(const Move& m);
+    void handOnWaitingMove();
+
     static constexpr int kFrameMs = 16;
     // The widget pixels that show these picture pixels, rounded outwards.
     QRect widgetRect(const QRect& picture) const;
@@ -74,4 +88,7 @@ private:
     std::vector<QRect> rects_;  // widgetRegion()'s, reused
     QElapsedTimer sinceRepaint_;
     QTimer frameEnd_;
+    std::optional<Move> waitingMove_;
+    QElapsedTimer sinceMove_;  // since the last move handed on
+    QTimer moveDue_;
 };

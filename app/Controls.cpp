@@ -161,6 +161,10 @@ void frmmain::buildControls() {
     Picture1->onMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); refreshCanvas(); };
     Picture1->onUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); refreshCanvas(); };
     Picture1->onClick = [this] { Picture1_Click(); };
+    // The eraser whitens at every point it passes; a selection moves only.
+    Picture1->movesMayWait = [this] {
+        return !selecting_ && dispatcher_.dragging() && form.currentTool != Tool::Eraser;
+    };
     setTabOrder(previous, Picture1);
 
     Text1 = new QLineEdit(Picture1);

@@ -5,6 +5,7 @@
 #include "app/CanvasView.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRandomGenerator>
@@ -231,5 +232,57 @@ TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
         EXPECT_EQ(h.trace, reference) << c.name;
         EXPECT_EQ(h.dumped("status"), QStringLiteral("Pointer 300, 200    %1    Zoom %2%").arg(size).arg(c.percent))
             << c.name;
+    }
+}
+
+// Moves the hand makes faster than the screen shows them: a rubber band's
+// moves within one frame wait, and only the last is drawn, before the
+// release; the eraser sees every point; a cancelled drag's waiting move
+// draws nothing.
+TEST(Dispatcher, MovesWithinAFrameDrawOnlyTheLast) {
+    struct Case {
+        const char* name;
+        const char* tool;
+        QStringList after;  // what follows the moves, before the release
+        QStringList reference;
+    } cases[] = {
+        {"a box draws the first move and the last", "cmdSquare", {},
+         {"down 1 0 1500 1500", "move 1 0 1560 1560", "move 1 0 1800 1800", "up 1 0 1800 1800"}},
+        {"the eraser whitens at every move", "cmdErase", {},
+         {"down 1 0 1500 1500", "move 1 0 1560 1560", "move 1 0 1620 1620", "move 1 0 1680 1680",
+          "move 1 0 1740 1740", "move 1 0 1800 1800", "up 1 0 1800 1800"}},
+        {"Esc drops the waiting move", "cmdLine", {"key Escape"},
+         {"down 1 0 1500 1500", "move 1 0 1560 1560", "key Escape", "up 1 0 1800 1800"}},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run(QStringLiteral("click ") + QLatin1String(c.tool));
+        h.trace.clear();
+        auto send = [&](QEvent::Type type, int twips, Qt::MouseButtons buttons) {
+            const QPointF at(twips / 15.0, twips / 15.0);
+            QMouseEvent e(type, at, at, Qt::LeftButton, buttons, Qt::NoModifier);
+            QCoreApplication::sendEvent(h.w->Picture1, &e);
+        };
+        QElapsedTimer clock;
+        clock.start();
+        send(QEvent::MouseButtonPress, 1500, Qt::LeftButton);
+        for (int twips = 1560; twips <= 1800; twips += 60) send(QEvent::MouseMove, twips, Qt::LeftButton);
+        qint64 quick = clock.elapsed();  // the moves, and the release when nothing comes between
+        if (!c.after.isEmpty()) {
+            h.run(c.after);
+            // The waiting move's frame ends.
+            for (clock.start(); clock.elapsed() < 40;) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        send(QEvent::MouseButtonRelease, 1800, Qt::NoButton);
+        if (c.after.isEmpty()) quick = clock.elapsed();
+
+        Harness scripted;
+        scripted.run(QStringLiteral("click ") + QLatin1String(c.tool));
+        scripted.trace.clear();
+        scripted.run(c.reference);
+        EXPECT_EQ(h.image(), scripted.image()) << c.name;
+        if (quick < 16) {
+            EXPECT_EQ(h.trace, scripted.trace) << c.name;
+        }
     }
 }
