@@ -1,16 +1,30 @@
-// The palette's pictures and the window icon, drawn by the same code that
-// draws the figures on the canvas.
+// The palette's pictures and the window icon. They are drawn at build time by
+// the code that draws the figures on the canvas (tools/palette_pictures.cpp),
+// shrunk as their buttons show them, and compiled in as grey bytes that
+// register themselves here: the window draws no figure at start.
 #pragma once
 
 #include "app/Palette.h"
 
 #include <QIcon>
-#include <QImage>
 #include <QMap>
 
 class QToolButton;
 
-// The finished figure of a tool, drawn into a white picture of that size.
-QImage toolPicture(int code, QSize size);
+// One picture: the palette button's name, or "window" for the window icon.
+struct PalettePicture {
+    const char* name;
+    int width, height;
+    const char* grey;  // a byte a pixel, row by row
+};
+
+struct PalettePictureRegistration {
+    PalettePictureRegistration(const PalettePicture* begin, const PalettePicture* end);
+};
+
+// The size a button shows its picture at: the button is 49 pixels tall, and
+// the picture shrinks to leave the caption room.
+inline QSize paletteIconSize(const PaletteEntry& e) { return e.picture.boundedTo(QSize(85, 30)); }
+
 void setPaletteIcons(const QMap<QString, QToolButton*>& buttons, const std::vector<PaletteEntry>& entries);
 QIcon windowIcon();

@@ -41,6 +41,7 @@ TEST(Startup, EveryPaletteButtonSelectsItsToolAndShowsItsTexts) {
         EXPECT_EQ(b->text(), QLatin1String(e.caption)) << e.name;
         EXPECT_EQ(b->toolTip(), QLatin1String(e.toolTip)) << e.name;
         EXPECT_EQ(b->palette().color(QPalette::Button), QColor(0xd8e4f8)) << e.name;
+        EXPECT_EQ(b->icon().isNull(), e.picture.isEmpty()) << e.name;
         if (e.code < 0) continue;  // Clear asks first
         h.run(QStringLiteral("click %1").arg(QLatin1String(e.name)));
         EXPECT_EQ(h.dumped("currentTool"), QString::number(e.code)) << e.name;
