@@ -89,7 +89,11 @@ void frmmain::buildControls() {
     auto combo = [&](const char* name, QRect where) {
         auto* c = new QComboBox(controls);
         c->setObjectName(QLatin1String(name));
-        c->setEditable(true);
+        // Editable through a line edit as setEditable would give it, but the
+        // drop-down list is built when it is first opened, not at start.
+        auto* edit = new QLineEdit(c);
+        edit->setPalette(c->palette());
+        c->setLineEdit(edit);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setGeometry(where);
         return c;
