@@ -41,6 +41,14 @@ TEST(Startup, EveryPaletteButtonSelectsItsToolAndShowsItsTexts) {
         EXPECT_EQ(b->text(), QLatin1String(e.caption)) << e.name;
         EXPECT_EQ(b->toolTip(), QLatin1String(e.toolTip)) << e.name;
         EXPECT_EQ(b->palette().color(QPalette::Button), QColor(0xd8e4f8)) << e.name;
+        // Its frame and face, and the darker face while it is held down.
+        for (bool down : {false, true}) {
+            b->setDown(down);
+            const QImage shown = b->grab().toImage();
+            EXPECT_EQ(shown.pixelColor(0, 0), QColor(0x7f8fa6)) << e.name;
+            EXPECT_EQ(shown.pixelColor(1, 1), QColor(down ? 0xb4c8e8 : 0xd8e4f8)) << e.name;
+        }
+        b->setDown(false);
         EXPECT_EQ(b->icon().isNull(), e.picture.isEmpty()) << e.name;
         if (e.code < 0) continue;  // Clear asks first
         h.run(QStringLiteral("click %1").arg(QLatin1String(e.name)));
