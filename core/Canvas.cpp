@@ -101,17 +101,22 @@ void Canvas::paint(std::optional<VbColor> color, RecentFigures::Key key, BuildFn
     if (!figure) {
         cover_.reset(image_.rect());
         build(cover_, key.width);
-        FigurePixels& kept = recent_.keep(key);
-        cover_.finish(kept);
-        figure = &kept;
+        cover_.finish(built_);
+        figure = &built_;
+        // Only figures of a modest size are kept: a line down a picture ten
+        // million rows tall is not kept sixteen times over.
+        if (built_.spans.size() <= kKeptSpans) figure = &(recent_.keep(key) = built_);
     }
-    if (figure->bounds.isEmpty()) return;
-    aboutToPaint(figure->bounds);
-    if (DrawMode == kInvert)
-        figure->invert(image_);
-    else
-        figure->fill(image_, DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
-    dirty_ += figure->region;
+    if (!figure->bounds.isEmpty()) {
+        aboutToPaint(figure->bounds);
+        if (DrawMode == kInvert)
+            figure->invert(image_);
+        else
+            figure->fill(image_,
+                         DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
+        dirty_ += figure->region;
+    }
+    if (built_.spans.capacity() > kKeptSpans) built_ = {};  // its memory goes back at once
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {

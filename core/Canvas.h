@@ -124,5 +124,7 @@ private:
     std::function<void(const QString&)> trace_;
     UndoHistory* history_ = nullptr;
     Coverage cover_;  // reused by every figure
+    FigurePixels built_;  // the figure gathered last
     RecentFigures recent_;
+    static constexpr size_t kKeptSpans = 1 << 16;
 };

@@ -3,6 +3,7 @@
 #include "core/Canvas.h"
 
 #include <QPainter>
+#include <malloc.h>
 #include <QtMath>
 #include <gtest/gtest.h>
 #include <functional>
@@ -231,4 +232,21 @@ TEST(Canvas, PictureAndResizeSetTheOwnSizeKeepingTheTopLeft) {
         EXPECT_EQ(c.Image().size(), k.size);
         EXPECT_EQ(countColor(c.Image(), qRgb(255, 255, 255)), k.size.width() * k.size.height());
     }
+}
+
+// A rubber band down a very tall picture: the figures kept for the erase
+// stay small, so memory does not grow with each new figure.
+TEST(Canvas, TallFiguresAreNotKeptForTheErase) {
+    Canvas c(QSize(10, 2'000'000));
+    c.DrawMode = Canvas::kInvert;
+    auto inUse = [] { return mallinfo2().uordblks + mallinfo2().hblkhd; };  // heap and mapped blocks
+    const size_t before = inUse();
+    size_t most = 0;
+    for (int x = 0; x < 10; ++x) {
+        c.Line(x * 15.0f, 0, x * 15.0f, 2'000'000 * 15.0f);  // 2 000 000 spans each
+        most = std::max(most, inUse() - before);
+    }
+    EXPECT_LT(most, size_t(100) << 20);  // one figure's spans are 24 MB; sixteen would be 384 MB
+    c.Line(0, 0, 0, 2'000'000 * 15.0f);  // still erased exactly
+    EXPECT_EQ(c.Image().pixel(0, 1'999'999), qRgb(255, 255, 255));
 }
