@@ -94,12 +94,11 @@ QRegion Canvas::takeDirty() {
 }
 
 template <typename BuildFn>
-void Canvas::paint(std::optional<VbColor> color, RecentFigures::Key key, BuildFn&& build) {
-    key.width = std::max(1, DrawWidth);
-    key.clip = image_.rect();
+void Canvas::paint(std::optional<VbColor> color, int kind, const std::array<double, 7>& values, BuildFn&& build) {
+    const RecentFigures::Key key{kind, std::max(1, DrawWidth), image_.rect(), values};
     const FigurePixels* figure = recent_.find(key);
     if (!figure) {
-        cover_.reset(image_.rect());
+        cover_.reset(key.clip);
         build(cover_, key.width);
         cover_.finish(built_);
         figure = &built_;
@@ -125,7 +124,7 @@ void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor>
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
     const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
-    paint(color, {kLine, 0, {}, {a.x(), a.y(), b.x(), b.y()}},
+    paint(color, kLine, {a.x(), a.y(), b.x(), b.y()},
           [&](Coverage& c, int width) { c.addStroke(a, b, width); });
 }
 
@@ -137,7 +136,7 @@ void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> 
     // A box with no inside is a line of square ends: its opposite edges
     // cover the same pixels, once.
     const int l = int(px(x1)), t = int(px(y1)), r = int(px(x2)), b = int(px(y2));
-    paint(color, {kBox, 0, {}, {double(l), double(t), double(r), double(b)}},
+    paint(color, kBox, {double(l), double(t), double(r), double(b)},
           [&](Coverage& c, int width) { c.addBox(l, t, r, b, width); });
 }
 
@@ -160,7 +159,7 @@ void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color
     const bool arc = start || end;
     const double s = angleOf(start.value_or(0.0f));
     const double e = end ? angleOf(*end) : kTwoPi;
-    paint(color, {kCircle, 0, {}, {c.x(), c.y(), rx, ry, double(arc), s, e}}, [&](Coverage& cover, int width) {
+    paint(color, kCircle, {c.x(), c.y(), rx, ry, double(arc), s, e}, [&](Coverage& cover, int width) {
         if (rx == 0 && ry == 0) {  // nothing but its centre: a dot
             cover.addStroke(c, c, width);
             return;

@@ -102,10 +102,11 @@ public:
     static QFont defaultFont();
 
 private:
-    // Gathers a figure's pixels, unless a recent figure of the same KEY has
-    // them, then paints them once in the current mode.
+    // Gathers a figure's pixels, unless a recent figure of the same kind,
+    // numbers, pen width and picture has them, then paints them once in the
+    // current mode.
     template <typename BuildFn>
-    void paint(std::optional<VbColor> color, RecentFigures::Key key, BuildFn&& build);
+    void paint(std::optional<VbColor> color, int kind, const std::array<double, 7>& values, BuildFn&& build);
     void markDirty(const QRectF& pixels);
     void aboutToPaint(const QRectF& pixels);
     void aboutToReplace();
