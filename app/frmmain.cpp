@@ -25,6 +25,10 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     history.onStepNotKept([this] {
         dialogs.Message(QStringLiteral("Tavimbre"), QStringLiteral("This change is too large to be undone."));
     });
+    history.onTooLargeToUndo([this] {
+        return dialogs.MsgBox(QStringLiteral("This change is too large to be undone. Make it anyway?"),
+                              MsgStyle::YesNoWarning, QStringLiteral("Tavimbre")) == Answer::Yes;
+    });
     doc.onIdentityChanged = [this] { showCaption(); };
     buildControls();
     buildMenu();

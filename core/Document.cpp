@@ -4,15 +4,27 @@
 
 Document::Document() {
     canvas.setHistory(&history);
-    history.trackIdentity([this] { return identity_; }, [this](const FileIdentity& id) { setIdentity(id); });
+    history.onRenamed([this] {
+        if (onIdentityChanged) onIdentityChanged();
+    });
 }
 
-void Document::setIdentity(const FileIdentity& id) {
-    identity_ = id;
-    if (onIdentityChanged) onIdentityChanged();
+void Document::saved(const FileIdentity& id) {
+    history.fileHoldsPicture(id);
+    canvasClean = toolsClean = true;
 }
 
-QString Document::replacePicture(const QImage& picture, const QString& path) { return canvas.Picture(picture, path); }
+void Document::opened(const FileIdentity& id) {
+    history.fileHoldsPicture(id);
+    canvasClean = true;
+}
+
+QString Document::replacePicture(const QImage& picture, const QString& source, const FileIdentity& id) {
+    UndoHistory::Scope step(history);
+    if (QString problem = canvas.Picture(picture, source); !problem.isEmpty()) return problem;
+    history.rename(id);
+    return {};
+}
 
 QString Document::clear() {
     canvas.Cls();
@@ -31,6 +43,8 @@ QString Document::resize(QSize size) {
     const int maxWidth = std::max(Canvas::kMaxSide, now.width()), maxHeight = std::max(Canvas::kMaxSide, now.height());
     if (size.width() < 1 || size.height() < 1 || size.width() > maxWidth || size.height() > maxHeight)
         return QStringLiteral("The width must be 1 to %1 pixels and the height 1 to %2.").arg(maxWidth).arg(maxHeight);
+    UndoHistory::Scope step(history);
+    if (!history.mayReplaceWith(size)) return {};
     if (QString problem = canvas.Resize(size); !problem.isEmpty()) return problem;
     markChanged();
     return {};
@@ -38,12 +52,19 @@ QString Document::resize(QSize size) {
 
 bool Document::undo() {
     if (!history.undo()) return false;
-    markChanged();
+    afterReplay();
     return true;
 }
 
 bool Document::redo() {
     if (!history.redo()) return false;
-    markChanged();
+    afterReplay();
     return true;
+}
+
+void Document::afterReplay() {
+    if (history.pictureInFile())
+        canvasClean = toolsClean = true;
+    else
+        markChanged();
 }

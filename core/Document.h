@@ -22,17 +22,25 @@ public:
     bool pictureChanged() const { return !canvasClean && !toolsClean; }
     void markChanged() { canvasClean = toolsClean = false; }
 
-    const FileIdentity& identity() const { return identity_; }
-    // Names the picture's file; onIdentityChanged hears of it.
-    void setIdentity(const FileIdentity& id);
+    // The picture's file. It changes only as part of a step of the undo
+    // history: the one open, or one of its own; onIdentityChanged hears of it.
+    const FileIdentity& identity() const { return history.identity(); }
+    void setIdentity(const FileIdentity& id) { history.rename(id); }
     std::function<void()> onIdentityChanged;
+    // The picture was just written to ID's file (both flags go up), or read
+    // from it; when undo or redo comes back to this point, the picture
+    // counts as unchanged again.
+    void saved(const FileIdentity& id);
+    void opened(const FileIdentity& id);
 
-    // A step of the undo history: everything between the two is undone at once.
+    // A step of the undo history: everything between the two is undone at
+    // once. endStep tells whether the step changed the picture.
     void beginStep() { history.begin(); }
-    void endStep() { history.end(); }
-    // Shows a picture read from PATH in place of this one; on failure (a
-    // canvas too large, or out of memory) returns why and changes nothing.
-    QString replacePicture(const QImage& picture, const QString& path);
+    bool endStep() { return history.end(); }
+    // Shows a picture read from SOURCE in place of this one and names it ID,
+    // both in one step; on failure (a canvas too large, or out of memory)
+    // returns why and changes nothing.
+    QString replacePicture(const QImage& picture, const QString& source, const FileIdentity& id);
     // Wipes the picture and returns the canvas to its own size, or with
     // New to the default size; when the size cannot be restored, the
     // picture is still wiped and the sentence that tells the user so is
@@ -41,12 +49,14 @@ public:
     QString clearToDefaultSize();
     // The canvas at another size, each side 1 to Canvas::kMaxSide pixels (or
     // up to the side it has); a change. Returns why it cannot be, or empty;
-    // then nothing changes.
+    // then nothing changes. A size too large to be undone is made only when
+    // the history's question is answered yes.
     QString resize(QSize size);
-    // Undo and redo change the picture, so it then counts as changed.
+    // Undo and redo change the picture, so it then counts as changed, unless
+    // they come back to what its file holds.
     bool undo();
     bool redo();
 
 private:
-    FileIdentity identity_{QString(), QStringLiteral("Untitled"), true, QStringLiteral("Untitled")};
+    void afterReplay();
 };

@@ -63,8 +63,8 @@ void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
     s_.curY = y;
     canvas_.FillStyle = 1;
     releaseAction();
+    endStep();
     tool_ = Tool::Finished;
-    doc_.endStep();
 }
 
 void DragDispatcher::Cancel() {
@@ -73,7 +73,13 @@ void DragDispatcher::Cancel() {
     if (moved_) erasePreview();
     s_.prevX = -1;
     s_.prevY = -1;
-    doc_.endStep();
+    endStep();
+}
+
+// The eraser's button leaves the picture unchanged, so the pixels it whitens
+// count as the change.
+void DragDispatcher::endStep() {
+    if (doc_.endStep() && tool_ == Tool::Eraser) doc_.markChanged();
 }
 
 // Takes the last preview off the canvas, at the widths it was drawn with,

@@ -48,6 +48,7 @@ private:
     void releaseAction();
     void eraserStep(bool drawSquare, int width);
     void erasePreview();
+    void endStep();
 
     Document& doc_;
     int& tool_;

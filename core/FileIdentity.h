@@ -1,7 +1,7 @@
-// Which file the picture belongs to, and the name the caption shows. A step
-// of the undo history that changes it (Open, New, a dropped picture) puts it
-// back with the pixels, so that Save never writes one picture over another's
-// file.
+// Which file the picture belongs to, and the name the caption shows. The
+// undo history holds it: a step that changes it (Open, New, Save As, a
+// dropped or recovered picture) puts it back with the pixels, so that Save
+// never writes one picture over another's file.
 #pragma once
 
 #include <QString>

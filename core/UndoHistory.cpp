@@ -3,6 +3,7 @@
 #include "core/Canvas.h"
 
 #include <QPainter>
+#include <algorithm>
 
 UndoHistory::UndoHistory(Canvas& canvas, std::size_t budgetBytes) : canvas_(canvas), budget_(budgetBytes) {}
 
@@ -11,15 +12,39 @@ void UndoHistory::begin() {
     open_ = true;
 }
 
-// The identity as the step found it, read before its first pixel changes:
-// a save within the step (New or Open answered Yes) comes before that.
-void UndoHistory::noteIdentity() {
-    if (readIdentity_ && !current_.identityBefore) current_.identityBefore = readIdentity_();
+// The name as the step found it is kept with the step at its first rename.
+void UndoHistory::rename(const FileIdentity& id) {
+    Scope step(*this);
+    if (!current_.identityBefore) current_.identityBefore = identity_;
+    setIdentity(id);
+}
+
+void UndoHistory::setIdentity(const FileIdentity& id) {
+    identity_ = id;
+    if (renamed_) renamed_();
+}
+
+// A save inside a command (New answered Yes) splits its step there, so that
+// undo can come back to exactly what the file holds.
+void UndoHistory::fileHoldsPicture(const FileIdentity& id) {
+    const bool wasOpen = open_;
+    end();
+    rename(id);
+    inFile_ = position();
+    if (wasOpen) begin();
+}
+
+// A step that replaces the picture keeps the whole image before and after.
+bool UndoHistory::mayReplaceWith(QSize size) {
+    const std::size_t after = std::size_t(std::max(size.width(), 0)) * std::size_t(std::max(size.height(), 0)) * 4;
+    if (sizeOf(canvas_.Image()) + after <= budget_ || !askTooLarge_) return true;
+    if (!askTooLarge_()) return false;
+    current_.agreed = true;
+    return true;
 }
 
 void UndoHistory::aboutToPaint(const QRect& pixels) {
     if (!open_) open_ = true;  // painting outside a step starts one
-    noteIdentity();
     if (!current_.wholeBefore.isNull() || current_.tooLarge) return;
     const QImage& img = canvas_.Image();
     const QRect r = pixels.intersected(img.rect());
@@ -36,7 +61,6 @@ void UndoHistory::aboutToPaint(const QRect& pixels) {
 
 void UndoHistory::aboutToReplace() {
     if (!open_) open_ = true;
-    noteIdentity();
     if (!current_.wholeBefore.isNull() || current_.tooLarge) return;
     current_.tooLarge = sizeOf(canvas_.Image()) > budget_;
     if (current_.tooLarge) {  // the step cannot be kept: nothing is copied
@@ -58,22 +82,27 @@ void UndoHistory::aboutToReplace() {
     current_.wholeBefore = before;
 }
 
-void UndoHistory::end() {
-    if (!open_) return;
+bool UndoHistory::end() {
+    if (!open_) return false;
     open_ = false;
     saved_.clear();
     Step step = std::move(current_);
     current_ = Step();
-    if (step.identityBefore && readIdentity_() != *step.identityBefore) step.identityAfter = readIdentity_();
+    if (step.identityBefore && identity_ != *step.identityBefore) step.identityAfter = identity_;
+    const bool renamed = step.identityAfter.has_value();
     const QImage& img = canvas_.Image();
     if (step.tooLarge) {
-        forget();
-        return;
+        forget(!step.agreed);
+        return true;
     }
     if (!step.wholeBefore.isNull()) {
-        if (step.wholeBefore == img) return;
-        step.bytes = sizeOf(step.wholeBefore) + sizeOf(img);
-        if (step.bytes <= budget_) step.wholeAfter = img.copy();  // else push() drops it
+        if (step.wholeBefore == img) {
+            if (!renamed) return false;
+            step.wholeBefore = QImage();  // the name alone
+        } else {
+            step.bytes = sizeOf(step.wholeBefore) + sizeOf(img);
+            if (step.bytes <= budget_) step.wholeAfter = img.copy();  // else push() drops it
+        }
     } else {
         std::vector<Tile> changed;
         for (Tile& t : step.tiles) {
@@ -83,38 +112,42 @@ void UndoHistory::end() {
             step.bytes += sizeOf(t.before) + sizeOf(t.after);
             changed.push_back(std::move(t));
         }
-        if (changed.empty()) return;
+        if (changed.empty() && !renamed) return false;
         step.tiles = std::move(changed);
     }
     push(std::move(step));
+    return true;
 }
 
 void UndoHistory::push(Step&& step) {
     for (const Step& s : redo_) bytes_ -= s.bytes;
     redo_.clear();
     if (step.bytes > budget_) {
-        forget();
+        forget(!step.agreed);
         return;
     }
+    step.id = ++lastId_;
     bytes_ += step.bytes;
     undo_.push_back(std::move(step));
     while (bytes_ > budget_) {
         bytes_ -= undo_.front().bytes;
+        base_ = undo_.front().id;
         undo_.pop_front();
     }
 }
 
 // A step the budget cannot hold is not kept, and the older steps go with it:
 // replayed across the change it made, they would corrupt the picture.
-void UndoHistory::forget() {
+void UndoHistory::forget(bool tell) {
     undo_.clear();
     redo_.clear();
     bytes_ = 0;
-    if (notKept_) notKept_();
+    base_ = ++lastId_;
+    if (tell && notKept_) notKept_();
 }
 
 void UndoHistory::apply(const Step& step, bool forward) {
-    if (step.identityAfter && writeIdentity_) writeIdentity_(forward ? *step.identityAfter : *step.identityBefore);
+    if (step.identityAfter) setIdentity(forward ? *step.identityAfter : *step.identityBefore);
     if (!step.wholeBefore.isNull()) {
         canvas_.restoreImage(forward ? step.wholeAfter : step.wholeBefore);
         return;

@@ -3,6 +3,10 @@
 // first time; closing the step keeps only the tiles that really changed, so
 // a step costs the region it touched, not the whole picture. The memory the
 // steps hold is bounded: the oldest steps go first.
+//
+// The picture's file identity belongs to the history as its pixels do: it
+// changes only within a step, and undo and redo of that step put it back,
+// so that Save never writes one picture over another's file.
 #pragma once
 
 #include "core/FileIdentity.h"
@@ -10,6 +14,7 @@
 #include <QImage>
 #include <QPoint>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -25,22 +30,54 @@ public:
 
     explicit UndoHistory(Canvas& canvas, std::size_t budgetBytes = kDefaultBudget);
 
-    // The picture's file identity: read when a step first touches the
-    // pixels and when it closes, written back by undo and redo of a step
-    // that changed it.
-    void trackIdentity(std::function<FileIdentity()> read, std::function<void(const FileIdentity&)> write) {
-        readIdentity_ = std::move(read);
-        writeIdentity_ = std::move(write);
-    }
+    // Keeps a step open while it lives: the one already open, or one of its own.
+    class Scope {
+    public:
+        explicit Scope(UndoHistory& h) : h_(h), own_(!h.open_) {
+            if (own_) h_.begin();
+        }
+        ~Scope() {
+            if (own_) h_.end();
+        }
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+    private:
+        UndoHistory& h_;
+        bool own_;
+    };
+
+    const FileIdentity& identity() const { return identity_; }
+    // Names the picture's file within the open step, or in a step of its own
+    // when none is open. A step that renames is kept though no pixel changed.
+    void rename(const FileIdentity& id);
+    // Told after every change of the identity, undo and redo included.
+    void onRenamed(std::function<void()> tell) { renamed_ = std::move(tell); }
+
+    // The picture was just written to ID's file or read from it. What the
+    // open step did so far ends as a step, the change of name is a step of
+    // its own, and this point of the history is remembered as the one the
+    // file holds; a step is open again afterwards if one was before.
+    void fileHoldsPicture(const FileIdentity& id);
+    // Undo and redo are back where the last save or open left the picture.
+    bool pictureInFile() const { return position() == inFile_; }
 
     // Told once for each step too large for the budget: it is not kept,
     // and neither is any older one.
     void onStepNotKept(std::function<void()> tell) { notKept_ = std::move(tell); }
+    // Asked before a change the budget could not undo; true makes it anyway.
+    void onTooLargeToUndo(std::function<bool()> ask) { askTooLarge_ = std::move(ask); }
+    // Whether the open step may replace the picture by one of SIZE: the
+    // budget holds the step, or the user agrees to lose the history (and is
+    // not told of it again).
+    bool mayReplaceWith(QSize size);
 
     // Opens a step; a step still open is closed first.
     void begin();
-    // Closes the open step; a step that changed no pixel is dropped.
-    void end();
+    // Closes the open step; a step that changed neither a pixel nor the name
+    // is dropped. True when the step changed the picture.
+    bool end();
+    bool isOpen() const { return open_; }
     bool undo();
     bool redo();
     bool canUndo() const { return !undo_.empty(); }
@@ -62,21 +99,25 @@ private:
         std::vector<Tile> tiles;
         QImage wholeBefore, wholeAfter;  // set when the image was replaced
         bool tooLarge = false;           // replaced a picture larger than the budget
+        bool agreed = false;             // the user agreed to lose the history for it
         std::optional<FileIdentity> identityBefore, identityAfter;  // after: only when it changed
         std::size_t bytes = 0;
+        std::uint64_t id = 0;  // the point of the history after it
     };
 
     void apply(const Step& step, bool forward);
     bool replay(std::deque<Step>& from, std::deque<Step>& to, bool forward);
     void push(Step&& step);
-    void forget();
-    void noteIdentity();
+    void forget(bool tell);
+    void setIdentity(const FileIdentity& id);
+    std::uint64_t position() const { return undo_.empty() ? base_ : undo_.back().id; }
     static std::size_t sizeOf(const QImage& img) { return std::size_t(img.sizeInBytes()); }
 
     Canvas& canvas_;
-    std::function<FileIdentity()> readIdentity_;
-    std::function<void(const FileIdentity&)> writeIdentity_;
+    FileIdentity identity_{QString(), QStringLiteral("Untitled"), true, QStringLiteral("Untitled")};
+    std::function<void()> renamed_;
     std::function<void()> notKept_;
+    std::function<bool()> askTooLarge_;
     std::size_t budget_;
     std::size_t bytes_ = 0;
     bool open_ = false;
@@ -84,4 +125,7 @@ private:
     std::unordered_set<long long> saved_;
     std::deque<Step> undo_;
     std::deque<Step> redo_;
+    std::uint64_t lastId_ = 0;
+    std::uint64_t base_ = 0;                   // the point with no step left to undo
+    std::uint64_t inFile_ = UINT64_MAX;        // the point the picture's file holds
 };

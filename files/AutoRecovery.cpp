@@ -48,16 +48,14 @@ void AutoRecovery::offer() {
         dialogs_.Message(kTitle, picture.error);
         return;
     }
-    doc_.beginStep();
-    const QString problem = doc_.replacePicture(picture.image, found->png);
-    doc_.endStep();
-    if (!problem.isEmpty()) {
+    // The picture keeps its old name, in the same step: undo takes both
+    // back. It has still to be saved.
+    const bool untitled = !QFileInfo(found->path).isAbsolute();
+    const FileIdentity id{found->path, found->title, untitled, untitled ? found->title : found->path};
+    if (const QString problem = doc_.replacePicture(picture.image, found->png, id); !problem.isEmpty()) {
         dialogs_.Message(kTitle, cannotOpen(found->png, problem));
         return;
     }
-    // The picture keeps its old name; it has still to be saved.
-    const bool untitled = !QFileInfo(found->path).isAbsolute();
-    doc_.setIdentity({found->path, found->title, untitled, untitled ? found->title : found->path});
     doc_.markChanged();
     writeNow();  // this instance's own copy first, then the old one goes
     if (hasCopy_) RecoveryStore::discard(*found);

@@ -14,6 +14,7 @@ namespace MsgStyle {
 constexpr int YesNo = 4;                    // no icon, Yes the default
 constexpr int YesNoCancelQuestion = 35;     // question icon
 constexpr int YesNoQuestion = 36;           // question icon
+constexpr int YesNoWarning = 52;            // warning icon
 }
 
 // The properties of a common-dialog control. They persist between uses of

@@ -25,12 +25,12 @@ bool fileExists(const QString& path) {
     return info.exists() && !info.isDir();
 }
 
-// A written picture counts as unchanged, and the caption names its file.
+// A written picture counts as unchanged, and the caption names its file. A
+// new name is a step of the undo history, so that undo and redo give each
+// picture the name it had there.
 void markSaved(FileContext& c, const QString& path, const QString& title) {
     rememberFolder(c, path);
-    c.doc.setIdentity({path, title, false, path});
-    c.doc.canvasClean = true;
-    c.doc.toolsClean = true;
+    c.doc.saved({path, title, false, path});
 }
 
 // The change question of Open: Yes saves and ends the command, so that the
@@ -49,13 +49,13 @@ void loadPictureFile(FileContext& c, const QString& path, const QString& title) 
         c.dialogs.Message(kTitle, picture.error);
         return;
     }
-    if (const QString problem = c.doc.replacePicture(picture.image, path); !problem.isEmpty()) {
+    const FileIdentity id{path, title, false, path};
+    if (const QString problem = c.doc.replacePicture(picture.image, path, id); !problem.isEmpty()) {
         c.dialogs.Message(kTitle, cannotOpen(path, problem));
         return;
     }
     rememberFolder(c, path);
-    c.doc.setIdentity({path, title, false, path});
-    c.doc.canvasClean = true;
+    c.doc.opened(id);
 }
 
 }  // namespace

@@ -171,11 +171,12 @@ TEST(Recovery, TheQuestionNamesThePictureAndWhen) {
 // Script runs end as a killed window does, leaving their copy: the next run
 // asks about it first, and each answer does what it says. A copy is written
 // only while the picture has unsaved changes; a save removes it; a folder
-// that cannot be written is told once and stops nothing.
+// that cannot be written is told once and stops nothing. The file a copy
+// was made from is never written over unasked.
 TEST(Recovery, TheNextRunOffersWhatARunLeft) {
     const QString draw =
         QStringLiteral("click cmdSquare\ndown 1 0 300 300\nmove 1 0 3000 3000\nup 1 0 3000 3000\n");
-    const QString asked = QStringLiteral("ask 35 Tavimbre|Tavimbre was closed with unsaved changes to Untitled (today ");
+    const QString asked = QStringLiteral("ask 35 Tavimbre|Tavimbre was closed with unsaved changes to ");
     const QString failed = QStringLiteral("message Tavimbre|The recovery copy could not be written");
     struct Run {
         QString script;
@@ -189,6 +190,9 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
         {"Yes brings the picture back, changed",
          {{draw + "autosave\nexport %D/drawn.png\n", false},
           {"answer 6\ndump\nexport %D/back.png\n", true}}},
+        {"Yes, then undo takes back the recovery with its name: Save asks for one",
+         {{"file %D/chart.bmp\nmenu open1\n" + draw + "autosave\n", false},
+          {"answer 6\nmenu undo1\nfile cancel\nmenu save1\ndump\n", true}}},
         {"No deletes the copy", {{draw + "autosave\n", false}, {"answer 7\ndump\n", true}, {"dump\n", false}}},
         {"Cancel keeps it for the next start",
          {{draw + "autosave\n", false}, {"answer 2\ndump\n", true}, {"answer 7\ndump\n", true}}},
@@ -201,6 +205,12 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
         QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
+        const auto chart = [&] {
+            QFile f(dir.filePath("chart.bmp"));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        ASSERT_TRUE(picture(40).save(dir.filePath("chart.bmp"), "BMP"));
+        const QByteArray original = chart();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_DATA_HOME", c.unwritable ? dir.filePath("plain") + "/data" : dir.filePath("data"));
@@ -225,5 +235,6 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
         if (c.unwritable) {
             EXPECT_TRUE(QFile::exists(dir.filePath("x.bmp")));
         }
+        EXPECT_EQ(chart(), original);
     }
 }
