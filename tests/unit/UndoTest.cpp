@@ -182,6 +182,32 @@ TEST(Undo, WhatCountsAsAChange) {
     }
 }
 
+// The name changes only as part of a step: with the pixels of the step open,
+// or as a step of its own; undo always brings back pixels and name together.
+TEST(Undo, ARenameIsAlwaysPartOfAStep) {
+    for (const bool withThePixels : {true, false}) {
+        SCOPED_TRACE(withThePixels ? "within the step that paints" : "after it, outside any step");
+        Canvas canvas;
+        UndoHistory history(canvas);
+        canvas.setHistory(&history);
+        const FileIdentity untitled = history.identity();
+        const QImage blank = canvas.Image().copy();
+        history.begin();
+        canvas.Box(1500, 1500, 3000, 3000);
+        if (!withThePixels) history.end();
+        history.rename({"/p/x.bmp", "x.bmp", false, "/p/x.bmp"});
+        history.end();
+        ASSERT_TRUE(history.undo());
+        EXPECT_TRUE(history.identity() == untitled);
+        if (!withThePixels) {
+            EXPECT_NE(canvas.Image(), blank);
+            ASSERT_TRUE(history.undo());
+        }
+        EXPECT_EQ(canvas.Image(), blank);
+        EXPECT_FALSE(history.undo());
+    }
+}
+
 TEST(Undo, AStepKeepsOnlyTheRegionItChanged) {
     Harness h;
     h.run(kDiamond);
