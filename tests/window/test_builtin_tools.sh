@@ -135,6 +135,7 @@ done
 # At 25 % a 3000 x 2000 picture is seen whole: its marked corners both show,
 # a quarter of the picture's width apart.
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null
+rm -rf "$XDG_DATA_HOME"/*  # a slow run's recovery copy would be offered at the next start
 convert -size 3000x2000 xc:white -fill blue -draw 'rectangle 0,0 39,39' \
   -fill red -draw 'rectangle 2960,1960 2999,1999' "BMP3:$OUT/big.bmp"
 start_app "$OUT/big.bmp"
