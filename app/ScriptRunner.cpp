@@ -2,11 +2,15 @@
 
 #include "app/ScriptedDialogs.h"
 #include "app/frmmain.h"
+#include "files/PictureFile.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QMimeData>
 #include <utility>
 
 namespace {
@@ -186,13 +190,22 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
     if (command == QLatin1String("clip") && args.size() == 2) {
         QClipboard* clipboard = QGuiApplication::clipboard();
         if (args[0] == QLatin1String("load")) {
-            const QImage image(args[1]);
-            if (!image.isNull()) {
-                clipboard->setImage(image);
+            // The file's bytes as they are, damaged or not, as another
+            // program would offer them: Paste does all the decoding.
+            QFile file(args[1]);
+            const QByteArray format = QImageReader::imageFormat(args[1]);
+            QByteArray type;
+            for (const QByteArray& t : QImageReader::supportedMimeTypes())
+                if (type.isEmpty() && !format.isEmpty() && QImageReader::imageFormatsForMimeType(t).contains(format)) type = t;
+            if (!type.isEmpty() && file.open(QIODevice::ReadOnly)) {
+                auto* data = new QMimeData;
+                data->setData(QString::fromLatin1(type), file.readAll());
+                clipboard->setMimeData(data);
                 return true;
             }
-        } else if (args[0] == QLatin1String("save") && clipboard->image().save(args[1])) {
-            return true;
+        } else if (args[0] == QLatin1String("save")) {
+            const QImage image = pictureFromMime(clipboard->mimeData(), QStringLiteral("%1")).image;
+            if (!image.isNull() && image.save(args[1])) return true;
         }
         error_ = QStringLiteral("cannot %1 the clipboard with %2").arg(args[0], args[1]);
         return false;

@@ -4,6 +4,7 @@
 // its moves and the drop are one step of the undo history.
 #include "app/CanvasView.h"
 #include "app/frmmain.h"
+#include "files/PictureFile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -50,7 +51,13 @@ void frmmain::cut1_Click() {
 }
 
 void frmmain::paste1_Click() {
-    const QImage pasted = QApplication::clipboard()->image().convertToFormat(canvas.Image().format());
+    pasteFrom(QApplication::clipboard()->mimeData(), QStringLiteral("The picture could not be pasted: %1"));
+}
+
+void frmmain::pasteFrom(const QMimeData* data, const QString& refusal) {
+    const LoadedPicture picture = pictureFromMime(data, refusal);
+    if (!picture.error.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), picture.error);
+    const QImage pasted = picture.image.convertToFormat(canvas.Image().format());
     if (pasted.isNull()) return;
     endSelection();
     const QSize now = canvas.Image().size();

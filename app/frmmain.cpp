@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -108,17 +109,28 @@ QString droppedFile(const QMimeData* mime) {
     return {};
 }
 
+// Picture data rather than a file, as a browser or an editor drags it.
+bool droppedPicture(const QMimeData* mime) {
+    if (mime->hasImage()) return true;
+    const QStringList formats = mime->formats();
+    return std::any_of(formats.begin(), formats.end(), [](const QString& f) { return f.startsWith(QLatin1String("image/")); });
+}
+
 }  // namespace
 
+// A dropped file is opened; dropped picture data floats as a paste does.
 void frmmain::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!droppedFile(event->mimeData()).isEmpty() || droppedPicture(event->mimeData())) event->acceptProposedAction();
 }
 
 void frmmain::dropEvent(QDropEvent* event) {
     const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty()) return;
+    if (path.isEmpty() && !droppedPicture(event->mimeData())) return;
     event->acceptProposedAction();
-    openFile(path);
+    if (path.isEmpty())
+        pasteFrom(event->mimeData(), QStringLiteral("The dropped picture could not be used: %1"));
+    else
+        openFile(path);
 }
 
 int frmmain::penWidth() { return widths_.drawWidth(); }

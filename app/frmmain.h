@@ -24,6 +24,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QScrollArea;
 class QToolButton;
 
@@ -192,6 +193,10 @@ private:
     void dropSelection();
     // Drops what floats and leaves Select.
     void endSelection();
+    // Floats the picture DATA carries (the clipboard's, or dropped), decoded
+    // as a file is; one that cannot be decoded is told of as REFUSAL, with
+    // the reason as its %1.
+    void pasteFrom(const QMimeData* data, const QString& refusal);
     // Floats IMAGE at AT, lifted from HOLE (empty for a paste).
     void floatImage(const QImage& image, QPoint at, QRect hole);
     void showSelection();

@@ -12,6 +12,12 @@ bool releaseRestricted(int code) {
     return t && t->release == Tool::Direction::RightAndBelow;
 }
 
+// Points that are not numbers compare equal to each other here.
+bool samePoint(float ax, float ay, float bx, float by) {
+    auto same = [](float a, float b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    return same(ax, bx) && same(ay, by);
+}
+
 }  // namespace
 
 void DragDispatcher::MouseDown(int button, int /*shift*/, float x, float y) {
@@ -150,14 +156,19 @@ void DragDispatcher::releaseAction() {
     const int code = tool_;
     switch (code) {
     case Tool::Line:
-        // The last rubber band is not erased: the finished line covers it.
+        // A release where the last move drew the band needs no erase: the
+        // finished line covers it. A release elsewhere (after moves made
+        // with a second button down, which draw nothing) erases it first.
+        if (moved_ && !samePoint(px, py, cx, cy)) erasePreview();
         canvas_.DrawMode = Canvas::kCopyPen;
         canvas_.Line(x0, y0, cx, cy, s_.drawColor);
         return;
     case Tool::Circle:
-        if (s_.previewed()) {
+        if (moved_ && !samePoint(px, py, cx, cy)) {
+            erasePreview();
+        } else if (s_.previewed()) {
             canvas_.DrawMode = Canvas::kInvert;
-            canvas_.Box(x0 - 50, y0 - 50, px + 50, py + 50);  // the frame only
+            canvas_.Box(x0 - 50, y0 - 50, px + 50, py + 50);  // the frame only; the circle covers its band
         }
         canvas_.DrawMode = Canvas::kCopyPen;
         canvas_.Circle((x0 + cx) / 2, (y0 + cy) / 2, std::fabs((cy - y0) / 2 - 2), s_.drawColor);

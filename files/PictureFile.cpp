@@ -2,10 +2,13 @@
 
 #include "files/BitmapHeader.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QMimeData>
+#include <QPainter>
 #include <QSaveFile>
 
 QString cannotOpen(const QString& path, const QString& reason) {
@@ -31,13 +34,6 @@ QString fileProblem(const QString& path) {
     return {};
 }
 
-bool truncatedBitmap(QImageReader& reader, const QString& path) {
-    if (reader.format() != "bmp") return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    return bitmapIsTruncated(file.read(64), file.size());
-}
-
 // A damaged header can give fewer palette entries than the pixels' indices
 // reach; whatever paints or compares such a picture then reads past the end
 // of its colour table. The missing entries become black, as Qt's own
@@ -54,6 +50,47 @@ void completeColorTable(QImage& image) {
     image.setColorTable(table);
 }
 
+// Decodes what the reader reads, under the size cap, into a zero-filled
+// image: pixels a damaged picture leaves undecoded come out zero rather than
+// undefined. HEADERS and LENGTH, the data's first bytes and its whole length,
+// tell a bitmap cut short, named as WHAT ("file"). Returns the reason the
+// picture cannot be had, or empty.
+QString decode(QImageReader& reader, const QByteArray& headers, qint64 length, const QString& what, QImage& image) {
+    QImageReader::setAllocationLimit(kReaderAllocationMegabytes);
+    if (!reader.canRead())
+        return QStringLiteral("It is not a picture this program can read (%1)").arg(reader.errorString());
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return QStringLiteral("The picture claims %1 x %2 pixels, more than the %3 megapixels this program opens")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(kMaxPicturePixels / 1'000'000);
+    if (reader.format() == "bmp" && bitmapIsTruncated(headers, length))
+        return QStringLiteral("The bitmap is truncated: the %1 ends before its pixels do").arg(what);
+    image = QImage();
+    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(size, reader.imageFormat());
+        if (image.isNull()) return QStringLiteral("Not enough memory for the picture");
+        image.fill(0);
+    }
+    if (!reader.read(&image) || image.isNull()) {
+        image = QImage();
+        return QStringLiteral("Its picture data cannot be decoded (%1)").arg(reader.errorString());
+    }
+    completeColorTable(image);
+    return {};
+}
+
+// The image over white, as an opened picture shows: transparent pixels
+// white, every pixel opaque. Null when there is no memory for it.
+QImage onWhite(const QImage& image) {
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    if (opaque.isNull()) return opaque;
+    opaque.fill(Qt::white);
+    QPainter(&opaque).drawImage(0, 0, image);
+    return opaque;
+}
+
 // The writer's format and quality for a file name (quality -1: its default).
 std::pair<QByteArray, int> writtenFormat(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -66,32 +103,46 @@ std::pair<QByteArray, int> writtenFormat(const QString& path) {
 
 LoadedPicture loadPicture(const QString& path) {
     if (const QString problem = fileProblem(path); !problem.isEmpty()) return {{}, cannotOpen(path, problem)};
-
-    QImageReader::setAllocationLimit(kReaderAllocationMegabytes);
-    QImageReader reader(path);
-    if (!reader.canRead())
-        return {{}, cannotOpen(path, QStringLiteral("It is not a picture this program can read (%1)")
-                                         .arg(reader.errorString()))};
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return {{}, cannotOpen(path, QStringLiteral("The picture claims %1 x %2 pixels, more than the %3 "
-                                                    "megapixels this program opens")
-                                         .arg(size.width())
-                                         .arg(size.height())
-                                         .arg(kMaxPicturePixels / 1'000'000))};
-    if (truncatedBitmap(reader, path))
-        return {{}, cannotOpen(path, QStringLiteral("The bitmap is truncated: the file ends before its pixels do"))};
-
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {{}, cannotOpen(path, file.errorString())};
+    const QByteArray headers = file.peek(64);
+    QImageReader reader(&file);
     QImage image;
-    if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
-        image = QImage(size, reader.imageFormat());
-        if (image.isNull()) return {{}, cannotOpen(path, QStringLiteral("Not enough memory for the picture"))};
-        image.fill(0);
-    }
-    if (!reader.read(&image) || image.isNull())
-        return {{}, cannotOpen(path, QStringLiteral("Its picture data cannot be decoded (%1)").arg(reader.errorString()))};
-    completeColorTable(image);
+    if (const QString problem = decode(reader, headers, file.size(), QStringLiteral("file"), image); !problem.isEmpty())
+        return {{}, cannotOpen(path, problem)};
     return {image, {}};
+}
+
+LoadedPicture decodePicture(const QByteArray& data, const QByteArray& format, const QString& refusal) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    QImage image;
+    if (const QString problem = decode(reader, data.left(64), data.size(), QStringLiteral("data"), image);
+        !problem.isEmpty())
+        return {{}, refusal.arg(problem)};
+    const QImage opaque = onWhite(image);
+    if (opaque.isNull()) return {{}, refusal.arg(QStringLiteral("Not enough memory for the picture"))};
+    return {opaque, {}};
+}
+
+LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal) {
+    if (!mime) return {};
+    // Lossless formats first, then the order the data gives.
+    QStringList types{QStringLiteral("image/png"), QStringLiteral("image/bmp")};
+    for (const QString& type : mime->formats())
+        if (type.startsWith(QLatin1String("image/")) && !types.contains(type)) types.append(type);
+    const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
+    for (const QString& type : types) {
+        if (!mime->hasFormat(type) || !readable.contains(type.toLatin1())) continue;
+        const QList<QByteArray> formats = QImageReader::imageFormatsForMimeType(type.toLatin1());
+        return decodePicture(mime->data(type), formats.isEmpty() ? QByteArray() : formats.first(), refusal);
+    }
+    // Only a picture this program put there itself comes without encoded
+    // data of a readable type: Qt offers it decoded otherwise.
+    if (mime->hasImage()) return {onWhite(qvariant_cast<QImage>(mime->imageData())), {}};
+    return {};
 }
 
 QString savePicture(const QImage& image, const QString& path) {

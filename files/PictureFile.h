@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+class QMimeData;
+
 struct LoadedPicture {
     QImage image;   // null when the file could not be read
     QString error;  // set when image is null
@@ -18,6 +20,15 @@ QString cannotOpen(const QString& path, const QString& reason);
 // Reads any picture Qt can decode. Pixels a damaged file leaves undecoded
 // come out zero (black, or transparent) rather than undefined.
 LoadedPicture loadPicture(const QString& path);
+
+// Picture data from outside the program (the clipboard, a drop), in FORMAT
+// ("png", "bmp"; empty: told by the data), decoded as carefully as a file,
+// and with any transparent pixels on white. A refusal is REFUSAL with the
+// reason as its %1.
+LoadedPicture decodePicture(const QByteArray& data, const QByteArray& format, const QString& refusal);
+// The picture that clipboard or drop data carries, as decodePicture() gives
+// it; a null image and no error when the data holds no picture at all.
+LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal);
 
 // Writes the image in the format its name's extension asks for, in any case:
 // .png as PNG, .jpg or .jpeg as JPEG at quality 95, anything else (.bmp,

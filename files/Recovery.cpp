@@ -24,13 +24,12 @@ QString uniqueId() {
         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
-// True when no running instance holds the lock: it is missing, or its holder
-// has ended, in which case taking it over removes it (on the probe's end).
-bool unheld(const QString& lockPath) {
-    if (!QFileInfo::exists(lockPath)) return true;
-    QLockFile probe(lockPath);
-    probe.setStaleLockTime(0);
-    return probe.tryLock(0);
+// The lock taken for this instance, or null while a running instance holds
+// it. A lock whose holder has ended is taken over.
+std::shared_ptr<QLockFile> claimed(const QString& lockPath) {
+    auto lock = std::make_shared<QLockFile>(lockPath);
+    lock->setStaleLockTime(0);
+    return lock->tryLock(0) ? lock : nullptr;
 }
 
 // Fills in the file, title and time from the side file. A missing or damaged
@@ -96,9 +95,10 @@ std::optional<RecoveryStore::Found> RecoveryStore::newestStale(const QString& fo
     const QDir dir(folder);
     for (const QFileInfo& png : dir.entryInfoList({QStringLiteral("*.png")}, QDir::Files)) {
         const QString base = dir.filePath(png.completeBaseName());
-        if (!unheld(base + QLatin1String(".lock"))) continue;
-        Found found{png.filePath(), base + QLatin1String(".json"), {}, {}, {}};
+        Found found{png.filePath(), base + QLatin1String(".json"), {}, {}, {}, claimed(base + QLatin1String(".lock"))};
+        if (!found.claim) continue;
         readSide(found);
+        // Only the newest stays claimed; the others' locks go with them.
         if (!newest || found.when > newest->when) newest = found;
     }
     return newest;

@@ -6,13 +6,16 @@
 // picture's file and title, and a lock <id>.lock held from the first write
 // until remove() or the end of the instance. A copy whose lock is gone, or
 // was left by a process that no longer runs, belongs to no one: it is stale
-// and may be offered. The store never decides when to write; its owner does.
+// and may be offered. The instance that offers a copy first claims it by
+// taking its lock, so that no other start offers the same copy meanwhile.
+// The store never decides when to write; its owner does.
 #pragma once
 
 #include <QDateTime>
 #include <QImage>
 #include <QLockFile>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class RecoveryStore {
@@ -24,6 +27,9 @@ public:
         QString path;   // the picture's own file, empty when it had none
         QString title;  // the picture's title, "Untitled" when unknown
         QDateTime when; // when the copy was written, local time
+        // The copy's lock, held by this instance until the last Found that
+        // shares it is gone.
+        std::shared_ptr<QLockFile> claim;
     };
 
     // <application data folder>/recovery (XDG_DATA_HOME is honoured).
@@ -43,14 +49,14 @@ public:
     void remove();
     QString errorString() const { return error_; }
 
-    // The newest copy in the folder that no running instance holds; the
-    // stale locks it meets are removed.
+    // The newest copy in the folder that no running instance holds, claimed
+    // for this one; the stale locks it meets are removed.
     static std::optional<Found> newestStale(const QString& folder = defaultFolder());
     // The start-up question for a found copy, its time given as "today
     // 10:42" or, on another day, "3 March 2025 10:42".
     static QString question(const Found& found, const QDateTime& now = QDateTime::currentDateTime());
-    // Deletes a found copy and its side file (newestStale() has already
-    // removed a stale lock); false when the copy is still there afterwards.
+    // Deletes a found copy and its side file (its lock goes with the claim);
+    // false when the copy is still there afterwards.
     static bool discard(const Found& found);
 
 private:

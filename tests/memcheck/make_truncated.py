@@ -46,6 +46,9 @@ def main(folder):
         "os2-cut.bmp": bitmap(struct.pack("<IHHHH", 12, W, H, 1, 24), b"", bytes(range(256)) * (W * 3 * H // 2 // 256)),
         # a GIF whose data ends in its middle, without a trailer
         "cut.gif": gif()[:1200],
+        # a 100 x 60 24-bit bitmap cut to 9000 of its 18054 bytes
+        "cut24.bmp": bitmap(struct.pack("<IiiHHIIiiII", 40, 100, 60, 1, 24, 0, 0, 2835, 2835, 0, 0), b"",
+                            bytes(range(256)) * 70)[:9000],
     }
     for name, data in files.items():
         with open(f"{folder}/{name}", "wb") as f:

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Pictures whose pixels are only partly in the file are opened, drawn on and
-# saved under valgrind's memcheck: no uninitialised pixel may reach the
-# canvas or the saved file. Usage: memcheck_truncated.sh TAVIMBRE SANITIZED
+# Pictures whose pixels are only partly in the file are opened, or pasted from
+# the clipboard, drawn on and saved under valgrind's memcheck: no uninitialised
+# pixel may reach the canvas or the saved file. A bitmap cut short whose header
+# tells its length is refused, opened or pasted. Usage: memcheck_truncated.sh TAVIMBRE SANITIZED
 # (SANITIZED is ON for a sanitizer build, where valgrind cannot run).
 set -uo pipefail
 exe=$1
@@ -22,6 +23,10 @@ fi
     echo "click cmdSquare"; echo "down 1 0 300 300"; echo "move 1 0 1500 1200"; echo "up 1 0 1500 1200"
     echo "file $dir/saved-$n.bmp"; echo "menu saveas1"
   done
+  for n in "${names[@]}" cut24.bmp; do
+    echo "menu new1"; echo "clip load $dir/$n"; echo "menu paste1"; echo "key Esc"
+    echo "file $dir/pasted-$n.bmp"; echo "menu saveas1"
+  done
 } > "$dir/script"
 QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=99 --leak-check=no --track-origins=yes \
   "$exe" --script "$dir/script" > "$dir/out" 2> "$dir/valgrind"
@@ -30,12 +35,16 @@ failures=0
 if [ $status -ne 0 ]; then
   echo "FAIL: memcheck exit status $status"; cat "$dir/valgrind"; failures=1
 fi
-if grep -q "could not" "$dir/out"; then
+if grep -v "could not be pasted: The bitmap is truncated" "$dir/out" | grep -q "could not"; then
   echo "FAIL: a picture was refused or not saved:"; grep "could not" "$dir/out"; failures=1
+fi
+if [ "$(grep -c "could not be pasted" "$dir/out")" -ne 1 ]; then
+  echo "FAIL: the cut bitmap's paste was not refused once:"; grep "pasted" "$dir/out"; failures=1
 fi
 for n in "${names[@]}"; do
   [ -s "$dir/saved-$n.bmp" ] || { echo "FAIL: saved-$n.bmp was not written"; failures=1; }
+  [ -s "$dir/pasted-$n.bmp" ] || { echo "FAIL: pasted-$n.bmp was not written"; failures=1; }
 done
 grep -E "ERROR SUMMARY" "$dir/valgrind"
-[ $failures -eq 0 ] && echo "ok: ${#names[@]} truncated pictures opened, drawn on and saved cleanly"
+[ $failures -eq 0 ] && echo "ok: ${#names[@]} truncated pictures opened or pasted, drawn on and saved cleanly"
 exit $failures

@@ -142,6 +142,30 @@ TEST(Dispatcher, AfterTheReleaseNoPreviewPixelsRemain) {
     }
 }
 
+// Moves made while a second button is down draw nothing; whatever band the
+// last single-button move left, the release leaves the plain drag's pixels,
+// whichever button comes up first.
+TEST(Dispatcher, ASecondButtonMidDragLeavesThePixelsOfAPlainDrag) {
+    const struct {
+        const char* tool;
+        const char* end;  // where the moves with both buttons end, and both releases
+        bool rightUpFirst;
+    } cases[] = {{"cmdLine", "6000 4500", true},    {"cmdLine", "6000 4500", false},
+                 {"cmdCircle", "6000 4500", true},  {"cmdCircle", "6000 4500", false},
+                 {"cmdSquare", "6000 4500", true},  {"cmdErase", "6000 4500", true},
+                 {"cmdrhombus", "6000 4500", true}, {"cmdrhombus", "1000 4500", true}};
+    for (const auto& c : cases) {
+        const QString tool = QStringLiteral("click ") + QLatin1String(c.tool), end = QLatin1String(c.end);
+        const QStringList ups{"up 2 0 " + end, "up 1 0 " + end};
+        Harness twoButtons, plain;
+        twoButtons.run({"select cmbDrawWidth 3", tool, "down 1 0 1500 1500", "move 1 0 3000 6000",
+                        "down 2 0 3000 6000", "move 3 0 " + end, ups[c.rightUpFirst ? 0 : 1],
+                        ups[c.rightUpFirst ? 1 : 0]});
+        plain.run({"select cmbDrawWidth 3", tool, "down 1 0 1500 1500", "move 1 0 " + end, "up 1 0 " + end});
+        EXPECT_EQ(twoButtons.image(), plain.image()) << c.tool << " to " << c.end << (c.rightUpFirst ? ", right up first" : "");
+    }
+}
+
 TEST(Dispatcher, EraserLeavesNoBlueAndErasesOnlyUnderTheOutline) {
     Harness h;
     h.run({"select cmbDrawWidth 9", "click cmdSquare", "down 1 0 1500 1500", "up 1 0 6000 6000", "click cmdErase",

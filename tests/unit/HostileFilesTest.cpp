@@ -1,6 +1,7 @@
-// Broken copies of good bitmaps, GIFs and JPEGs, opened through Open: each
-// either loads into a fully defined picture or is refused with the message
-// and changes nothing. None may crash, hang or leave undefined pixels.
+// Broken copies of good bitmaps, GIFs and JPEGs, opened through Open and
+// decoded as pasted data: each either loads into a fully defined picture or
+// is refused with the message and changes nothing. None may crash, hang or
+// leave undefined pixels.
 #include "FilesTestSupport.h"
 #include "files/PictureFile.h"
 
@@ -168,6 +169,9 @@ TEST(HostileFiles, EachOpensWholeOrIsRefusedWithNothingChanged) {
         clock.start();
         h.run({"file " + path, "menu open1"});
         EXPECT_LT(clock.elapsed(), 10000) << "opening took too long";
+        // The same bytes pasted or dropped are taken or refused alike.
+        const QByteArray format = s.name.mid(s.name.lastIndexOf('.') + 1).toLatin1();
+        const LoadedPicture pasted = decodePicture(s.bytes, format, QStringLiteral("%1"));
         ASSERT_GE(h.out.size(), 1);
         EXPECT_EQ(h.out.first(), "dialog open");
         if (h.out.size() > 1) {
@@ -178,6 +182,8 @@ TEST(HostileFiles, EachOpensWholeOrIsRefusedWithNothingChanged) {
             EXPECT_EQ(h.w->dump(), before);
             EXPECT_EQ(h.image(), image);
             EXPECT_TRUE(h.trace.isEmpty());
+            EXPECT_TRUE(pasted.image.isNull());
+            EXPECT_FALSE(pasted.error.isEmpty());
             continue;
         }
         ++opened;
@@ -190,6 +196,7 @@ TEST(HostileFiles, EachOpensWholeOrIsRefusedWithNothingChanged) {
         EXPECT_LE(qint64(first.image.width()) * first.image.height(), kMaxPicturePixels);
         const QImage shown = first.image.convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(h.image().copy(QRect(QPoint(), shown.size())).convertToFormat(QImage::Format_RGB32), shown);
+        EXPECT_EQ(pasted.image, shown);
     }
     std::cout << "hostile files: " << files.size() << " tried, " << opened << " opened, " << refused << " refused\n";
     EXPECT_GT(opened, 0);

@@ -52,14 +52,15 @@ TEST(Recovery, OnlyCopiesOfInstancesThatAreGoneAreOfferedNewestFirst) {
         const char* name;
         std::vector<Writer> writers;  // in the order they write
         int offered;                  // the width of the copy offered, 0 for none
+        int offeredNext;  // to a second start while the first one asks
     } cases[] = {
-        {"a running instance's copy", {{Live, 10}}, 0},
-        {"an ended instance's copy", {{Ended, 10}}, 10},
-        {"a killed instance's copy", {{Killed, 10}}, 10},
-        {"a removed copy", {{Removed, 10}}, 0},
-        {"the newest of several", {{Ended, 10}, {Killed, 20}, {Ended, 30}, {Killed, 40}, {Ended, 50}}, 50},
-        {"a newer running copy hides no older one", {{Killed, 10}, {Live, 20}}, 10},
-        {"a newer removed copy hides no older one", {{Ended, 10}, {Removed, 20}}, 10},
+        {"a running instance's copy", {{Live, 10}}, 0, 0},
+        {"an ended instance's copy", {{Ended, 10}}, 10, 0},
+        {"a killed instance's copy", {{Killed, 10}}, 10, 0},
+        {"a removed copy", {{Removed, 10}}, 0, 0},
+        {"the newest of several", {{Ended, 10}, {Killed, 20}, {Ended, 30}, {Killed, 40}, {Ended, 50}}, 50, 40},
+        {"a newer running copy hides no older one", {{Killed, 10}, {Live, 20}}, 10, 0},
+        {"a newer removed copy hides no older one", {{Ended, 10}, {Removed, 20}}, 10, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -87,6 +88,10 @@ TEST(Recovery, OnlyCopiesOfInstancesThatAreGoneAreOfferedNewestFirst) {
             continue;
         }
         ASSERT_TRUE(found.has_value());
+        // The first start's claim holds while it asks: the same copy is
+        // never offered twice at once.
+        const auto next = RecoveryStore::newestStale(folder);
+        EXPECT_EQ(next ? QImage(next->png).width() : 0, c.offeredNext);
         EXPECT_EQ(QImage(found->png).convertToFormat(QImage::Format_RGB32), picture(c.offered));
         EXPECT_EQ(found->path, pathFor(c.offered));
         EXPECT_EQ(found->title, QStringLiteral("w%1.bmp").arg(c.offered));
@@ -163,7 +168,7 @@ TEST(Recovery, TheQuestionNamesThePictureAndWhen) {
          "Tavimbre was closed with unsaved changes to chart.bmp (3 March 2025 10:42). Recover them?"},
     };
     for (const auto& c : cases) {
-        RecoveryStore::Found found{"x.png", "x.json", {}, c.title, written};
+        RecoveryStore::Found found{"x.png", "x.json", {}, c.title, written, {}};
         EXPECT_EQ(RecoveryStore::question(found, c.now), c.question);
     }
 }

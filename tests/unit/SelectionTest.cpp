@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <functional>
@@ -107,6 +110,59 @@ TEST(Selection, APasteLargerThanThePictureAsksToEnlargeIt) {
         EXPECT_EQ(h.image().pixel(0, 50), qRgb(255, 255, 255)) << c.answer;
         h.run("clip save " + dir.filePath(QStringLiteral("back.png")));
         EXPECT_EQ(QImage(dir.filePath(QStringLiteral("back.png"))).convertToFormat(QImage::Format_RGB32), big);
+    }
+}
+
+// Pasted or dropped data is decoded as an opened file is: transparent pixels
+// come out white, and a damaged bitmap is refused with a message and floats
+// nothing.
+TEST(Selection, APastedOrDroppedPictureIsDecodedAsAnOpenedOne) {
+    QTemporaryDir dir;
+    QImage clear(30, 20, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    clear.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    ASSERT_TRUE(clear.save(dir.filePath("clear.png")));
+    QImage cutSource(100, 60, QImage::Format_RGB32);
+    cutSource.fill(Qt::blue);
+    ASSERT_TRUE(cutSource.save(dir.filePath("full.bmp")));  // 24 bits a pixel, 18,054 bytes
+    QFile full(dir.filePath("full.bmp")), cut(dir.filePath("cut.bmp"));
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+    cut.write(full.read(9000));
+    cut.close();
+    const struct {
+        const char* file;
+        const char* type;
+        const char* message;  // what the user is told, empty for nothing
+        const char* floating;
+        QRgb atOrigin, inside;  // after the paste is dropped
+    } cases[] = {
+        {"clear.png", "image/png", "", "true", qRgb(255, 0, 0), qRgb(255, 255, 255)},
+        {"cut.bmp", "image/bmp",
+         "message Tavimbre|The picture could not be pasted: The bitmap is truncated: the data ends before its "
+         "pixels do",
+         "false", qRgb(255, 255, 255), qRgb(255, 255, 255)},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.run({"clip load " + dir.filePath(c.file), "menu paste1"});
+        EXPECT_EQ(h.out.join('\n'), QLatin1String(c.message)) << c.file;
+        Harness dropped;
+        QFile file(dir.filePath(c.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QMimeData data;
+        data.setData(c.type, file.readAll());
+        QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(dropped.w.get(), &enter);
+        ASSERT_TRUE(enter.isAccepted()) << c.file;
+        QDropEvent drop(QPointF(500, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(dropped.w.get(), &drop);
+        dropped.run("key Esc");
+        EXPECT_EQ(dropped.out.join('\n'), QString::fromLatin1(c.message).replace("The picture could not be pasted", "The dropped picture could not be used")) << c.file;
+        EXPECT_EQ(h.dumped("floating"), QLatin1String(c.floating)) << c.file;
+        h.run("key Esc");
+        EXPECT_EQ(h.image().pixel(0, 0), c.atOrigin) << c.file;
+        EXPECT_EQ(h.image().pixel(10, 10), c.inside) << c.file;
+        EXPECT_EQ(dropped.image(), h.image()) << c.file;
     }
 }
 
