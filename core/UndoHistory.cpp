@@ -3,6 +3,7 @@
 #include "core/Canvas.h"
 
 #include <QPainter>
+#include <utility>
 
 UndoHistory::UndoHistory(Canvas& canvas, std::size_t budgetBytes) : canvas_(canvas), budget_(budgetBytes) {}
 
@@ -29,20 +30,19 @@ void UndoHistory::aboutToPaint(const QRect& pixels) {
             const long long key = (static_cast<long long>(ty) << 32) | unsigned(tx);
             if (!saved_.insert(key).second) continue;
             const QPoint at(tx * kTile, ty * kTile);
-            current_.tiles.push_back({at, img.copy(QRect(at, QSize(kTile, kTile)).intersected(img.rect())), {}});
+            const QImage before = img.copy(QRect(at, QSize(kTile, kTile)).intersected(img.rect()));
+            savedBytes_ += sizeOf(before);
+            current_.tiles.push_back({at, PackedImage(before), {}});
         }
     }
+    if (savedBytes_ <= kPackFrom) return;
+    for (; packedTiles_ < current_.tiles.size(); ++packedTiles_) current_.tiles[packedTiles_].before.pack();
 }
 
 void UndoHistory::aboutToReplace() {
     if (!open_) open_ = true;
     noteIdentity();
     if (!current_.wholeBefore.isNull() || current_.tooLarge) return;
-    current_.tooLarge = sizeOf(canvas_.Image()) > budget_;
-    if (current_.tooLarge) {  // the step cannot be kept: nothing is copied
-        current_.tiles.clear();
-        return;
-    }
     // The canvas puts a new image in place of the old one, so the old one is
     // shared, not copied. The tiles saved so far are older than the whole
     // image: they go on a copy so that the whole "before" is the picture as
@@ -52,16 +52,22 @@ void UndoHistory::aboutToReplace() {
         before = before.copy();
         QPainter p(&before);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const Tile& t : current_.tiles) p.drawImage(t.at, t.before);
+        for (const Tile& t : current_.tiles) p.drawImage(t.at, t.before.image());
     }
     current_.tiles.clear();
-    current_.wholeBefore = before;
+    packedTiles_ = 0;
+    current_.wholeBefore = PackedImage(before);
+    if (sizeOf(before) > kPackFrom) current_.wholeBefore.pack();
+    current_.tooLarge = current_.wholeBefore.bytes() > budget_;
+    if (current_.tooLarge) current_.wholeBefore = PackedImage();  // the step cannot be kept
 }
 
 void UndoHistory::end() {
     if (!open_) return;
     open_ = false;
     saved_.clear();
+    const bool pack = std::exchange(savedBytes_, 0) > kPackFrom;
+    packedTiles_ = 0;
     Step step = std::move(current_);
     current_ = Step();
     if (step.identityBefore && readIdentity_() != *step.identityBefore) step.identityAfter = readIdentity_();
@@ -71,16 +77,22 @@ void UndoHistory::end() {
         return;
     }
     if (!step.wholeBefore.isNull()) {
-        if (step.wholeBefore == img) return;
-        step.bytes = sizeOf(step.wholeBefore) + sizeOf(img);
-        if (step.bytes <= budget_) step.wholeAfter = img.copy();  // else push() drops it
+        PackedImage after(img);
+        if (sizeOf(img) > kPackFrom)
+            after.pack();
+        else
+            after = PackedImage(img.copy());
+        if (step.wholeBefore.same(after)) return;
+        step.bytes = step.wholeBefore.bytes() + after.bytes();
+        step.wholeAfter = std::move(after);
     } else {
         std::vector<Tile> changed;
         for (Tile& t : step.tiles) {
             if (step.bytes > budget_) break;  // push() drops it: no more copies
-            t.after = img.copy(QRect(t.at, t.before.size()));
-            if (t.after == t.before) continue;
-            step.bytes += sizeOf(t.before) + sizeOf(t.after);
+            t.after = PackedImage(img.copy(QRect(t.at, t.before.size())));
+            if (pack) t.after.pack();
+            if (t.after.same(t.before)) continue;
+            step.bytes += t.before.bytes() + t.after.bytes();
             changed.push_back(std::move(t));
         }
         if (changed.empty()) return;
@@ -116,10 +128,11 @@ void UndoHistory::forget() {
 void UndoHistory::apply(const Step& step, bool forward) {
     if (step.identityAfter && writeIdentity_) writeIdentity_(forward ? *step.identityAfter : *step.identityBefore);
     if (!step.wholeBefore.isNull()) {
-        canvas_.restoreImage(forward ? step.wholeAfter : step.wholeBefore);
+        const QImage whole = (forward ? step.wholeAfter : step.wholeBefore).image();
+        if (!whole.isNull()) canvas_.restoreImage(whole);
         return;
     }
-    for (const Tile& t : step.tiles) canvas_.restoreTile(t.at, forward ? t.after : t.before);
+    for (const Tile& t : step.tiles) canvas_.restoreTile(t.at, (forward ? t.after : t.before).image());
 }
 
 // Puts the newest step of one list back on the picture and moves it over to

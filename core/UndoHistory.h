@@ -1,11 +1,14 @@
 // Undo and redo of whole changes to the picture. While a step is open, the
 // canvas hands over the pixels of every tile it is about to paint for the
 // first time; closing the step keeps only the tiles that really changed, so
-// a step costs the region it touched, not the whole picture. The memory the
-// steps hold is bounded: the oldest steps go first.
+// a step costs the region it touched, not the whole picture. A step whose
+// pixels are many keeps them packed (see PackedImage), so that even a change
+// of a picture at the size cap can be undone. The memory the steps hold is
+// bounded: the oldest steps go first.
 #pragma once
 
 #include "core/FileIdentity.h"
+#include "core/PackedImage.h"
 
 #include <QImage>
 #include <QPoint>
@@ -22,6 +25,8 @@ class UndoHistory {
 public:
     static constexpr int kTile = 64;
     static constexpr std::size_t kDefaultBudget = std::size_t(256) << 20;
+    // A step that keeps more bytes than this keeps them packed.
+    static constexpr std::size_t kPackFrom = std::size_t(1) << 20;
 
     explicit UndoHistory(Canvas& canvas, std::size_t budgetBytes = kDefaultBudget);
 
@@ -56,12 +61,12 @@ public:
 private:
     struct Tile {
         QPoint at;
-        QImage before, after;
+        PackedImage before, after;
     };
     struct Step {
         std::vector<Tile> tiles;
-        QImage wholeBefore, wholeAfter;  // set when the image was replaced
-        bool tooLarge = false;           // replaced a picture larger than the budget
+        PackedImage wholeBefore, wholeAfter;  // set when the image was replaced
+        bool tooLarge = false;                // replaced a picture larger than the budget, packed
         std::optional<FileIdentity> identityBefore, identityAfter;  // after: only when it changed
         std::size_t bytes = 0;
     };
@@ -82,6 +87,8 @@ private:
     bool open_ = false;
     Step current_;
     std::unordered_set<long long> saved_;
+    std::size_t savedBytes_ = 0;   // the open step's tiles, unpacked
+    std::size_t packedTiles_ = 0;  // how many of its first tiles are packed
     std::deque<Step> undo_;
     std::deque<Step> redo_;
 };
