@@ -165,6 +165,22 @@ void BM_ReducedRepaint(benchmark::State& st) {
     }
 }
 
+// Undo and redo of a Canvas Size from the default size to a square of that
+// side, a step the history keeps packed.
+void BM_UndoLargeStep(benchmark::State& st) {
+    Document doc;
+    doc.canvas.DrawWidth = 2;
+    doc.canvas.Box(1500, 1500, 9000, 9000);
+    doc.beginStep();
+    doc.resize({int(st.range(0)), int(st.range(0))});
+    doc.endStep();
+    for (auto _ : st) {
+        doc.undo();
+        doc.redo();
+    }
+    if (doc.canvas.Image().width() != st.range(0)) st.SkipWithError("the step was not kept");
+}
+
 // The longest the window's thread goes without running a timer that is due
 // every millisecond, while a recovery copy of a square picture of that side
 // is written.
@@ -218,6 +234,7 @@ BENCHMARK(BM_Drag)->Apply(dragArgs);
 BENCHMARK(BM_OpenSave)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewMoveReduced)->Apply(dragArgs);
 BENCHMARK(BM_ReducedRepaint)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoLargeStep)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecoveryStall)->Arg(10000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
