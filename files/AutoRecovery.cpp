@@ -3,6 +3,8 @@
 #include "files/PictureFile.h"
 
 #include <QFileInfo>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +33,8 @@ void AutoRecovery::writeInBackground() {
     pendingKey_ = image.cacheKey();
     const FileIdentity id = doc_.identity();
     pending_ = std::async(std::launch::async, [this, image = std::move(image), id]() mutable {
+        // The window's thread comes first when the cores are busy.
+        setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
         const bool ok = store_.write(image, id.path, id.title);
         image = QImage();  // the canvas need not copy its pixels once this is gone
         // Told on the window's thread; the timer's end removes a call not yet made.
