@@ -3,11 +3,16 @@
 #include "app/CanvasView.h"
 #include "app/ScriptedDialogs.h"
 #include "app/frmmain.h"
+#include "core/ReducedView.h"
+#include "files/AutoRecovery.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -106,6 +111,119 @@ void BM_StartUp(benchmark::State& st) {
     }
 }
 
+// One move of the drag on a 10 000 x 10 000 picture shown at 25 %: the
+// canvas draws the rubber band, the reduced view follows the rectangles it
+// dirtied, and those reduced pixels are painted onto a window-sized image,
+// as the view's repaint would.
+void BM_PreviewMoveReduced(benchmark::State& st) {
+    Window win;
+    QImage picture(10000, 10000, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    win.w.canvas.Picture(picture, QStringLiteral("big.bmp"));
+    picture = QImage();
+    win.flush();
+    ReducedView view;
+    view.rebuild(win.w.canvas.Image(), 25);
+    QImage screen(1000, 700, QImage::Format_RGB32);
+    const auto follow = [&] {
+        QPainter p(&screen);
+        for (const QRect& r : win.w.canvas.takeDirty()) {
+            view.update(win.w.canvas.Image(), r);
+            const QRect shown = view.reducedRect(r);
+            p.drawImage(shown.topLeft(), view.image(), shown);
+        }
+    };
+    win.w.form.currentTool = int(st.range(0));
+    win.w.Picture1_MouseDown(1, 0, 1500, 1500);
+    follow();
+    int step = 0;
+    for (auto _ : st) {
+        step = (step + 1) % 64;
+        win.w.Picture1_MouseMove(1, 0, float(4380 + 15 * step), float(3380 + 15 * (step % 16)));
+        follow();
+    }
+}
+
+// A full repaint of a 10 000 x 10 000 picture at Fit Window (6 % in a
+// window of 1000 x 700): the kept reduction onto the window. The reduction
+// itself, made once when the zoom changes, is the counter.
+void BM_ReducedRepaint(benchmark::State& st) {
+    const int side = int(st.range(0));
+    QImage picture(side, side, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).drawRect(100, 100, side - 200, side - 200);
+    ReducedView view;
+    QElapsedTimer clock;
+    clock.start();
+    view.rebuild(picture, 6);
+    st.counters["reduceMs"] = double(clock.nsecsElapsed()) / 1e6;
+    QImage screen(1000, 700, QImage::Format_RGB32);
+    for (auto _ : st) {
+        QPainter p(&screen);
+        p.fillRect(screen.rect(), Qt::gray);
+        p.drawImage(0, 0, view.image());
+    }
+}
+
+// Undo and redo of a Canvas Size from the default size to a square of that
+// side, a step the history keeps packed.
+void BM_UndoLargeStep(benchmark::State& st) {
+    Document doc;
+    doc.canvas.DrawWidth = 2;
+    doc.canvas.Box(1500, 1500, 9000, 9000);
+    doc.beginStep();
+    doc.resize({int(st.range(0)), int(st.range(0))});
+    doc.endStep();
+    for (auto _ : st) {
+        doc.undo();
+        doc.redo();
+    }
+    if (doc.canvas.Image().width() != st.range(0)) st.SkipWithError("the step was not kept");
+}
+
+// The longest the window's thread goes without running a timer that is due
+// every millisecond, while a recovery copy of a square picture of that side
+// is written.
+void BM_RecoveryStall(benchmark::State& st) {
+    QTemporaryDir data;
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    Document doc;
+    ScriptedDialogs dialogs([](const QString&) {});
+    AutoRecovery recovery(doc, dialogs);
+    qputenv("XDG_DATA_HOME", dataHome);
+    const int side = int(st.range(0));
+    doc.resize({side, side});
+    doc.markChanged();
+    QTimer tick;
+    QElapsedTimer clock;
+    qint64 last = 0, longest = 0, written = 0;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.nsecsElapsed() - last);
+        last = clock.nsecsElapsed();
+    });
+    for (auto _ : st) {
+        doc.canvas.Line(0, float(written % 1000), 15.f * side, 15.f * side);  // a change not yet copied
+        tick.start(1);
+        clock.start();
+        last = longest = 0;
+        recovery.writeInBackground();
+        while (recovery.writing()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        tick.stop();
+        written += clock.elapsed();
+        st.SetIterationTime(double(longest) / 1e9);
+    }
+    st.counters["writeMs"] = double(written) / double(st.iterations());
+    recovery.discard();
+    // The same timer with no copy under way, for as long as one copy took:
+    // what the machine's other work alone costs.
+    tick.start(1);
+    clock.start();
+    last = longest = 0;
+    while (clock.elapsed() < written / qint64(st.iterations())) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    st.counters["idleGapMs"] = double(longest) / 1e6;
+}
+
 void previewArgs(benchmark::internal::Benchmark* b) {
     for (int code : kDrawingTools)
         for (int canvas : {0, 1}) b->Args({code, canvas});
@@ -121,6 +239,10 @@ BENCHMARK(BM_PreviewMove)->Apply(previewArgs);
 BENCHMARK(BM_PreviewMoveZoomed)->Apply(dragArgs);
 BENCHMARK(BM_Drag)->Apply(dragArgs);
 BENCHMARK(BM_OpenSave)->Arg(4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewMoveReduced)->Apply(dragArgs);
+BENCHMARK(BM_ReducedRepaint)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoLargeStep)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecoveryStall)->Arg(10000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 UndoHistory::UndoHistory(Canvas& canvas, std::size_t budgetBytes) : canvas_(canvas), budget_(budgetBytes) {}
 
@@ -34,10 +35,19 @@ void UndoHistory::fileHoldsPicture(const FileIdentity& id) {
     if (wasOpen) begin();
 }
 
-// A step that replaces the picture keeps the whole image before and after.
+// A step that replaces the picture keeps the whole image before and after,
+// packed when they are large: the question comes only when even packed they
+// would not fit. The new picture holds at most the old pixels and white, so
+// packed it takes about what the old one does.
 bool UndoHistory::mayReplaceWith(QSize size) {
     const std::size_t after = std::size_t(std::max(size.width(), 0)) * std::size_t(std::max(size.height(), 0)) * 4;
-    if (sizeOf(canvas_.Image()) + after <= budget_ || !askTooLarge_) return true;
+    std::size_t need = sizeOf(canvas_.Image()) + after;
+    if (need > budget_ && need > kPackFrom) {
+        PackedImage before(canvas_.Image());
+        before.pack();
+        need = 2 * before.bytes() + after / 4096;
+    }
+    if (need <= budget_ || !askTooLarge_) return true;
     if (!askTooLarge_()) return false;
     current_.agreed = true;
     return true;
@@ -54,19 +64,18 @@ void UndoHistory::aboutToPaint(const QRect& pixels) {
             const long long key = (static_cast<long long>(ty) << 32) | unsigned(tx);
             if (!saved_.insert(key).second) continue;
             const QPoint at(tx * kTile, ty * kTile);
-            current_.tiles.push_back({at, img.copy(QRect(at, QSize(kTile, kTile)).intersected(img.rect())), {}});
+            const QImage before = img.copy(QRect(at, QSize(kTile, kTile)).intersected(img.rect()));
+            savedBytes_ += sizeOf(before);
+            current_.tiles.push_back({at, PackedImage(before), {}});
         }
     }
+    if (savedBytes_ <= kPackFrom) return;
+    for (; packedTiles_ < current_.tiles.size(); ++packedTiles_) current_.tiles[packedTiles_].before.pack();
 }
 
 void UndoHistory::aboutToReplace() {
     if (!open_) open_ = true;
     if (!current_.wholeBefore.isNull() || current_.tooLarge) return;
-    current_.tooLarge = sizeOf(canvas_.Image()) > budget_;
-    if (current_.tooLarge) {  // the step cannot be kept: nothing is copied
-        current_.tiles.clear();
-        return;
-    }
     // The canvas puts a new image in place of the old one, so the old one is
     // shared, not copied. The tiles saved so far are older than the whole
     // image: they go on a copy so that the whole "before" is the picture as
@@ -76,16 +85,22 @@ void UndoHistory::aboutToReplace() {
         before = before.copy();
         QPainter p(&before);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const Tile& t : current_.tiles) p.drawImage(t.at, t.before);
+        for (const Tile& t : current_.tiles) p.drawImage(t.at, t.before.image());
     }
     current_.tiles.clear();
-    current_.wholeBefore = before;
+    packedTiles_ = 0;
+    current_.wholeBefore = PackedImage(before);
+    if (sizeOf(before) > kPackFrom) current_.wholeBefore.pack();
+    current_.tooLarge = current_.wholeBefore.bytes() > budget_;
+    if (current_.tooLarge) current_.wholeBefore = PackedImage();  // the step cannot be kept
 }
 
 bool UndoHistory::end() {
     if (!open_) return false;
     open_ = false;
     saved_.clear();
+    const bool pack = std::exchange(savedBytes_, 0) > kPackFrom;
+    packedTiles_ = 0;
     Step step = std::move(current_);
     current_ = Step();
     if (step.identityBefore && identity_ != *step.identityBefore) step.identityAfter = identity_;
@@ -96,20 +111,26 @@ bool UndoHistory::end() {
         return true;
     }
     if (!step.wholeBefore.isNull()) {
-        if (step.wholeBefore == img) {
+        PackedImage after(img);
+        if (sizeOf(img) > kPackFrom)
+            after.pack();
+        else
+            after = PackedImage(img.copy());
+        if (step.wholeBefore.same(after)) {
             if (!renamed) return false;
-            step.wholeBefore = QImage();  // the name alone
+            step.wholeBefore = PackedImage();  // the name alone
         } else {
-            step.bytes = sizeOf(step.wholeBefore) + sizeOf(img);
-            if (step.bytes <= budget_) step.wholeAfter = img.copy();  // else push() drops it
+            step.bytes = step.wholeBefore.bytes() + after.bytes();
+            step.wholeAfter = std::move(after);
         }
     } else {
         std::vector<Tile> changed;
         for (Tile& t : step.tiles) {
             if (step.bytes > budget_) break;  // push() drops it: no more copies
-            t.after = img.copy(QRect(t.at, t.before.size()));
-            if (t.after == t.before) continue;
-            step.bytes += sizeOf(t.before) + sizeOf(t.after);
+            t.after = PackedImage(img.copy(QRect(t.at, t.before.size())));
+            if (pack) t.after.pack();
+            if (t.after.same(t.before)) continue;
+            step.bytes += t.before.bytes() + t.after.bytes();
             changed.push_back(std::move(t));
         }
         if (changed.empty() && !renamed) return false;
@@ -149,10 +170,11 @@ void UndoHistory::forget(bool tell) {
 void UndoHistory::apply(const Step& step, bool forward) {
     if (step.identityAfter) setIdentity(forward ? *step.identityAfter : *step.identityBefore);
     if (!step.wholeBefore.isNull()) {
-        canvas_.restoreImage(forward ? step.wholeAfter : step.wholeBefore);
+        const QImage whole = (forward ? step.wholeAfter : step.wholeBefore).image();
+        if (!whole.isNull()) canvas_.restoreImage(whole);
         return;
     }
-    for (const Tile& t : step.tiles) canvas_.restoreTile(t.at, forward ? t.after : t.before);
+    for (const Tile& t : step.tiles) canvas_.restoreTile(t.at, (forward ? t.after : t.before).image());
 }
 
 // Puts the newest step of one list back on the picture and moves it over to

@@ -1,8 +1,10 @@
 // Undo and redo of whole changes to the picture. While a step is open, the
 // canvas hands over the pixels of every tile it is about to paint for the
 // first time; closing the step keeps only the tiles that really changed, so
-// a step costs the region it touched, not the whole picture. The memory the
-// steps hold is bounded: the oldest steps go first.
+// a step costs the region it touched, not the whole picture. A step whose
+// pixels are many keeps them packed (see PackedImage), so that even a change
+// of a picture at the size cap can be undone. The memory the steps hold is
+// bounded: the oldest steps go first.
 //
 // The picture's file identity belongs to the history as its pixels do: it
 // changes only within a step, and undo and redo of that step put it back,
@@ -10,6 +12,7 @@
 #pragma once
 
 #include "core/FileIdentity.h"
+#include "core/PackedImage.h"
 
 #include <QImage>
 #include <QPoint>
@@ -27,6 +30,8 @@ class UndoHistory {
 public:
     static constexpr int kTile = 64;
     static constexpr std::size_t kDefaultBudget = std::size_t(256) << 20;
+    // A step that keeps more bytes than this keeps them packed.
+    static constexpr std::size_t kPackFrom = std::size_t(1) << 20;
 
     explicit UndoHistory(Canvas& canvas, std::size_t budgetBytes = kDefaultBudget);
 
@@ -93,13 +98,13 @@ public:
 private:
     struct Tile {
         QPoint at;
-        QImage before, after;
+        PackedImage before, after;
     };
     struct Step {
         std::vector<Tile> tiles;
-        QImage wholeBefore, wholeAfter;  // set when the image was replaced
-        bool tooLarge = false;           // replaced a picture larger than the budget
-        bool agreed = false;             // the user agreed to lose the history for it
+        PackedImage wholeBefore, wholeAfter;  // set when the image was replaced
+        bool tooLarge = false;                // replaced a picture larger than the budget, packed
+        bool agreed = false;                  // the user agreed to lose the history for it
         std::optional<FileIdentity> identityBefore, identityAfter;  // after: only when it changed
         std::size_t bytes = 0;
         std::uint64_t id = 0;  // the point of the history after it
@@ -123,6 +128,8 @@ private:
     bool open_ = false;
     Step current_;
     std::unordered_set<long long> saved_;
+    std::size_t savedBytes_ = 0;   // the open step's tiles, unpacked
+    std::size_t packedTiles_ = 0;  // how many of its first tiles are packed
     std::deque<Step> undo_;
     std::deque<Step> redo_;
     std::uint64_t lastId_ = 0;

@@ -3,6 +3,8 @@
 #include "files/PictureFile.h"
 
 #include <QFileInfo>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -11,27 +13,55 @@ const QString kTitle = QStringLiteral("Tavimbre");
 }  // namespace
 
 AutoRecovery::AutoRecovery(Document& doc, Dialogs& dialogs) : doc_(doc), dialogs_(dialogs) {
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { writeNow(); });
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { writeInBackground(); });
+}
+
+AutoRecovery::~AutoRecovery() {
+    if (pending_.valid()) pending_.wait();
 }
 
 void AutoRecovery::writeNow() {
-    if (!doc_.pictureChanged()) return;
-    const QImage& image = doc_.canvas.Image();
+    finish();
+    writeInBackground();
+    finish();
+}
+
+void AutoRecovery::writeInBackground() {
+    if (pending_.valid() || !doc_.pictureChanged()) return;
+    QImage image = snapshot();
     if (hasCopy_ && image.cacheKey() == written_) return;
-    if (store_.write(image, doc_.identity().path, doc_.identity().title)) {
-        written_ = image.cacheKey();
+    pendingKey_ = image.cacheKey();
+    const FileIdentity id = doc_.identity();
+    pending_ = std::async(std::launch::async, [this, image = std::move(image), id]() mutable {
+        // The window's thread comes first when the cores are busy.
+        setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
+        const bool ok = store_.write(image, id.path, id.title);
+        image = QImage();  // the canvas need not copy its pixels once this is gone
+        // Told on the window's thread; the timer's end removes a call not yet made.
+        QMetaObject::invokeMethod(&timer_, [this] { finish(); }, Qt::QueuedConnection);
+        return ok;
+    });
+}
+
+void AutoRecovery::finish() {
+    if (!pending_.valid()) return;
+    if (pending_.get()) {
+        written_ = pendingKey_;
         hasCopy_ = true;
     } else if (!failureTold_) {
         failureTold_ = true;
         dialogs_.Message(kTitle, store_.errorString());
     }
+    settle();
 }
 
 void AutoRecovery::settle() {
+    if (pending_.valid()) return;  // the copy's end settles
     if (hasCopy_ && !doc_.pictureChanged()) discard();
 }
 
 void AutoRecovery::discard() {
+    if (pending_.valid()) pending_.get();
     store_.remove();
     hasCopy_ = false;
 }

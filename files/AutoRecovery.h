@@ -2,6 +2,10 @@
 // the picture has unsaved changes (on a timer every 30 seconds, or at once
 // when asked), removed once the picture counts as unchanged or the user lets
 // the changes go. At start it offers the newest copy an ended instance left.
+//
+// The timer's copies are encoded and written on a worker thread: the
+// window's thread only takes a snapshot of the picture, which Qt's implicit
+// sharing makes a reference until the canvas next paints.
 #pragma once
 
 #include "core/Document.h"
@@ -9,21 +13,32 @@
 #include "files/Recovery.h"
 
 #include <QTimer>
+#include <future>
 
 class AutoRecovery {
 public:
     static constexpr int kIntervalMs = 30'000;
 
     AutoRecovery(Document& doc, Dialogs& dialogs);
+    // Waits for a copy under way, so that it is left whole.
+    ~AutoRecovery();
 
     // The window's timer; script runs write only when told to.
     void startTimer() { timer_.start(kIntervalMs); }
-    // Writes the copy now when the picture has changes not yet in it. A
-    // copy that cannot be written is told once; drawing goes on.
+    // Writes the copy now when the picture has changes not yet in it, and
+    // returns once it is written. A copy that cannot be written is told
+    // once; drawing goes on.
     void writeNow();
+    // The same in the background: the window's thread goes on at once. No
+    // second copy starts while one is under way.
+    void writeInBackground();
+    // Waits for a copy under way and takes its outcome.
+    void finish();
+    bool writing() const { return pending_.valid(); }
     // After each command: a picture that counts as unchanged needs no copy.
     void settle();
-    // The user let the changes go (the window closes): the copy goes too.
+    // The user let the changes go (the window closes): the copy goes too,
+    // once a copy under way is done.
     void discard();
     // Asks about the newest copy no running instance holds: Yes opens it as
     // a changed picture under its old name, No deletes it, Cancel keeps it
@@ -32,11 +47,16 @@ public:
     bool hasCopy() const { return hasCopy_; }
 
 private:
+    // The picture as the window shows it, shared rather than copied.
+    QImage snapshot() const { return doc_.canvas.Image(); }
+
     Document& doc_;
     Dialogs& dialogs_;
     RecoveryStore store_;
     QTimer timer_;
-    qint64 written_ = 0;  // the picture's cache key when the copy was written
+    std::future<bool> pending_;  // the copy under way, if any
+    qint64 pendingKey_ = 0;      // the picture's cache key in that copy
+    qint64 written_ = 0;         // the picture's cache key when the copy was written
     bool hasCopy_ = false;
     bool failureTold_ = false;
 };

@@ -145,7 +145,7 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal) {
     return {};
 }
 
-QString savePicture(const QImage& image, const QString& path) {
+QString savePicture(const QImage& image, const QString& path, bool quickly) {
     QSaveFile file(path);
     QString reason;
     if (!file.open(QIODevice::WriteOnly)) {
@@ -153,7 +153,8 @@ QString savePicture(const QImage& image, const QString& path) {
     } else {
         const auto [format, quality] = writtenFormat(path);
         QImageWriter writer(&file, format);
-        writer.setQuality(quality);
+        // Qt's PNG writer turns quality 80 into zlib level 1.
+        writer.setQuality(quickly && format == "png" ? 80 : quality);
         const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
         // A write the disk refused makes commit() fail and tell why; only a
         // failure of the writer's own is cancelled here.

@@ -35,5 +35,6 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal);
 // .gif, which Qt cannot write, or no extension) as a 24-bit Windows bitmap.
 // The name is used as it is, no extension added. The file is replaced
 // atomically: on failure the old file is left as it was and no temporary
-// file remains. Returns the error, or empty.
-QString savePicture(const QImage& image, const QString& path);
+// file remains. Returns the error, or empty. A quick PNG is compressed at
+// zlib's fastest level: a larger file, written in a fraction of the time.
+QString savePicture(const QImage& image, const QString& path, bool quickly = false);

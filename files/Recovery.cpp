@@ -69,7 +69,7 @@ bool RecoveryStore::write(const QImage& image, const QString& path, const QStrin
         if (folder_.isEmpty() || !QDir().mkpath(folder_)) return fail(QStringLiteral("The folder cannot be made"));
         if (!lock_.tryLock(0)) return fail(QStringLiteral("Its lock file cannot be made"));
     }
-    if (const QString error = savePicture(image, base_ + QLatin1String(".png")); !error.isEmpty()) {
+    if (const QString error = savePicture(image, base_ + QLatin1String(".png"), true); !error.isEmpty()) {
         error_ = error;
         return false;
     }

@@ -44,6 +44,8 @@ public:
 
     // Replaces this instance's copy atomically (the old copy stays whole on
     // failure). False with errorString() set when it cannot be written.
+    // It may run on a worker thread while the owner waits for it before
+    // any other call.
     bool write(const QImage& image, const QString& path, const QString& title);
     // Deletes this instance's copy, side file and lock.
     void remove();

@@ -1,6 +1,7 @@
 // The canvas's primitives: invert mode restores, degenerate figures leave a
 // dot or a line, arcs follow the angle conventions, the trace is exact.
 #include "core/Canvas.h"
+#include "core/ReducedView.h"
 
 #include <QPainter>
 #include <malloc.h>
@@ -249,4 +250,41 @@ TEST(Canvas, TallFiguresAreNotKeptForTheErase) {
     EXPECT_LT(most, size_t(100) << 20);  // one figure's spans are 24 MB; sixteen would be 384 MB
     c.Line(0, 0, 0, 2'000'000 * 15.0f);  // still erased exactly
     EXPECT_EQ(c.Image().pixel(0, 1'999'999), qRgb(255, 255, 255));
+}
+
+// A reduced view averages: a line one pixel wide, at any offset, stays
+// clearly darker than white at every reduction, and reducing only what a
+// drawing dirtied gives what reducing the whole picture gives.
+TEST(ReducedView, KeepsEveryLineAndFollowsWhatChanged) {
+    const QSize sizes[] = {Canvas::kDefaultSize, {4000, 3000}, {10000, 10000}};
+    for (const QSize size : sizes) {
+        Canvas canvas(size);
+        ReducedView view;
+        for (const int percent : {25, 33, 50, 67}) {
+            SCOPED_TRACE(testing::Message() << size.width() << " at " << percent << " %");
+            canvas.Cls();
+            canvas.takeDirty();
+            view.rebuild(canvas.Image(), percent);
+            // Lines at every offset within a reduced pixel, one across and one down.
+            for (int i = 0; i < 4; ++i) {
+                const float x = float(15 * (size.width() / 2 + i * 37)), y = float(15 * (size.height() / 3 + i * 41));
+                canvas.Line(x, 0, x, 15.f * (size.height() - 1), 0);
+                canvas.Line(0, y, 15.f * (size.width() - 1), y, 0);
+            }
+            for (const QRect& r : canvas.takeDirty()) view.update(canvas.Image(), r);
+            // Each line's reduced pixel away from the other lines: the lightest of them.
+            int lightest = 0;
+            const QImage& reduced = view.image();
+            for (int i = 0; i < 4; ++i) {
+                const int x = (size.width() / 2 + i * 37) * percent / 100, y = (size.height() / 3 + i * 41) * percent / 100;
+                lightest = std::max({lightest, qGray(reduced.pixel(x, reduced.height() * 3 / 4)),
+                                     qGray(reduced.pixel(reduced.width() * 3 / 4, y))});
+            }
+            EXPECT_LT(lightest, 200);
+            if (size.width() > 4000) continue;  // the whole picture again costs time
+            const QImage followed = view.image().copy();
+            view.rebuild(canvas.Image(), percent);
+            EXPECT_TRUE(view.image() == followed);
+        }
+    }
 }

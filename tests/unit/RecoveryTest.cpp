@@ -2,6 +2,9 @@
 // has ended or been killed, the newest first, damaged or not; removed and
 // discarded copies leave nothing; a folder that cannot be written is a
 // reason, not a crash.
+#include "app/ScriptedDialogs.h"
+#include "files/AutoRecovery.h"
+#include "files/PictureFile.h"
 #include "files/Recovery.h"
 
 #include <QDir>
@@ -241,5 +244,39 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
             EXPECT_TRUE(QFile::exists(dir.filePath("x.bmp")));
         }
         EXPECT_EQ(chart(), original);
+    }
+}
+
+// A copy written in the background holds the picture as it was when the copy
+// began, however the canvas is drawn on meanwhile; a copy due while one is
+// under way starts no second one.
+TEST(Recovery, ABackgroundCopyHoldsThePictureAtItsStart) {
+    const QSize sizes[] = {Canvas::kDefaultSize, {4000, 3000}, {10000, 10000}};
+    for (const QSize size : sizes) {
+        SCOPED_TRACE(size.width());
+        QTemporaryDir data;
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        Document doc;
+        ScriptedDialogs dialogs([](const QString&) {});
+        AutoRecovery recovery(doc, dialogs);
+        const QDir folder(RecoveryStore::defaultFolder());
+        qputenv("XDG_DATA_HOME", dataHome);
+        ASSERT_EQ(doc.resize(size), QString());
+        doc.canvas.Line(0, 0, 15.f * size.width(), 15.f * size.height());
+        doc.markChanged();
+        const QImage atStart = doc.canvas.Image().copy();
+        recovery.writeInBackground();
+        ASSERT_TRUE(recovery.writing());
+        doc.canvas.Whiten(QRect(QPoint(), size));
+        doc.canvas.Line(15.f * size.width(), 0, 0, 15.f * size.height());
+        recovery.writeInBackground();  // due again: waits its turn
+        recovery.finish();
+        EXPECT_TRUE(recovery.hasCopy());
+        const QStringList copies = folder.entryList({QStringLiteral("*.png")});
+        ASSERT_EQ(copies.size(), 1);
+        EXPECT_TRUE(loadPicture(folder.filePath(copies[0])).image.convertToFormat(QImage::Format_RGB32) == atStart);
+        recovery.discard();
+        EXPECT_EQ(folder.entryList(QDir::Files), QStringList());
     }
 }

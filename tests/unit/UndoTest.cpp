@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -239,12 +240,17 @@ TEST(Undo, MemoryStaysWithinItsBoundOverManySteps) {
 // across it would put back tiles of a picture that is gone. The user hears
 // of it once.
 TEST(Undo, AStepAboveTheBudgetIsNotKeptAndNothingIsReplayedAcrossIt) {
-    const std::size_t budget = std::size_t(3) << 20;  // the 742 x 689 canvas takes 2 MB
-    const QImage bigger = [] {
-        QImage img(1000, 1000, QImage::Format_RGB32);
-        img.fill(Qt::darkCyan);
+    // The 742 x 689 canvas takes 2 MB. Steps are kept packed, so these
+    // pictures are noise, which no packing makes smaller.
+    const std::size_t budget = std::size_t(3) << 19;
+    const auto noise = [](QSize size) {
+        QImage img(size, QImage::Format_RGB32);
+        quint32 seed = 12345;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) img.setPixel(x, y, (seed = seed * 1664525u + 1013904223u) >> 8);
         return img;
-    }();
+    };
+    const QImage bigger = noise({1000, 1000});
     const auto square = [](Canvas& c) {
         c.DrawWidth = 1;
         c.ForeColor = 0xFF;
@@ -255,13 +261,14 @@ TEST(Undo, AStepAboveTheBudgetIsNotKeptAndNothingIsReplayedAcrossIt) {
         QSize own;
         std::function<void(Canvas&)> before, change;
     } cases[] = {
-        {"a figure over every tile", Canvas::kDefaultSize, nullptr,
+        {"a figure over every tile", Canvas::kDefaultSize,
+         [&](Canvas& c) { c.Picture(noise(Canvas::kDefaultSize), "noise.bmp"); },
          [](Canvas& c) {
              c.DrawWidth = 2000;
              c.Box(5000, 5000, 6000, 6000);
          }},
         {"a larger picture", Canvas::kDefaultSize, nullptr, [&](Canvas& c) { c.Picture(bigger, "big.bmp"); }},
-        {"a picture on a canvas above the budget", QSize(1000, 1000), nullptr,
+        {"a picture on a canvas above the budget", QSize(1000, 1000), [&](Canvas& c) { c.Picture(bigger, "big.bmp"); },
          [&](Canvas& c) { c.Picture(bigger.copy(0, 0, 400, 400), "small.bmp"); }},
         {"back to the default size from above the budget", Canvas::kDefaultSize,
          [&](Canvas& c) { c.Picture(bigger, "big.bmp"); },
@@ -303,6 +310,59 @@ TEST(Undo, AStepAboveTheBudgetIsNotKeptAndNothingIsReplayedAcrossIt) {
         EXPECT_FALSE(history.undo());
         EXPECT_EQ(canvas.Image(), changed);
         EXPECT_EQ(told, 1);
+    }
+}
+
+// Steps that replace or repaint a large picture are kept packed: they stay
+// within the budget and come back to the exact pixels.
+TEST(Undo, LargePicturesStepsComeBackExactly) {
+    enum Change { CanvasSize, Open, Clear };
+    const QSize small = Canvas::kDefaultSize, mid(4000, 3000), large(10000, 10000);
+    const struct {
+        Change change;
+        QSize from, to;
+    } cases[] = {
+        {CanvasSize, small, {300, 200}}, {CanvasSize, small, mid},        {CanvasSize, mid, small},
+        {CanvasSize, small, large},      {CanvasSize, large, small},      {CanvasSize, {9000, 9000}, small},
+        {Open, small, small},            {Open, small, mid},              {Open, small, large},
+        {Clear, small, small},           {Clear, mid, mid},               {Clear, large, large},
+    };
+    const auto lines = [](QImage& img) {
+        QPainter p(&img);
+        p.setPen(QPen(Qt::blue, 2));
+        for (int i = 0; i < 40; ++i) p.drawLine(i * img.width() / 40, 0, img.width() - 1, i * img.height() / 40);
+        p.drawRect(img.rect().adjusted(10, 10, -10, -10));
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.change << " " << c.from.width() << " to " << c.to.width());
+        Document doc;
+        int notKept = 0;
+        doc.history.onStepNotKept([&] { ++notKept; });
+        QImage start(c.from, QImage::Format_RGB32);
+        start.fill(Qt::white);
+        lines(start);
+        doc.beginStep();
+        ASSERT_EQ(doc.replacePicture(start, "start.bmp"), QString());
+        doc.endStep();
+        doc.beginStep();
+        if (c.change == CanvasSize) {
+            ASSERT_EQ(doc.resize(c.to), QString());
+        } else if (c.change == Open) {
+            QImage opened(c.to, QImage::Format_RGB32);
+            opened.fill(Qt::yellow);
+            lines(opened);
+            ASSERT_EQ(doc.replacePicture(opened, "opened.bmp"), QString());
+        } else {
+            ASSERT_EQ(doc.clear(), QString());
+        }
+        doc.endStep();
+        EXPECT_EQ(notKept, 0);
+        EXPECT_LE(doc.history.bytes(), UndoHistory::kDefaultBudget / 4);
+        const QImage after = doc.canvas.Image().copy();
+        ASSERT_TRUE(doc.undo());
+        EXPECT_TRUE(doc.canvas.Image() == start);
+        ASSERT_TRUE(doc.redo());
+        EXPECT_TRUE(doc.canvas.Image() == after);
     }
 }
 

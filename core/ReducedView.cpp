@@ -1,0 +1,60 @@
+#include "ReducedView.h"
+
+#include <algorithm>
+#include <vector>
+
+void ReducedView::rebuild(const QImage& picture, int percent) {
+    percent_ = std::clamp(percent, 1, 99);
+    pictureSize_ = picture.size();
+    reduced_ = QImage();
+    if (picture.isNull()) return;
+    reduced_ = QImage(int(qint64(picture.width() - 1) * percent_ / 100) + 1,
+                      int(qint64(picture.height() - 1) * percent_ / 100) + 1, QImage::Format_RGB32);
+    if (!reduced_.isNull()) reduce(picture, reduced_.rect());
+}
+
+void ReducedView::update(const QImage& picture, const QRect& pixels) {
+    if (reduced_.isNull() || picture.size() != pictureSize_) return;
+    reduce(picture, reducedRect(pixels.intersected(picture.rect())));
+}
+
+QRect ReducedView::reducedRect(const QRect& pixels) const {
+    if (pixels.isEmpty() || percent_ == 0) return {};
+    auto at = [this](int x) { return int(qint64(x) * percent_ / 100); };
+    return QRect(QPoint(at(pixels.left()), at(pixels.top())), QPoint(at(pixels.right()), at(pixels.bottom())))
+        .intersected(reduced_.rect());
+}
+
+void ReducedView::reduce(const QImage& source, const QRect& reduced) {
+    if (reduced.isEmpty()) return;
+    const QImage picture = source.depth() == 32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    const int width = reduced.width();
+    const size_t n = static_cast<size_t>(width);
+    std::vector<quint32> red(n), green(n), blue(n);
+    std::vector<int> columns(n + 1);  // each reduced column's first picture column
+    for (int i = 0; i <= width; ++i) columns[size_t(i)] = std::min(first(reduced.left() + i), picture.width());
+    for (int sy = reduced.top(); sy <= reduced.bottom(); ++sy) {
+        const int y0 = first(sy), y1 = std::min(first(sy + 1), picture.height());
+        std::fill(red.begin(), red.end(), 0u);
+        std::fill(green.begin(), green.end(), 0u);
+        std::fill(blue.begin(), blue.end(), 0u);
+        for (int y = y0; y < y1; ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            for (int i = 0; i < width; ++i) {
+                quint32 r = 0, g = 0, b = 0;
+                for (int x = columns[size_t(i)]; x < columns[size_t(i) + 1]; ++x) {
+                    r += (line[x] >> 16) & 0xFF;
+                    g += (line[x] >> 8) & 0xFF;
+                    b += line[x] & 0xFF;
+                }
+                red[size_t(i)] += r, green[size_t(i)] += g, blue[size_t(i)] += b;
+            }
+        }
+        QRgb* out = reinterpret_cast<QRgb*>(reduced_.scanLine(sy)) + reduced.left();
+        for (int i = 0; i < width; ++i) {
+            const quint32 n = quint32(columns[size_t(i) + 1] - columns[size_t(i)]) * quint32(y1 - y0);
+            out[i] = qRgb(int((red[size_t(i)] + n / 2) / n), int((green[size_t(i)] + n / 2) / n),
+                          int((blue[size_t(i)] + n / 2) / n));
+        }
+    }
+}
