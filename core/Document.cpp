@@ -12,10 +12,15 @@ void Document::setIdentity(const FileIdentity& id) {
     if (onIdentityChanged) onIdentityChanged();
 }
 
-QString Document::replacePicture(const QImage& picture, const QString& path) { return canvas.Picture(picture, path); }
+QString Document::replacePicture(const QImage& picture, const QString& path) {
+    QString problem = canvas.Picture(picture, path);
+    if (problem.isEmpty()) lastFigure.reset();
+    return problem;
+}
 
 QString Document::clear() {
     canvas.Cls();
+    lastFigure.reset();
     const QString problem = canvas.PictureNone();
     return problem.isEmpty() ? problem : QStringLiteral("The canvas could not return to its own size: %1").arg(problem);
 }
