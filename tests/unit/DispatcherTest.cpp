@@ -3,15 +3,12 @@
 #include "Harness.h"
 
 #include "app/CanvasView.h"
-#include "shapes/ShapeModule.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRandomGenerator>
-#include <cmath>
-#include <functional>
 
 namespace {
 
@@ -288,109 +285,4 @@ TEST(Dispatcher, MovesWithinAFrameDrawOnlyTheLast) {
             EXPECT_EQ(h.trace, scripted.trace) << c.name;
         }
     }
-}
-
-namespace {
-
-// The drag without the window, around a host that stamps and empties the
-// pending text as the text box does.
-struct BareDrag : DragHost {
-    Document doc;
-    DragState state;
-    ShapeSet shapes;
-    int tool = Tool::None;
-    QString text;
-    DragDispatcher d{doc, tool, state, shapes, *this};
-
-    int penWidth() override { return 1; }
-    int eraserWidth() override { return 1; }
-    void stampText(float x, float y) override {
-        doc.canvas.CurrentX = x;
-        doc.canvas.CurrentY = y;
-        doc.canvas.Print(text);
-        if (!text.isEmpty()) tool = Tool::TextPending;  // the emptying is a change
-        text.clear();
-    }
-    void followPointer(float, float) override {}
-    void click(int code) {
-        tool = code;
-        if (code != Tool::Eraser) doc.toolsClean = false;
-    }
-    void type(const QString& t) {
-        text = t;
-        tool = Tool::TextPending;
-    }
-    void drag(float x0, float y0, float x1, float y1) {
-        d.MouseDown(MouseButton::Left, 0, x0, y0);
-        d.MouseUp(MouseButton::Left, 0, x1, y1);
-    }
-};
-
-}  // namespace
-
-TEST(Dispatcher, ALockedToolStaysForEveryFigureUntilUnlocked) {
-    struct Case {
-        const char* name;
-        std::function<void(BareDrag&)> steps;
-        QStringList trace;
-        int tool, locked;
-        bool toolsClean;
-    } cases[] = {
-        {"three figures after locking",
-         [](BareDrag& b) {
-             b.click(Tool::Process), b.d.lock(Tool::Process);
-             for (int i = 1; i <= 3; ++i) b.drag(0, 0, 1500 * i, 1500);
-         },
-         {"print 0 0 ", "box 13 1 0 0 1500 1500 0", "print 0 0 ", "box 13 1 0 0 3000 1500 0", "print 0 0 ",
-          "box 13 1 0 0 4500 1500 0"},
-         Tool::Process, Tool::Process, false},
-        {"unlocked: one figure, then none",
-         [](BareDrag& b) {
-             b.click(Tool::Process), b.d.lock(Tool::Process), b.d.lock(Tool::None);
-             b.drag(0, 0, 1500, 1500), b.drag(0, 0, 3000, 3000);
-         },
-         {"print 0 0 ", "box 13 1 0 0 1500 1500 0", "print 0 0 "}, Tool::Finished, Tool::None, false},
-        {"text typed meanwhile is stamped by the next press, whose drag draws nothing",
-         [](BareDrag& b) {
-             b.click(Tool::Process), b.d.lock(Tool::Process), b.drag(0, 0, 1500, 1500);
-             b.type("Hi"), b.drag(30, 30, 3000, 3000), b.drag(0, 0, 15, 15);
-         },
-         {"print 0 0 ", "box 13 1 0 0 1500 1500 0", "print 30 30 Hi", "print 0 0 ", "box 13 1 0 0 15 15 0"},
-         Tool::Process, Tool::Process, false},
-        {"an emptied text box does not keep the locked tool from the next drag",
-         [](BareDrag& b) { b.click(Tool::Line), b.d.lock(Tool::Line), b.type(""), b.drag(0, 0, 15, 0); },
-         {"print 0 0 ", "line 13 1 0 0 15 0 0"}, Tool::Line, Tool::Line, false},
-        {"a locked eraser, like its button, leaves the tools clean",
-         [](BareDrag& b) { b.click(Tool::Eraser), b.d.lock(Tool::Eraser), b.drag(0, 0, 0, 0), b.drag(0, 0, 0, 0); },
-         {"print 0 0 ", "print 0 0 "}, Tool::Eraser, Tool::Eraser, true},
-        {"only drawing tools lock",
-         [](BareDrag& b) { b.d.lock(Tool::TextPending), b.drag(0, 0, 0, 0); },
-         {"print 0 0 "}, Tool::Finished, Tool::None, true},
-    };
-    for (const Case& c : cases) {
-        BareDrag b;
-        QStringList trace;
-        b.doc.canvas.setTrace([&](const QString& l) { trace << l; });
-        c.steps(b);
-        EXPECT_EQ(trace, c.trace) << c.name;
-        EXPECT_EQ(b.tool, c.tool) << c.name;
-        EXPECT_EQ(b.d.lockedTool(), c.locked) << c.name;
-        EXPECT_EQ(b.doc.toolsClean, c.toolsClean) << c.name;
-    }
-}
-
-// Restricted figures need the release right of and below the press, or level.
-TEST(Dispatcher, DragsThatDrawNothingAreKnownBeforeTheRelease) {
-    struct Case {
-        int code;
-        float x, y;  // from (3000, 3000)
-        bool nothing;
-    } cases[] = {
-        {Tool::PredefinedProcess, 4000, 4000, false}, {Tool::PredefinedProcess, 3000, 3000, false},
-        {Tool::PredefinedProcess, 2999, 4000, true},  {Tool::DocumentSymbol, 4000, 2999, true},
-        {Tool::DoubleSideArrow, NAN, 4000, true},     {Tool::Decision, 0, 0, false},
-        {Tool::Process, 0, 0, false},                 {Tool::Finished, 0, 0, false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(Tool::drawsNothing(c.code, 3000, 3000, c.x, c.y), c.nothing) << c.code << " " << c.x << "," << c.y;
 }
