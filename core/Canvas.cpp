@@ -182,8 +182,7 @@ void Canvas::Print(const QString& text) {
     if (trace_) trace_(QStringLiteral("print %1 %2 %3").arg(number(CurrentX), number(CurrentY), text));
     if (text.isEmpty()) return;
     QPainter p(&image_);
-    QFont f = Font;
-    f.setStyleStrategy(QFont::NoAntialias);
+    const QFont f = printFont();
     p.setFont(f);
     p.setPen(toQColor(ForeColor));
     const QPointF topLeft(px(CurrentX), px(CurrentY));
@@ -199,6 +198,14 @@ void Canvas::Print(const QString& text) {
     markDirty(touched);
     CurrentY += float(fm.height() * kTwipsPerPixel);
 }
+
+QFont Canvas::printFont() const {
+    QFont f = Font;
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QFontMetricsF Canvas::TextMetrics() const { return QFontMetricsF(printFont(), &image_); }
 
 void Canvas::Cls() {
     if (trace_) trace_(QStringLiteral("cls"));

@@ -6,6 +6,7 @@
 #include "core/Raster.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QRect>
 #include <QRegion>
@@ -61,6 +62,8 @@ public:
                 std::optional<float> start = std::nullopt, std::optional<float> end = std::nullopt,
                 std::optional<float> aspect = std::nullopt);
     void Print(const QString& text);
+    // The measures of the font Print draws with, in pixels of this picture.
+    QFontMetricsF TextMetrics() const;
     void Cls();
     // A loaded picture replaces what is shown, and the canvas takes its
     // size as its own. Returns why the image cannot be made, or empty; on
@@ -107,6 +110,7 @@ private:
     // current mode.
     template <typename BuildFn>
     void paint(std::optional<VbColor> color, int kind, const std::array<double, 7>& values, BuildFn&& build);
+    QFont printFont() const;
     void markDirty(const QRectF& pixels);
     void aboutToPaint(const QRectF& pixels);
     void aboutToReplace();

@@ -23,11 +23,13 @@ QString Document::replacePicture(const QImage& picture, const QString& source, c
     UndoHistory::Scope step(history);
     if (QString problem = canvas.Picture(picture, source); !problem.isEmpty()) return problem;
     history.rename(id);
+    lastFigure.reset();
     return {};
 }
 
 QString Document::clear() {
     canvas.Cls();
+    lastFigure.reset();
     const QString problem = canvas.PictureNone();
     return problem.isEmpty() ? problem : QStringLiteral("The canvas could not return to its own size: %1").arg(problem);
 }

@@ -8,6 +8,7 @@
 #include "core/UndoHistory.h"
 
 #include <functional>
+#include <optional>
 
 class Document {
 public:
@@ -21,6 +22,11 @@ public:
     bool toolsClean = true;   // no tool button (but the eraser) and no typing
     bool pictureChanged() const { return !canvasClean && !toolsClean; }
     void markChanged() { canvasClean = toolsClean = false; }
+
+    // The drag of the last figure drawn, its press and release as opposite
+    // corners in twips; none since start or since the picture was wiped or
+    // replaced. A label is centred in it.
+    std::optional<QRectF> lastFigure;
 
     // The picture's file. It changes only as part of a step of the undo
     // history: the one open, or one of its own; onIdentityChanged hears of it.

@@ -6,12 +6,6 @@ namespace {
 
 constexpr VbColor kEraserBlue = 0x00FF0000;
 
-// Tools whose figure exists only for a release right of and below the press.
-bool releaseRestricted(int code) {
-    const Tool::Traits* t = Tool::traits(code);
-    return t && t->release == Tool::Direction::RightAndBelow;
-}
-
 // Points that are not numbers compare equal to each other here.
 bool samePoint(float ax, float ay, float bx, float by) {
     auto same = [](float a, float b) { return a == b || (std::isnan(a) && std::isnan(b)); };
@@ -26,6 +20,7 @@ void DragDispatcher::MouseDown(int button, int /*shift*/, float x, float y) {
         Cancel();                     // the release of the last press never came
     }
     held_ = 0;
+    if (locked_ != Tool::None && tool_ != locked_) rearm();  // typing, or a label stamped by Return, left 33
     doc_.beginStep();
     doc_.canvasClean = false;
     s_.startX = x;
@@ -69,8 +64,21 @@ void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
     s_.curY = y;
     canvas_.FillStyle = 1;
     releaseAction();
+    if (tool_ != Tool::Eraser && Tool::traits(tool_) && !Tool::drawsNothing(tool_, s_.startX, s_.startY, x, y))
+        doc_.lastFigure = QRectF(QPointF(s_.startX, s_.startY), QPointF(x, y));
     endStep();
-    tool_ = Tool::Finished;
+    if (locked_ != Tool::None)
+        rearm();
+    else
+        tool_ = Tool::Finished;
+}
+
+void DragDispatcher::lock(int code) { locked_ = Tool::traits(code) ? code : int(Tool::None); }
+
+// What a click on the locked tool's button does, but the pending text stays.
+void DragDispatcher::rearm() {
+    tool_ = locked_;
+    if (locked_ != Tool::Eraser) doc_.toolsClean = false;
 }
 
 void DragDispatcher::Cancel() {
@@ -187,7 +195,7 @@ void DragDispatcher::releaseAction() {
     default:
         ShapeTool* shape = shapes_.forTool(code);
         if (!shape) return;
-        if (releaseRestricted(code) && !(x0 <= cx && y0 <= cy)) {
+        if (Tool::drawsNothing(code, x0, y0, cx, cy)) {
             // No figure; but a preview from an earlier move may still be up
             // when the release lands elsewhere, and must not stay behind.
             if (s_.previewed()) {

@@ -43,7 +43,15 @@ public:
     // the rest of its moves and its release draw nothing.
     void Cancel();
 
+    // A locked tool stays: each release chooses it again, as a click on its
+    // palette button would, except that text typed meanwhile is kept and is
+    // stamped by the next press, whose drag then draws nothing. Only drawing
+    // tools lock; Tool::None unlocks.
+    void lock(int code);
+    int lockedTool() const { return locked_; }
+
 private:
+    void rearm();
     void moveAction();
     void releaseAction();
     void eraserStep(bool drawSquare, int width);
@@ -56,6 +64,7 @@ private:
     Canvas& canvas_;
     const ShapeTools& shapes_;
     DragHost& host_;
+    int locked_ = Tool::None;  // the tool that stays, or None
     int held_ = 0;            // the button of the drag under way, 0 for none
     bool cancelled_ = false;  // its preview is gone; its button is still down
     bool moved_ = false;      // a left-button move has drawn a preview

@@ -50,6 +50,11 @@ const Traits* traits(int code) {
     return nullptr;
 }
 
+bool drawsNothing(int code, float x0, float y0, float x, float y) {
+    const Traits* t = traits(code);
+    return t && t->release == kRightAndBelow && !(x0 <= x && y0 <= y);
+}
+
 const Traits* begin() { return std::begin(kTools); }
 const Traits* end() { return std::end(kTools); }
 

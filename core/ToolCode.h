@@ -55,6 +55,9 @@ struct Traits {
 
 // The traits of a drawing tool, or null for codes that draw nothing.
 const Traits* traits(int code);
+// Whether a drag from (x0, y0) to (x, y) draws nothing with that tool: its
+// figure needs the point right of and below the press, or level with it.
+bool drawsNothing(int code, float x0, float y0, float x, float y);
 // Every drawing tool, by code.
 const Traits* begin();
 const Traits* end();

@@ -2,8 +2,11 @@
 // Clear button's question.
 #include "Harness.h"
 
+#include "core/Label.h"
+
 #include <QLineEdit>
 #include <QMap>
+#include <optional>
 
 namespace {
 
@@ -146,6 +149,95 @@ TEST(Clear, AsksAndWipesOnlyOnYes) {
             EXPECT_EQ(h.image().convertToFormat(QImage::Format_RGB32), white);
         } else {
             EXPECT_EQ(h.image(), before);
+        }
+    }
+}
+
+// Return in the text box: the text centred in the last figure drawn.
+TEST(TextStamp, ALabelIsCentredInTheLastFigure) {
+    const std::optional<QRectF> box(QRectF(QPointF(1500, 1500), QPointF(3000, 4500)));  // 100 x 200 px
+    struct Case {
+        const char* name;
+        std::optional<QRectF> figure;
+        QString text;
+        Label::Stamp result;
+        QStringList lines;  // empty: whatever the font wraps, but more than one line
+        bool fits = true;   // every pixel of the label inside the figure
+    } cases[] = {
+        {"one line", QRectF(QPointF(1500, 1500), QPointF(7500, 3000)), "Start", Label::Stamp::Done, {"Start"}},
+        {"wrapped at blanks", box, "Read  input file now", Label::Stamp::Done, {}},
+        {"either corner order", QRectF(QPointF(3000, 4500), QPointF(1500, 1500)), "Read input file now",
+         Label::Stamp::Done, {}},
+        {"a word wider than the figure is not broken", QRectF(QPointF(1500, 1500), QPointF(2100, 1800)),
+         "Supercalifragilistic ok", Label::Stamp::Done, {"Supercalifragilistic", "ok"}, false},
+        {"no figure since the picture was wiped: nothing, the text stays", std::nullopt, "Hi",
+         Label::Stamp::NoFigure, {}},
+        {"no words", box, "   ", Label::Stamp::NoText, {}},
+    };
+    for (const Case& c : cases) {
+        Document doc;
+        doc.lastFigure = c.figure;
+        QStringList trace;
+        doc.canvas.setTrace([&](const QString& l) { trace << l; });
+        const QImage before = doc.canvas.Image().copy();
+        ASSERT_EQ(Label::stamp(doc, c.text), c.result) << c.name;
+        if (c.result != Label::Stamp::Done) {
+            EXPECT_TRUE(trace.isEmpty()) << c.name;
+            EXPECT_FALSE(doc.history.canUndo()) << c.name;
+            continue;
+        }
+        const QRectF f = c.figure->normalized();
+        const QFontMetricsF fm = doc.canvas.TextMetrics();
+        const std::vector<Label::Line> lines = Label::layout(doc.canvas, c.text, *c.figure);
+        QStringList texts, expectedTrace;
+        for (const Label::Line& l : lines) {
+            texts << l.text;
+            expectedTrace << QStringLiteral("print %1 %2 %3").arg(Canvas::number(l.x), Canvas::number(l.y), l.text);
+            const double width = fm.horizontalAdvance(l.text) * 15;
+            EXPECT_NEAR(l.x + width / 2, f.center().x(), 15) << c.name << ": " << qPrintable(l.text);
+            if (!l.text.contains(' ')) continue;
+            EXPECT_LE(width, f.width() - 2 * Label::kMargin) << c.name << ": " << qPrintable(l.text);
+        }
+        if (c.lines.isEmpty())
+            EXPECT_GT(texts.size(), 1) << c.name;
+        else
+            EXPECT_EQ(texts, c.lines) << c.name;
+        EXPECT_EQ(texts.join(' '), c.text.simplified()) << c.name;
+        EXPECT_NEAR(lines.front().y + lines.size() * fm.height() * 15 / 2, f.center().y(), 15) << c.name;
+        EXPECT_EQ(trace, expectedTrace) << c.name;
+        // The ink is centred too, and fits a figure wide enough for it.
+        const QRect ink = inkOf(doc.canvas.Image(), 0).box;
+        EXPECT_NEAR(ink.center().x(), f.center().x() / 15, 3) << c.name;
+        EXPECT_EQ(QRectF(f.topLeft() / 15, f.bottomRight() / 15).contains(QRectF(ink)), c.fits) << c.name;
+        EXPECT_TRUE(doc.pictureChanged()) << c.name;
+        EXPECT_TRUE(doc.undo()) << c.name;
+        EXPECT_EQ(doc.canvas.Image(), before) << c.name << ": one undo step takes all the lines off";
+    }
+}
+
+// Which drags leave a figure for a label, and what forgets it.
+TEST(TextStamp, TheLastFigureIsTheLastDragThatDrewOne) {
+    struct Case {
+        const char* name;
+        QStringList script;
+        QString expected;  // how the label's trace starts, or empty for no label
+    } cases[] = {
+        {"a box", {"click cmdSquare", "down 1 0 3000 3000", "up 1 0 1500 1500"}, "print "},
+        {"an eraser drag is no figure", {"click cmdErase", "down 1 0 3000 3000", "up 1 0 1500 1500"}, ""},
+        {"a restricted figure dragged up draws none",
+         {"click cmdpreprocess", "down 1 0 3000 3000", "up 1 0 1500 1500"}, ""},
+        {"nor does a drag with no tool", {"down 1 0 3000 3000", "up 1 0 1500 1500"}, ""},
+        {"Clear forgets it",
+         {"click cmdSquare", "down 1 0 3000 3000", "up 1 0 1500 1500", "answer 6", "click cmdClear"}, ""},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run(c.script);
+        h.trace.clear();
+        const bool stamped = Label::stamp(h.w->doc, "Hi") == Label::Stamp::Done;
+        EXPECT_EQ(stamped, !c.expected.isEmpty()) << c.name;
+        if (stamped) {
+            EXPECT_TRUE(h.trace.value(0).startsWith(c.expected)) << c.name;
         }
     }
 }
