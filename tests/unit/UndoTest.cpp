@@ -342,7 +342,7 @@ TEST(Undo, LargePicturesStepsComeBackExactly) {
         start.fill(Qt::white);
         lines(start);
         doc.beginStep();
-        ASSERT_EQ(doc.replacePicture(start, "start.bmp"), QString());
+        ASSERT_EQ(doc.replacePicture(start, "start.bmp", {"start.bmp", "start.bmp", false, "start.bmp"}), QString());
         doc.endStep();
         doc.beginStep();
         if (c.change == CanvasSize) {
@@ -351,7 +351,7 @@ TEST(Undo, LargePicturesStepsComeBackExactly) {
             QImage opened(c.to, QImage::Format_RGB32);
             opened.fill(Qt::yellow);
             lines(opened);
-            ASSERT_EQ(doc.replacePicture(opened, "opened.bmp"), QString());
+            ASSERT_EQ(doc.replacePicture(opened, "opened.bmp", {"opened.bmp", "opened.bmp", false, "opened.bmp"}), QString());
         } else {
             ASSERT_EQ(doc.clear(), QString());
         }
