@@ -107,8 +107,7 @@ TEST(Undo, CanvasSizeIsOneStepAndClearKeepsIt) {
          "message Tavimbre|The width must be 1 to 10000 pixels and the height 1 to 10000."},
         {{"size 10001 600", "menu canvassize1"}, {742, 689},
          "message Tavimbre|The width must be 1 to 10000 pixels and the height 1 to 10000."},
-        {{"size 10000 10000", "answer 7", "menu canvassize1"}, {742, 689},
-         "ask 52 Tavimbre|This change is too large to be undone. Make it anyway?"},
+        {{"size 10000 10000", "menu canvassize1"}, {10000, 10000}, "dialog size 742 689"},
         {{"size 900 700", "menu canvassize1", "answer 6", "click cmdClear"}, {900, 700},
          "ask 4 Tavimbre|Are you sure you want to clear the picture?"},
         {{"size 900 700", "menu canvassize1", "answer 7", "menu new1"}, {742, 689},
@@ -311,6 +310,23 @@ TEST(Undo, AStepAboveTheBudgetIsNotKeptAndNothingIsReplayedAcrossIt) {
         EXPECT_EQ(canvas.Image(), changed);
         EXPECT_EQ(told, 1);
     }
+    // A change the history could not hold even packed is asked about first;
+    // No leaves the picture and its steps alone. A blank picture packs to
+    // almost nothing, so growing it is not asked about.
+    Canvas canvas;
+    UndoHistory history(canvas, budget);
+    canvas.setHistory(&history);
+    int asked = 0;
+    history.onTooLargeToUndo([&] { return ++asked, false; });
+    history.begin();
+    EXPECT_TRUE(history.mayReplaceWith({2000, 2000}));
+    canvas.Picture(noise({500, 500}), "noise.bmp");
+    history.end();
+    history.begin();
+    EXPECT_FALSE(history.mayReplaceWith({1000, 1000}));
+    history.end();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(history.steps(), 1u);
 }
 
 // Steps that replace or repaint a large picture are kept packed: they stay
