@@ -16,7 +16,7 @@ AutoRecovery::AutoRecovery(Document& doc, Dialogs& dialogs) : doc_(doc), dialogs
 
 void AutoRecovery::writeNow() {
     if (!doc_.pictureChanged()) return;
-    const QImage& image = doc_.canvas.Image();
+    const QImage image = doc_.selection.shown();  // what floats included
     if (hasCopy_ && image.cacheKey() == written_) return;
     if (store_.write(image, doc_.identity().path, doc_.identity().title)) {
         written_ = image.cacheKey();

@@ -1,7 +1,7 @@
 // Selecting a part of the picture: moving, cutting, pasting and deleting it
 // give exact pixels and whole undo steps, and its outline never reaches the picture.
 #include "Harness.h"
-#include "app/CanvasView.h"
+#include "app/canvas/CanvasView.h"
 
 #include <QApplication>
 #include <QClipboard>
