@@ -12,11 +12,13 @@ void Selection::start() {
 }
 
 void Selection::markAll() {
+    ++revision_;
     start();
     rect_ = doc_.canvas.Image().rect();
 }
 
 void Selection::end() {
+    ++revision_;
     drag_ = None;
     drop();
     active_ = false;
@@ -24,6 +26,7 @@ void Selection::end() {
 }
 
 void Selection::press(QPoint at) {
+    ++revision_;
     if (rect_.contains(at)) {
         if (floating_.isNull()) {
             floating_ = doc_.canvas.Image().copy(rect_);
@@ -40,6 +43,7 @@ void Selection::press(QPoint at) {
 }
 
 void Selection::drag(QPoint at) {
+    ++revision_;
     if (drag_ == Moving) {
         rect_.moveTopLeft(at - from_);
     } else if (drag_ == Marking) {
@@ -62,6 +66,7 @@ void Selection::release(QPoint at) {
 bool Selection::cancelDrag() { return std::exchange(drag_, None) != None; }
 
 void Selection::drop() {
+    ++revision_;
     if (floating_.isNull()) return;
     doc_.beginStep();
     if (!hole_.isEmpty()) doc_.canvas.Whiten(hole_);
@@ -74,6 +79,7 @@ void Selection::drop() {
 }
 
 bool Selection::remove() {
+    ++revision_;
     if (rect_.isEmpty()) return false;
     doc_.beginStep();
     doc_.canvas.Whiten(floating_.isNull() ? rect_ : hole_);
@@ -91,6 +97,7 @@ QImage Selection::imageForCopy() const {
 }
 
 void Selection::put(const QImage& image, QPoint at) {
+    ++revision_;
     active_ = true;
     floating_ = image;
     hole_ = QRect();

@@ -25,6 +25,9 @@ public:
     const QImage& floating() const { return floating_; }
     const QRect& hole() const { return hole_; }
     bool dragging() const { return drag_ != None; }
+    // Changes with every change of what shows: the marked rectangle, the
+    // floating pixels or their hole.
+    quint64 revision() const { return revision_; }
 
     // Select: on, nothing marked, what floated dropped first.
     void start();
@@ -63,6 +66,7 @@ private:
     QRect hole_;
     enum { None, Marking, Moving } drag_ = None;
     QPoint from_;  // the marking's first corner, or the grab inside the selection
+    quint64 revision_ = 0;
     mutable QImage shown_;  // the last picture as shown, kept while nothing changes
     mutable qint64 shownOf_ = 0;
     mutable QRect shownAt_;

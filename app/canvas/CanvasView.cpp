@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -74,6 +75,7 @@ void CanvasView::setZoom(int percent) {
     zoom_ = percent;
     scale_ = percent / 100.0;
     fitSize();
+    selectionAreaShown_ = selectionArea();
     pending_ = QRegion();
     update();
 }
@@ -81,8 +83,9 @@ void CanvasView::setZoom(int percent) {
 QSize CanvasView::pictureSize() const { return canvas_.Image().size(); }
 
 QRect CanvasView::selectionArea() const {
-    QRect area = shownRect_.isEmpty() ? QRect() : widgetRect(shownRect_).adjusted(-1, -1, 1, 1);
-    if (!shownHole_.isEmpty()) area |= widgetRect(shownHole_);
+    const QRect& marked = selection_.rect();
+    QRect area = marked.isEmpty() ? QRect() : widgetRect(marked).adjusted(-1, -1, 1, 1);
+    if (!selection_.hole().isEmpty()) area |= widgetRect(selection_.hole());
     return area;
 }
 
@@ -99,13 +102,10 @@ void CanvasView::refresh() {
         canvas_.clearSizeChanged();
         fitSize();
     }
-    const qint64 floating = selection_.floating().cacheKey();
-    if (selection_.rect() != shownRect_ || selection_.hole() != shownHole_ || floating != shownFloating_) {
-        const QRect before = selectionArea();
-        shownRect_ = selection_.rect();
-        shownHole_ = selection_.hole();
-        shownFloating_ = floating;
-        update(before | selectionArea());
+    if (selection_.revision() != selectionShown_) {
+        selectionShown_ = selection_.revision();
+        const QRect before = std::exchange(selectionAreaShown_, selectionArea());
+        update(before | selectionAreaShown_);
     }
     pending_ += widgetRegion(canvas_.takeDirty());
     if (pending_.isEmpty() || frameEnd_.isActive()) return;

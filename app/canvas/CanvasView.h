@@ -77,14 +77,14 @@ private:
 
     // The selection, in picture pixels, shows over the picture with a dashed
     // outline; what floats shows at its place, over its hole in white. None
-    // of it is ever drawn into the canvas. These are the widget pixels the
-    // outline, the floating pixels and their hole covered when last painted.
+    // of it is ever drawn into the canvas. These are the widget pixels its
+    // outline, floating pixels and hole cover.
     QRect selectionArea() const;
 
     Canvas& canvas_;
     const Selection& selection_;
-    QRect shownRect_, shownHole_;  // the selection as last painted
-    qint64 shownFloating_ = 0;
+    quint64 selectionShown_ = 0;  // the selection's revision last scheduled for repaint
+    QRect selectionAreaShown_;    // the widget pixels it covered then
     int zoom_ = 100;
     double scale_ = 1.0;
     int wheelAngle_ = 0;  // the part of a notch the wheel has turned so far
