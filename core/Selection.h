@@ -24,7 +24,6 @@ public:
     // were lifted from (empty for a paste).
     const QImage& floating() const { return floating_; }
     const QRect& hole() const { return hole_; }
-    bool dragging() const { return drag_ != None; }
     // Changes with every change of what shows: the marked rectangle, the
     // floating pixels or their hole.
     quint64 revision() const { return revision_; }
