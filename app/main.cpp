@@ -1,9 +1,9 @@
 // Start-up: the window, or a headless script run with an optional trace.
-#include "app/PaletteIcons.h"
-#include "app/QtDialogs.h"
-#include "app/ScriptRunner.h"
-#include "app/ScriptedDialogs.h"
-#include "app/frmmain.h"
+#include "app/palette/PaletteIcons.h"
+#include "app/window/QtDialogs.h"
+#include "app/scripting/ScriptRunner.h"
+#include "app/scripting/ScriptedDialogs.h"
+#include "app/window/frmmain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
 // How fast the rubber band follows the hand, and what opening, saving and
 // starting cost. Run: build/tavimbre_bench (offscreen platform).
-#include "app/CanvasView.h"
-#include "app/ScriptedDialogs.h"
-#include "app/frmmain.h"
+#include "app/canvas/CanvasView.h"
+#include "app/scripting/ScriptedDialogs.h"
+#include "app/window/frmmain.h"
 #include "core/ReducedView.h"
 #include "files/AutoRecovery.h"
 

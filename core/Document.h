@@ -5,6 +5,7 @@
 
 #include "core/Canvas.h"
 #include "core/FileIdentity.h"
+#include "core/Selection.h"
 #include "core/UndoHistory.h"
 
 #include <functional>
@@ -16,6 +17,8 @@ public:
 
     Canvas canvas;
     UndoHistory history{canvas};
+    // The marked part and what floats above the picture.
+    Selection selection{*this};
 
     // The picture counts as changed only when both flags are down.
     bool canvasClean = true;  // no press or click has reached the canvas

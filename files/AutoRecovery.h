@@ -48,7 +48,7 @@ public:
 
 private:
     // The picture as the window shows it, shared rather than copied.
-    QImage snapshot() const { return doc_.canvas.Image(); }
+    QImage snapshot() const { return doc_.selection.shown(); }  // what floats included
 
     Document& doc_;
     Dialogs& dialogs_;

@@ -1,8 +1,8 @@
 // Draws the palette's pictures and the window icon with the figures' own
 // code, shrinks each as its button shows it, and writes them as a C++ source
-// of grey bytes that registers them (app/PaletteIcons.h). The build runs it:
+// of grey bytes that registers them (app/palette/PaletteIcons.h). The build runs it:
 // palette_pictures OUTPUT.
-#include "app/PaletteIcons.h"
+#include "app/palette/PaletteIcons.h"
 #include "core/ToolCode.h"
 #include "shapes/ShapeModule.h"
 
@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     std::string out =
         "// Written by tools/palette_pictures.cpp at build time.\n"
-        "#include \"app/PaletteIcons.h\"\n\n"
+        "#include \"app/palette/PaletteIcons.h\"\n\n"
         "#include <iterator>\n\n"
         "namespace {\n\n"
         "const PalettePicture kPictures[] = {\n";

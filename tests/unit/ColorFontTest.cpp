@@ -2,7 +2,7 @@
 // and the real dialogs behind them.
 #include "Harness.h"
 
-#include "app/QtDialogs.h"
+#include "app/window/QtDialogs.h"
 #include "settings/FontColorDialog.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // each gesture, and what the pixels look like afterwards.
 #include "Harness.h"
 
-#include "app/CanvasView.h"
+#include "app/canvas/CanvasView.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

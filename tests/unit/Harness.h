@@ -2,9 +2,9 @@
 // captured, for the tests.
 #pragma once
 
-#include "app/ScriptRunner.h"
-#include "app/ScriptedDialogs.h"
-#include "app/frmmain.h"
+#include "app/scripting/ScriptRunner.h"
+#include "app/scripting/ScriptedDialogs.h"
+#include "app/window/frmmain.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // was; what is written is in the format its name asks for (a whole 24-bit
 // bitmap unless PNG or JPEG) and reads back the same.
 #include "FilesTestSupport.h"
-#include "app/CanvasView.h"
+#include "app/canvas/CanvasView.h"
 #include "files/BitmapHeader.h"
 
 #include <QBuffer>

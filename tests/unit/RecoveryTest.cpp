@@ -201,6 +201,18 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
         {"Yes, then undo takes back the recovery with its name: Save asks for one",
          {{"file %D/chart.bmp\nmenu open1\n" + draw + "autosave\n", false},
           {"answer 6\nmenu undo1\nfile cancel\nmenu save1\ndump\n", true}}},
+        // What floats is in the copy: the export after the drop shows
+        // what the window showed when the copy was written.
+        {"a moved part that still floats is in the copy",
+         {{draw + "key S\ndown 1 0 0 0\nup 1 0 3300 3300\ndown 1 0 1500 1500\nup 1 0 7500 4500\nautosave\n"
+                  "key Esc\nexport %D/drawn.png\n",
+           false},
+          {"answer 6\ndump\nexport %D/back.png\n", true}}},
+        {"a floating paste is in the copy",
+         {{draw + "key S\ndown 1 0 0 0\nup 1 0 3300 3300\nkey Ctrl+C\nkey Ctrl+V\ndown 1 0 1500 1500\n"
+                  "up 1 0 7500 1500\nautosave\nkey Esc\nexport %D/drawn.png\n",
+           false},
+          {"answer 6\ndump\nexport %D/back.png\n", true}}},
         {"No deletes the copy", {{draw + "autosave\n", false}, {"answer 7\ndump\n", true}, {"dump\n", false}}},
         {"Cancel keeps it for the next start",
          {{draw + "autosave\n", false}, {"answer 2\ndump\n", true}, {"answer 7\ndump\n", true}}},

@@ -1,7 +1,8 @@
 // Selecting a part of the picture: moving, cutting, pasting and deleting it
 // give exact pixels and whole undo steps, and its outline never reaches the picture.
 #include "Harness.h"
-#include "app/CanvasView.h"
+#include "app/canvas/CanvasView.h"
+#include "core/Document.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -70,6 +71,31 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
          [](const QImage& b) { return moved(b, b.rect(), {10, 0}); }, "", false},
         {"survives the zoom", kMarkAround + QStringList{"menu zoomin1", "menu zoomin1", "menu zoom100"},
          [](const QImage& b) { return b; }, "80,80,140,140", false},
+        // A marking cut short by a command: its moves and release reach
+        // nobody, whatever tool the command leaves chosen.
+        {"a marking cut short by Ctrl+Z undoes nothing and draws nothing",
+         {"click cmdSquare", "key S", "down 1 0 6000 6000", "key Ctrl+Z", "move 1 0 9000 9000", "up 1 0 9000 9000"},
+         [](const QImage& b) { return b; }, "", false},
+        {"a marking cut short by a palette button draws nothing",
+         {"click cmdSquare", "key S", "down 1 0 6000 6000", "click cmdSquare", "move 1 0 9000 9000",
+          "up 1 0 9000 9000"},
+         [](const QImage& b) { return b; }, "", false},
+        {"a marking cut short by New leaves the new picture",
+         {"click cmdSquare", "key S", "down 1 0 6000 6000", "answer 7", "key Ctrl+N", "move 1 0 9000 9000",
+          "up 1 0 9000 9000"},
+         [](const QImage& b) { return whitened(b, b.rect()); }, "", false},
+        // Undo and Redo during a drag take back only the drag.
+        {"Undo during a box's drag: the box before stays",
+         {"click cmdSquare", "down 1 0 6000 6000", "move 1 0 9000 9000", "key Ctrl+Z", "up 1 0 9000 9000"},
+         [](const QImage& b) { return b; }, "", false},
+        {"Redo during a drag: the undone box stays undone",
+         {"menu undo1", "click cmdSquare", "down 1 0 6000 6000", "move 1 0 9000 9000", "key Ctrl+Y",
+          "up 1 0 9000 9000"},
+         [](const QImage& b) { return whitened(b, b.rect()); }, "", false},
+        {"Undo during a move: the part floats where it was let go of",
+         kMarkAround + QStringList{"down 1 0 1500 1500", "move 1 0 4500 4500", "key Ctrl+Z", "move 1 0 6000 6000",
+                                   "up 1 0 6000 6000"},
+         [](const QImage& b) { return b; }, "280,280,140,140", true},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -79,6 +105,71 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
         EXPECT_EQ(h.image(), c.expected(box)) << c.name;
         EXPECT_EQ(h.dumped("selection"), QLatin1String(c.selection)) << c.name;
         EXPECT_EQ(h.dumped("floating"), QLatin1String(c.floating ? "true" : "false")) << c.name;
+    }
+}
+
+// The model alone, on a document: what floats is in the picture as shown
+// and not in the canvas until it is dropped, each drop or delete one step.
+TEST(Selection, TheModelKeepsTheCanvasUntilADrop) {
+    QImage red(20, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    struct Case {
+        const char* name;
+        std::function<void(Selection&)> act;
+        std::function<QImage(const QImage& box)> canvas, shown;
+        size_t steps;
+    } cases[] = {
+        {"marked", [](Selection& s) { s.press({80, 80}); s.release({220, 220}); },
+         [](const QImage& b) { return b; }, [](const QImage& b) { return b; }, 0},
+        {"lifted and moved",
+         [](Selection& s) { s.press({80, 80}); s.release({220, 220}); s.press({150, 150}); s.release({350, 350}); },
+         [](const QImage& b) { return b; }, [](const QImage& b) { return moved(b, kAround, {200, 200}); }, 0},
+        {"moved and dropped",
+         [](Selection& s) {
+             s.press({80, 80}); s.release({220, 220}); s.press({150, 150}); s.release({350, 350}); s.drop();
+         },
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); },
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, 1},
+        {"a put floats", [&](Selection& s) { s.put(red, {5, 5}); }, [](const QImage& b) { return b; },
+         [&](const QImage& b) {
+             QImage out = b.copy();
+             QPainter(&out).drawImage(5, 5, red);
+             return out;
+         },
+         0},
+        {"deleted after a move", [](Selection& s) {
+             s.press({80, 80}); s.release({220, 220}); s.press({150, 150}); s.release({350, 350}); s.remove();
+         },
+         [](const QImage& b) { return whitened(b, kAround); }, [](const QImage& b) { return whitened(b, kAround); }, 1},
+    };
+    for (const Case& c : cases) {
+        Document doc;
+        doc.canvas.DrawMode = Canvas::kCopyPen;
+        doc.beginStep();
+        doc.canvas.Box(1500, 1500, 3000, 3000);
+        doc.endStep();
+        const QImage box = doc.canvas.Image().copy();
+        const size_t before = doc.history.steps();
+        doc.selection.start();
+        c.act(doc.selection);
+        EXPECT_EQ(doc.canvas.Image(), c.canvas(box)) << c.name;
+        EXPECT_EQ(doc.selection.shown(), c.shown(box)) << c.name;
+        EXPECT_EQ(doc.history.steps() - before, c.steps) << c.name;
+        doc.selection.end();
+        while (doc.history.steps() > before && doc.undo()) {}
+        EXPECT_EQ(doc.canvas.Image(), box) << c.name;
+    }
+}
+
+TEST(Selection, APasteWithNoPictureSaysSo) {
+    for (const char* text : {"", "words"}) {
+        Harness h;
+        QApplication::clipboard()->setText(QLatin1String(text));
+        h.run("menu paste1");
+        EXPECT_EQ(h.dumped("status"), "The clipboard holds no picture.") << text;
+        EXPECT_EQ(h.dumped("floating"), "false") << text;
+        h.run({"down 1 0 150 150", "up 1 0 150 150"});
+        EXPECT_TRUE(h.dumped("status").startsWith("Pointer 10, 10")) << text;
     }
 }
 

@@ -2,7 +2,7 @@
 // palette, menu.
 #include "Harness.h"
 
-#include "app/Palette.h"
+#include "app/palette/Palette.h"
 
 #include <QAction>
 #include <QComboBox>

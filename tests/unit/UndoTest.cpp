@@ -1,6 +1,6 @@
 // Undo and redo: whole steps, exact pixels, bounded memory.
 #include "Harness.h"
-#include "app/CanvasView.h"
+#include "app/canvas/CanvasView.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,12 @@
 #include "CanvasView.h"
 
 #include "core/Canvas.h"
+#include "core/Selection.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -17,7 +19,8 @@ int buttonBits(Qt::MouseButtons b) { return int(b & (Qt::LeftButton | Qt::RightB
 
 }  // namespace
 
-CanvasView::CanvasView(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
+CanvasView::CanvasView(Canvas& canvas, const Selection& selection, QWidget* parent)
+    : QWidget(parent), canvas_(canvas), selection_(selection) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
@@ -72,23 +75,18 @@ void CanvasView::setZoom(int percent) {
     zoom_ = percent;
     scale_ = percent / 100.0;
     fitSize();
+    selectionAreaShown_ = selectionArea();
     pending_ = QRegion();
     update();
 }
 
-QRect CanvasView::selectionArea() const {
-    QRect area = selection_.isEmpty() ? QRect() : widgetRect(selection_).adjusted(-1, -1, 1, 1);
-    if (!hole_.isEmpty()) area |= widgetRect(hole_);
-    return area;
-}
+QSize CanvasView::pictureSize() const { return canvas_.Image().size(); }
 
-void CanvasView::showSelection(const QRect& selection, const QImage& floating, const QRect& hole) {
-    if (selection == selection_ && hole == hole_ && floating.cacheKey() == floating_.cacheKey()) return;
-    const QRect before = selectionArea();
-    selection_ = selection;
-    floating_ = floating;
-    hole_ = hole;
-    update(before | selectionArea());
+QRect CanvasView::selectionArea() const {
+    const QRect& marked = selection_.rect();
+    QRect area = marked.isEmpty() ? QRect() : widgetRect(marked).adjusted(-1, -1, 1, 1);
+    if (!selection_.hole().isEmpty()) area |= widgetRect(selection_.hole());
+    return area;
 }
 
 void CanvasView::flushPending() {
@@ -103,6 +101,11 @@ void CanvasView::refresh() {
     if (canvas_.sizeChanged()) {
         canvas_.clearSizeChanged();
         fitSize();
+    }
+    if (selection_.revision() != selectionShown_) {
+        selectionShown_ = selection_.revision();
+        const QRect before = std::exchange(selectionAreaShown_, selectionArea());
+        update(before | selectionAreaShown_);
     }
     pending_ += widgetRegion(canvas_.takeDirty());
     if (pending_.isEmpty() || frameEnd_.isActive()) return;
@@ -135,12 +138,13 @@ void CanvasView::paintEvent(QPaintEvent* e) {
                             source.height() * scale_);
         p.drawImage(target, image, QRectF(source));
     }
-    if (selection_.isEmpty()) return;
+    const QRect marked = selection_.rect();
+    if (marked.isEmpty()) return;
     p.setClipRegion(e->region());
-    if (!hole_.isEmpty()) p.fillRect(widgetRect(hole_), Qt::white);
-    if (!floating_.isNull()) p.drawImage(widgetRect(selection_), floating_);
+    if (!selection_.hole().isEmpty()) p.fillRect(widgetRect(selection_.hole()), Qt::white);
+    if (!selection_.floating().isNull()) p.drawImage(widgetRect(marked), selection_.floating());
     // Black dashes on white, seen on any picture.
-    const QRect outline = widgetRect(selection_).adjusted(0, 0, -1, -1);
+    const QRect outline = widgetRect(marked).adjusted(0, 0, -1, -1);
     p.setPen(QPen(Qt::white, 1));
     p.drawRect(outline);
     p.setPen(QPen(Qt::black, 1, Qt::DashLine));

@@ -1,18 +1,21 @@
 // The window's controls at their design positions: the labels, the width
 // boxes, the text box, the palette and the canvas in its scroll area.
-#include "app/frmmain.h"
+#include "app/window/frmmain.h"
 
-#include "app/CanvasView.h"
-#include "app/Palette.h"
-#include "app/PaletteButton.h"
-#include "app/PaletteIcons.h"
-#include "app/PictureFrame.h"
+#include "app/canvas/CanvasScroller.h"
+#include "app/canvas/CanvasView.h"
+#include "app/canvas/StatusLine.h"
+#include "app/palette/Palette.h"
+#include "app/palette/PaletteButton.h"
+#include "app/palette/PaletteIcons.h"
+#include "app/canvas/PictureFrame.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace {
@@ -35,7 +38,7 @@ QFont labelFont(double points, bool bold) {
 class CentralArea : public QWidget {
 public:
     QScrollArea* column = nullptr;
-    QScrollArea* scroller = nullptr;
+    QWidget* scroller = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent*) override {
@@ -150,26 +153,34 @@ void frmmain::buildControls() {
         previous = b;
     }
     setPaletteIcons(buttons, entries);
+    buildCanvas(central);
+    setTabOrder(previous, Picture1);
+    setTabOrder(Picture1, Text1);
+    setTabOrder(Text1, cmberaserwidth);
+}
 
-    scroller_ = new QScrollArea(central);
-    scroller_->setFrameShape(QFrame::NoFrame);
-    scroller_->setBackgroundRole(QPalette::Dark);
-    static_cast<CentralArea*>(central)->scroller = scroller_;
-    Picture1 = new CanvasView(canvas);
+// The canvas: its view in the frame with the handles, in its scroll area,
+// the floating text preview over it and the status line below.
+void frmmain::buildCanvas(QWidget* central) {
+    Picture1 = new CanvasView(canvas, doc.selection);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    frame_ = new PictureFrame(*Picture1, canvas);
+    frame_ = new PictureFrame(*Picture1, canvas, gestures_);
     frame_->onResize = [this](QSize size) { resizeByHandle(size); };
-    scroller_->setWidget(frame_);
+    scroller_ = new CanvasScroller(frame_, *Picture1, central);
+    static_cast<CentralArea*>(central)->scroller = scroller_;
     scroller_->setGeometry(twipsRect(4080, 0, 11130, 10335));
+    scroller_->onZoomed = [this] {
+        moveText1(text1Left_, text1Top_);
+        status_->refresh();
+    };
     Picture1->onDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); refreshCanvas(); };
     Picture1->onMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); refreshCanvas(); };
     Picture1->onUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); refreshCanvas(); };
     Picture1->onClick = [this] { Picture1_Click(); };
     // The eraser whitens at every point it passes; a selection moves only.
     Picture1->movesMayWait = [this] {
-        return !selecting_ && dispatcher_.dragging() && form.currentTool != Tool::Eraser;
+        return gestures_.owner() == &toolGesture_ && dispatcher_.dragging() && form.currentTool != Tool::Eraser;
     };
-    setTabOrder(previous, Picture1);
 
     Text1 = new QLineEdit(Picture1);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -179,8 +190,8 @@ void frmmain::buildControls() {
     connect(Text1, &QLineEdit::textChanged, this, &frmmain::fitText1);
     moveText1(120, 120);
     Text1->hide();
-    setTabOrder(Picture1, Text1);
-    setTabOrder(Text1, cmberaserwidth);
-
+    status_ = new StatusLine(doc, dispatcher_, state, *Picture1, statusBar());
+    status_->setObjectName(QStringLiteral("status"));
+    statusBar()->addWidget(status_, 1);
 }
 

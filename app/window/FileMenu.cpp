@@ -1,5 +1,5 @@
 // The File menu, Exit and the closing of the window.
-#include "app/frmmain.h"
+#include "app/window/frmmain.h"
 
 using FileCommands::Asker;
 
@@ -13,7 +13,7 @@ void frmmain::saveas1_Click() { FileCommands::saveUnderChosenName(files_); }
 
 void frmmain::openFile(const QString& path) {
     cancelDrag();
-    endSelection();
+    doc.selection.end();
     doc.beginStep();
     FileCommands::openNamed(files_, path);
     doc.endStep();

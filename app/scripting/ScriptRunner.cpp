@@ -1,7 +1,7 @@
 #include "ScriptRunner.h"
 
-#include "app/ScriptedDialogs.h"
-#include "app/frmmain.h"
+#include "app/scripting/ScriptedDialogs.h"
+#include "app/window/frmmain.h"
 #include "files/PictureFile.h"
 
 #include <QClipboard>
@@ -183,7 +183,7 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
     }
     if (command == QLatin1String("export")) {
         const bool bmp = QFileInfo(rest).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
-        if (w_.canvas.Image().save(rest, bmp ? "BMP" : "PNG")) return true;
+        if (w_.doc.selection.shown().save(rest, bmp ? "BMP" : "PNG")) return true;
         error_ = QStringLiteral("cannot write %1").arg(rest);
         return false;
     }

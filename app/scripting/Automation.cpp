@@ -1,7 +1,8 @@
 // Named access to the window's controls, for the script runner and tests.
-#include "app/CanvasView.h"
-#include "app/Palette.h"
-#include "app/frmmain.h"
+#include "app/canvas/CanvasView.h"
+#include "app/canvas/StatusLine.h"
+#include "app/palette/Palette.h"
+#include "app/window/frmmain.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -75,6 +76,7 @@ QStringList frmmain::dump() const {
     auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
     auto n = [](float v) { return Canvas::number(v); };
     const QFont& f = canvas.Font;
+    const QRect& marked = doc.selection.rect();
     return {
         QStringLiteral("currentTool=%1").arg(form.currentTool),
         QStringLiteral("canvasClean=") + b(doc.canvasClean),
@@ -110,14 +112,14 @@ QStringList frmmain::dump() const {
         QStringLiteral("FontUnderline=") + b(f.underline()),
         QStringLiteral("ForeColor=%1").arg(canvas.ForeColor),
         QStringLiteral("zoom=%1").arg(Picture1->zoom()),
-        QStringLiteral("status=") + statusText(),
+        QStringLiteral("status=") + status_->line(),
         QStringLiteral("recoveryCopy=") + b(recovery.hasCopy()),
-        QStringLiteral("selection=") + (selection_.isEmpty() ? QString()
-                                                            : QStringLiteral("%1,%2,%3,%4")
-                                                                  .arg(selection_.x())
-                                                                  .arg(selection_.y())
-                                                                  .arg(selection_.width())
-                                                                  .arg(selection_.height())),
-        QStringLiteral("floating=") + b(!floating_.isNull()),
+        QStringLiteral("selection=") + (marked.isEmpty() ? QString()
+                                                        : QStringLiteral("%1,%2,%3,%4")
+                                                              .arg(marked.x())
+                                                              .arg(marked.y())
+                                                              .arg(marked.width())
+                                                              .arg(marked.height())),
+        QStringLiteral("floating=") + b(!doc.selection.floating().isNull()),
     };
 }

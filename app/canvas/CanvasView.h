@@ -12,13 +12,15 @@
 #include <vector>
 
 class Canvas;
+class Selection;
 
 class CanvasView : public QWidget {
     Q_OBJECT
 public:
     using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 
-    explicit CanvasView(Canvas& canvas, QWidget* parent = nullptr);
+    // Shows CANVAS, and SELECTION over it.
+    CanvasView(Canvas& canvas, const Selection& selection, QWidget* parent = nullptr);
 
     MouseHandler onDown, onMove, onUp;
     std::function<void()> onClick;
@@ -32,7 +34,8 @@ public:
     // pointer's place in the widget.
     std::function<void(int notches, QPointF at)> onZoomWheel;
 
-    // Schedules the repaint of what the canvas changed since the last call.
+    // Schedules the repaint of what the canvas and the selection changed
+    // since the last call.
     // Repaints come at most once a frame: a change within a frame of the
     // last repaint waits for the frame's end, with the changes after it.
     void refresh();
@@ -47,10 +50,7 @@ public:
     // A picture pixel's widget coordinate, and a widget point's picture point.
     int toWidget(int picturePixel) const;
     QPointF toPicture(QPointF widgetPoint) const;
-    // The selection, in picture pixels, shown over the picture with a dashed
-    // outline; FLOATING shows at its place, over HOLE in white. None of it
-    // is ever drawn into the canvas.
-    void showSelection(const QRect& selection, const QImage& floating, const QRect& hole);
+    QSize pictureSize() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -75,12 +75,16 @@ private:
     float twipsX(QMouseEvent* e) const;
     float twipsY(QMouseEvent* e) const;
 
-    // The widget pixels the selection's outline, its floating pixels and their hole cover.
+    // The selection, in picture pixels, shows over the picture with a dashed
+    // outline; what floats shows at its place, over its hole in white. None
+    // of it is ever drawn into the canvas. These are the widget pixels its
+    // outline, floating pixels and hole cover.
     QRect selectionArea() const;
 
     Canvas& canvas_;
-    QRect selection_, hole_;
-    QImage floating_;
+    const Selection& selection_;
+    quint64 selectionShown_ = 0;  // the selection's revision last scheduled for repaint
+    QRect selectionAreaShown_;    // the widget pixels it covered then
     int zoom_ = 100;
     double scale_ = 1.0;
     int wheelAngle_ = 0;  // the part of a notch the wheel has turned so far

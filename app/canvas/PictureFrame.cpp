@@ -1,6 +1,7 @@
 #include "PictureFrame.h"
 
 #include "core/Canvas.h"
+#include "core/DragDispatcher.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -16,8 +17,8 @@ constexpr int kReach = 3;   // how far beside a handle a press still takes it
 
 }  // namespace
 
-PictureFrame::PictureFrame(QWidget& view, const Canvas& canvas, QWidget* parent)
-    : QWidget(parent), view_(view), canvas_(canvas), label_(new QLabel(this)) {
+PictureFrame::PictureFrame(QWidget& view, const Canvas& canvas, GestureRouter& gestures, QWidget* parent)
+    : QWidget(parent), view_(view), canvas_(canvas), gestures_(gestures), label_(new QLabel(this)) {
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
     setMouseTracking(true);
@@ -85,11 +86,12 @@ void PictureFrame::follow() {
     update();
 }
 
-void PictureFrame::cancelResize() {
-    if (held_ == None) return;
+bool PictureFrame::cancel() {
+    if (held_ == None) return false;
     held_ = None;
     label_->hide();
     follow();
+    return true;
 }
 
 bool PictureFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -115,31 +117,41 @@ void PictureFrame::paintEvent(QPaintEvent*) {
 
 // A press on the grey beside the picture does nothing.
 void PictureFrame::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    const Handle h = handleAt(p);
-    if (event->button() != Qt::LeftButton || held_ != None || h == None) return;
-    held_ = h;
+    const QPointF p = event->position();
+    if (event->button() == Qt::LeftButton && handleAt(p.toPoint()) != None)
+        gestures_.press(this, MouseButton::Left, 0, float(p.x()), float(p.y()));
+}
+
+void PictureFrame::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    if (gestures_.move(int(event->buttons()), 0, float(p.x()), float(p.y()))) return;
+    static const Qt::CursorShape shapes[] = {Qt::ArrowCursor, Qt::SizeHorCursor, Qt::SizeVerCursor,
+                                             Qt::SizeFDiagCursor};
+    setCursor(shapes[handleAt(p.toPoint())]);
+}
+
+void PictureFrame::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPointF p = event->position();
+    gestures_.release(MouseButton::Left, 0, float(p.x()), float(p.y()));
+}
+
+void PictureFrame::press(int, int, float x, float y) {
+    const QPoint p(qRound(x), qRound(y));
+    held_ = handleAt(p);
     grab_ = p - (view_.geometry().bottomRight() + QPoint(1, 1));
     asked_ = canvas_.Image().size();
     label_->show();
     follow();
 }
 
-void PictureFrame::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    if (held_ == None) {
-        static const Qt::CursorShape shapes[] = {Qt::ArrowCursor, Qt::SizeHorCursor, Qt::SizeVerCursor,
-                                                 Qt::SizeFDiagCursor};
-        setCursor(shapes[handleAt(p)]);
-        return;
-    }
-    asked_ = sizeAt(p);
+void PictureFrame::move(int, int, float x, float y) {
+    asked_ = sizeAt(QPoint(qRound(x), qRound(y)));
     follow();
 }
 
-void PictureFrame::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || held_ == None) return;
-    const QSize size = sizeAt(event->position().toPoint());
-    cancelResize();
+void PictureFrame::release(int, int, float x, float y) {
+    const QSize size = sizeAt(QPoint(qRound(x), qRound(y)));
+    cancel();
     if (size != canvas_.Image().size() && onResize) onResize(size);
 }

@@ -2,8 +2,9 @@
 // of the window as a whole, and the end of a drag that a command interrupts.
 #include "frmmain.h"
 
-#include "app/CanvasView.h"
-#include "app/PictureFrame.h"
+#include "app/canvas/CanvasView.h"
+#include "app/canvas/PictureFrame.h"
+#include "app/canvas/StatusLine.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -33,7 +34,6 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     doc.onIdentityChanged = [this] { showCaption(); };
     buildControls();
     buildMenu();
-    buildStatusBar();
     Form_Load();
     // The design size where the screen has room for it; on a smaller screen
     // the window is smaller, and the canvas and the left column scroll.
@@ -78,7 +78,7 @@ void frmmain::refreshCanvas() {
     Picture1->refresh();
     recovery.settle();
     updateEditItems();
-    showStatus();
+    status_->refresh();
 }
 
 bool frmmain::event(QEvent* event) {
@@ -88,7 +88,7 @@ bool frmmain::event(QEvent* event) {
 
 void frmmain::closeEvent(QCloseEvent* event) {
     cancelDrag();
-    endSelection();
+    doc.selection.end();
     bool cancel = false;
     Form_Unload(cancel);
     if (cancel) {
@@ -145,20 +145,14 @@ void frmmain::moveText1(float left, float top) {
 void frmmain::followPointer(float x, float y) { moveText1(x + 100, y + 100); }
 
 bool frmmain::cancelDrag() {
-    frame_->cancelResize();
-    if (selectionDrag_ != NoSelectionDrag) {
-        selectionDrag_ = NoSelectionDrag;
-        return true;
-    }
-    if (!dispatcher_.dragging()) return false;
-    dispatcher_.Cancel();
+    if (!gestures_.cancel()) return false;
     refreshCanvas();
     return true;
 }
 
 void frmmain::asOneStep(void (frmmain::*handler)()) {
     cancelDrag();
-    endSelection();  // dropped first, its own step
+    doc.selection.end();  // dropped first, its own step
     doc.beginStep();
     (this->*handler)();
     doc.endStep();

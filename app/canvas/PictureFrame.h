@@ -5,24 +5,26 @@
 // frame follows the view's size, whatever the zoom makes it.
 #pragma once
 
+#include "core/GestureRouter.h"
+
 #include <QWidget>
 #include <functional>
 
 class Canvas;
 class QLabel;
 
-class PictureFrame : public QWidget {
+// A handle's drag is a gesture of the canvas's router, so that it never
+// overlaps a drawing or a selection's drag.
+class PictureFrame : public QWidget, private GestureOwner {
     Q_OBJECT
 public:
     static constexpr int kMargin = 8;
 
     // Takes VIEW, the widget that shows CANVAS, as its child.
-    PictureFrame(QWidget& view, const Canvas& canvas, QWidget* parent = nullptr);
+    PictureFrame(QWidget& view, const Canvas& canvas, GestureRouter& gestures, QWidget* parent = nullptr);
 
     // Told the size in picture pixels a handle was let go at, when it differs.
     std::function<void(QSize)> onResize;
-    // Ends a handle's drag without resizing.
-    void cancelResize();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +34,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // GestureOwner, in frame coordinates.
+    void press(int button, int shift, float x, float y) override;
+    void move(int buttons, int shift, float x, float y) override;
+    void release(int button, int shift, float x, float y) override;
+    // Ends a handle's drag without resizing.
+    bool cancel() override;
+
     enum Handle { None = 0, Right = 1, Bottom = 2, Corner = Right | Bottom };
     QRect handleRect(Handle h) const;  // in frame coordinates
     Handle handleAt(QPoint p) const;
@@ -43,6 +52,7 @@ private:
 
     QWidget& view_;
     const Canvas& canvas_;
+    GestureRouter& gestures_;
     QLabel* label_;
     Handle held_ = None;
     QPoint grab_;  // where on the handle it was taken, from the picture's far corner

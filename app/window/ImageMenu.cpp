@@ -1,6 +1,6 @@
 // The Image menu's Canvas Size and the handles of the picture's frame: the
 // picture at another size, its pixels kept at the top left.
-#include "app/frmmain.h"
+#include "app/window/frmmain.h"
 
 void frmmain::canvassize1_Click() {
     QSize size = canvas.Image().size();
@@ -9,7 +9,7 @@ void frmmain::canvassize1_Click() {
 
 void frmmain::resizeByHandle(QSize size) {
     cancelDrag();
-    endSelection();
+    doc.selection.end();
     doc.beginStep();
     resizeCanvas(size);
     doc.endStep();

@@ -1,6 +1,6 @@
 #include "Palette.h"
 
-#include "app/frmmain.h"
+#include "app/window/frmmain.h"
 
 const std::vector<PaletteEntry>& paletteEntries() {
     static const std::vector<PaletteEntry> entries = {

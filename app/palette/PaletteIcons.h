@@ -4,7 +4,7 @@
 // register themselves here: the window draws no figure at start.
 #pragma once
 
-#include "app/Palette.h"
+#include "app/palette/Palette.h"
 
 #include <QIcon>
 #include <QMap>

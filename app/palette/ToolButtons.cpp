@@ -1,6 +1,6 @@
 // The palette's click handlers. Every tool button but the eraser discards
 // the pending text before it selects its tool; Clear asks, then wipes.
-#include "app/frmmain.h"
+#include "app/window/frmmain.h"
 
 #include <QLineEdit>
 

@@ -1,46 +1,39 @@
-// The canvas's handlers, which hand a drag to the selection while Select is
-// on and to the dispatcher otherwise, and text stamping: typed text floats
-// beside the pointer over the canvas and is printed into the picture,
-// top-left corner at the point, at the next press.
-#include "app/frmmain.h"
+// The canvas's handlers, which hand each gesture to its one owner, and text
+// stamping: typed text floats beside the pointer over the canvas and is
+// printed into the picture, top-left corner at the point, at the next press.
+#include "app/window/frmmain.h"
+
+#include "app/canvas/StatusLine.h"
 
 #include <QLineEdit>
 #include <QStyle>
 #include <cmath>
 
+// The press chooses the gesture's owner: the selection while Select is on
+// (the left button only), the tool dispatcher otherwise. Moves that no
+// gesture takes only move the text preview.
 void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
-    pointerX_ = X;
-    pointerY_ = Y;
-    if (!selecting_)
-        dispatcher_.MouseDown(Button, Shift, X, Y);
-    else if (Button == MouseButton::Left && selectionDrag_ == NoSelectionDrag)
-        selectionDown(QPoint(Canvas::toPixels(X), Canvas::toPixels(Y)));
+    status_->pointerAt(X, Y);
+    status_->clearNote();
+    GestureOwner* owner = &toolGesture_;
+    if (doc.selection.active()) owner = Button == MouseButton::Left ? &selectionGesture_ : nullptr;
+    gestures_.press(owner, Button, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
-    pointerX_ = X;
-    pointerY_ = Y;
-    if (!selecting_)
-        dispatcher_.MouseMove(Button, Shift, X, Y);
-    else if (Button & MouseButton::Left)
-        selectionMove(QPoint(Canvas::toPixels(X), Canvas::toPixels(Y)));
+    status_->pointerAt(X, Y);
+    if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active()) dispatcher_.MouseMove(0, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
-    pointerX_ = X;
-    pointerY_ = Y;
-    if (!selecting_)
-        dispatcher_.MouseUp(Button, Shift, X, Y);
-    else if (Button == MouseButton::Left && selectionDrag_ != NoSelectionDrag) {
-        selectionMove(QPoint(Canvas::toPixels(X), Canvas::toPixels(Y)));
-        selectionDrag_ = NoSelectionDrag;
-    }
+    status_->pointerAt(X, Y);
+    gestures_.release(Button, Shift, X, Y);
 }
 
 void frmmain::Picture1_Click() { doc.canvasClean = false; }
 
 void frmmain::txtinsert_Change() {
-    if (selecting_) endSelection();  // text is a tool too
+    if (doc.selection.active()) doc.selection.end();  // text is a tool too
     form.currentTool = Tool::TextPending;
     moveText1(0, 0);  // back to the canvas's top-left corner
     Text1->setText(txtinsert->text());

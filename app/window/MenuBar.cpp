@@ -1,6 +1,6 @@
 // The menu bar: File, Edit, View, Image, Tools and Exit, with their shortcuts
 // and Alt+letter keys. Every command ends a drag under way first.
-#include "app/frmmain.h"
+#include "app/window/frmmain.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -55,9 +55,11 @@ void frmmain::buildMenu() {
         const auto handler = it.handler;
         const bool step = it.changesPicture;
         connect(a, &QAction::triggered, this, [this, handler, step] {
-            // Esc ends a drag under way, as in every paint program, and
-            // only that; without one it deselects.
-            if (cancelDrag() && handler == &frmmain::deselect1_Click) return;
+            // Esc, Undo and Redo end a drag under way, as in every paint
+            // program, and only that; without one they do their own work.
+            const bool endsDragOnly = handler == &frmmain::deselect1_Click || handler == &frmmain::undo1_Click ||
+                                      handler == &frmmain::redo1_Click;
+            if (cancelDrag() && endsDragOnly) return;
             if (step)
                 asOneStep(handler);
             else
@@ -70,7 +72,7 @@ void frmmain::buildMenu() {
     exit->setObjectName(QStringLiteral("exit1"));
     connect(exit, &QAction::triggered, this, [this] {
         cancelDrag();
-        endSelection();
+        doc.selection.end();
         exit1_Click();
     });
     menuItems.insert(QStringLiteral("exit1"), exit);

@@ -1,0 +1,80 @@
+#include "CanvasScroller.h"
+
+#include "app/canvas/CanvasView.h"
+
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kZoomLevels[] = {25, 33, 50, 67, 100, 200, 300, 400, 600, 800};
+
+// The next level above (direction 1) or below (-1) zoom; zoom itself at either end.
+int nextLevel(int zoom, int direction) {
+    if (direction > 0) {
+        for (int level : kZoomLevels)
+            if (level > zoom) return level;
+    } else {
+        for (auto it = std::rbegin(kZoomLevels); it != std::rend(kZoomLevels); ++it)
+            if (*it < zoom) return *it;
+    }
+    return zoom;
+}
+
+}  // namespace
+
+CanvasScroller::CanvasScroller(QWidget* frame, CanvasView& view, QWidget* parent)
+    : QScrollArea(parent), view_(view) {
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundRole(QPalette::Dark);
+    setWidget(frame);
+    view_.onZoomWheel = [this](int notches, QPointF at) {
+        int level = view_.zoom();
+        for (int i = 0; i < std::abs(notches); ++i) level = nextLevel(level, notches > 0 ? 1 : -1);
+        zoomAt(level, at);
+    };
+}
+
+void CanvasScroller::zoomIn() { zoomAboutCentre(nextLevel(view_.zoom(), 1)); }
+
+void CanvasScroller::zoomOut() { zoomAboutCentre(nextLevel(view_.zoom(), -1)); }
+
+void CanvasScroller::zoomToFit() {
+    // The room for the view: the scroll area without its bars, less the
+    // margin kept around the view, the same on every side.
+    const QPoint margin = view_.mapTo(widget(), QPoint());
+    const QSize room = maximumViewportSize() - 2 * QSize(margin.x(), margin.y());
+    const QSize picture = view_.pictureSize();
+    int fit = kZoomLevels[0];
+    for (int level : kZoomLevels)
+        if (qint64(picture.width()) * level / 100 <= room.width() &&
+            qint64(picture.height()) * level / 100 <= room.height())
+            fit = level;
+    zoomAboutCentre(fit);
+}
+
+void CanvasScroller::zoomAboutCentre(int percent) {
+    zoomAt(percent, view_.mapFrom(viewport(), QPointF(viewport()->rect().center())));
+}
+
+void CanvasScroller::zoomAt(int percent, QPointF at) {
+    if (percent == view_.zoom()) return;
+    const QPointF onScreen = view_.mapTo(viewport(), at);
+    const QPointF picturePoint = view_.toPicture(at);
+    view_.setZoom(percent);
+    if (onZoomed) onZoomed();
+    // The scroll area learns of the view's new size from posted layout requests.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QPointF now = view_.mapTo(viewport(), picturePoint * (percent / 100.0));
+    QScrollBar* bars[] = {horizontalScrollBar(), verticalScrollBar()};
+    bars[0]->setValue(bars[0]->value() + qRound(now.x() - onScreen.x()));
+    bars[1]->setValue(bars[1]->value() + qRound(now.y() - onScreen.y()));
+}
+
+QPoint CanvasScroller::firstPixelShown() const {
+    const QPoint shown = view_.mapFrom(viewport(), QPoint(0, 0));
+    const QPointF at = view_.toPicture(QPointF(std::max(0, shown.x()), std::max(0, shown.y())));
+    return QPoint(int(std::ceil(at.x())), int(std::ceil(at.y())));
+}

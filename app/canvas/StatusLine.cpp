@@ -1,0 +1,82 @@
+#include "StatusLine.h"
+
+#include "app/canvas/CanvasView.h"
+#include "core/Document.h"
+#include "core/DragDispatcher.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kNoteMs = 5000;
+
+// The picture pixel that holds a point, in twips.
+int pixelAt(float twips) {
+    const double v = std::floor(twips / Canvas::kTwipsPerPixel);
+    return v > -Canvas::kFarPixels ? int(std::min(v, double(Canvas::kFarPixels))) : -Canvas::kFarPixels;
+}
+
+}  // namespace
+
+StatusLine::StatusLine(const Document& doc, const DragDispatcher& dispatcher, const DragState& state,
+                       const CanvasView& view, QWidget* bar)
+    : QLabel(bar), doc_(doc), dispatcher_(dispatcher), state_(state), view_(view) {
+    shown_ = line();
+    setText(shown_);  // the line's size stays what the first text asked for
+    noteEnds_.setSingleShot(true);
+    connect(&noteEnds_, &QTimer::timeout, this, &StatusLine::clearNote);
+}
+
+void StatusLine::pointerAt(float x, float y) {
+    x_ = x;
+    y_ = y;
+}
+
+void StatusLine::note(const QString& note) {
+    note_ = note;
+    noteEnds_.start(kNoteMs);
+    refresh();
+}
+
+void StatusLine::clearNote() {
+    if (note_.isEmpty()) return;
+    note_.clear();
+    noteEnds_.stop();
+    refresh();
+}
+
+QString StatusLine::line() const {
+    if (!note_.isEmpty()) return note_;
+    QString text = QStringLiteral("Pointer %1, %2").arg(pixelAt(x_)).arg(pixelAt(y_));
+    if (dispatcher_.dragging())
+        text += QStringLiteral("    Drag %1 × %2")
+                    .arg(std::abs(qint64(Canvas::toPixels(x_)) - Canvas::toPixels(state_.startX)))
+                    .arg(std::abs(qint64(Canvas::toPixels(y_)) - Canvas::toPixels(state_.startY)));
+    const QSize size = doc_.canvas.Image().size();
+    text += QStringLiteral("    Picture %1 × %2    Zoom %3%").arg(size.width()).arg(size.height()).arg(view_.zoom());
+    return text;
+}
+
+// Laying out the label's text costs more than a move's figure: it waits
+// for the end of the frame, with the moves after it. A new text is only
+// painted, as the label paints its own; the window is not laid out again.
+void StatusLine::refresh() {
+    if (due_) return;
+    due_ = true;
+    QTimer::singleShot(16, this, [this] {
+        due_ = false;
+        const QString now = line();
+        if (now == shown_) return;
+        shown_ = now;
+        update();
+    });
+}
+
+void StatusLine::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    style()->drawItemText(&p, contentsRect(), int(alignment()) | Qt::TextForceLeftToRight, palette(), isEnabled(),
+                          shown_, foregroundRole());
+}

@@ -1,0 +1,42 @@
+// The status bar's line: the pointer's picture pixel, a drag's width ×
+// height, the picture's size and the zoom, or for a while a note such as
+// "The clipboard holds no picture.". It only reads what it shows; its text
+// is laid out at most once a frame.
+#pragma once
+
+#include <QLabel>
+#include <QTimer>
+
+class CanvasView;
+class Document;
+class DragDispatcher;
+struct DragState;
+
+class StatusLine : public QLabel {
+public:
+    StatusLine(const Document& doc, const DragDispatcher& dispatcher, const DragState& state,
+               const CanvasView& view, QWidget* bar);
+
+    // The last pointer point over the canvas, in twips.
+    void pointerAt(float x, float y);
+    // NOTE in place of the line until the next press on the canvas, or a few seconds.
+    void note(const QString& note);
+    void clearNote();
+    QString line() const;
+    // Shows the text at the frame's end.
+    void refresh();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    const Document& doc_;
+    const DragDispatcher& dispatcher_;
+    const DragState& state_;
+    const CanvasView& view_;
+    float x_ = 0, y_ = 0;
+    QString note_;
+    QTimer noteEnds_;
+    QString shown_;
+    bool due_ = false;
+};

@@ -1,0 +1,95 @@
+// The Edit menu: undo and redo of whole changes, the selection, and the
+// picture, or its selected part, to and from the clipboard. Undo and redo
+// change the picture, so it counts as changed.
+#include "app/window/frmmain.h"
+
+#include "app/canvas/CanvasScroller.h"
+#include "app/canvas/StatusLine.h"
+#include "files/PictureFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
+// What floats is dropped first: an undo then takes back the whole move.
+void frmmain::undo1_Click() {
+    doc.selection.end();
+    doc.undo();
+}
+
+void frmmain::redo1_Click() {
+    doc.selection.end();
+    doc.redo();
+}
+
+void frmmain::updateEditItems() {
+    const Selection& s = doc.selection;
+    menuItems.value(QStringLiteral("undo1"))->setEnabled(history.canUndo() || !s.floating().isNull());
+    menuItems.value(QStringLiteral("redo1"))->setEnabled(history.canRedo());
+    for (const char* name : {"cut1", "delete1"}) menuItems.value(QLatin1String(name))->setEnabled(!s.rect().isEmpty());
+    menuItems.value(QStringLiteral("copy1"))
+        ->setText(s.rect().isEmpty() ? QStringLiteral("Copy Picture") : QStringLiteral("Copy"));
+}
+
+void frmmain::copy1_Click() {
+    // In the text box Ctrl+C copies its selected text, as everywhere else.
+    if (QApplication::focusWidget() == txtinsert && txtinsert->hasSelectedText()) {
+        txtinsert->copy();
+        return;
+    }
+    const QImage part = doc.selection.imageForCopy();
+    QApplication::clipboard()->setImage(part.isNull() ? canvas.Image() : part);
+}
+
+void frmmain::select1_Click() { doc.selection.start(); }
+
+void frmmain::selectall1_Click() {
+    // In the text box Ctrl+A selects its text, as everywhere else.
+    if (QApplication::focusWidget() == txtinsert) {
+        txtinsert->selectAll();
+        return;
+    }
+    doc.selection.markAll();
+}
+
+void frmmain::deselect1_Click() { doc.selection.end(); }
+
+void frmmain::delete1_Click() { doc.selection.remove(); }
+
+void frmmain::cut1_Click() {
+    if (doc.selection.rect().isEmpty()) return;
+    copy1_Click();
+    delete1_Click();
+}
+
+// The clipboard's picture floats at the top left of what shows, after a
+// question when it is larger than the picture.
+void frmmain::paste1_Click() {
+    pasteFrom(QApplication::clipboard()->mimeData(), QStringLiteral("The picture could not be pasted: %1"));
+}
+
+void frmmain::pasteFrom(const QMimeData* data, const QString& refusal) {
+    const LoadedPicture picture = pictureFromMime(data, refusal);
+    if (!picture.error.isEmpty()) {
+        dialogs.Message(QStringLiteral("Tavimbre"), picture.error);
+        return;
+    }
+    const QImage pasted = picture.image.convertToFormat(canvas.Image().format());
+    if (pasted.isNull()) {
+        status_->note(QStringLiteral("The clipboard holds no picture."));
+        return;
+    }
+    doc.selection.end();
+    const QSize now = canvas.Image().size();
+    if (pasted.width() > now.width() || pasted.height() > now.height()) {
+        const int answer = dialogs.MsgBox(QStringLiteral("The pasted picture is larger than this one. Enlarge it?"),
+                                          MsgStyle::YesNo, QStringLiteral("Tavimbre"));
+        if (answer == Answer::Yes) {
+            doc.beginStep();
+            resizeCanvas(now.expandedTo(pasted.size()));
+            doc.endStep();
+        }
+    }
+    doc.selection.put(pasted, scroller_->firstPixelShown());
+}

@@ -1,0 +1,150 @@
+// The one window of the program: width boxes, text box, palette, menu and
+// the canvas. Every handler exists under its own name; the Qt events and the
+// script runner both call them, and each hands its work on to the document,
+// the selection, the gestures or the view.
+#pragma once
+
+#include "app/palette/Widths.h"
+#include "app/window/FormState.h"
+#include "core/Document.h"
+#include "core/DragDispatcher.h"
+#include "core/GestureRouter.h"
+#include "files/AutoRecovery.h"
+#include "files/FileCommands.h"
+#include "shapes/ShapeModule.h"
+
+#include <QMainWindow>
+#include <QMap>
+
+class CanvasScroller;
+class CanvasView;
+class PictureFrame;
+class StatusLine;
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMimeData;
+class QToolButton;
+
+class frmmain : public QMainWindow, private DragHost {
+    Q_OBJECT
+public:
+    explicit frmmain(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmmain() override;
+
+    void Form_Load();
+    void colorchange();
+    // Palette buttons.
+    void cmdErase_Click(); void cmdClear_Click(); void cmdStart_Click(); void cmdCircle_Click();
+    void cmdSquare_Click(); void cmdLine_Click(); void cmdparallelogram_Click(); void cmdstoreddata_Click();
+    void cmdpreprocess_Click(); void cmdseqdata_Click(); void cmdpapertap_Click(); void cmdinternalstorage_Click();
+    void cmddirectdata_Click(); void cmdmanualinput_Click(); void cmdrhombus_Click(); void cmdpreparation_Click();
+    void cmdmanualoperation_Click(); void cmddocument_Click(); void cmdoffpageref_Click();
+    void cmdinternalprocess_Click(); void cmdparallelmod_Click(); void cmdArrowup_Click(); void cmdArrowdown_Click();
+    void cmddoublearrow_Click(); void cmdArrowleft_Click(); void cmdArrowright_Click();
+    void cmddoublesidearrow_Click(); void cmdleftsinglearrow_Click(); void cmdrightsinglearrow_Click();
+    void cmdlooplimit_Click(); void cmdupsinglearrow_Click(); void cmddownsinglearrow_Click();
+    void cmdterminate_Click();
+    // The canvas.
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void Picture1_Click();
+    void txtinsert_Change();
+    // Menu.
+    void new1_Click(); void open1_Click(); void save1_Click(); void saveas1_Click(); void exit1_Click();
+    void drawcolor1_Click(); void font1_Click(); void undo1_Click(); void redo1_Click(); void copy1_Click();
+    void select1_Click(); void selectall1_Click(); void deselect1_Click(); void delete1_Click();
+    void cut1_Click(); void paste1_Click(); void canvassize1_Click();
+    void zoomin1_Click(); void zoomout1_Click(); void zoom100_Click(); void zoomfit1_Click();
+    // Opens a picture named on the command line or dropped on the window,
+    // as Open would after its dialog, with the change question first; one step.
+    void openFile(const QString& path);
+    // The window's unload event; cancel keeps the window open.
+    void Form_Unload(bool& cancel);
+    // Ends the gesture under way without its result (a figure's preview
+    // erased, a selection's drag or a handle's left where they are); every
+    // command, a focus loss and Esc run it first. Tells whether there was one.
+    bool cancelDrag();
+
+    // Named access for the script runner and the tests.
+    bool clickButton(const QString& name);
+    bool runMenu(const QString& name);
+    // Triggers the window's action bound to the key sequence ("Escape", "Ctrl+Z").
+    bool pressKey(const QString& sequence);
+    bool setControlText(const QString& name, const QString& text);
+    bool selectListEntry(const QString& name, int index);
+    QStringList dump() const;
+    // Repaints what the last handler changed.
+    void refreshCanvas();
+    bool isUnloaded() const { return unloaded_; }
+
+    // State, open to the script runner and the tests.
+    FormState form;
+    DragState state;
+    Document doc;
+    Canvas& canvas = doc.canvas;
+    UndoHistory& history = doc.history;
+    CommonDialog cdlforfunctions;
+    CommonDialog cdlforcolor;
+    Dialogs& dialogs;
+    AutoRecovery recovery{doc, dialogs};
+
+    QComboBox* cmbDrawWidth = nullptr;
+    QComboBox* cmberaserwidth = nullptr;
+    QLineEdit* txtinsert = nullptr;
+    QLineEdit* Text1 = nullptr;
+    CanvasView* Picture1 = nullptr;
+    QMap<QString, QToolButton*> buttons;
+    QMap<QString, QAction*> menuItems;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // DragHost
+    int penWidth() override;
+    int eraserWidth() override;
+    void stampText(float x, float y) override;
+    void followPointer(float x, float y) override;
+
+    void buildControls();
+    void buildCanvas(QWidget* central);
+    void buildMenu();
+    // Greys out what has nothing to do; Copy's caption follows the selection.
+    void updateEditItems();
+    // Triggers an item as its menu would, greyed out or not.
+    void runAction(QAction* a);
+    void selectTool(Tool::Code code);
+    // Runs a command as one step of the undo history, a gesture under way
+    // ended and what floats dropped first.
+    void asOneStep(void (frmmain::*handler)());
+    // The picture at the size its frame's handle was let go at, as one step.
+    void resizeByHandle(QSize size);
+    void resizeCanvas(QSize size);
+    // Floats the picture DATA carries (the clipboard's, or dropped), decoded
+    // as a file is; one that cannot be decoded is told of as REFUSAL, with
+    // the reason as its %1.
+    void pasteFrom(const QMimeData* data, const QString& refusal);
+    void moveText1(float left, float top);
+    // Fits the floating preview to its text, from the first letter; hidden when empty.
+    void fitText1();
+    void showCaption();
+
+    FileContext files_{doc, dialogs, cdlforfunctions, form.msgAnswer};
+    ShapeSet shapes_;
+    DragDispatcher dispatcher_;
+    GestureRouter gestures_;
+    ToolGesture toolGesture_{dispatcher_};
+    SelectionGesture selectionGesture_{doc.selection};
+    WidthBoxes widths_;
+    CanvasScroller* scroller_ = nullptr;
+    PictureFrame* frame_ = nullptr;
+    StatusLine* status_ = nullptr;
+    float text1Left_ = 120, text1Top_ = 120;
+    bool unloaded_ = false;
+    bool unloading_ = false;  // the Exit logic runs inside a close of the window
+};

@@ -1,0 +1,121 @@
+#include "Selection.h"
+
+#include "core/Document.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <utility>
+
+void Selection::start() {
+    end();
+    active_ = true;
+}
+
+void Selection::markAll() {
+    ++revision_;
+    start();
+    rect_ = doc_.canvas.Image().rect();
+}
+
+void Selection::end() {
+    ++revision_;
+    drag_ = None;
+    drop();
+    active_ = false;
+    rect_ = QRect();
+}
+
+void Selection::press(QPoint at) {
+    ++revision_;
+    if (rect_.contains(at)) {
+        if (floating_.isNull()) {
+            floating_ = doc_.canvas.Image().copy(rect_);
+            hole_ = rect_;
+        }
+        drag_ = Moving;
+        from_ = at - rect_.topLeft();
+        return;
+    }
+    drop();
+    rect_ = QRect();
+    drag_ = Marking;
+    from_ = at;
+}
+
+void Selection::drag(QPoint at) {
+    ++revision_;
+    if (drag_ == Moving) {
+        rect_.moveTopLeft(at - from_);
+    } else if (drag_ == Marking) {
+        // The corners, held inside the picture, bound the marked pixels.
+        const QSize size = doc_.canvas.Image().size();
+        auto inside = [size](QPoint p) {
+            return QPoint(std::clamp(p.x(), 0, size.width()), std::clamp(p.y(), 0, size.height()));
+        };
+        const QPoint a = inside(from_), b = inside(at);
+        rect_ = QRect(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(a.x() - b.x()),
+                      std::abs(a.y() - b.y()));
+    }
+}
+
+void Selection::release(QPoint at) {
+    drag(at);
+    drag_ = None;
+}
+
+bool Selection::cancelDrag() { return std::exchange(drag_, None) != None; }
+
+void Selection::drop() {
+    ++revision_;
+    if (floating_.isNull()) return;
+    doc_.beginStep();
+    if (!hole_.isEmpty()) doc_.canvas.Whiten(hole_);
+    doc_.canvas.PutImage(rect_.topLeft(), floating_);
+    doc_.endStep();
+    doc_.markChanged();
+    floating_ = QImage();
+    hole_ = QRect();
+    rect_ = rect_.intersected(doc_.canvas.Image().rect());
+}
+
+bool Selection::remove() {
+    ++revision_;
+    if (rect_.isEmpty()) return false;
+    doc_.beginStep();
+    doc_.canvas.Whiten(floating_.isNull() ? rect_ : hole_);
+    doc_.endStep();
+    doc_.markChanged();
+    floating_ = QImage();
+    hole_ = QRect();
+    rect_ = QRect();
+    return true;
+}
+
+QImage Selection::imageForCopy() const {
+    if (rect_.isEmpty()) return {};
+    return floating_.isNull() ? doc_.canvas.Image().copy(rect_) : floating_;
+}
+
+void Selection::put(const QImage& image, QPoint at) {
+    ++revision_;
+    active_ = true;
+    floating_ = image;
+    hole_ = QRect();
+    rect_ = QRect(at, image.size());
+}
+
+QImage Selection::shown() const {
+    const QImage& picture = doc_.canvas.Image();
+    if (floating_.isNull()) return picture;
+    if (shownOf_ != picture.cacheKey() || shownAt_ != rect_ || shownFloating_ != floating_.cacheKey()) {
+        shown_ = picture.copy();
+        QPainter p(&shown_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        if (!hole_.isEmpty()) p.fillRect(hole_, Qt::white);
+        p.drawImage(rect_.topLeft(), floating_);
+        shownOf_ = picture.cacheKey();
+        shownAt_ = rect_;
+        shownFloating_ = floating_.cacheKey();
+    }
+    return shown_;
+}
