@@ -2,7 +2,7 @@
 // has ended or been killed, the newest first, damaged or not; removed and
 // discarded copies leave nothing; a folder that cannot be written is a
 // reason, not a crash.
-#include "app/ScriptedDialogs.h"
+#include "app/scripting/ScriptedDialogs.h"
 #include "files/AutoRecovery.h"
 #include "files/PictureFile.h"
 #include "files/Recovery.h"
