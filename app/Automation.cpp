@@ -119,5 +119,7 @@ QStringList frmmain::dump() const {
                                                                   .arg(selection_.width())
                                                                   .arg(selection_.height())),
         QStringLiteral("floating=") + b(!floating_.isNull()),
+        QStringLiteral("undoSteps=%1").arg(history.steps()),
+        QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };
 }
