@@ -27,7 +27,12 @@ public:
         return ScriptedDialogs::MsgBox(text, style, title);
     }
     bool ShowOpen(CommonDialog& d) override { return ScriptedDialogs::ShowOpen(withFile(d)); }
-    bool ShowSave(CommonDialog& d) override { return ScriptedDialogs::ShowSave(withFile(d)); }
+    bool ShowSave(CommonDialog& d) override {
+        const bool chosen = ScriptedDialogs::ShowSave(withFile(d));
+        if (chosen) savesTo << d.FileName;
+        return chosen;
+    }
+    QStringList savesTo;  // the files save dialogs were answered with
     bool ShowColor(CommonDialog& d) override {
         if (unused() == 0) {
             const bool cancel = rng_.bounded(4) == 0;

@@ -30,6 +30,7 @@ struct Session {
     std::unique_ptr<ScriptRunner> runner;
     int windows = 0, releases = 0, events = 0, copyChecks = 0, saveChecks = 0;
     HistoryPoints points;
+    int pressedAt = 0;  // the trace's length after the drag's press
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
 
     explicit Session(quint32 seed) : rng(seed), files(sessionFiles(folder)) {
@@ -57,7 +58,7 @@ struct Session {
         follow(QString(), true);
     }
     QString lastLines() const {
-        QString s;
+        QString s = QStringLiteral("the last lines run, to event %1 of window %2:\n").arg(events).arg(windows);
         for (const QString& l : log) s += l + '\n';
         return s;
     }
@@ -68,6 +69,7 @@ struct Session {
         static const QRegularExpression saving("^(menu (new1|open1|save1|saveas1|exit1)|close|key Ctrl\\+[NOS])$");
         const bool mayWrite = saving.match(line).hasMatch();
         const QString caption = w->windowTitle();
+        dialogs->savesTo.clear();
         const QMap<QString, size_t> was = mayWrite ? folderContents(folder.dir.path()) : QMap<QString, size_t>();
         ASSERT_TRUE(runner->runLine(line)) << qPrintable(runner->error()) << "\n" << qPrintable(lastLines());
         if (mayWrite) checkWrites(was, caption);
@@ -150,8 +152,9 @@ void Session::kill() {
     follow("# the start offered the recovery copy");
 }
 
-// Files the command changed in the folder: only the one the caption named,
-// before the command (a save before New or Open) or after it (Save As).
+// Files the command changed in the folder: only the one the caption named
+// before the command (a save before New or Open) or after it, or one chosen
+// in a save dialog.
 void Session::checkWrites(const QMap<QString, size_t>& was, const QString& captionBefore) {
     const QMap<QString, size_t> is = folderContents(folder.dir.path());
     const QString captionAfter = w->windowTitle();
@@ -159,7 +162,7 @@ void Session::checkWrites(const QMap<QString, size_t>& was, const QString& capti
         if (was.value(f.key()) == f.value() && was.contains(f.key())) continue;
         ++saveChecks;
         const QString path = folder.path(f.key());
-        ASSERT_TRUE(captionBefore.endsWith(path) || captionAfter.endsWith(path))
+        ASSERT_TRUE(captionBefore.endsWith(path) || captionAfter.endsWith(path) || dialogs->savesTo.contains(path))
             << "a save wrote " << qPrintable(path) << " while the caption named \"" << qPrintable(captionBefore)
             << "\", then \"" << qPrintable(captionAfter) << "\"\n" << qPrintable(lastLines());
     }
@@ -170,7 +173,7 @@ void Session::checkWrites(const QMap<QString, size_t>& was, const QString& capti
 void Session::checkRecoveryCopy() {
     run("autosave");
     if (::testing::Test::HasFatalFailure() || !w->recovery.hasCopy() || !w->doc.pictureChanged()) return;
-    const QImage copy = newestPicture(folder.path("data/tavimbre/recovery"));
+    const QImage copy = newestPicture(RecoveryStore::defaultFolder());
     const bool floated = floating();
     if (floated) run("menu deselect1");
     if (::testing::Test::HasFatalFailure()) return;
@@ -220,6 +223,7 @@ void Session::drag() {
     if (::testing::Test::HasFatalFailure()) return;
     const QImage before = w->canvas.Image().copy();
     const int tool = w->form.currentTool;
+    pressedAt = int(trace.size());
     QString residue;  // the last rubber band's own call
     for (int moves = int(rng.bounded(10)); moves > 0; --moves) {
         if (rng.bounded(16) == 0) {
@@ -277,7 +281,8 @@ void Session::interrupt(const QImage& before, int tool, int button) {
     run(QStringLiteral("move %1 0 %2 %3").arg(button).arg(coordinate(size.width()), coordinate(size.height())));
     run(QStringLiteral("move 1 0 %1 %2").arg(coordinate(size.width()), coordinate(size.height())));
     run(QStringLiteral("up %1 0 %2 %3").arg(button).arg(coordinate(size.width()), coordinate(size.height())));
-    ASSERT_EQ(trace.size(), from) << "a cancelled drag drew\n" << qPrintable(lastLines());
+    ASSERT_EQ(trace.size(), from) << "a cancelled drag drew\n" << qPrintable(trace.mid(from).join('\n')) << "\n"
+                                  << qPrintable(lastLines());
 }
 
 void Session::checkErased(const QImage& before, const QImage& after, int tool) {
@@ -324,8 +329,8 @@ void Session::checkRelease(const QImage& before, int tool, const QString& residu
     int differing = 0;
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x) differing += after.pixel(x, y) != expected.Image().pixel(x, y);
-    FAIL() << "tool " << tool << ": " << differing << " pixels differ from the finished figure\n"
-           << qPrintable(trace.mid(from).join('\n')) << "\n"
+    FAIL() << "tool " << tool << ": " << differing << " pixels differ from the finished figure; the calls since "
+           << "the press:\n" << qPrintable(trace.mid(pressedAt).join('\n')) << "\n"
            << qPrintable(lastLines());
 }
 
