@@ -194,9 +194,8 @@ public:
     QString follow(const frmmain& w, const QString& line, bool fresh) {
         const QMap<QString, QString> d = dumped(w);
         const int u = d.value("undoSteps").toInt(), r = d.value("redoSteps").toInt();
-        const Point now{pixelsHash(w.canvas.Image()),
-                        QStringLiteral("filePath=%1 fileTitle=%2 isUntitled=%3 caption=\"%4\"")
-                            .arg(d.value("filePath"), d.value("fileTitle"), d.value("isUntitled"), d.value("caption"))};
+        const QString identity = QStringLiteral("filePath=%1 fileTitle=%2 isUntitled=%3 caption=\"%4\"")
+                                     .arg(d.value("filePath"), d.value("fileTitle"), d.value("isUntitled"), d.value("caption"));
         static const QRegularExpression undo("^(menu undo1|key Ctrl\\+Z)$"), redo("^(menu redo1|key Ctrl\\+Y)$");
         const bool undone = undo.match(line).hasMatch() && u == undo_ - 1 && r == redo_ + 1;
         const bool redone = redo.match(line).hasMatch() && u == undo_ + 1 && r == redo_ - 1;
@@ -204,8 +203,9 @@ public:
         QString fault;
         // Near its memory budget the history forgets old steps unseen: start again.
         if (fresh || w.history.bytes() > UndoHistory::kDefaultBudget / 2 || (still && u + r + 1 != int(points_.size()))) {
-            restart(u, r, now);
+            restart(u, r, {pixelsHash(w.canvas.Image()), identity});
         } else if (undone || redone) {
+            const Point now{pixelsHash(w.canvas.Image()), identity};
             at_ += undone ? -1 : 1;
             if (const std::optional<Point>& then = points_[size_t(at_)]) {
                 ++checks;
@@ -217,15 +217,15 @@ public:
             }
             points_[size_t(at_)] = now;
         } else if (still) {  // no step: a change of name alone stays at this point
-            if (points_[size_t(at_)]) points_[size_t(at_)]->identity = now.identity;
+            if (points_[size_t(at_)]) points_[size_t(at_)]->identity = identity;
         } else if (r == 0 && u > 0) {  // a new step; the oldest may have gone
             points_.resize(size_t(at_ + 1));
-            points_.push_back(now);
+            points_.push_back(Point{pixelsHash(w.canvas.Image()), identity});
             while (int(points_.size()) > u + 1) points_.pop_front();
             while (int(points_.size()) < u + 1) points_.push_front(std::nullopt);
             at_ = u;
         } else {
-            restart(u, r, now);
+            restart(u, r, {pixelsHash(w.canvas.Image()), identity});
         }
         undo_ = u;
         redo_ = r;

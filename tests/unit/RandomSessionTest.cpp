@@ -133,7 +133,7 @@ void Session::someCommand() {
         run("clip load " + folder.path(QStringLiteral("clip/") + clips[rng.bounded(3)]));
     } else if (r < 56) {
         pasteTransparent();
-    } else if (r < 60) {
+    } else if (r < 57) {
         checkRecoveryCopy();
     } else if (r < 75) {
         run(QStringLiteral("text %1 %2").arg(boxes[rng.bounded(4)], junk()));
@@ -233,7 +233,7 @@ void Session::drag() {
         } else if (rng.bounded(16) == 0) {
             interrupt(before, tool, button);
             return;
-        } else if (rng.bounded(24) == 0) {
+        } else if (rng.bounded(100) == 0) {
             run("autosave");  // the recovery timer leaves the drag alone
         }
         if (::testing::Test::HasFatalFailure()) return;
@@ -336,7 +336,7 @@ void Session::checkRelease(const QImage& before, int tool, const QString& residu
 
 int eventsPerSeed() {
     const int n = qEnvironmentVariableIntValue("TAVIMBRE_RANDOM_EVENTS");
-    return n > 0 ? n : 25000;
+    return n > 0 ? n : 18000;
 }
 
 class RandomSession : public ::testing::TestWithParam<quint32> {};
