@@ -89,6 +89,7 @@ public:
     bool canRedo() const { return !redo_.empty(); }
     std::size_t bytes() const { return bytes_; }
     std::size_t steps() const { return undo_.size(); }
+    std::size_t redoSteps() const { return redo_.size(); }
 
     // Called by the canvas before it paints into these pixels, or before it
     // replaces the whole image.

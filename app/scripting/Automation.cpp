@@ -121,5 +121,7 @@ QStringList frmmain::dump() const {
                                                               .arg(marked.width())
                                                               .arg(marked.height())),
         QStringLiteral("floating=") + b(!doc.selection.floating().isNull()),
+        QStringLiteral("undoSteps=%1").arg(history.steps()),
+        QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };
 }

@@ -4,10 +4,14 @@
 // after the press with only the finished figure drawn on it, which is got by
 // replaying the release's drawing calls on a copy, also when the release
 // lies away from the last move; the eraser leaves only white or what was
-// there.
+// there, and counts as a change. Every Undo and Redo must bring back the
+// pixels and the file identity the picture had at that point of the
+// history; a save writes no file but the one the caption names; a recovery
+// copy holds what the window shows.
 #include "RandomAnswers.h"
 
 #include <QComboBox>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <deque>
@@ -24,14 +28,19 @@ struct Session {
     std::unique_ptr<RandomAnswers> dialogs;
     std::unique_ptr<frmmain> w;
     std::unique_ptr<ScriptRunner> runner;
-    int windows = 0, releases = 0, events = 0;
+    int windows = 0, releases = 0, events = 0, copyChecks = 0, saveChecks = 0;
+    HistoryPoints points;
+    int pressedAt = 0;  // the trace's length after the drag's press
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
 
-    explicit Session(quint32 seed) : rng(seed) {
-        QDir(folder.dir.path()).mkdir("sub");
-        folder.write("junk.bmp", QByteArray("BM") + QByteArray(300, '\x7f'));
-        files = {"", folder.path("a.bmp"), folder.path("b.jpg"), folder.path("old.bmp"), folder.path("sub"),
-                 folder.path("note.txt"), folder.path("junk.bmp"), folder.path("missing/c.bmp")};
+    explicit Session(quint32 seed) : rng(seed), files(sessionFiles(folder)) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path("data")));
         open();
+    }
+    ~Session() {
+        runner.reset();
+        w.reset();
+        qputenv("XDG_DATA_HOME", dataHome);
     }
     void note(const QString& line) {
         log.push_back(line);
@@ -46,9 +55,10 @@ struct Session {
         w->canvas.setTrace([this](const QString& l) { trace << l; });
         runner = std::make_unique<ScriptRunner>(*w, *dialogs, [this](const QString& l) { out << l; });
         ++windows;
+        follow(QString(), true);
     }
     QString lastLines() const {
-        QString s;
+        QString s = QStringLiteral("the last lines run, to event %1 of window %2:\n").arg(events).arg(windows);
         for (const QString& l : log) s += l + '\n';
         return s;
     }
@@ -56,8 +66,21 @@ struct Session {
     void run(const QString& line) {
         note(line);
         ++events;
+        static const QRegularExpression saving("^(menu (new1|open1|save1|saveas1|exit1)|close|key Ctrl\\+[NOS])$");
+        const bool mayWrite = saving.match(line).hasMatch();
+        const QString caption = w->windowTitle();
+        dialogs->savesTo.clear();
+        const QMap<QString, size_t> was = mayWrite ? folderContents(folder.dir.path()) : QMap<QString, size_t>();
         ASSERT_TRUE(runner->runLine(line)) << qPrintable(runner->error()) << "\n" << qPrintable(lastLines());
+        if (mayWrite) checkWrites(was, caption);
         if (w->isUnloaded()) open();
+        else follow(line);
+    }
+    // Whether pixels float, and the selection, as the dump tells them.
+    bool floating() const { return dumped(*w).value("floating") == "true"; }
+    QRect selection() const {
+        const QStringList v = dumped(*w).value("selection").split(',');
+        return v.size() == 4 ? QRect(v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt()) : QRect();
     }
     QString coordinate(int limitPixels) {
         const int r = int(rng.bounded(20));
@@ -75,6 +98,14 @@ struct Session {
         return s;
     }
     void someCommand();
+    void follow(const QString& line, bool fresh = false) {
+        const QString fault = points.follow(*w, line, fresh);
+        ASSERT_TRUE(fault.isEmpty()) << qPrintable(fault) << "\n" << qPrintable(lastLines());
+    }
+    void checkWrites(const QMap<QString, size_t>& was, const QString& captionBefore);
+    void checkRecoveryCopy();
+    void pasteTransparent();
+    void kill();
     void drag();
     void checkRelease(const QImage& before, int tool, int from);
     void interrupt(const QImage& before, int tool, int button);
@@ -82,17 +113,28 @@ struct Session {
 };
 
 void Session::someCommand() {
-    static const char* menus[] = {"new1", "open1", "save1", "saveas1", "drawcolor1", "font1", "undo1", "redo1", "copy1",
-                                  "exit1", "canvassize1"};
+    static const char* menus[] = {"new1", "open1", "save1", "saveas1", "drawcolor1", "font1", "undo1", "redo1",
+                                  "copy1", "exit1", "canvassize1", "undo1", "redo1", "select1", "selectall1",
+                                  "deselect1", "cut1", "paste1", "delete1", "zoomin1", "zoomout1", "zoom100",
+                                  "zoomfit1"};
     static const char* boxes[] = {"txtinsert", "Text1", "cmbDrawWidth", "cmberaserwidth"};
+    static const char* clips[] = {"clear.png", "cut.bmp", "old.bmp"};
     const int r = int(rng.bounded(100));
-    if (r < 35) {
+    if (r < 32) {
         const QStringList names = w->buttons.keys();
         run("click " + names[int(rng.bounded(names.size()))]);
     } else if (r < 50) {
         run(QStringLiteral("menu ") + menus[rng.bounded(int(std::size(menus)))]);
     } else if (r < 52) {
         run("close");
+    } else if (r < 53) {
+        kill();
+    } else if (r < 55) {
+        run("clip load " + folder.path(QStringLiteral("clip/") + clips[rng.bounded(3)]));
+    } else if (r < 56) {
+        pasteTransparent();
+    } else if (r < 57) {
+        checkRecoveryCopy();
     } else if (r < 75) {
         run(QStringLiteral("text %1 %2").arg(boxes[rng.bounded(4)], junk()));
     } else {
@@ -101,22 +143,87 @@ void Session::someCommand() {
     }
 }
 
+// A command that ends a session here and now, as when the program is killed:
+// the window is not closed, and the next start offers its recovery copy.
+void Session::kill() {
+    note("# killed; the next start offers the recovery copy");
+    open();
+    w->recovery.offer();
+    follow("# the start offered the recovery copy");
+}
+
+// Files the command changed in the folder: only the one the caption named
+// before the command (a save before New or Open) or after it, or one chosen
+// in a save dialog.
+void Session::checkWrites(const QMap<QString, size_t>& was, const QString& captionBefore) {
+    const QMap<QString, size_t> is = folderContents(folder.dir.path());
+    const QString captionAfter = w->windowTitle();
+    for (auto f = is.begin(); f != is.end(); ++f) {
+        if (was.value(f.key()) == f.value() && was.contains(f.key())) continue;
+        ++saveChecks;
+        const QString path = folder.path(f.key());
+        ASSERT_TRUE(captionBefore.endsWith(path) || captionAfter.endsWith(path) || dialogs->savesTo.contains(path))
+            << "a save wrote " << qPrintable(path) << " while the caption named \"" << qPrintable(captionBefore)
+            << "\", then \"" << qPrintable(captionAfter) << "\"\n" << qPrintable(lastLines());
+    }
+}
+
+// A recovery copy written now holds what the window shows: floating pixels
+// dropped in place, which a drop then shows in the picture itself.
+void Session::checkRecoveryCopy() {
+    run("autosave");
+    if (::testing::Test::HasFatalFailure() || !w->recovery.hasCopy() || !w->doc.pictureChanged()) return;
+    const QImage copy = newestPicture(RecoveryStore::defaultFolder());
+    const bool floated = floating();
+    if (floated) run("menu deselect1");
+    if (::testing::Test::HasFatalFailure()) return;
+    ++copyChecks;
+    ASSERT_TRUE(copy == w->canvas.Image().convertToFormat(QImage::Format_RGB32))
+        << "the recovery copy differs from the picture the window shows" << (floated ? ", pixels floating" : "") << "\n"
+        << qPrintable(lastLines());
+}
+
+// A picture with transparent pixels, pasted and dropped, shows them white.
+void Session::pasteTransparent() {
+    run("clip load " + folder.path("clip/clear.png"));
+    run("menu paste1");
+    if (::testing::Test::HasFatalFailure() || !floating()) return;
+    const QRect pasted = selection();
+    run("menu deselect1");
+    if (::testing::Test::HasFatalFailure()) return;
+    QImage expected(pasted.size(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QPainter(&expected).drawImage(0, 0, halfTransparent());
+    const QString differs = firstDifference(w->canvas.Image(), pasted.topLeft(), expected);
+    ASSERT_TRUE(differs.isEmpty()) << "a transparent picture pasted: " << qPrintable(differs) << "\n"
+                                   << qPrintable(lastLines());
+}
+
 void Session::drag() {
-    if (rng.bounded(4) > 0) {  // most drags draw with a tool just chosen
+    const int choice = int(rng.bounded(8));
+    if (choice < 6) {  // most drags draw with a tool just chosen
         const QStringList names = w->buttons.keys();
         run("click " + names[int(rng.bounded(names.size()))]);
-        if (::testing::Test::HasFatalFailure()) return;
+    } else if (choice == 6) {  // or mark or move a part of the picture
+        run(rng.bounded(3) ? "menu select1" : "menu selectall1");
     }
+    if (::testing::Test::HasFatalFailure()) return;
     const QSize size = w->canvas.Image().size();
     const int button = rng.bounded(6) == 0 ? 2 : 1;
     auto at = [&](const char* kind, int buttons) {
         return QStringLiteral("%1 %2 %3 %4 %5").arg(kind).arg(buttons).arg(rng.bounded(8)).arg(coordinate(size.width()))
             .arg(coordinate(size.height()));
     };
-    run(at("down", button));
+    const QRect part = selection();
+    if (!part.isEmpty() && rng.bounded(2))  // a press inside the selection lifts it
+        run(QStringLiteral("down %1 0 %2 %3").arg(button).arg((part.x() + rng.bounded(part.width())) * 15)
+                .arg((part.y() + rng.bounded(part.height())) * 15));
+    else
+        run(at("down", button));
     if (::testing::Test::HasFatalFailure()) return;
     const QImage before = w->canvas.Image().copy();
     const int tool = w->form.currentTool;
+    pressedAt = int(trace.size());
     for (int moves = int(rng.bounded(10)); moves > 0; --moves) {
         if (rng.bounded(16) == 0) {
             const QString other = QString::number(button == 1 ? 2 : 1);
@@ -125,6 +232,8 @@ void Session::drag() {
         } else if (rng.bounded(16) == 0) {
             interrupt(before, tool, button);
             return;
+        } else if (rng.bounded(100) == 0) {
+            run("autosave");  // the recovery timer leaves the drag alone
         }
         if (::testing::Test::HasFatalFailure()) return;
         static const int masks[] = {1, 1, 1, 1, 0, 2, 3};
@@ -149,7 +258,9 @@ void Session::drag() {
 void Session::interrupt(const QImage& before, int tool, int button) {
     static const char* commands[] = {"menu undo1", "menu redo1", "menu open1", "click cmdClear", "menu new1",
                                      "menu drawcolor1", "menu font1", "deactivate", "key Esc", "key Ctrl+Z",
-                                     "click cmdCircle", "text txtinsert x"};
+                                     "click cmdCircle", "text txtinsert x", "menu select1", "menu paste1",
+                                     "menu cut1", "menu delete1", "menu zoomin1", "menu zoomfit1", "menu saveas1",
+                                     "menu canvassize1", "key Ctrl+V", "menu selectall1"};
     const QImage mid = w->canvas.Image().copy();
     int from = int(trace.size());
     run(commands[rng.bounded(int(std::size(commands)))]);
@@ -165,7 +276,8 @@ void Session::interrupt(const QImage& before, int tool, int button) {
     run(QStringLiteral("move %1 0 %2 %3").arg(button).arg(coordinate(size.width()), coordinate(size.height())));
     run(QStringLiteral("move 1 0 %1 %2").arg(coordinate(size.width()), coordinate(size.height())));
     run(QStringLiteral("up %1 0 %2 %3").arg(button).arg(coordinate(size.width()), coordinate(size.height())));
-    ASSERT_EQ(trace.size(), from) << "a cancelled drag drew\n" << qPrintable(lastLines());
+    ASSERT_EQ(trace.size(), from) << "a cancelled drag drew\n" << qPrintable(trace.mid(from).join('\n')) << "\n"
+                                  << qPrintable(lastLines());
 }
 
 void Session::checkErased(const QImage& before, const QImage& after, int tool) {
@@ -191,6 +303,9 @@ void Session::checkRelease(const QImage& before, int tool, int from) {
     ASSERT_EQ(after.size(), before.size());
     if (tool == Tool::Eraser) {
         checkErased(before, after, tool);
+        if (::testing::Test::HasFatalFailure() || after == before) return;
+        ASSERT_TRUE(w->doc.pictureChanged()) << "an eraser drag whitened pixels and the picture counts as unchanged\n"
+                                             << qPrintable(lastLines());
         return;
     }
     Canvas expected(before.size());
@@ -206,14 +321,14 @@ void Session::checkRelease(const QImage& before, int tool, int from) {
     int differing = 0;
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x) differing += after.pixel(x, y) != expected.Image().pixel(x, y);
-    FAIL() << "tool " << tool << ": " << differing << " pixels differ from the finished figure\n"
-           << qPrintable(trace.mid(from).join('\n')) << "\n"
+    FAIL() << "tool " << tool << ": " << differing << " pixels differ from the finished figure; the calls since "
+           << "the press:\n" << qPrintable(trace.mid(pressedAt).join('\n')) << "\n"
            << qPrintable(lastLines());
 }
 
 int eventsPerSeed() {
     const int n = qEnvironmentVariableIntValue("TAVIMBRE_RANDOM_EVENTS");
-    return n > 0 ? n : 25000;
+    return n > 0 ? n : 18000;
 }
 
 class RandomSession : public ::testing::TestWithParam<quint32> {};
@@ -234,7 +349,8 @@ TEST_P(RandomSession, NoPreviewOutlivesItsRelease) {
         if (s.trace.size() > 10000) s.trace.clear();
         s.out.clear();
     }
-    std::cout << "seed " << seed << ": " << s.events << " events, " << s.releases << " releases checked, "
+    std::cout << "seed " << seed << ": " << s.events << " events, " << s.releases << " releases, " << s.points.checks
+              << " undos/redos, " << s.copyChecks << " recovery copies, " << s.saveChecks << " saves checked, "
               << s.windows << " windows\n";
 }
 

@@ -21,7 +21,7 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "Text1.top=120", "Text1.text=", "FontName=Arial", "FontSize=9.75", "FontBold=true",
                                "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
-                               "selection=", "floating=false",
+                               "selection=", "floating=false", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
