@@ -3,6 +3,7 @@
 #include "app/CanvasView.h"
 #include "app/ScriptedDialogs.h"
 #include "app/frmmain.h"
+#include "core/Document.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,6 +97,21 @@ void BM_OpenSave(benchmark::State& st) {
     if (!QFile::exists(bmp)) st.SkipWithError("nothing was saved");
 }
 
+// A fill of a blank N x N picture, alternately black and white, as one
+// step of the undo history.
+void BM_Fill(benchmark::State& st) {
+    Document doc;
+    const int side = int(st.range(0));
+    if (!doc.resize(QSize(side, side)).isEmpty()) st.SkipWithError("no canvas of that size");
+    VbColor ink = 0;
+    for (auto _ : st) {
+        doc.beginStep();
+        doc.fill(QPoint(side / 2, side / 2), ink, 0);
+        doc.endStep();
+        ink ^= 0xFFFFFF;
+    }
+}
+
 void BM_StartUp(benchmark::State& st) {
     for (auto _ : st) {
         ScriptedDialogs dialogs([](const QString&) {});
@@ -121,6 +137,7 @@ BENCHMARK(BM_PreviewMove)->Apply(previewArgs);
 BENCHMARK(BM_PreviewMoveZoomed)->Apply(dragArgs);
 BENCHMARK(BM_Drag)->Apply(dragArgs);
 BENCHMARK(BM_OpenSave)->Arg(4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fill)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
