@@ -46,12 +46,18 @@ QRect Canvas::FloodFill(const QPoint& at, VbColor color, int tolerance) {
     const QRgb ink = toQColor(color).rgb();
     if (!image_.rect().contains(at) || (tolerance <= 0 && (image_.pixel(at) & 0xFFFFFF) == (ink & 0xFFFFFF)))
         return {};
-    // Each span is painted as soon as it is found: its pixels are never
-    // looked at again, and the history keeps its tiles before they change.
+    const FillArea area = fillArea(image_, at, tolerance);
+    const QRect bounds = area.bounds();
+    // A fill reaching over half the picture is kept as the whole image:
+    // then the history copies nothing it could not keep, and spends no time
+    // on each tile.
+    if (qint64(bounds.width()) * bounds.height() * 2 >= qint64(image_.width()) * image_.height())
+        aboutToReplace();
+    else
+        area.forEachSpan([&](int y, int left, int right) { aboutToPaint(QRectF(left, y, right - left + 1, 1)); });
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    const QRect bounds = fillArea(image_, at, tolerance, [&](int y, int left, int right) {
-        aboutToPaint(QRectF(left, y, right - left + 1, 1));
+    area.forEachSpan([&](int y, int left, int right) {
         QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
         std::fill(row + left, row + right + 1, ink);
     });

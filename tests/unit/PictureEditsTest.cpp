@@ -104,7 +104,7 @@ TEST(Fill, TracesItsCallAndAgreesWithTheAreaFound) {
     c.Box(75, 75, 300, 300, 0);
     c.takeDirty();
     int spans = 0, pixels = 0;
-    fillArea(c.Image(), {10, 10}, 0, [&](int, int l, int r) { ++spans, pixels += r - l + 1; });
+    fillArea(c.Image(), {10, 10}, 0).forEachSpan([&](int, int l, int r) { ++spans, pixels += r - l + 1; });
     EXPECT_EQ(c.FloodFill({10, 10}, kRedVb, 3), QRect(6, 6, 14, 14));
     EXPECT_EQ(spans, 14);
     EXPECT_EQ(pixels, countColor(c.Image(), kRed));
