@@ -34,7 +34,7 @@ private:
 
 class FillArea {
 public:
-    FillArea(QSize size) : pixels_(size.width(), size.height()) {}
+    explicit FillArea(QSize size) : pixels_(size.width(), size.height()) {}
     QRect bounds() const { return bounds_; }
     // Calls SPAN(y, left, right) for each run of the area's pixels, row by
     // row from the top.
