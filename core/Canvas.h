@@ -112,6 +112,7 @@ public:
     void setTrace(std::function<void(const QString&)> sink) { trace_ = std::move(sink); }
 
     static QColor toQColor(VbColor c);
+    static VbColor toVbColor(QRgb c) { return VbColor(qRed(c) | qGreen(c) << 8 | qBlue(c) << 16); }
     static QString number(float v);  // shortest text that reads back as the same float
     static QFont defaultFont();
 

@@ -110,6 +110,7 @@ TEST(Fill, TracesItsCallAndAgreesWithTheAreaFound) {
     EXPECT_EQ(pixels, countColor(c.Image(), kRed));
     EXPECT_EQ(c.takeDirty(), QRegion(6, 6, 14, 14));
     EXPECT_EQ(trace.last(), "fill 10 10 255 3");
+    EXPECT_EQ(Canvas::toVbColor(c.Image().pixel(10, 10)), kRedVb) << "the colour a picker takes";
 }
 
 namespace {
