@@ -3,6 +3,7 @@
 #include "app/canvas/CanvasView.h"
 #include "app/scripting/ScriptedDialogs.h"
 #include "app/window/frmmain.h"
+#include "core/Document.h"
 #include "core/ReducedView.h"
 #include "files/AutoRecovery.h"
 
@@ -99,6 +100,21 @@ void BM_OpenSave(benchmark::State& st) {
         win.w.saveas1_Click();
     }
     if (!QFile::exists(bmp)) st.SkipWithError("nothing was saved");
+}
+
+// A fill of a blank N x N picture, alternately black and white, as one
+// step of the undo history.
+void BM_Fill(benchmark::State& st) {
+    Document doc;
+    const int side = int(st.range(0));
+    if (!doc.resize(QSize(side, side)).isEmpty()) st.SkipWithError("no canvas of that size");
+    VbColor ink = 0;
+    for (auto _ : st) {
+        doc.beginStep();
+        doc.fill(QPoint(side / 2, side / 2), ink, 0);
+        doc.endStep();
+        ink ^= 0xFFFFFF;
+    }
 }
 
 void BM_StartUp(benchmark::State& st) {
@@ -243,6 +259,7 @@ BENCHMARK(BM_PreviewMoveReduced)->Apply(dragArgs);
 BENCHMARK(BM_ReducedRepaint)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoLargeStep)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecoveryStall)->Arg(10000)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fill)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

@@ -216,44 +216,24 @@ void Canvas::Cls() {
     CurrentY = 0;
 }
 
-void Canvas::Whiten(const QRect& pixels) {
-    if (trace_)
-        trace_(QStringLiteral("whiten %1 %2 %3 %4")
-                   .arg(pixels.x())
-                   .arg(pixels.y())
-                   .arg(pixels.width())
-                   .arg(pixels.height()));
-    const QRect r = pixels.intersected(image_.rect());
-    if (r.isEmpty()) return;
-    aboutToPaint(QRectF(r));
-    QPainter(&image_).fillRect(r, Qt::white);
-    markDirty(QRectF(r));
-}
-
-void Canvas::PutImage(const QPoint& at, const QImage& image) {
-    if (trace_)
-        trace_(QStringLiteral("putimage %1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(image.width()).arg(image.height()));
-    const QRect r = QRect(at, image.size()).intersected(image_.rect());
-    if (r.isEmpty()) return;
-    aboutToPaint(QRectF(r));
-    QPainter p(&image_);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(r.topLeft(), image, r.translated(-at));
-    markDirty(QRectF(r));
-}
-
 // The new image is made before the history keeps the old one, so that a
 // failure leaves both as they were. The content is drawn over white: a
 // picture's transparent pixels show white, the canvas's own are opaque.
 QString Canvas::replaceImage(QSize size, const QImage& content, const QString& traceLine) {
     QImage image;
     if (QString problem = blankImage(size, image); !problem.isEmpty()) return problem;
-    if (trace_ && !traceLine.isEmpty()) trace_(traceLine);
     QPainter(&image).drawImage(0, 0, content);
-    aboutToReplace();
-    adopt(std::move(image));
-    ownSize_ = size;
+    takeImage(std::move(image), traceLine);
     return {};
+}
+
+void Canvas::takeImage(QImage image, const QString& traceLine) {
+    if (trace_ && !traceLine.isEmpty()) trace_(traceLine);
+    image.setDotsPerMeterX(kDotsPerMeter96);
+    image.setDotsPerMeterY(kDotsPerMeter96);
+    aboutToReplace();
+    ownSize_ = image.size();
+    adopt(std::move(image));
 }
 
 QString Canvas::Picture(const QImage& picture, const QString& path) {

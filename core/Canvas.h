@@ -3,6 +3,7 @@
 // the pixel rectangle it touched so that the view repaints just that.
 #pragma once
 
+#include "core/ImageOps.h"
 #include "core/Raster.h"
 
 #include <QFont>
@@ -78,8 +79,21 @@ public:
     QString Resize(QSize size);
     // A part of the picture made white, and an image copied in with its top
     // left at AT; pixels are picture pixels, what lies off the canvas is left out.
+    // With WHITEISCLEAR the image's white pixels leave the picture below as
+    // it is, as whiteMadeClear shows them.
     void Whiten(const QRect& pixels);
-    void PutImage(const QPoint& at, const QImage& image);
+    void PutImage(const QPoint& at, const QImage& image, bool whiteIsClear = false);
+    // The 4-connected area around the pixel AT whose colours are within
+    // TOLERANCE of its colour (alikeColours) painted in COLOR; returns the
+    // area's bounds, empty when nothing was painted (AT off the picture, or
+    // already that colour at tolerance 0).
+    QRect FloodFill(const QPoint& at, VbColor color, int tolerance);
+    // The whole picture mirrored or rotated; a quarter turn swaps width and
+    // height. Returns why it cannot be, or empty; on failure nothing changes.
+    QString TurnPicture(Turn turn);
+    // The picture cut down to the part of it inside PIXELS, which becomes its
+    // own size. Returns why it cannot be, or empty; on failure nothing changes.
+    QString Crop(const QRect& pixels);
 
     const QImage& Image() const { return image_; }
     // The size PictureNone returns to: the last one set, opened, resized to
@@ -101,6 +115,7 @@ public:
     void setTrace(std::function<void(const QString&)> sink) { trace_ = std::move(sink); }
 
     static QColor toQColor(VbColor c);
+    static VbColor toVbColor(QRgb c) { return VbColor(qRed(c) | qGreen(c) << 8 | qBlue(c) << 16); }
     static QString number(float v);  // shortest text that reads back as the same float
     static QFont defaultFont();
 
@@ -120,6 +135,8 @@ private:
     // CONTENT at the top left of a white image of SIZE, which becomes the
     // picture and its own size; traced as TRACELINE when one is given.
     QString replaceImage(QSize size, const QImage& content, const QString& traceLine);
+    // IMAGE, made whole, becomes the picture and its own size.
+    void takeImage(QImage image, const QString& traceLine);
     void adopt(QImage image);
 
     QImage image_;

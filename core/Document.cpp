@@ -52,6 +52,31 @@ QString Document::resize(QSize size) {
     return {};
 }
 
+QRect Document::fill(const QPoint& at, VbColor color, int tolerance) {
+    const QRect painted = canvas.FloodFill(at, color, tolerance);
+    if (!painted.isEmpty()) markChanged();
+    return painted;
+}
+
+QString Document::turn(Turn turn) {
+    const QString problem = canvas.TurnPicture(turn);
+    if (problem.isEmpty()) markChanged();
+    return problem;
+}
+
+QString Document::crop(const QRect& pixels) {
+    const QSize before = canvas.Image().size();
+    const QString problem = canvas.Crop(pixels);
+    if (problem.isEmpty() && canvas.Image().size() != before) markChanged();
+    return problem;
+}
+
+Document::CropResult Document::cropToContent() {
+    const QRect content = contentBounds(canvas.Image());
+    if (content.isEmpty()) return {true, {}};
+    return {false, crop(content)};
+}
+
 bool Document::undo() {
     if (!history.undo()) return false;
     afterReplay();

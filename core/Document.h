@@ -61,6 +61,19 @@ public:
     // then nothing changes. A size too large to be undone is made only when
     // the history's question is answered yes.
     QString resize(QSize size);
+    // Picture edits, each a change when it changes a pixel and, inside a
+    // step, one step: a flood fill in COLOR from the pixel AT (its bounds,
+    // empty when nothing changed), the whole picture turned, cut down to a
+    // part, or cut down to what is drawn. They return why they cannot be, or
+    // empty; then nothing changes.
+    QRect fill(const QPoint& at, VbColor color, int tolerance);
+    QString turn(Turn turn);
+    QString crop(const QRect& pixels);
+    struct CropResult {
+        bool allWhite = false;  // nothing is drawn: the picture stays as it is
+        QString problem;
+    };
+    CropResult cropToContent();
     // Undo and redo change the picture, so it then counts as changed, unless
     // they come back to what its file holds.
     bool undo();

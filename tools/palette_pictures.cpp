@@ -1,10 +1,12 @@
 // Draws the palette's pictures and the window icon with the figures' own
-// code, shrinks each as its button shows it, and writes them as a C++ source
+// code, shrinks each as its button shows it, adds the toolbar's pictures
+// (toolbar_pictures.cpp), and writes them all as a C++ source
 // of grey bytes that registers them (app/palette/PaletteIcons.h). The build runs it:
 // palette_pictures OUTPUT.
 #include "app/palette/PaletteIcons.h"
 #include "core/ToolCode.h"
 #include "shapes/ShapeModule.h"
+#include "tools/ToolbarPictures.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -102,6 +104,7 @@ int main(int argc, char* argv[]) {
     for (const PaletteEntry& e : paletteEntries())
         if (!e.picture.isEmpty()) grey = append(out, e.name, shownPicture(e)) && grey;
     grey = append(out, "window", toolPicture(Tool::Decision, QSize(32, 32))) && grey;
+    for (const auto& [name, picture] : toolbarPictures()) grey = append(out, qPrintable(name), picture) && grey;
     out += "};\n\n"
            "const PalettePictureRegistration registration(std::begin(kPictures), std::end(kPictures));\n\n"
            "}  // namespace\n";

@@ -55,3 +55,24 @@ void setPaletteIcons(const QMap<QString, QToolButton*>& buttons, const std::vect
 }
 
 QIcon windowIcon() { return QIcon(QPixmap::fromImage(picture("window"))); }
+
+namespace {
+
+// A grey picture as ink: black, as opaque as the picture is dark.
+QPixmap ink(const QImage& grey) {
+    QImage out(grey.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) out.setPixel(x, y, qRgba(0, 0, 0, 255 - grey.constScanLine(y)[x]));
+    return QPixmap::fromImage(out);
+}
+
+}  // namespace
+
+QIcon toolbarIcon(const char* name) {
+    const QImage small = picture(name), large = picture((QByteArray(name) + "@2x").constData());
+    if (small.isNull() || large.isNull()) return {};
+    QIcon icon;
+    icon.addPixmap(ink(small));
+    icon.addPixmap(ink(large));
+    return icon;
+}

@@ -1,4 +1,4 @@
-// The palette's pictures and the window icon. They are drawn at build time by
+// The palette's pictures, the window icon and the toolbar's pictures. They are drawn at build time by
 // the code that draws the figures on the canvas (tools/palette_pictures.cpp),
 // shrunk as their buttons show them, and compiled in as grey bytes that
 // register themselves here: the window draws no figure at start.
@@ -28,3 +28,8 @@ inline QSize paletteIconSize(const PaletteEntry& e) { return e.picture.boundedTo
 
 void setPaletteIcons(const QMap<QString, QToolButton*>& buttons, const std::vector<PaletteEntry>& entries);
 QIcon windowIcon();
+// A toolbar picture by name ("toolbar-select", "toolbar-fill",
+// "toolbar-pickcolor", "toolbar-grid", "toolbar-snap", "toolbar-zoomin",
+// "toolbar-zoomout"), 24 pixels and 48 for twice the density, its lines
+// dark and the rest clear; a null icon for another name.
+QIcon toolbarIcon(const char* name);

@@ -3,6 +3,7 @@
 #include "Harness.h"
 
 #include "app/palette/Palette.h"
+#include "app/palette/PaletteIcons.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -95,4 +96,26 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
     EXPECT_EQ(titles.last(), "Exit");
     for (const char* key : {"Alt+F", "Alt+E", "Alt+V", "Alt+T", "Alt+X"}) EXPECT_TRUE(keys.contains(key)) << key;
     EXPECT_EQ(keys.removeDuplicates(), 0) << qPrintable(keys.join(' '));
+}
+
+// Each toolbar picture comes at 24 and 48 pixels, dark lines on clear.
+TEST(Startup, ToolbarPicturesComeAtBothDensities) {
+    for (const char* name : {"toolbar-select", "toolbar-fill", "toolbar-pickcolor", "toolbar-grid", "toolbar-snap",
+                             "toolbar-zoomin", "toolbar-zoomout"}) {
+        const QIcon icon = toolbarIcon(name);
+        ASSERT_FALSE(icon.isNull()) << name;
+        EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{24, 24}, {48, 48}})) << name;
+        for (int side : {24, 48}) {
+            const QImage shown = icon.pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32);
+            int clear = 0, dark = 0;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    clear += qAlpha(shown.pixel(x, y)) == 0;
+                    dark += qAlpha(shown.pixel(x, y)) > 200 && qGray(shown.pixel(x, y)) < 40;
+                }
+            EXPECT_GT(clear, side * side / 2) << name << " " << side;
+            EXPECT_GT(dark, side) << name << " " << side;
+        }
+    }
+    EXPECT_TRUE(toolbarIcon("toolbar-none").isNull());
 }

@@ -1,0 +1,57 @@
+#include "PdfExport.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace {
+
+constexpr double kPictureDpi = 96.0;
+constexpr double kMarginMillimetres = 10.0;
+
+}  // namespace
+
+QRectF pictureOnPage(QSize picture, const QRectF& area, double dpi) {
+    if (picture.isEmpty() || area.isEmpty() || dpi <= 0) return {};
+    QSizeF size(picture.width() * dpi / kPictureDpi, picture.height() * dpi / kPictureDpi);
+    if (size.width() > area.width() || size.height() > area.height()) size.scale(area.size(), Qt::KeepAspectRatio);
+    return QRectF(area.center() - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImage& picture) {
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(pictureOnPage(picture.size(), area, dpi), picture);
+}
+
+QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture) {
+    QPainter painter;
+    if (!painter.begin(&device)) return QStringLiteral("The page cannot be painted");
+    paintPicture(painter, QRectF(0, 0, device.width(), device.height()), device.logicalDpiX(), picture);
+    return painter.end() ? QString() : QStringLiteral("The page cannot be finished");
+}
+
+QString exportPdf(const QImage& picture, const QString& path, const QString& title) {
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else {
+        {
+            QPdfWriter pdf(&file);
+            pdf.setTitle(title);
+            pdf.setCreator(QStringLiteral("Tavimbre"));
+            pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                          picture.width() > picture.height() ? QPageLayout::Landscape
+                                                                             : QPageLayout::Portrait,
+                                          QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                                    kMarginMillimetres),
+                                          QPageLayout::Millimeter));
+            reason = paintPictureOnPage(pdf, picture);
+        }
+        if (!reason.isEmpty() && file.error() == QFileDevice::NoError) file.cancelWriting();
+        if (!file.commit() && reason.isEmpty()) reason = file.errorString();
+    }
+    if (reason.isEmpty()) return {};
+    return QStringLiteral("The picture could not be exported to \"%1\": %2").arg(path, reason);
+}

@@ -1,0 +1,103 @@
+// Simple line pictures for the toolbar's tools and switches, drawn on a grid
+// of 24 units: lines lie on half units so that they stay sharp at 24 and at
+// 48 pixels.
+#include "ToolbarPictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace {
+
+void marquee(QPainter& p) {
+    QPen pen = p.pen();
+    pen.setDashPattern({2, 2});
+    p.setPen(pen);
+    p.drawRect(QRectF(3.5, 4.5, 17, 15));
+}
+
+void bucket(QPainter& p) {
+    p.drawPolygon(QPolygonF({{3.5, 12.5}, {10.5, 5.5}, {17.5, 12.5}, {10.5, 19.5}}));
+    p.drawLine(QPointF(7, 12.5), QPointF(14, 12.5));
+    QPainterPath handle;
+    handle.moveTo(7, 9);
+    handle.cubicTo(5, 1, 13, 1, 12.5, 7);
+    p.drawPath(handle);
+    QPainterPath drop;  // paint running off the bucket's lip
+    drop.moveTo(19.5, 12.5);
+    drop.cubicTo(21, 15, 22.5, 17, 22.5, 18.5);
+    drop.cubicTo(22.5, 21, 16.5, 21, 16.5, 18.5);
+    drop.cubicTo(16.5, 17, 18, 15, 19.5, 12.5);
+    p.setBrush(Qt::black);
+    p.drawPath(drop);
+}
+
+void dropper(QPainter& p) {
+    p.drawPolygon(QPolygonF({{13, 8}, {16, 11}, {7, 20}, {4, 20}, {4, 17}}));  // the glass
+    p.drawLine(QPointF(4, 20), QPointF(2.5, 21.5));                           // its tip
+    p.drawLine(QPointF(11, 6), QPointF(18, 13));                              // the collar
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(17.5, 6.5), 3.5, 3.5);  // the bulb
+}
+
+void grid(QPainter& p) {
+    p.drawRect(QRectF(2.5, 2.5, 19, 19));
+    for (double at : {8.5, 15.5}) {
+        p.drawLine(QPointF(at, 2.5), QPointF(at, 21.5));
+        p.drawLine(QPointF(2.5, at), QPointF(21.5, at));
+    }
+}
+
+void snap(QPainter& p) {
+    p.setBrush(Qt::black);
+    for (int y : {4, 11, 18})
+        for (int x : {4, 11, 18}) p.drawRect(QRectF(x, y, 2, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(12, 12), 4, 4);  // a point caught on the middle one
+    p.drawLine(QPointF(21.5, 21.5), QPointF(15.5, 15.5));
+    p.drawLine(QPointF(15.5, 15.5), QPointF(19.5, 15.5));
+    p.drawLine(QPointF(15.5, 15.5), QPointF(15.5, 19.5));
+}
+
+void magnifier(QPainter& p, bool plus) {
+    p.drawEllipse(QPointF(10, 10), 6.5, 6.5);
+    QPen handle = p.pen();
+    handle.setWidthF(3);
+    handle.setCapStyle(Qt::RoundCap);
+    p.setPen(handle);
+    p.drawLine(QPointF(15.5, 15.5), QPointF(20.5, 20.5));
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawLine(QPointF(6.5, 10), QPointF(13.5, 10));
+    if (plus) p.drawLine(QPointF(10, 6.5), QPointF(10, 13.5));
+}
+
+QImage drawn(const std::function<void(QPainter&)>& draw, int side) {
+    QImage img(side, side, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 24.0, side / 24.0);
+    p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    draw(p);
+    return img;
+}
+
+}  // namespace
+
+std::vector<std::pair<QString, QImage>> toolbarPictures() {
+    const std::pair<const char*, std::function<void(QPainter&)>> pictures[] = {
+        {"toolbar-select", marquee},
+        {"toolbar-fill", bucket},
+        {"toolbar-pickcolor", dropper},
+        {"toolbar-grid", grid},
+        {"toolbar-snap", snap},
+        {"toolbar-zoomin", [](QPainter& p) { magnifier(p, true); }},
+        {"toolbar-zoomout", [](QPainter& p) { magnifier(p, false); }},
+    };
+    std::vector<std::pair<QString, QImage>> out;
+    for (const auto& [name, draw] : pictures) {
+        out.emplace_back(QString::fromLatin1(name), drawn(draw, 24));
+        out.emplace_back(QString::fromLatin1(name) + QStringLiteral("@2x"), drawn(draw, 48));
+    }
+    return out;
+}
