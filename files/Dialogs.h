@@ -49,6 +49,9 @@ public:
     // The canvas size in pixels, asked with SIZE filled in; false when the
     // user cancelled, otherwise SIZE holds the answer.
     virtual bool AskCanvasSize(QSize& size) = 0;
+    // The grid's spacing in pixels, asked with SPACING filled in; false when
+    // the user cancelled, otherwise SPACING holds the answer.
+    virtual bool AskGridSpacing(int& spacing) = 0;
     // A message of the program's own (failures the user must hear about).
     virtual void Message(const QString& title, const QString& text) = 0;
 };

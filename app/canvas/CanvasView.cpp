@@ -1,6 +1,7 @@
 #include "CanvasView.h"
 
 #include "core/Canvas.h"
+#include "core/Grid.h"
 #include "core/Selection.h"
 
 #include <QMouseEvent>
@@ -138,6 +139,7 @@ void CanvasView::paintEvent(QPaintEvent* e) {
                             source.height() * scale_);
         p.drawImage(target, image, QRectF(source));
     }
+    paintGrid(p, e->region());
     const QRect marked = selection_.rect();
     if (marked.isEmpty()) return;
     p.setClipRegion(e->region());
@@ -149,6 +151,34 @@ void CanvasView::paintEvent(QPaintEvent* e) {
     p.drawRect(outline);
     p.setPen(QPen(Qt::black, 1, Qt::DashLine));
     p.drawRect(outline);
+}
+
+void CanvasView::paintGrid(QPainter& p, const QRegion& region) const {
+    if (!grid_ || !grid_->shown) return;
+    const QRect r = region.boundingRect();
+    const QRect visible = QRect(QPoint(int(std::floor(r.left() / scale_)), int(std::floor(r.top() / scale_))),
+                                QPoint(int(std::floor(r.right() / scale_)), int(std::floor(r.bottom() / scale_))))
+                              .intersected(canvas_.Image().rect());
+    const Grid::Lines lines = grid_->lines(visible, scale_);
+    if (lines.columns.empty() && lines.rows.empty()) return;
+    p.save();
+    p.setClipRegion(region);
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
+    const QColor faint(0xc8, 0xd4, 0xe6);  // a light blue-grey
+    const QRect shown = widgetRect(visible);
+    auto middle = [this](int pixel) { return int(std::floor((pixel + 0.5) * scale_)); };
+    for (int c : lines.columns) p.fillRect(QRect(middle(c), shown.top(), 1, shown.height()), faint);
+    for (int row : lines.rows) {
+        // Where a column crosses, the multiply would darken the point twice.
+        const int y = middle(row);
+        int x = shown.left();
+        for (int c : lines.columns) {
+            p.fillRect(QRect(x, y, middle(c) - x, 1), faint);
+            x = middle(c) + 1;
+        }
+        p.fillRect(QRect(x, y, shown.right() + 1 - x, 1), faint);
+    }
+    p.restore();
 }
 
 float CanvasView::twipsX(QMouseEvent* e) const {

@@ -12,6 +12,8 @@
 #include <vector>
 
 class Canvas;
+class Grid;
+class QPainter;
 class Selection;
 
 class CanvasView : public QWidget {
@@ -51,6 +53,8 @@ public:
     int toWidget(int picturePixel) const;
     QPointF toPicture(QPointF widgetPoint) const;
     QSize pictureSize() const;
+    // The grid shown over the picture while GRID says so; null for none.
+    void setGrid(const Grid* grid) { grid_ = grid; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -80,9 +84,14 @@ private:
     // of it is ever drawn into the canvas. These are the widget pixels its
     // outline, floating pixels and hole cover.
     QRect selectionArea() const;
+    // The grid's lines over the picture within REGION, one screen pixel
+    // wide through the middle of the picture pixels they pass, multiplied
+    // onto the picture so that its lines stay as dark as they are.
+    void paintGrid(QPainter& p, const QRegion& region) const;
 
     Canvas& canvas_;
     const Selection& selection_;
+    const Grid* grid_ = nullptr;
     quint64 selectionShown_ = 0;  // the selection's revision last scheduled for repaint
     QRect selectionAreaShown_;    // the widget pixels it covered then
     int zoom_ = 100;

@@ -1,6 +1,7 @@
 #include "StatusLine.h"
 
 #include "app/canvas/CanvasView.h"
+#include "app/palette/Palette.h"
 #include "core/Document.h"
 #include "core/DragDispatcher.h"
 
@@ -14,6 +15,13 @@ namespace {
 constexpr int kNoteMs = 5000;
 
 // The picture pixel that holds a point, in twips.
+// The tool tip of the palette button that chooses CODE, or nothing.
+QString toolName(int code) {
+    for (const PaletteEntry& e : paletteEntries())
+        if (e.code == code && code >= 0) return QString::fromLatin1(e.toolTip);
+    return {};
+}
+
 int pixelAt(float twips) {
     const double v = std::floor(twips / Canvas::kTwipsPerPixel);
     return v > -Canvas::kFarPixels ? int(std::min(v, double(Canvas::kFarPixels))) : -Canvas::kFarPixels;
@@ -57,6 +65,13 @@ QString StatusLine::line() const {
                     .arg(std::abs(qint64(Canvas::toPixels(y_)) - Canvas::toPixels(state_.startY)));
     const QSize size = doc_.canvas.Image().size();
     text += QStringLiteral("    Picture %1 × %2    Zoom %3%").arg(size.width()).arg(size.height()).arg(view_.zoom());
+    const int tool = currentTool ? *currentTool : int(Tool::None);
+    if (dispatcher_.dragging() && dispatcher_.dragButton() == MouseButton::Left &&
+        Tool::drawsNothing(tool, state_.startX, state_.startY, x_, y_))
+        return text + QStringLiteral("    This figure is drawn by dragging down and to the right.");
+    const int locked = dispatcher_.lockedTool();
+    if (locked != Tool::None) return text + QStringLiteral("    ") + toolName(locked) + QStringLiteral(" (locked)");
+    if (const QString name = toolName(tool); !name.isEmpty()) text += QStringLiteral("    ") + name;
     return text;
 }
 

@@ -1,6 +1,8 @@
 // The status bar's line: the pointer's picture pixel, a drag's width ×
-// height, the picture's size and the zoom, or for a while a note such as
-// "The clipboard holds no picture.". It only reads what it shows; its text
+// height, the picture's size, the zoom and the current tool (a locked one
+// said so), or for a while a note such as "The clipboard holds no picture.".
+// A figure that needs a drag down and to the right says so while it is
+// dragged elsewhere, where it shows no preview. It only reads what it shows; its text
 // is laid out at most once a frame.
 #pragma once
 
@@ -19,6 +21,8 @@ public:
 
     // The last pointer point over the canvas, in twips.
     void pointerAt(float x, float y);
+    // The window's current tool code, read for the line.
+    const int* currentTool = nullptr;
     // NOTE in place of the line until the next press on the canvas, or a few seconds.
     void note(const QString& note);
     void clearNote();

@@ -1,5 +1,6 @@
 #include "PaletteButton.h"
 
+#include <QMouseEvent>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
@@ -35,11 +36,23 @@ void drawFrame(QPainter& p, const QRect& r, const QColor& color, bool dotted) {
 
 PaletteButton::PaletteButton(QWidget* parent) : QToolButton(parent) { setAttribute(Qt::WA_Hover); }
 
+void PaletteButton::setCurrent(bool current) {
+    if (current == current_) return;
+    current_ = current;
+    update();
+}
+
+void PaletteButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !onDoubleClick) return QToolButton::mouseDoubleClickEvent(event);
+    event->accept();
+    onDoubleClick();
+}
+
 void PaletteButton::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
     QStyleOptionToolButton opt;
     initStyleOption(&opt);
-    p.fillRect(rect(), opt.state & QStyle::State_Sunken ? kPressedFace : palette().color(QPalette::Button));
+    p.fillRect(rect(), (opt.state & QStyle::State_Sunken) || current_ ? kPressedFace : palette().color(QPalette::Button));
     const bool focus = opt.state & QStyle::State_HasFocus;
     drawFrame(p, rect(), focus ? kFocusFrame : opt.state & QStyle::State_MouseOver ? kHoverFrame : kFrame, focus);
     opt.rect = rect().adjusted(1, 1, -1, -1);

@@ -1,8 +1,36 @@
 // The palette's click handlers. Every tool button but the eraser discards
-// the pending text before it selects its tool; Clear asks, then wipes.
+// the pending text before it selects its tool; Clear asks, then wipes. A
+// double-click locks the tool: it is chosen again after every release.
+#include "app/palette/Palette.h"
+#include "app/palette/PaletteButton.h"
 #include "app/window/frmmain.h"
 
 #include <QLineEdit>
+
+void frmmain::paletteClick(const PaletteEntry& entry) {
+    dispatcher_.lock(Tool::None);
+    asOneStep(entry.handler);
+}
+
+// Clear has no tool to lock, and asks its question only once.
+void frmmain::paletteDoubleClick(const PaletteEntry& entry) {
+    if (!Tool::traits(entry.code)) return;
+    asOneStep(entry.handler);
+    dispatcher_.lock(entry.code);
+}
+
+void frmmain::unlockTool() {
+    const int locked = dispatcher_.lockedTool();
+    if (locked == Tool::None) return;
+    dispatcher_.lock(Tool::None);
+    if (form.currentTool == locked) form.currentTool = Tool::Finished;
+}
+
+void frmmain::showCurrentButton() {
+    for (const PaletteEntry& e : paletteEntries())
+        if (auto* b = static_cast<PaletteButton*>(buttons.value(QLatin1String(e.name))))
+            b->setCurrent(e.code >= 0 && (e.code == form.currentTool || e.code == dispatcher_.lockedTool()));
+}
 
 void frmmain::selectTool(Tool::Code code) {
     txtinsert->setText(QString());  // raises txtinsert_Change when it held text

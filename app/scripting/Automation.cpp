@@ -12,7 +12,18 @@
 bool frmmain::clickButton(const QString& name) {
     for (const PaletteEntry& e : paletteEntries()) {
         if (name == QLatin1String(e.name)) {
-            asOneStep(e.handler);
+            paletteClick(e);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool frmmain::doubleClickButton(const QString& name) {
+    for (const PaletteEntry& e : paletteEntries()) {
+        if (name == QLatin1String(e.name)) {
+            paletteClick(e);
+            paletteDoubleClick(e);
             return true;
         }
     }
@@ -74,6 +85,7 @@ bool frmmain::selectListEntry(const QString& name, int index) {
 
 QStringList frmmain::dump() const {
     auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
+    auto onOff = [](bool v) { return v ? QStringLiteral("on") : QStringLiteral("off"); };
     auto n = [](float v) { return Canvas::number(v); };
     const QFont& f = canvas.Font;
     const QRect& marked = doc.selection.rect();
@@ -121,6 +133,10 @@ QStringList frmmain::dump() const {
                                                               .arg(marked.width())
                                                               .arg(marked.height())),
         QStringLiteral("floating=") + b(!doc.selection.floating().isNull()),
+        QStringLiteral("toolLocked=") + b(dispatcher_.lockedTool() != Tool::None),
+        QStringLiteral("grid=") + onOff(grid.shown),
+        QStringLiteral("snap=") + onOff(grid.snap),
+        QStringLiteral("gridSpacing=%1").arg(grid.spacing()),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };

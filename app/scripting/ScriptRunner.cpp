@@ -111,13 +111,18 @@ bool ScriptRunner::mouse(const QString& command, const QStringList& a) {
 
 bool ScriptRunner::execute(const QString& command, const QString& rest) {
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    static const QStringList answers = {"answer", "file", "color", "font", "size"};
+    static const QStringList answers = {"answer", "file", "color", "font", "size", "grid"};
     if (ask_ && !answers.contains(command)) std::exchange(ask_, nullptr)();
     if (command == QLatin1String("autosave") && rest.isEmpty()) {
         w_.recovery.writeNow();
         return true;
     }
     if (command == QLatin1String("click")) return w_.clickButton(rest.trimmed());
+    if (command == QLatin1String("dblclick")) return w_.doubleClickButton(rest.trimmed());
+    if (command == QLatin1String("return") && rest.trimmed() == QLatin1String("txtinsert")) {
+        w_.txtinsert_KeyPress(13);
+        return true;
+    }
     if (command == QLatin1String("menu")) return w_.runMenu(rest.trimmed());
     if (command == QLatin1String("key")) return w_.pressKey(rest.trimmed());
     if (command == QLatin1String("deactivate") && rest.isEmpty()) {
@@ -175,6 +180,16 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         }
         if (args.size() != 2 || !toInt(args[0], width) || !toInt(args[1], height)) return false;
         dialogs_.queueSize(QSize(width, height));
+        return true;
+    }
+    if (command == QLatin1String("grid")) {
+        int spacing = 0;
+        if (rest == QLatin1String("cancel")) {
+            dialogs_.queueSpacing(std::nullopt);
+            return true;
+        }
+        if (args.size() != 1 || !toInt(args[0], spacing)) return false;
+        dialogs_.queueSpacing(spacing);
         return true;
     }
     if (command == QLatin1String("close") && rest.isEmpty()) {

@@ -81,6 +81,18 @@ bool ScriptedDialogs::AskCanvasSize(QSize& size) {
     return true;
 }
 
+bool ScriptedDialogs::AskGridSpacing(int& spacing) {
+    out_(QStringLiteral("dialog grid %1").arg(spacing));
+    if (spacings_.isEmpty()) {
+        noAnswer(QStringLiteral("grid dialog"));
+        return false;
+    }
+    const auto s = spacings_.dequeue();
+    if (!s) return false;
+    spacing = *s;
+    return true;
+}
+
 void ScriptedDialogs::Message(const QString& title, const QString& text) {
     out_(QStringLiteral("message %1|%2").arg(escaped(title), escaped(text)));
 }

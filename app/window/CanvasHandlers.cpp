@@ -1,9 +1,12 @@
 // The canvas's handlers, which hand each gesture to its one owner, and text
 // stamping: typed text floats beside the pointer over the canvas and is
-// printed into the picture, top-left corner at the point, at the next press.
+// printed into the picture, top-left corner at the point, at the next press,
+// or centred in the last figure drawn at a Return in the text box. With Snap
+// on, every point a gesture or the text preview gets is a grid point.
 #include "app/window/frmmain.h"
 
 #include "app/canvas/StatusLine.h"
+#include "core/Label.h"
 
 #include <QLineEdit>
 #include <QStyle>
@@ -13,6 +16,10 @@
 // (the left button only), the tool dispatcher otherwise. Moves that no
 // gesture takes only move the text preview.
 void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
+    // The eraser whitens where the pointer is; everything else snaps.
+    const int locked = dispatcher_.lockedTool();
+    snapGesture_ = (locked != Tool::None ? locked : form.currentTool) != Tool::Eraser || doc.selection.active();
+    if (snapGesture_) grid.snapPoint(X, Y);
     status_->pointerAt(X, Y);
     status_->clearNote();
     GestureOwner* owner = &toolGesture_;
@@ -21,11 +28,13 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
+    if (gestures_.owner() ? snapGesture_ : form.currentTool != Tool::Eraser) grid.snapPoint(X, Y);
     status_->pointerAt(X, Y);
     if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active()) dispatcher_.MouseMove(0, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
+    if (snapGesture_) grid.snapPoint(X, Y);
     status_->pointerAt(X, Y);
     gestures_.release(Button, Shift, X, Y);
 }
@@ -39,6 +48,23 @@ void frmmain::txtinsert_Change() {
     Text1->setText(txtinsert->text());
     Text1->setVisible(!Text1->text().isEmpty());
     doc.toolsClean = false;
+}
+
+void frmmain::txtinsert_KeyPress(int KeyAscii) {
+    if (KeyAscii != 13) return;
+    cancelDrag();
+    doc.selection.end();  // what floats is dropped first, its own step
+    switch (Label::stamp(doc, txtinsert->text())) {
+    case Label::Stamp::Done:
+        txtinsert->setText(QString());
+        Text1->hide();
+        break;
+    case Label::Stamp::NoFigure:
+        status_->note(QStringLiteral("Draw a figure first: Return centres the text in the last figure drawn."));
+        break;
+    case Label::Stamp::NoText:
+        break;
+    }
 }
 
 void frmmain::fitText1() {

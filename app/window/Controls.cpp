@@ -125,6 +125,10 @@ void frmmain::buildControls() {
         txtinsert_Change();
         refreshCanvas();
     });
+    connect(txtinsert, &QLineEdit::returnPressed, this, [this] {
+        txtinsert_KeyPress(13);
+        refreshCanvas();
+    });
 
     QWidget* previous = txtinsert;
     setTabOrder(cmbDrawWidth, txtinsert);
@@ -143,11 +147,14 @@ void frmmain::buildControls() {
         b->setGeometry(twipsRect(kPaletteLeft[i % 3], kPaletteTop + kPaletteRowStep * int(i / 3), kButtonWidth,
                                  kButtonHeight));
         b->setFocusPolicy(Qt::TabFocus);
-        const auto handler = e.handler;
-        connect(b, &QToolButton::clicked, this, [this, handler] {
-            asOneStep(handler);
+        connect(b, &QToolButton::clicked, this, [this, &e] {
+            paletteClick(e);
             refreshCanvas();
         });
+        b->onDoubleClick = [this, &e] {
+            paletteDoubleClick(e);
+            refreshCanvas();
+        };
         buttons.insert(QLatin1String(e.name), b);
         setTabOrder(previous, b);
         previous = b;
@@ -164,6 +171,7 @@ void frmmain::buildControls() {
 void frmmain::buildCanvas(QWidget* central) {
     Picture1 = new CanvasView(canvas, doc.selection);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGrid(&grid);
     frame_ = new PictureFrame(*Picture1, canvas, gestures_);
     frame_->onResize = [this](QSize size) { resizeByHandle(size); };
     scroller_ = new CanvasScroller(frame_, *Picture1, central);
@@ -192,6 +200,7 @@ void frmmain::buildCanvas(QWidget* central) {
     Text1->hide();
     status_ = new StatusLine(doc, dispatcher_, state, *Picture1, statusBar());
     status_->setObjectName(QStringLiteral("status"));
+    status_->currentTool = &form.currentTool;
     statusBar()->addWidget(status_, 1);
 }
 

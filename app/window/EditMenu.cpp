@@ -53,7 +53,11 @@ void frmmain::selectall1_Click() {
     doc.selection.markAll();
 }
 
-void frmmain::deselect1_Click() { doc.selection.end(); }
+// Esc also gives up a locked tool.
+void frmmain::deselect1_Click() {
+    doc.selection.end();
+    unlockTool();
+}
 
 void frmmain::delete1_Click() { doc.selection.remove(); }
 

@@ -35,6 +35,9 @@ void frmmain::buildMenu() {
         {"View", "zoomout1", "Zoom Out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &frmmain::zoomout1_Click, false},
         {"View", "zoom100", "Actual Size", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &frmmain::zoom100_Click, false},
         {"View", "zoomfit1", "Fit Window", {}, &frmmain::zoomfit1_Click, false},
+        {"View", "showgrid1", "Show Grid", {}, &frmmain::showgrid1_Click, false},
+        {"View", "snap1", "Snap to Grid", {}, &frmmain::snap1_Click, false},
+        {"View", "gridspacing1", "Grid Spacing...", {}, &frmmain::gridspacing1_Click, false},
         {"Image", "canvassize1", "Canvas Size...", {}, &frmmain::canvassize1_Click, true},
         {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, true},
         {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, true},
@@ -68,6 +71,7 @@ void frmmain::buildMenu() {
         });
         menuItems.insert(QLatin1String(it.name), a);
     }
+    for (const char* toggle : {"showgrid1", "snap1"}) menuItems.value(QLatin1String(toggle))->setCheckable(true);
     QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));  // Alt+E is Edit's
     exit->setObjectName(QStringLiteral("exit1"));
     connect(exit, &QAction::triggered, this, [this] {

@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "core/Canvas.h"
+#include "core/Grid.h"
 #include "settings/FontColorDialog.h"
 
 #include <QColorDialog>
@@ -10,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -136,6 +138,14 @@ bool QtDialogs::AskCanvasSize(QSize& size) {
     if (dialog.exec() != QDialog::Accepted) return false;
     size = QSize(width->value(), height->value());
     return true;
+}
+
+bool QtDialogs::AskGridSpacing(int& spacing) {
+    bool ok = false;
+    const int value = QInputDialog::getInt(parent_, QStringLiteral("Grid Spacing"), QStringLiteral("Pixels between grid lines:"),
+                                           spacing, Grid::kMinSpacing, Grid::kMaxSpacing, 1, &ok);
+    if (ok) spacing = value;
+    return ok;
 }
 
 void QtDialogs::Message(const QString& title, const QString& text) {

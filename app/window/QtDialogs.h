@@ -16,6 +16,7 @@ public:
     bool ShowColor(CommonDialog& d) override;
     bool ShowFont(CommonDialog& d) override;
     bool AskCanvasSize(QSize& size) override;
+    bool AskGridSpacing(int& spacing) override;
     void Message(const QString& title, const QString& text) override;
 
     // "Name (*.a)|*.a|..." as Qt's "Name (*.a);;..."

@@ -79,6 +79,7 @@ void frmmain::refreshCanvas() {
     recovery.settle();
     updateEditItems();
     status_->refresh();
+    showCurrentButton();
 }
 
 bool frmmain::event(QEvent* event) {

@@ -7,6 +7,7 @@
 #include "app/palette/Widths.h"
 #include "app/window/FormState.h"
 #include "core/Document.h"
+#include "core/Grid.h"
 #include "core/DragDispatcher.h"
 #include "core/GestureRouter.h"
 #include "files/AutoRecovery.h"
@@ -25,6 +26,7 @@ class QComboBox;
 class QLineEdit;
 class QMimeData;
 class QToolButton;
+struct PaletteEntry;
 
 class frmmain : public QMainWindow, private DragHost {
     Q_OBJECT
@@ -51,12 +53,15 @@ public:
     void Picture1_MouseUp(int Button, int Shift, float X, float Y);
     void Picture1_Click();
     void txtinsert_Change();
+    // Return in the text box: the text centred in the last figure drawn.
+    void txtinsert_KeyPress(int KeyAscii);
     // Menu.
     void new1_Click(); void open1_Click(); void save1_Click(); void saveas1_Click(); void exit1_Click();
     void drawcolor1_Click(); void font1_Click(); void undo1_Click(); void redo1_Click(); void copy1_Click();
     void select1_Click(); void selectall1_Click(); void deselect1_Click(); void delete1_Click();
     void cut1_Click(); void paste1_Click(); void canvassize1_Click();
     void zoomin1_Click(); void zoomout1_Click(); void zoom100_Click(); void zoomfit1_Click();
+    void showgrid1_Click(); void snap1_Click(); void gridspacing1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one step.
     void openFile(const QString& path);
@@ -69,6 +74,8 @@ public:
 
     // Named access for the script runner and the tests.
     bool clickButton(const QString& name);
+    // A double-click: the click, then the button's tool locked.
+    bool doubleClickButton(const QString& name);
     bool runMenu(const QString& name);
     // Triggers the window's action bound to the key sequence ("Escape", "Ctrl+Z").
     bool pressKey(const QString& sequence);
@@ -88,6 +95,7 @@ public:
     CommonDialog cdlforfunctions;
     CommonDialog cdlforcolor;
     Dialogs& dialogs;
+    Grid grid;  // shown by the view, never part of the picture
     AutoRecovery recovery{doc, dialogs};
 
     QComboBox* cmbDrawWidth = nullptr;
@@ -119,6 +127,16 @@ private:
     // Triggers an item as its menu would, greyed out or not.
     void runAction(QAction* a);
     void selectTool(Tool::Code code);
+    // A palette button's click ends a locked tool first; its double-click
+    // (after the click it follows) runs the handler again and locks its tool.
+    void paletteClick(const PaletteEntry& entry);
+    void paletteDoubleClick(const PaletteEntry& entry);
+    // The locked tool given up; a release's 34 takes its place when it is current.
+    void unlockTool();
+    // The current tool's button looks pressed, and the locked one's.
+    void showCurrentButton();
+    // Gestures take grid points with Snap on; the eraser never does.
+    void snapped(float& x, float& y) const;
     // Runs a command as one step of the undo history, a gesture under way
     // ended and what floats dropped first.
     void asOneStep(void (frmmain::*handler)());
@@ -145,6 +163,7 @@ private:
     PictureFrame* frame_ = nullptr;
     StatusLine* status_ = nullptr;
     float text1Left_ = 120, text1Top_ = 120;
+    bool snapGesture_ = true;  // decided at the press
     bool unloaded_ = false;
     bool unloading_ = false;  // the Exit logic runs inside a close of the window
 };

@@ -245,7 +245,7 @@ TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
         send(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
         send(QEvent::MouseMove, {300, 200}, Qt::LeftButton);
         const QString size = QStringLiteral("Picture %1 × %2").arg(h.image().width()).arg(h.image().height());
-        EXPECT_EQ(h.dumped("status"), QStringLiteral("Pointer 300, 200    Drag 200 × 100    %1    Zoom %2%")
+        EXPECT_EQ(h.dumped("status"), QStringLiteral("Pointer 300, 200    Drag 200 × 100    %1    Zoom %2%    Process")
                                           .arg(size)
                                           .arg(c.percent))
             << c.name;

@@ -22,7 +22,8 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "Text1.top=120", "Text1.text=", "FontName=Arial", "FontSize=9.75", "FontBold=true",
                                "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
-                               "selection=", "floating=false", "undoSteps=0", "redoSteps=0",
+                               "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "gridSpacing=10",
+                               "undoSteps=0", "redoSteps=0",
                            }));
 }
 
@@ -79,6 +80,9 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"zoomout1", "Zoom Out", QKeySequence(QStringLiteral("Ctrl+-"))},
         {"zoom100", "Actual Size", QKeySequence(QStringLiteral("Ctrl+0"))},
         {"zoomfit1", "Fit Window", QKeySequence()},
+        {"showgrid1", "Show Grid", QKeySequence()},
+        {"snap1", "Snap to Grid", QKeySequence()},
+        {"gridspacing1", "Grid Spacing...", QKeySequence()},
     };
     for (const Case& c : cases) {
         QAction* a = h.w->menuItems.value(QLatin1String(c.name));
