@@ -1,12 +1,17 @@
 // What helps draw a chart quickly and tidily: the grid (where snapped points
 // land, the lines the view draws), a tool that stays, and drags known to draw
-// nothing.
+// nothing; then the same through the window.
+#include "Harness.h"
+
+#include "app/canvas/CanvasView.h"
+#include "app/palette/PaletteButton.h"
 #include "core/Canvas.h"
 #include "core/DragDispatcher.h"
 #include "core/Grid.h"
 #include "shapes/ShapeModule.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -208,4 +213,157 @@ TEST(DrawingAids, DragsThatDrawNothingAreKnownBeforeTheRelease) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(Tool::drawsNothing(c.code, 3000, 3000, c.x, c.y), c.nothing) << c.code << " " << c.x << "," << c.y;
+}
+
+namespace {
+
+// The palette buttons that look pressed.
+QStringList pressedButtons(Harness& h) {
+    QStringList out;
+    for (auto it = h.w->buttons.cbegin(); it != h.w->buttons.cend(); ++it)
+        if (static_cast<PaletteButton*>(it.value())->isCurrent()) out << it.key();
+    return out;
+}
+
+int figures(const QStringList& trace) {
+    return int(std::count_if(trace.begin(), trace.end(), [](const QString& l) { return !l.startsWith("print"); }));
+}
+
+}  // namespace
+
+TEST(DrawingAids, ADoubleClickLocksTheToolInTheWindowUntilEscAnotherButtonOrAClick) {
+    const QStringList drag = {"down 1 0 300 300", "up 1 0 1500 1500"};
+    struct Case {
+        const char* name;
+        QStringList lines;
+        int figures;  // drawn by the lines, then by one more drag
+        const char* currentTool;
+        const char* locked;
+        QStringList pressed;
+        const char* status;  // after the picture's size and the zoom
+    } cases[] = {
+        {"a click: one figure, then no tool", {"click cmdSquare"}, 1, "34", "false", {}, ""},
+        {"a click shows its button pressed", {"click cmdSquare"}, -1, "2", "false", {"cmdSquare"}, "    Process"},
+        {"a double-click: three figures", QStringList{"dblclick cmdSquare"} + drag + drag, 3, "2", "true", {"cmdSquare"},
+         "    Process (locked)"},
+        {"Esc unlocks", {"dblclick cmdSquare", "key Esc"}, 0, "34", "false", {}, ""},
+        {"another button unlocks and chooses its tool once", {"dblclick cmdSquare", "click cmdCircle"}, 1, "34",
+         "false", {}, ""},
+        {"a second click unlocks", QStringList{"dblclick cmdSquare"} + drag + QStringList{"click cmdSquare"}, 2, "34", "false",
+         {}, ""},
+        {"typing keeps the locked button pressed", {"dblclick cmdLine", "text txtinsert A"}, -1, "33", "true",
+         {"cmdLine"}, "    Line (locked)"},
+        {"the eraser locks too", {"dblclick cmdErase"}, -1, "5", "true", {"cmdErase"}, "    Eraser (locked)"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run(c.lines);
+        if (c.figures >= 0) h.run(drag);
+        if (c.figures >= 0) EXPECT_EQ(figures(h.trace), c.figures) << c.name << qPrintable(h.trace.join('|'));
+        EXPECT_EQ(h.dumped("currentTool"), c.currentTool) << c.name;
+        EXPECT_EQ(h.dumped("toolLocked"), c.locked) << c.name;
+        EXPECT_EQ(pressedButtons(h), c.pressed) << c.name;
+        EXPECT_TRUE(h.dumped("status").endsWith(QStringLiteral("Zoom 100%") + c.status)) << c.name;
+    }
+}
+
+// Press (1574, 1576), move (3020, 2260), release (4440, 3070) with Snap on
+// and a grid of 10 pixels (150 twips).
+TEST(DrawingAids, WithSnapOnEveryGestureButTheEraserTakesGridPoints) {
+    const QStringList gesture = {"down 1 0 1574 1576", "move 1 0 3020 2260", "up 1 0 4440 3070"};
+    struct Case {
+        const char* kind;
+        QStringList before;
+        QStringList dumped;  // key=value
+        QStringList trace;   // when not empty
+    } cases[] = {
+        {"line", {"click cmdLine"}, {"startX=1500", "startY=1650", "curX=4500", "curY=3000"},
+         {"print 1500 1650 ", "line 6 2 1500 1650 1500 1650 -", "line 6 2 1500 1650 3000 2250 -",
+          "line 6 2 1500 1650 3000 2250 -", "line 6 2 1500 1650 1500 1650 -", "line 13 2 1500 1650 4500 3000 0"}},
+        {"box", {"click cmdSquare"}, {"startX=1500", "curX=4500", "curY=3000"},
+         {"print 1500 1650 ", "box 6 2 1500 1650 3000 2250 -", "box 6 2 1500 1650 3000 2250 -",
+          "box 13 2 1500 1650 4500 3000 0"}},
+        {"symbol", {"click cmdrhombus"}, {"startX=1500", "startY=1650", "curX=4500", "curY=3000"}, {}},
+        {"text stamp", {"text txtinsert Hi"}, {"startX=1500", "startY=1650"}, {}},
+        {"text preview, 100 twips off the point", {"text txtinsert Hi"}, {"Text1.left=3100", "Text1.top=2350"}, {}},
+        {"selection marked", {"menu select1"}, {"selection=100,110,200,90"}, {}},
+        {"selection moved", {"menu select1", "down 1 0 0 0", "up 1 0 6000 6000"},
+         {"selection=200,90,400,400"}, {}},
+        {"eraser", {"click cmdErase"}, {"startX=1574", "startY=1576", "curX=4440", "curY=3070"}, {}},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run(QStringList{"menu snap1"} + c.before);
+        h.trace.clear();
+        h.run(gesture);
+        for (const QString& kv : c.dumped) {
+            const QString key = kv.section('=', 0, 0);
+            EXPECT_EQ(key + '=' + h.dumped(key), kv) << c.kind;
+        }
+        if (!c.trace.isEmpty()) EXPECT_EQ(h.trace, c.trace) << c.kind;
+    }
+}
+
+// The grid is the view's: the picture, its export, the clipboard and a saved
+// file are the same with it shown, while the view shows its lines.
+TEST(DrawingAids, TheGridIsNeverInThePicture) {
+    QTemporaryDir dir;
+    auto outputs = [&](bool grid) {
+        Harness h;
+        h.w->Picture1->resize(h.w->Picture1->pictureSize());
+        h.run({"click cmdSquare", "down 1 0 300 300", "up 1 0 3000 3000"});
+        if (grid) h.run({"menu showgrid1", "grid 20", "menu gridspacing1"});
+        const QString name = grid ? "on" : "off";
+        h.run({"export " + dir.filePath(name + ".png"), "menu copy1", "clip save " + dir.filePath(name + "-clip.png"),
+               "file " + dir.filePath(name + ".bmp"), "menu saveas1"});
+        EXPECT_EQ(h.dumped("grid"), grid ? "on" : "off");
+        const QImage view = h.w->Picture1->grab().toImage();
+        return QStringList{h.dumped("gridSpacing"), QString::number(view.pixel(20, 7), 16),
+                           QString::number(view.pixel(7, 7), 16)};
+    };
+    EXPECT_EQ(outputs(false), (QStringList{"10", "ffffffff", "ffffffff"}));
+    const QStringList on = outputs(true);
+    EXPECT_EQ(on[0], "20");
+    EXPECT_NE(on[1], "ffffffff") << "the view shows a grid line";
+    EXPECT_EQ(on[2], "ffffffff") << "and white between the lines";
+    for (const char* file : {".png", "-clip.png", ".bmp"}) {
+        QFile a(dir.filePath(QStringLiteral("off") + file)), b(dir.filePath(QStringLiteral("on") + file));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << file;
+        EXPECT_EQ(a.readAll(), b.readAll()) << file;
+    }
+}
+
+TEST(DrawingAids, TheSpacingDialogTakesTwoToTwoHundredPixels) {
+    struct Case {
+        const char* answer;
+        const char* spacing;
+        int messages;
+    } cases[] = {{"grid 25", "25", 0}, {"grid cancel", "10", 0}, {"grid 201", "10", 1}, {"grid 2", "2", 0}};
+    for (const Case& c : cases) {
+        Harness h;
+        h.run({c.answer, "menu gridspacing1"});
+        EXPECT_EQ(h.dumped("gridSpacing"), c.spacing) << c.answer;
+        EXPECT_EQ(h.out.first(), "dialog grid 10") << c.answer;
+        EXPECT_EQ(h.out.filter("message").size(), c.messages) << c.answer;
+    }
+}
+
+// A figure that needs a drag down and to the right says so while dragged
+// elsewhere, and draws nothing.
+TEST(DrawingAids, ADragUpOrLeftOfARestrictedFigureExplainsItself) {
+    const QString hint = "    This figure is drawn by dragging down and to the right.";
+    struct Case {
+        const char* button;
+        const char* move;
+        bool hinted;
+    } cases[] = {{"cmdpreprocess", "move 1 0 1500 300", true}, {"cmdpreprocess", "move 1 0 4500 4500", false},
+                 {"cmddocument", "move 1 0 4500 1500", true}, {"cmdrhombus", "move 1 0 300 300", false}};
+    for (const Case& c : cases) {
+        Harness h;
+        h.run({QStringLiteral("click ") + c.button, "down 1 0 3000 3000"});
+        h.trace.clear();
+        h.run(c.move);
+        EXPECT_EQ(h.dumped("status").endsWith(hint), c.hinted) << c.button << " " << c.move;
+        if (c.hinted) EXPECT_TRUE(h.trace.isEmpty()) << c.button;
+    }
 }

@@ -241,3 +241,37 @@ TEST(TextStamp, TheLastFigureIsTheLastDragThatDrewOne) {
         }
     }
 }
+
+// Return in "Enter Text" through the window; with a locked tool, the next
+// drag draws its figure again.
+TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
+    const QStringList box = {"down 1 0 1500 1500", "up 1 0 6000 3000"};
+    struct Case {
+        const char* name;
+        QStringList script;
+        QStringList trace;  // from the Return on
+        const char* txtinsert;
+        const char* status;  // how the status line starts
+        int undoSteps;
+    } cases[] = {
+        {"in the box just drawn", QStringList{"click cmdSquare"} + box + QStringList{"text txtinsert Yes", "return txtinsert"},
+         {"print 3585 2145 Yes"}, "", "Pointer", 2},
+        {"no figure yet: nothing, the text stays", {"text txtinsert Yes", "return txtinsert"}, {}, "Yes",
+         "Draw a figure first: Return centres the text in the last figure drawn.", 0},
+        {"a locked tool draws again after the label",
+         QStringList{"dblclick cmdSquare"} + box +
+             QStringList{"text txtinsert Yes", "return txtinsert", "down 1 0 1500 4500", "up 1 0 6000 6000"},
+         {"print 3585 2145 Yes", "print 1500 4500 ", "box 13 1 1500 4500 6000 6000 0"}, "", "Pointer", 3},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run(c.script.mid(0, c.script.indexOf("return txtinsert")));
+        h.trace.clear();
+        h.run(c.script.mid(c.script.indexOf("return txtinsert")));
+        EXPECT_EQ(h.trace, c.trace) << c.name;
+        EXPECT_EQ(h.dumped("txtinsert"), c.txtinsert) << c.name;
+        EXPECT_EQ(h.dumped("Text1.visible"), c.txtinsert[0] ? "true" : "false") << c.name;
+        EXPECT_TRUE(h.dumped("status").startsWith(c.status)) << c.name;
+        EXPECT_EQ(h.dumped("undoSteps").toInt(), c.undoSteps) << c.name;
+    }
+}
