@@ -367,3 +367,42 @@ TEST(DrawingAids, ADragUpOrLeftOfARestrictedFigureExplainsItself) {
         if (c.hinted) EXPECT_TRUE(h.trace.isEmpty()) << c.button;
     }
 }
+
+// A whole chart: five labelled symbols and four arrows from five double-clicks
+// on the palette, with Snap on and Return for each label; the pointer never
+// lies on the grid, every corner does.
+TEST(DrawingAids, AChartFromFiveDoubleClicks) {
+    Harness h;
+    h.run("menu snap1");
+    int doubleClicks = 0, symbols = 0, arrows = 0, labels = 0;
+    auto figure = [&](const char* button, QPoint from, QPoint to, const QString& label) {
+        if (button) h.run(QStringLiteral("dblclick ") + button), ++doubleClicks;
+        h.trace.clear();
+        h.run({QStringLiteral("down 1 0 %1 %2").arg(from.x() + 10).arg(from.y() - 10),
+               QStringLiteral("up 1 0 %1 %2").arg(to.x() - 10).arg(to.y() + 10)});
+        ASSERT_EQ(figures(h.trace) > 0, true) << qPrintable(label);
+        for (const char* key : {"startX", "startY", "curX", "curY"})
+            EXPECT_EQ(h.dumped(key).toInt() % 150, 0) << key << " of " << qPrintable(label);
+        EXPECT_EQ(QPoint(h.dumped("startX").toInt(), h.dumped("startY").toInt()), from);
+        EXPECT_EQ(QPoint(h.dumped("curX").toInt(), h.dumped("curY").toInt()), to);
+        if (label.isEmpty()) return void(++arrows);
+        ++symbols;
+        h.trace.clear();
+        h.run({"text txtinsert " + label, "return txtinsert"});
+        EXPECT_TRUE(!h.trace.isEmpty() && h.trace.last().endsWith(label.section(' ', -1))) << qPrintable(label);
+        labels += int(!h.trace.isEmpty());
+    };
+    figure("cmdStart", {3000, 600}, {6000, 1500}, "Start");
+    figure(nullptr, {3000, 9600}, {6000, 10500}, "End");
+    figure("cmdSquare", {3000, 2400}, {6000, 3600}, "Read input file");
+    figure("cmdrhombus", {2700, 4500}, {6300, 6000}, "Valid?");
+    figure("cmddocument", {3000, 6900}, {6000, 8400}, "Write report");
+    h.run("dblclick cmddownsinglearrow"), ++doubleClicks;
+    for (auto [from, to] : {std::pair{1500, 2400}, {3600, 4500}, {6000, 6900}, {8400, 9600}})
+        figure(nullptr, {4500, from}, {4500, to}, {});
+    EXPECT_EQ(doubleClicks, 5);
+    EXPECT_EQ(symbols, 5);
+    EXPECT_EQ(labels, 5);
+    EXPECT_EQ(arrows, 4);
+    EXPECT_EQ(h.dumped("toolLocked"), "true");
+}

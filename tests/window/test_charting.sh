@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The real window: the grid over the picture at 100 % and 400 %, a box drawn
+# with Snap on whose corners sit on grid points, a locked tool, and a label
+# centred in a decision box by Return in "Enter Text".
+source "$(dirname "$0")/lib.sh"
+OUT="$OUT/charting"; mkdir -p "$OUT"
+start_xvfb
+start_app
+
+GRID="200,212,230"  # the grid's blue-grey on white
+# Clicks item INDEX (0-based) of the View menu.
+view_item() {
+  xdotool mousemove $((WIN_X + 96)) $((WIN_Y + 8)) click 1
+  sleep 0.4
+  xdotool mousemove $((WIN_X + 140)) $((WIN_Y + 37 + 22 * $1)) click 1
+  sleep 0.4
+}
+# Pixels of a screenshot's rectangle (canvas pixels) in one colour.
+count_colour() {  # SHOT X Y W H RGB
+  convert "$OUT/$1.png" -crop "$4x$5+$((CANVAS_X + $2))+$((CANVAS_Y + $3))" +repage txt:- | grep -c "srgb($6)"
+}
+
+view_item 4  # Show Grid
+shot grid100
+expect_pixel grid100 20 5 "$GRID" "a grid line every 10 pixels"
+expect_pixel grid100 25 25 "255,255,255" "white between the lines"
+expect_pixel grid100 20 20 "$GRID" "a grid point is no darker than its lines"
+
+view_item 5  # Snap to Grid
+# A double-click on Process locks it: two boxes from pointer points off the grid.
+xdotool mousemove $((WIN_X + 88 + 44)) $((TOP_Y + 160 + 48 + 40)) click --repeat 2 --delay 80 1
+sleep 0.3
+drag 33 27 148 93
+drag 33 127 148 193
+sleep 0.3
+shot snapped
+expect_pixel snapped 30 30 "0,0,0" "the box's corner lies on a grid point"
+expect_pixel snapped 30 60 "0,0,0" "its left side on a grid line"
+expect_pixel snapped 33 60 "200,212,230" "not where the pointer was pressed"
+expect_pixel snapped 150 90 "0,0,0" "the opposite corner on a grid point"
+expect_pixel snapped 30 130 "0,0,0" "the locked tool drew a second box"
+
+# A decision box, then "Yes" typed and Return: centred in it.
+xdotool mousemove $((WIN_X + 2 * 88 + 44)) $((TOP_Y + 160 + 4 * 48 + 40)) click --repeat 2 --delay 80 1
+sleep 0.3
+drag 203 97 397 203
+xdotool mousemove $((WIN_X + 104 + 80)) $((TOP_Y + 64 + 12)) click 1
+sleep 0.2
+xdotool type --delay 50 'Yes'
+xdotool key Return
+sleep 0.4
+shot label
+n=$(convert "$OUT/label.png" -crop "40x20+$((CANVAS_X + 280))+$((CANVAS_Y + 140))" +repage -fill black +opaque white \
+  -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
+if [ "$n" -gt 10 ]; then echo "ok: Yes lies at the decision's centre"; else echo "FAIL: no label at the centre"; FAILURES=$((FAILURES + 1)); fi
+left=$(count_colour label 250 140 30 20 "0,0,0") right=$(count_colour label 320 140 30 20 "0,0,0")
+if [ "$left" -eq 0 ] && [ "$right" -eq 0 ]; then echo "ok: nothing beside it"; else echo "FAIL: ink beside the label"; FAILURES=$((FAILURES + 1)); fi
+
+# Ctrl+wheel to 400 % about the first box's corner, which stays under the pointer.
+xdotool mousemove $((CANVAS_X + 30)) $((CANVAS_Y + 30)) keydown ctrl
+for _ in 1 2 3; do xdotool click 4; sleep 0.3; done
+xdotool keyup ctrl mousemove $((WIN_X + 600)) $((WIN_Y + 740))
+sleep 0.4
+shot grid400
+n=$(count_colour grid400 0 0 400 400 "$GRID")
+if [ "$n" -gt 400 ]; then echo "ok: the grid shows at 400 %"; else echo "FAIL: no grid at 400 % ($n)"; FAILURES=$((FAILURES + 1)); fi
+finish
