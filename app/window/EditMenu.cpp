@@ -18,7 +18,10 @@ void frmmain::undo1_Click() {
     doc.undo();
 }
 
+// What floats is the newest change: there is nothing to redo until it is
+// dropped, and its drop, a new step, ends what could be redone.
 void frmmain::redo1_Click() {
+    if (!doc.selection.floating().isNull()) return;
     doc.selection.end();
     doc.redo();
 }
@@ -26,7 +29,7 @@ void frmmain::redo1_Click() {
 void frmmain::updateEditItems() {
     const Selection& s = doc.selection;
     menuItems.value(QStringLiteral("undo1"))->setEnabled(history.canUndo() || !s.floating().isNull());
-    menuItems.value(QStringLiteral("redo1"))->setEnabled(history.canRedo());
+    menuItems.value(QStringLiteral("redo1"))->setEnabled(history.canRedo() && s.floating().isNull());
     for (const char* name : {"cut1", "delete1"}) menuItems.value(QLatin1String(name))->setEnabled(!s.rect().isEmpty());
     menuItems.value(QStringLiteral("copy1"))
         ->setText(s.rect().isEmpty() ? QStringLiteral("Copy Picture") : QStringLiteral("Copy"));

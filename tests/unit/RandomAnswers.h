@@ -218,11 +218,13 @@ public:
             points_[size_t(at_)] = now;
         } else if (still) {  // no step: a change of name alone stays at this point
             if (points_[size_t(at_)]) points_[size_t(at_)]->identity = identity;
-        } else if (r == 0 && u > 0) {  // a new step; the oldest may have gone
+        } else if (r == 0 && u > 0) {  // new steps; the oldest may have gone
             points_.resize(size_t(at_ + 1));
+            // A command may make several steps (the drop of what floats, then
+            // its own): the points between were not seen.
+            while (int(points_.size()) < u) points_.push_back(std::nullopt);
             points_.push_back(Point{pixelsHash(w.canvas.Image()), identity});
             while (int(points_.size()) > u + 1) points_.pop_front();
-            while (int(points_.size()) < u + 1) points_.push_front(std::nullopt);
             at_ = u;
         } else {
             restart(u, r, {pixelsHash(w.canvas.Image()), identity});

@@ -59,6 +59,10 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
          kMarkAround + kMoveBy200 + QStringList{"key Esc", "menu undo1"}, [](const QImage& b) { return b; }, "", false},
         {"undo while it floats", kMarkAround + kMoveBy200 + QStringList{"menu undo1"},
          [](const QImage& b) { return b; }, "", false},
+        {"redo while it floats: nothing to redo, it floats on",
+         kMarkAround + kMoveBy200 + QStringList{"key Esc", "menu undo1", "key S"} + kMarkAround + kMoveBy200 +
+             QStringList{"menu redo1"},
+         [](const QImage& b) { return b; }, "280,280,140,140", true},
         {"deleted: exactly the rectangle white", kMarkAround + QStringList{"key Del"},
          [](const QImage& b) { return whitened(b, kAround); }, "", false},
         {"deleted after a move: only the hole white", kMarkAround + kMoveBy200 + QStringList{"key Del"},
