@@ -103,8 +103,7 @@ void CanvasView::rebuildReduced() {
         return;
     }
     const QImage& image = canvas_.Image();
-    std::optional<BusyCursor> busy;
-    if (BusyCursor::isLarge(image.size())) busy.emplace();
+    const BusyCursor busy(image.size());
     reduced_.rebuild(image, zoom_);
 }
 
@@ -127,8 +126,10 @@ void CanvasView::refresh() {
             update();
         }
     }
-    if (zoom_ < 100)
+    if (zoom_ < 100 && !dirty.isEmpty()) {
+        const BusyCursor busy(dirty.boundingRect().size());
         for (const QRect& r : dirty) reduced_.update(canvas_.Image(), r);
+    }
     if (selection_.revision() != selectionShown_) {
         selectionShown_ = selection_.revision();
         const QRect before = std::exchange(selectionAreaShown_, selectionArea());

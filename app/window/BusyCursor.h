@@ -3,16 +3,21 @@
 // command can start before it ends: the input waits in the queue.
 #pragma once
 
+#include "files/Dialogs.h"
+
 #include <QApplication>
-#include <QSize>
 
 class BusyCursor {
 public:
-    // Pictures from about four megapixels take long enough to be noticed.
-    static bool isLarge(QSize picture) { return qint64(picture.width()) * picture.height() >= 4'000'000; }
-
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    explicit BusyCursor(QSize picture) : shown_(takesAWhile(picture)) {
+        if (shown_) QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyCursor() {
+        if (shown_) QApplication::restoreOverrideCursor();
+    }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    bool shown_;
 };

@@ -3,6 +3,7 @@
 #include "core/Canvas.h"
 #include "settings/FontColorDialog.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -140,4 +141,13 @@ bool QtDialogs::AskCanvasSize(QSize& size) {
 
 void QtDialogs::Message(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text);
+}
+
+// The work runs on the window's thread: the window takes no input before it
+// ends, so no second command can start meanwhile.
+void QtDialogs::Busy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }

@@ -17,6 +17,7 @@ public:
     bool ShowFont(CommonDialog& d) override;
     bool AskCanvasSize(QSize& size) override;
     void Message(const QString& title, const QString& text) override;
+    void Busy(bool busy) override;
 
     // "Name (*.a)|*.a|..." as Qt's "Name (*.a);;..."
     static QString qtFilter(const QString& filter);
