@@ -54,4 +54,27 @@ public:
     virtual bool AskGridSpacing(int& spacing) = 0;
     // A message of the program's own (failures the user must hear about).
     virtual void Message(const QString& title, const QString& text) = 0;
+    // Long work of a command begins (true) or ends (false); the window shows
+    // it is busy meanwhile. Scripts need no sign.
+    virtual void Busy(bool busy) { (void)busy; }
+};
+
+// Work on a picture from about four megapixels takes long enough to be
+// noticed; smaller work shows no sign, so that the cursor does not flicker.
+inline bool takesAWhile(QSize picture) { return qint64(picture.width()) * picture.height() >= 4'000'000; }
+
+// The dialogs show they are busy while this lives, for a large picture.
+class BusyWhile {
+public:
+    BusyWhile(Dialogs& dialogs, QSize picture) : dialogs_(takesAWhile(picture) ? &dialogs : nullptr) {
+        if (dialogs_) dialogs_->Busy(true);
+    }
+    ~BusyWhile() {
+        if (dialogs_) dialogs_->Busy(false);
+    }
+    BusyWhile(const BusyWhile&) = delete;
+    BusyWhile& operator=(const BusyWhile&) = delete;
+
+private:
+    Dialogs* dialogs_;
 };

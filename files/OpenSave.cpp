@@ -3,6 +3,7 @@
 #include "files/PictureFile.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace {
 
@@ -10,6 +11,7 @@ const QString kTitle = QStringLiteral("Tavimbre");
 
 // Writes the canvas's image; a failure is told to the user.
 bool writeCanvas(FileContext& c, const QString& path) {
+    const BusyWhile busy(c.dialogs, c.doc.canvas.Image().size());
     const QString error = savePicture(c.doc.canvas.Image(), path);
     if (error.isEmpty()) return true;
     c.dialogs.Message(kTitle, error);
@@ -44,6 +46,7 @@ bool openMayGoOn(FileContext& c) {
 }
 
 void loadPictureFile(FileContext& c, const QString& path, const QString& title) {
+    const BusyWhile busy(c.dialogs, QImageReader(path).size());
     const LoadedPicture picture = loadPicture(path);
     if (picture.image.isNull()) {
         c.dialogs.Message(kTitle, picture.error);

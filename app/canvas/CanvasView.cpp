@@ -1,5 +1,6 @@
 #include "CanvasView.h"
 
+#include "app/window/BusyCursor.h"
 #include "core/Canvas.h"
 #include "core/Grid.h"
 #include "core/Selection.h"
@@ -41,12 +42,18 @@ void CanvasView::fitSize() {
     setFixedSize(std::max(1, toWidget(s.width())), std::max(1, toWidget(s.height())));
 }
 
-int CanvasView::toWidget(int picturePixel) const { return int(std::floor(picturePixel * scale_)); }
+// Below 100 % in whole numbers, as the reduced image maps its pixels.
+int CanvasView::toWidget(int picturePixel) const {
+    if (zoom_ < 100) return int(std::floor(double(qint64(picturePixel) * zoom_) / 100));
+    return int(std::floor(picturePixel * scale_));
+}
 
 QPointF CanvasView::toPicture(QPointF widgetPoint) const { return widgetPoint / scale_; }
 
 QRect CanvasView::widgetRect(const QRect& picture) const {
     if (zoom_ == 100) return picture;
+    if (zoom_ < 100) return QRect(QPoint(toWidget(picture.left()), toWidget(picture.top())),
+                                  QPoint(toWidget(picture.right()), toWidget(picture.bottom())));
     return QRect(QPoint(toWidget(picture.left()), toWidget(picture.top())),
                  QPoint(int(std::ceil((picture.right() + 1) * scale_)) - 1,
                         int(std::ceil((picture.bottom() + 1) * scale_)) - 1));
@@ -76,6 +83,7 @@ void CanvasView::setZoom(int percent) {
     zoom_ = percent;
     scale_ = percent / 100.0;
     fitSize();
+    rebuildReduced();
     selectionAreaShown_ = selectionArea();
     pending_ = QRegion();
     update();
@@ -90,6 +98,16 @@ QRect CanvasView::selectionArea() const {
     return area;
 }
 
+void CanvasView::rebuildReduced() {
+    if (zoom_ >= 100) {
+        reduced_ = ReducedView();
+        return;
+    }
+    const QImage& image = canvas_.Image();
+    const BusyCursor busy(image.size());
+    reduced_.rebuild(image, zoom_);
+}
+
 void CanvasView::flushPending() {
     frameEnd_.stop();
     if (pending_.isEmpty()) return;
@@ -99,16 +117,26 @@ void CanvasView::flushPending() {
 }
 
 void CanvasView::refresh() {
+    QRegion dirty = canvas_.takeDirty();
     if (canvas_.sizeChanged()) {
         canvas_.clearSizeChanged();
         fitSize();
+        if (zoom_ < 100) {
+            rebuildReduced();
+            dirty = QRegion();
+            update();
+        }
+    }
+    if (zoom_ < 100 && !dirty.isEmpty()) {
+        const BusyCursor busy(dirty.boundingRect().size());
+        for (const QRect& r : dirty) reduced_.update(canvas_.Image(), r);
     }
     if (selection_.revision() != selectionShown_) {
         selectionShown_ = selection_.revision();
         const QRect before = std::exchange(selectionAreaShown_, selectionArea());
         update(before | selectionAreaShown_);
     }
-    pending_ += widgetRegion(canvas_.takeDirty());
+    pending_ += widgetRegion(dirty);
     if (pending_.isEmpty() || frameEnd_.isActive()) return;
     const qint64 elapsed = sinceRepaint_.isValid() ? sinceRepaint_.elapsed() : kFrameMs;
     if (elapsed >= kFrameMs)
@@ -120,14 +148,14 @@ void CanvasView::refresh() {
 void CanvasView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QImage& image = canvas_.Image();
-    // Magnified pixels stay sharp squares; a reduced view may blend them.
-    p.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 100);
     for (const QRect& r : e->region()) {
         // Qt's fast image paths need a rectangular clip; the event's own
         // is the whole region.
         p.setClipRect(r);
-        if (zoom_ == 100) {
-            p.drawImage(r, image, r);
+        // Below 100 % each widget pixel is a pixel of the reduced image;
+        // magnified pixels are sharp squares.
+        if (zoom_ <= 100) {
+            p.drawImage(r, zoom_ < 100 ? reduced_.image() : image, r);
             continue;
         }
         // The whole picture pixels under r onto their widget squares.

@@ -3,6 +3,8 @@
 // what the canvas dirtied.
 #pragma once
 
+#include "core/ReducedView.h"
+
 #include <QElapsedTimer>
 #include <QRegion>
 #include <QTimer>
@@ -76,6 +78,9 @@ private:
     QRect widgetRect(const QRect& picture) const;
     QRegion widgetRegion(const QRegion& picture);
     void fitSize();
+    // Below 100 % the picture shows reduced by averaging; at other zooms
+    // there is no reduced image.
+    void rebuildReduced();
     float twipsX(QMouseEvent* e) const;
     float twipsY(QMouseEvent* e) const;
 
@@ -96,6 +101,7 @@ private:
     QRect selectionAreaShown_;    // the widget pixels it covered then
     int zoom_ = 100;
     double scale_ = 1.0;
+    ReducedView reduced_;
     int wheelAngle_ = 0;  // the part of a notch the wheel has turned so far
     QRegion pending_;     // widget pixels
     std::vector<QRect> rects_;  // widgetRegion()'s, reused

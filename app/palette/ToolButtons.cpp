@@ -44,6 +44,7 @@ void frmmain::cmdClear_Click() {
         dialogs.MsgBox(QStringLiteral("Are you sure you want to clear the picture?"), MsgStyle::YesNo,
                        QStringLiteral("Tavimbre")));
     if (form.msgAnswer.toInt() != Answer::Yes) return;
+    const BusyWhile busy(dialogs, canvas.Image().size());
     if (const QString problem = doc.clear(); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }
 

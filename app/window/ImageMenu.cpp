@@ -17,5 +17,6 @@ void frmmain::resizeByHandle(QSize size) {
 }
 
 void frmmain::resizeCanvas(QSize size) {
+    const BusyWhile busy(dialogs, size.expandedTo(canvas.Image().size()));
     if (const QString problem = doc.resize(size); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }

@@ -4,6 +4,7 @@
 #include "core/Grid.h"
 #include "settings/FontColorDialog.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -150,4 +151,13 @@ bool QtDialogs::AskGridSpacing(int& spacing) {
 
 void QtDialogs::Message(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text);
+}
+
+// The work runs on the window's thread: the window takes no input before it
+// ends, so no second command can start meanwhile.
+void QtDialogs::Busy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }

@@ -18,6 +18,7 @@ public:
     bool AskCanvasSize(QSize& size) override;
     bool AskGridSpacing(int& spacing) override;
     void Message(const QString& title, const QString& text) override;
+    void Busy(bool busy) override;
 
     // "Name (*.a)|*.a|..." as Qt's "Name (*.a);;..."
     static QString qtFilter(const QString& filter);

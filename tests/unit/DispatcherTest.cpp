@@ -310,3 +310,48 @@ TEST(Dispatcher, MovesWithinAFrameDrawOnlyTheLast) {
         }
     }
 }
+
+// Below 100 % the view shows a line one picture pixel wide, drawn before the
+// zoom or after it, clearly darker than white, wherever it falls within a
+// widget pixel.
+TEST(Dispatcher, TheReducedViewKeepsEveryLine) {
+    struct Case {
+        QSize picture;
+        std::vector<int> percents;
+    } cases[] = {
+        {{}, {25, 33, 50, 67}},
+        {{4000, 3000}, {25, 33, 50, 67}},
+        {{10000, 10000}, {33}},  // the whole picture reduced costs time
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        if (!c.picture.isEmpty()) {
+            QImage picture(c.picture, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            h.w->canvas.Picture(picture, QStringLiteral("p.bmp"));
+        }
+        const QSize size = h.image().size();
+        CanvasView& view = *h.w->Picture1;
+        auto line = [&](int x) { h.w->canvas.Line(15.f * x, 0, 15.f * x, 15.f * (size.height() - 1), 0); };
+        // Lines 7 pixels apart fall at every offset within a widget pixel;
+        // each shows on the widget pixel its column maps to.
+        auto columns = [](int first) { return std::vector<int>{first, first + 7, first + 14, first + 21}; };
+        for (const int x : columns(size.width() / 4)) line(x);  // before the zoom
+        view.refresh();
+        for (const int percent : c.percents) {
+            view.setZoom(percent);
+            for (const int x : columns(size.width() / 2 + percent)) line(x);  // after it
+            view.refresh();
+            view.flushPending();
+            std::vector<int> all = columns(size.width() / 4), after = columns(size.width() / 2 + percent);
+            all.insert(all.end(), after.begin(), after.end());
+            for (const int x : all) {
+                const int at = view.toWidget(x), y = view.toWidget(size.height() / 2);
+                const QImage shown = view.grab(QRect(at, y, 1, 1)).toImage();
+                int darkest = 255;
+                for (int i = 0; i < shown.width(); ++i) darkest = std::min(darkest, qGray(shown.pixel(i, 0)));
+                EXPECT_LT(darkest, 200) << size.width() << " at " << percent << " %, column " << x;
+            }
+        }
+    }
+}
