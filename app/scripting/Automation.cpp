@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolBar>
 
 bool frmmain::clickButton(const QString& name) {
     for (const PaletteEntry& e : paletteEntries()) {
@@ -121,6 +122,12 @@ QStringList frmmain::dump() const {
                                                               .arg(marked.width())
                                                               .arg(marked.height())),
         QStringLiteral("floating=") + b(!doc.selection.floating().isNull()),
+        QStringLiteral("tolerance=%1").arg(fillTolerance_),
+        QStringLiteral("transparent=") + b(doc.selection.transparent()),
+        QStringLiteral("pressTool=") + (pressTool_ == PressTool::Fill        ? QStringLiteral("fill")
+                                        : pressTool_ == PressTool::PickColor ? QStringLiteral("pickcolor")
+                                                                             : QString()),
+        QStringLiteral("toolbar=") + b(!toolbar_->isHidden()),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };

@@ -111,7 +111,7 @@ bool ScriptRunner::mouse(const QString& command, const QStringList& a) {
 
 bool ScriptRunner::execute(const QString& command, const QString& rest) {
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    static const QStringList answers = {"answer", "file", "color", "font", "size"};
+    static const QStringList answers = {"answer", "file", "color", "font", "size", "tolerance"};
     if (ask_ && !answers.contains(command)) std::exchange(ask_, nullptr)();
     if (command == QLatin1String("autosave") && rest.isEmpty()) {
         w_.recovery.writeNow();
@@ -175,6 +175,16 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         }
         if (args.size() != 2 || !toInt(args[0], width) || !toInt(args[1], height)) return false;
         dialogs_.queueSize(QSize(width, height));
+        return true;
+    }
+    if (command == QLatin1String("tolerance")) {
+        int value = 0;
+        if (rest == QLatin1String("cancel")) {
+            dialogs_.queueTolerance(std::nullopt);
+            return true;
+        }
+        if (args.size() != 1 || !toInt(args[0], value)) return false;
+        dialogs_.queueTolerance(value);
         return true;
     }
     if (command == QLatin1String("close") && rest.isEmpty()) {

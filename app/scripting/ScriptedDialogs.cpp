@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 
 #include <QFileInfo>
+#include <QPrinter>
 
 namespace {
 
@@ -78,6 +79,27 @@ bool ScriptedDialogs::AskCanvasSize(QSize& size) {
     const auto s = sizes_.dequeue();
     if (!s) return false;
     size = *s;
+    return true;
+}
+
+bool ScriptedDialogs::AskTolerance(int& value) {
+    out_(QStringLiteral("dialog tolerance %1").arg(value));
+    if (tolerances_.isEmpty()) {
+        noAnswer(QStringLiteral("tolerance dialog"));
+        return false;
+    }
+    const auto v = tolerances_.dequeue();
+    if (!v) return false;
+    value = *v;
+    return true;
+}
+
+// A script answers the print dialog with a file: the page goes into it as a PDF.
+bool ScriptedDialogs::ShowPrinter(QPrinter& printer) {
+    CommonDialog d;
+    if (!fileDialog(d, "print")) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(d.FileName);
     return true;
 }
 

@@ -24,11 +24,12 @@ public:
     void queueColor(std::optional<std::int32_t> color) { colors_.enqueue(color); }
     void queueFont(std::optional<FontAnswer> font) { fonts_.enqueue(font); }
     void queueSize(std::optional<QSize> size) { sizes_.enqueue(size); }
+    void queueTolerance(std::optional<int> value) { tolerances_.enqueue(value); }
 
     // Set when a dialog found no answer waiting: the run must end.
     const QString& missing() const { return missing_; }
     int unused() const {
-        return int(answers_.size() + files_.size() + colors_.size() + fonts_.size() + sizes_.size());
+        return int(answers_.size() + files_.size() + colors_.size() + fonts_.size() + sizes_.size() + tolerances_.size());
     }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
@@ -37,6 +38,8 @@ public:
     bool ShowColor(CommonDialog& d) override;
     bool ShowFont(CommonDialog& d) override;
     bool AskCanvasSize(QSize& size) override;
+    bool AskTolerance(int& value) override;
+    bool ShowPrinter(QPrinter& printer) override;
     void Message(const QString& title, const QString& text) override;
 
 private:
@@ -49,5 +52,6 @@ private:
     QQueue<std::optional<std::int32_t>> colors_;
     QQueue<std::optional<FontAnswer>> fonts_;
     QQueue<std::optional<QSize>> sizes_;
+    QQueue<std::optional<int>> tolerances_;
     QString missing_;
 };

@@ -10,8 +10,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
@@ -136,6 +138,20 @@ bool QtDialogs::AskCanvasSize(QSize& size) {
     if (dialog.exec() != QDialog::Accepted) return false;
     size = QSize(width->value(), height->value());
     return true;
+}
+
+bool QtDialogs::AskTolerance(int& value) {
+    bool ok = false;
+    const int v = QInputDialog::getInt(parent_, QStringLiteral("Fill Tolerance"),
+                                       QStringLiteral("How far a colour may differ from the pressed one (0 to 255):"),
+                                       value, 0, 255, 1, &ok);
+    if (ok) value = v;
+    return ok;
+}
+
+bool QtDialogs::ShowPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtDialogs::Message(const QString& title, const QString& text) {

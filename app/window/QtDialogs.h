@@ -16,6 +16,8 @@ public:
     bool ShowColor(CommonDialog& d) override;
     bool ShowFont(CommonDialog& d) override;
     bool AskCanvasSize(QSize& size) override;
+    bool AskTolerance(int& value) override;
+    bool ShowPrinter(QPrinter& printer) override;
     void Message(const QString& title, const QString& text) override;
 
     // "Name (*.a)|*.a|..." as Qt's "Name (*.a);;..."

@@ -22,7 +22,8 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "Text1.top=120", "Text1.text=", "FontName=Arial", "FontSize=9.75", "FontBold=true",
                                "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
-                               "selection=", "floating=false", "undoSteps=0", "redoSteps=0",
+                               "selection=", "floating=false", "tolerance=0", "transparent=false", "pressTool=",
+                               "toolbar=true", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
@@ -79,6 +80,20 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"zoomout1", "Zoom Out", QKeySequence(QStringLiteral("Ctrl+-"))},
         {"zoom100", "Actual Size", QKeySequence(QStringLiteral("Ctrl+0"))},
         {"zoomfit1", "Fit Window", QKeySequence()},
+        {"print1", "Print...", QKeySequence(QStringLiteral("Ctrl+P"))},
+        {"exportpdf1", "Export as PDF...", QKeySequence()},
+        {"transparent1", "Transparent Selection", QKeySequence()},
+        {"toolbar1", "Toolbar", QKeySequence()},
+        {"fliph1", "Flip Horizontal", QKeySequence()},
+        {"flipv1", "Flip Vertical", QKeySequence()},
+        {"rotateright1", "Rotate Right", QKeySequence()},
+        {"rotateleft1", "Rotate Left", QKeySequence()},
+        {"rotate1801", "Rotate 180\xB0", QKeySequence()},
+        {"cropselection1", "Crop to Selection", QKeySequence()},
+        {"cropcontent1", "Crop to Content", QKeySequence()},
+        {"fill1", "Fill", QKeySequence(QStringLiteral("F"))},
+        {"tolerance1", "Fill Tolerance...", QKeySequence()},
+        {"pickcolor1", "Pick Colour", QKeySequence(QStringLiteral("K"))},
     };
     for (const Case& c : cases) {
         QAction* a = h.w->menuItems.value(QLatin1String(c.name));
