@@ -65,3 +65,5 @@ void SelectionGesture::move(int buttons, int, float x, float y) {
 
 void SelectionGesture::release(int, int, float x, float y) { s_.release(pixelsAt(x, y)); }
 bool SelectionGesture::cancel() { return s_.cancelDrag(); }
+
+void PressGesture::press(int, int, float x, float y) { act_(pixelsAt(x, y)); }

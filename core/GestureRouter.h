@@ -6,6 +6,9 @@
 // gesture (a fill, a colour picker) is one more owner, chosen at the press.
 #pragma once
 
+#include <QPoint>
+#include <functional>
+
 class DragDispatcher;
 class Selection;
 
@@ -64,4 +67,18 @@ public:
 
 private:
     Selection& s_;
+};
+
+// A tool that acts once, at the pressed picture pixel (a fill, a colour
+// picker); the rest of its gesture does nothing.
+class PressGesture : public GestureOwner {
+public:
+    explicit PressGesture(std::function<void(QPoint pixel)> act) : act_(std::move(act)) {}
+    void press(int button, int shift, float x, float y) override;
+    void move(int, int, float, float) override {}
+    void release(int, int, float, float) override {}
+    bool cancel() override { return false; }
+
+private:
+    std::function<void(QPoint)> act_;
 };

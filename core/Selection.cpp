@@ -1,6 +1,7 @@
 #include "Selection.h"
 
 #include "core/Document.h"
+#include "core/ImageOps.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -70,7 +71,7 @@ void Selection::drop() {
     if (floating_.isNull()) return;
     doc_.beginStep();
     if (!hole_.isEmpty()) doc_.canvas.Whiten(hole_);
-    doc_.canvas.PutImage(rect_.topLeft(), floating_);
+    doc_.canvas.PutImage(rect_.topLeft(), floating_, transparent_);
     doc_.endStep();
     doc_.markChanged();
     floating_ = QImage();
@@ -107,15 +108,45 @@ void Selection::put(const QImage& image, QPoint at) {
 QImage Selection::shown() const {
     const QImage& picture = doc_.canvas.Image();
     if (floating_.isNull()) return picture;
-    if (shownOf_ != picture.cacheKey() || shownAt_ != rect_ || shownFloating_ != floating_.cacheKey()) {
+    if (shownOf_ != picture.cacheKey() || shownAt_ != rect_ || shownFloating_ != floating_.cacheKey() ||
+        shownClear_ != transparent_) {
         shown_ = picture.copy();
         QPainter p(&shown_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         if (!hole_.isEmpty()) p.fillRect(hole_, Qt::white);
-        p.drawImage(rect_.topLeft(), floating_);
+        if (transparent_) p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(rect_.topLeft(), floatingShown());
         shownOf_ = picture.cacheKey();
         shownAt_ = rect_;
         shownFloating_ = floating_.cacheKey();
+        shownClear_ = transparent_;
     }
     return shown_;
+}
+
+bool Selection::turn(Turn how) {
+    if (rect_.isEmpty()) return false;
+    const QImage part = floating_.isNull() ? doc_.canvas.Image().copy(rect_) : floating_;
+    const QImage done = turned(part, how);
+    if (done.isNull()) return false;
+    ++revision_;
+    if (floating_.isNull()) hole_ = rect_;
+    active_ = true;
+    floating_ = done;
+    rect_.setSize(done.size());
+    return true;
+}
+
+void Selection::setTransparent(bool on) {
+    ++revision_;
+    transparent_ = on;
+}
+
+const QImage& Selection::floatingShown() const {
+    if (!transparent_ || floating_.isNull()) return floating_;
+    if (clearOf_ != floating_.cacheKey()) {
+        clear_ = whiteMadeClear(floating_);
+        clearOf_ = floating_.cacheKey();
+    }
+    return clear_;
 }

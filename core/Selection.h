@@ -10,6 +10,8 @@
 #include <QPoint>
 #include <QRect>
 
+enum class Turn;
+
 class Document;
 
 class Selection {
@@ -56,10 +58,22 @@ public:
     // a copy; the canvas's own image when nothing floats. Recovery copies
     // and exports hold this.
     QImage shown() const;
+    // The marked part lifted, if it is not yet, and turned where it lies,
+    // its top left kept; it floats until dropped, the lift, the turn and
+    // the drop one step. False when nothing is marked.
+    bool turn(Turn turn);
+    // While on, the white of what floats lets the picture below show, on
+    // the screen and when it is dropped.
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool on);
+    // What floats as the view paints it: with its white clear while
+    // transparent is on.
+    const QImage& floatingShown() const;
 
 private:
     Document& doc_;
     bool active_ = false;
+    bool transparent_ = false;
     QRect rect_;
     QImage floating_;
     QRect hole_;
@@ -70,4 +84,7 @@ private:
     mutable qint64 shownOf_ = 0;
     mutable QRect shownAt_;
     mutable qint64 shownFloating_ = 0;
+    mutable bool shownClear_ = false;
+    mutable QImage clear_;  // floatingShown() while transparent, of clearOf_
+    mutable qint64 clearOf_ = 0;
 };

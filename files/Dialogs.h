@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+class QPrinter;
+
 namespace Answer {
 constexpr int Yes = 6, No = 7, Cancel = 2;
 }
@@ -52,6 +54,12 @@ public:
     // The grid's spacing in pixels, asked with SPACING filled in; false when
     // the user cancelled, otherwise SPACING holds the answer.
     virtual bool AskGridSpacing(int& spacing) = 0;
+    // The fill's tolerance, 0 to 255, asked with VALUE filled in; false
+    // when the user cancelled.
+    virtual bool AskTolerance(int& value) = 0;
+    // The print dialog: false when the user cancelled, otherwise PRINTER is
+    // set up for the chosen printer or file.
+    virtual bool ShowPrinter(QPrinter& printer) = 0;
     // A message of the program's own (failures the user must hear about).
     virtual void Message(const QString& title, const QString& text) = 0;
     // Long work of a command begins (true) or ends (false); the window shows

@@ -172,7 +172,7 @@ void CanvasView::paintEvent(QPaintEvent* e) {
     if (marked.isEmpty()) return;
     p.setClipRegion(e->region());
     if (!selection_.hole().isEmpty()) p.fillRect(widgetRect(selection_.hole()), Qt::white);
-    if (!selection_.floating().isNull()) p.drawImage(widgetRect(marked), selection_.floating());
+    if (!selection_.floating().isNull()) p.drawImage(widgetRect(marked), selection_.floatingShown());
     // Black dashes on white, seen on any picture.
     const QRect outline = widgetRect(marked).adjusted(0, 0, -1, -1);
     p.setPen(QPen(Qt::white, 1));

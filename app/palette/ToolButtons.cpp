@@ -35,6 +35,7 @@ void frmmain::showCurrentButton() {
 void frmmain::selectTool(Tool::Code code) {
     txtinsert->setText(QString());  // raises txtinsert_Change when it held text
     form.currentTool = code;
+    pressTool_ = PressTool::None;
     doc.toolsClean = false;
 }
 
@@ -48,7 +49,10 @@ void frmmain::cmdClear_Click() {
     if (const QString problem = doc.clear(); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }
 
-void frmmain::cmdErase_Click() { form.currentTool = Tool::Eraser; }
+void frmmain::cmdErase_Click() {
+    form.currentTool = Tool::Eraser;
+    pressTool_ = PressTool::None;
+}
 void frmmain::cmdStart_Click() { selectTool(Tool::Start); }
 void frmmain::cmdCircle_Click() { selectTool(Tool::Circle); }
 void frmmain::cmdSquare_Click() { selectTool(Tool::Process); }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolBar>
 
 bool frmmain::clickButton(const QString& name) {
     for (const PaletteEntry& e : paletteEntries()) {
@@ -137,6 +138,12 @@ QStringList frmmain::dump() const {
         QStringLiteral("grid=") + onOff(grid.shown),
         QStringLiteral("snap=") + onOff(grid.snap),
         QStringLiteral("gridSpacing=%1").arg(grid.spacing()),
+        QStringLiteral("tolerance=%1").arg(fillTolerance_),
+        QStringLiteral("transparent=") + b(doc.selection.transparent()),
+        QStringLiteral("pressTool=") + (pressTool_ == PressTool::Fill        ? QStringLiteral("fill")
+                                        : pressTool_ == PressTool::PickColor ? QStringLiteral("pickcolor")
+                                                                             : QString()),
+        QStringLiteral("toolbar=") + b(!toolbar_->isHidden()),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };

@@ -111,7 +111,7 @@ bool ScriptRunner::mouse(const QString& command, const QStringList& a) {
 
 bool ScriptRunner::execute(const QString& command, const QString& rest) {
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    static const QStringList answers = {"answer", "file", "color", "font", "size", "grid"};
+    static const QStringList answers = {"answer", "file", "color", "font", "size", "grid", "tolerance"};
     if (ask_ && !answers.contains(command)) std::exchange(ask_, nullptr)();
     if (command == QLatin1String("autosave") && rest.isEmpty()) {
         w_.recovery.writeNow();
@@ -182,14 +182,17 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         dialogs_.queueSize(QSize(width, height));
         return true;
     }
-    if (command == QLatin1String("grid")) {
-        int spacing = 0;
-        if (rest == QLatin1String("cancel")) {
-            dialogs_.queueSpacing(std::nullopt);
-            return true;
+    if (command == QLatin1String("grid") || command == QLatin1String("tolerance")) {
+        std::optional<int> value;
+        if (rest != QLatin1String("cancel")) {
+            int v = 0;
+            if (args.size() != 1 || !toInt(args[0], v)) return false;
+            value = v;
         }
-        if (args.size() != 1 || !toInt(args[0], spacing)) return false;
-        dialogs_.queueSpacing(spacing);
+        if (command == QLatin1String("grid"))
+            dialogs_.queueSpacing(value);
+        else
+            dialogs_.queueTolerance(value);
         return true;
     }
     if (command == QLatin1String("close") && rest.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 
 #include <QFileInfo>
+#include <QPrinter>
 
 namespace {
 
@@ -81,15 +82,29 @@ bool ScriptedDialogs::AskCanvasSize(QSize& size) {
     return true;
 }
 
-bool ScriptedDialogs::AskGridSpacing(int& spacing) {
-    out_(QStringLiteral("dialog grid %1").arg(spacing));
-    if (spacings_.isEmpty()) {
-        noAnswer(QStringLiteral("grid dialog"));
+// A number asked for by a dialog: the next queued answer, or none (cancel).
+bool ScriptedDialogs::askNumber(QQueue<std::optional<int>>& queue, const char* name, int& value) {
+    out_(QStringLiteral("dialog %1 %2").arg(QLatin1String(name)).arg(value));
+    if (queue.isEmpty()) {
+        noAnswer(QStringLiteral("%1 dialog").arg(QLatin1String(name)));
         return false;
     }
-    const auto s = spacings_.dequeue();
-    if (!s) return false;
-    spacing = *s;
+    const auto answer = queue.dequeue();
+    if (!answer) return false;
+    value = *answer;
+    return true;
+}
+
+bool ScriptedDialogs::AskGridSpacing(int& spacing) { return askNumber(spacings_, "grid", spacing); }
+
+bool ScriptedDialogs::AskTolerance(int& value) { return askNumber(tolerances_, "tolerance", value); }
+
+// A script answers the print dialog with a file: the page goes into it as a PDF.
+bool ScriptedDialogs::ShowPrinter(QPrinter& printer) {
+    CommonDialog d;
+    if (!fileDialog(d, "print")) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(d.FileName);
     return true;
 }
 

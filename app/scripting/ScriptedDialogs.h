@@ -25,11 +25,13 @@ public:
     void queueFont(std::optional<FontAnswer> font) { fonts_.enqueue(font); }
     void queueSize(std::optional<QSize> size) { sizes_.enqueue(size); }
     void queueSpacing(std::optional<int> spacing) { spacings_.enqueue(spacing); }
+    void queueTolerance(std::optional<int> value) { tolerances_.enqueue(value); }
 
     // Set when a dialog found no answer waiting: the run must end.
     const QString& missing() const { return missing_; }
     int unused() const {
-        return int(answers_.size() + files_.size() + colors_.size() + fonts_.size() + sizes_.size() + spacings_.size());
+        return int(answers_.size() + files_.size() + colors_.size() + fonts_.size() + sizes_.size() + spacings_.size() +
+                   tolerances_.size());
     }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
@@ -39,11 +41,14 @@ public:
     bool ShowFont(CommonDialog& d) override;
     bool AskCanvasSize(QSize& size) override;
     bool AskGridSpacing(int& spacing) override;
+    bool AskTolerance(int& value) override;
+    bool ShowPrinter(QPrinter& printer) override;
     void Message(const QString& title, const QString& text) override;
 
 private:
     bool fileDialog(CommonDialog& d, const char* kind);
     void noAnswer(const QString& what);
+    bool askNumber(QQueue<std::optional<int>>& queue, const char* name, int& value);
 
     std::function<void(const QString&)> out_;
     QQueue<int> answers_;
@@ -52,5 +57,6 @@ private:
     QQueue<std::optional<FontAnswer>> fonts_;
     QQueue<std::optional<QSize>> sizes_;
     QQueue<std::optional<int>> spacings_;
+    QQueue<std::optional<int>> tolerances_;
     QString missing_;
 };

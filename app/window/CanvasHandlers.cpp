@@ -23,14 +23,15 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     status_->pointerAt(X, Y);
     status_->clearNote();
     GestureOwner* owner = &toolGesture_;
-    if (doc.selection.active()) owner = Button == MouseButton::Left ? &selectionGesture_ : nullptr;
+    if (pressTool_ != PressTool::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
+    else if (doc.selection.active()) owner = Button == MouseButton::Left ? &selectionGesture_ : nullptr;
     gestures_.press(owner, Button, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
     if (gestures_.owner() ? snapGesture_ : form.currentTool != Tool::Eraser) grid.snapPoint(X, Y);
     status_->pointerAt(X, Y);
-    if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active()) dispatcher_.MouseMove(0, Shift, X, Y);
+    if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active() && pressTool_ == PressTool::None) dispatcher_.MouseMove(0, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
@@ -43,6 +44,7 @@ void frmmain::Picture1_Click() { doc.canvasClean = false; }
 
 void frmmain::txtinsert_Change() {
     if (doc.selection.active()) doc.selection.end();  // text is a tool too
+    pressTool_ = PressTool::None;
     form.currentTool = Tool::TextPending;
     moveText1(0, 0);  // back to the canvas's top-left corner
     Text1->setText(txtinsert->text());

@@ -31,6 +31,9 @@ void frmmain::updateEditItems() {
     menuItems.value(QStringLiteral("undo1"))->setEnabled(history.canUndo() || !s.floating().isNull());
     menuItems.value(QStringLiteral("redo1"))->setEnabled(history.canRedo() && s.floating().isNull());
     for (const char* name : {"cut1", "delete1"}) menuItems.value(QLatin1String(name))->setEnabled(!s.rect().isEmpty());
+    menuItems.value(QStringLiteral("select1"))->setChecked(s.active());
+    menuItems.value(QStringLiteral("fill1"))->setChecked(pressTool_ == PressTool::Fill);
+    menuItems.value(QStringLiteral("pickcolor1"))->setChecked(pressTool_ == PressTool::PickColor);
     menuItems.value(QStringLiteral("copy1"))
         ->setText(s.rect().isEmpty() ? QStringLiteral("Copy Picture") : QStringLiteral("Copy"));
 }
@@ -45,7 +48,14 @@ void frmmain::copy1_Click() {
     QApplication::clipboard()->setImage(part.isNull() ? canvas.Image() : part);
 }
 
-void frmmain::select1_Click() { doc.selection.start(); }
+void frmmain::select1_Click() {
+    pressTool_ = PressTool::None;
+    doc.selection.start();
+}
+
+void frmmain::transparent1_Click() {
+    doc.selection.setTransparent(menuItems.value(QStringLiteral("transparent1"))->isChecked());
+}
 
 void frmmain::selectall1_Click() {
     // In the text box Ctrl+A selects its text, as everywhere else.

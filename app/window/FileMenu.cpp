@@ -1,6 +1,11 @@
 // The File menu, Exit and the closing of the window.
 #include "app/window/frmmain.h"
 
+#include "app/canvas/StatusLine.h"
+#include "files/PdfExport.h"
+
+#include <QPrinter>
+
 using FileCommands::Asker;
 
 void frmmain::new1_Click() { FileCommands::newPicture(files_); }
@@ -10,6 +15,27 @@ void frmmain::open1_Click() { FileCommands::open(files_); }
 void frmmain::save1_Click() { FileCommands::save(files_); }
 
 void frmmain::saveas1_Click() { FileCommands::saveUnderChosenName(files_); }
+
+// Print and Export as PDF hold the picture as the window shows it.
+void frmmain::print1_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(doc.identity().title);
+    printer.setPageOrientation(canvas.Image().width() > canvas.Image().height() ? QPageLayout::Landscape
+                                                                                : QPageLayout::Portrait);
+    if (!dialogs.ShowPrinter(printer)) return;
+    if (const QString problem = paintPictureOnPage(printer, doc.selection.shown()); !problem.isEmpty())
+        dialogs.Message(QStringLiteral("Tavimbre"), QStringLiteral("The picture could not be printed: %1").arg(problem));
+}
+
+void frmmain::exportpdf1_Click() {
+    cdlforpdf_.Filter = QStringLiteral("PDF (*.pdf)|*.pdf");
+    if (!dialogs.ShowSave(cdlforpdf_)) return;
+    if (const QString problem = exportPdf(doc.selection.shown(), cdlforpdf_.FileName, doc.identity().title);
+        !problem.isEmpty())
+        dialogs.Message(QStringLiteral("Tavimbre"), problem);
+    else
+        status_->note(QStringLiteral("Exported to %1").arg(cdlforpdf_.FileTitle));
+}
 
 void frmmain::openFile(const QString& path) {
     cancelDrag();

@@ -1,6 +1,9 @@
-// The Image menu's Canvas Size and the handles of the picture's frame: the
-// picture at another size, its pixels kept at the top left.
+// The Image menu: Canvas Size and the handles of the picture's frame (the
+// picture at another size, its pixels kept at the top left), the flips and
+// rotations of the picture or of its selected part, and the crops.
 #include "app/window/frmmain.h"
+
+#include "app/canvas/StatusLine.h"
 
 void frmmain::canvassize1_Click() {
     QSize size = canvas.Image().size();
@@ -19,4 +22,38 @@ void frmmain::resizeByHandle(QSize size) {
 void frmmain::resizeCanvas(QSize size) {
     const BusyWhile busy(dialogs, size.expandedTo(canvas.Image().size()));
     if (const QString problem = doc.resize(size); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
+}
+
+void frmmain::fliph1_Click() { turnPicture(Turn::FlipHorizontal); }
+void frmmain::flipv1_Click() { turnPicture(Turn::FlipVertical); }
+void frmmain::rotateright1_Click() { turnPicture(Turn::RotateRight); }
+void frmmain::rotateleft1_Click() { turnPicture(Turn::RotateLeft); }
+void frmmain::rotate1801_Click() { turnPicture(Turn::Rotate180); }
+
+void frmmain::turnPicture(Turn turn) {
+    if (doc.selection.turn(turn)) return;  // floats until dropped, with its lift one step
+    doc.beginStep();
+    const QString problem = doc.turn(turn);
+    doc.endStep();
+    if (!problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
+}
+
+// What floats is dropped first, a step of its own; the crop is one more.
+void frmmain::cropselection1_Click() {
+    const QRect marked = doc.selection.rect().intersected(canvas.Image().rect());
+    if (marked.isEmpty()) {
+        status_->note(QStringLiteral("Nothing is selected."));
+        return;
+    }
+    doc.selection.end();
+    doc.beginStep();
+    const QString problem = doc.crop(marked);
+    doc.endStep();
+    if (!problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
+}
+
+void frmmain::cropcontent1_Click() {
+    const Document::CropResult result = doc.cropToContent();
+    if (result.allWhite) status_->note(QStringLiteral("The picture is all white: there is nothing to crop to."));
+    if (!result.problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), result.problem);
 }

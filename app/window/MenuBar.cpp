@@ -41,6 +41,20 @@ void frmmain::buildMenu() {
         {"Image", "canvassize1", "Canvas Size...", {}, &frmmain::canvassize1_Click, true},
         {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, true},
         {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, true},
+        {"File", "print1", "Print...", {QKeySequence(Qt::CTRL | Qt::Key_P)}, &frmmain::print1_Click, false},
+        {"File", "exportpdf1", "Export as PDF...", {}, &frmmain::exportpdf1_Click, false},
+        {"Edit", "transparent1", "Transparent Selection", {}, &frmmain::transparent1_Click, false},
+        {"View", "toolbar1", "Toolbar", {}, &frmmain::toolbar1_Click, false},
+        {"Image", "fliph1", "Flip Horizontal", {}, &frmmain::fliph1_Click, false},
+        {"Image", "flipv1", "Flip Vertical", {}, &frmmain::flipv1_Click, false},
+        {"Image", "rotateright1", "Rotate Right", {}, &frmmain::rotateright1_Click, false},
+        {"Image", "rotateleft1", "Rotate Left", {}, &frmmain::rotateleft1_Click, false},
+        {"Image", "rotate1801", "Rotate 180\xB0", {}, &frmmain::rotate1801_Click, false},
+        {"Image", "cropselection1", "Crop to Selection", {}, &frmmain::cropselection1_Click, false},
+        {"Image", "cropcontent1", "Crop to Content", {}, &frmmain::cropcontent1_Click, true},
+        {"Tools", "fill1", "Fill", {QKeySequence(Qt::Key_F)}, &frmmain::fill1_Click, false},
+        {"Tools", "tolerance1", "Fill Tolerance...", {}, &frmmain::tolerance1_Click, false},
+        {"Tools", "pickcolor1", "Pick Colour", {QKeySequence(Qt::Key_K)}, &frmmain::pickcolor1_Click, false},
     };
     const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"View", "view1"},
                                                              {"Image", "image1"}, {"Tools", "tool1"}};
@@ -72,6 +86,9 @@ void frmmain::buildMenu() {
         menuItems.insert(QLatin1String(it.name), a);
     }
     for (const char* toggle : {"showgrid1", "snap1"}) menuItems.value(QLatin1String(toggle))->setCheckable(true);
+    for (const char* name : {"select1", "fill1", "pickcolor1", "transparent1", "toolbar1"})
+        menuItems.value(QLatin1String(name))->setCheckable(true);
+    menuItems.value(QStringLiteral("toolbar1"))->setChecked(true);
     QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));  // Alt+E is Edit's
     exit->setObjectName(QStringLiteral("exit1"));
     connect(exit, &QAction::triggered, this, [this] {

@@ -15,6 +15,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
@@ -147,6 +148,20 @@ bool QtDialogs::AskGridSpacing(int& spacing) {
                                            spacing, Grid::kMinSpacing, Grid::kMaxSpacing, 1, &ok);
     if (ok) spacing = value;
     return ok;
+}
+
+bool QtDialogs::AskTolerance(int& value) {
+    bool ok = false;
+    const int v = QInputDialog::getInt(parent_, QStringLiteral("Fill Tolerance"),
+                                       QStringLiteral("How far a colour may differ from the pressed one (0 to 255):"),
+                                       value, 0, 255, 1, &ok);
+    if (ok) value = v;
+    return ok;
+}
+
+bool QtDialogs::ShowPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtDialogs::Message(const QString& title, const QString& text) {

@@ -17,6 +17,8 @@ public:
     bool ShowFont(CommonDialog& d) override;
     bool AskCanvasSize(QSize& size) override;
     bool AskGridSpacing(int& spacing) override;
+    bool AskTolerance(int& value) override;
+    bool ShowPrinter(QPrinter& printer) override;
     void Message(const QString& title, const QString& text) override;
     void Busy(bool busy) override;
 

@@ -1,11 +1,50 @@
-// The Tools menu: the draw colour, and the text font and colour, which the
-// text box and its floating preview show too.
+// The Tools menu: the draw colour, the text font and colour, which the text
+// box and its floating preview show too, and the tools that act at one
+// press: Fill, with its tolerance, and Pick Colour.
+#include "app/canvas/StatusLine.h"
 #include "app/window/frmmain.h"
 #include "settings/SettingsCommands.h"
+
+#include <QLineEdit>
 
 void frmmain::drawcolor1_Click() { SettingsCommands::drawColor(dialogs, cdlforcolor, state.drawColor); }
 
 void frmmain::font1_Click() {
     SettingsCommands::textFont(dialogs, cdlforcolor, canvas, {txtinsert, Text1});
     fitText1();
+}
+
+// Fill stays on until another tool is chosen; Pick Colour ends at its press.
+void frmmain::fill1_Click() {
+    doc.selection.end();
+    txtinsert->setText(QString());
+    pressTool_ = PressTool::Fill;
+    status_->note(QStringLiteral("Fill: press the area to fill with the draw colour."));
+}
+
+void frmmain::pickcolor1_Click() {
+    doc.selection.end();
+    txtinsert->setText(QString());
+    pressTool_ = PressTool::PickColor;
+    status_->note(QStringLiteral("Pick Colour: press the colour to draw with."));
+}
+
+void frmmain::tolerance1_Click() {
+    int value = fillTolerance_;
+    if (dialogs.AskTolerance(value)) fillTolerance_ = std::clamp(value, 0, 255);
+}
+
+void frmmain::pressedWith(QPoint pixel) {
+    if (pressTool_ == PressTool::Fill) {
+        doc.beginStep();
+        doc.fill(pixel, state.drawColor, fillTolerance_);
+        doc.endStep();
+        return;
+    }
+    const QImage& picture = canvas.Image();
+    if (!picture.rect().contains(pixel)) return;
+    pressTool_ = PressTool::None;
+    const QRgb c = picture.pixel(pixel);
+    state.drawColor = Canvas::toVbColor(c);
+    status_->note(QStringLiteral("Draw colour: red %1, green %2, blue %3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)));
 }

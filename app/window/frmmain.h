@@ -10,6 +10,7 @@
 #include "core/Grid.h"
 #include "core/DragDispatcher.h"
 #include "core/GestureRouter.h"
+#include "core/ImageOps.h"
 #include "files/AutoRecovery.h"
 #include "files/FileCommands.h"
 #include "shapes/ShapeModule.h"
@@ -25,6 +26,7 @@ class QAction;
 class QComboBox;
 class QLineEdit;
 class QMimeData;
+class QToolBar;
 class QToolButton;
 struct PaletteEntry;
 
@@ -62,6 +64,10 @@ public:
     void cut1_Click(); void paste1_Click(); void canvassize1_Click();
     void zoomin1_Click(); void zoomout1_Click(); void zoom100_Click(); void zoomfit1_Click();
     void showgrid1_Click(); void snap1_Click(); void gridspacing1_Click();
+    void toolbar1_Click(); void fill1_Click(); void tolerance1_Click(); void pickcolor1_Click();
+    void fliph1_Click(); void flipv1_Click(); void rotateright1_Click(); void rotateleft1_Click();
+    void rotate1801_Click(); void cropselection1_Click(); void cropcontent1_Click(); void transparent1_Click();
+    void print1_Click(); void exportpdf1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one step.
     void openFile(const QString& path);
@@ -122,6 +128,14 @@ private:
     void buildControls();
     void buildCanvas(QWidget* central);
     void buildMenu();
+    // The toolbar above the canvas: the menu's tools and switches that the
+    // palette does not have, those of them the menu holds.
+    void buildToolbar();
+    // The selection turned where it lies when a part is marked, else the
+    // whole picture as one step.
+    void turnPicture(Turn turn);
+    // The next press's pixel filled (Fill) or its colour taken (Pick Colour).
+    void pressedWith(QPoint pixel);
     // Greys out what has nothing to do; Copy's caption follows the selection.
     void updateEditItems();
     // Triggers an item as its menu would, greyed out or not.
@@ -158,6 +172,11 @@ private:
     GestureRouter gestures_;
     ToolGesture toolGesture_{dispatcher_};
     SelectionGesture selectionGesture_{doc.selection};
+    enum class PressTool { None, Fill, PickColor } pressTool_ = PressTool::None;
+    PressGesture pressGesture_{[this](QPoint pixel) { pressedWith(pixel); }};
+    int fillTolerance_ = 0;
+    CommonDialog cdlforpdf_;
+    QToolBar* toolbar_ = nullptr;
     WidthBoxes widths_;
     CanvasScroller* scroller_ = nullptr;
     PictureFrame* frame_ = nullptr;

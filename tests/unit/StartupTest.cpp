@@ -23,7 +23,7 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
                                "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "gridSpacing=10",
-                               "undoSteps=0", "redoSteps=0",
+                               "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
@@ -83,6 +83,20 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"showgrid1", "Show Grid", QKeySequence()},
         {"snap1", "Snap to Grid", QKeySequence()},
         {"gridspacing1", "Grid Spacing...", QKeySequence()},
+        {"print1", "Print...", QKeySequence(QStringLiteral("Ctrl+P"))},
+        {"exportpdf1", "Export as PDF...", QKeySequence()},
+        {"transparent1", "Transparent Selection", QKeySequence()},
+        {"toolbar1", "Toolbar", QKeySequence()},
+        {"fliph1", "Flip Horizontal", QKeySequence()},
+        {"flipv1", "Flip Vertical", QKeySequence()},
+        {"rotateright1", "Rotate Right", QKeySequence()},
+        {"rotateleft1", "Rotate Left", QKeySequence()},
+        {"rotate1801", "Rotate 180\xB0", QKeySequence()},
+        {"cropselection1", "Crop to Selection", QKeySequence()},
+        {"cropcontent1", "Crop to Content", QKeySequence()},
+        {"fill1", "Fill", QKeySequence(QStringLiteral("F"))},
+        {"tolerance1", "Fill Tolerance...", QKeySequence()},
+        {"pickcolor1", "Pick Colour", QKeySequence(QStringLiteral("K"))},
     };
     for (const Case& c : cases) {
         QAction* a = h.w->menuItems.value(QLatin1String(c.name));

@@ -53,7 +53,7 @@ pixel() {
   convert "$OUT/$1.png" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
 }
 
-# The picture's frame begins at window x 272, right under the menu bar; the
+# The picture's frame begins at window x 272, under the menu and tool bars; the
 # picture lies in it at a margin of FRAME_MARGIN pixels, on grey, inside a
 # dark edge: its first white row 300 pixels in, and the column after the
 # edge's first. TOP_Y is the top of the controls.
@@ -61,7 +61,7 @@ FRAME_MARGIN=8
 find_canvas() {
   shot probe
   local y x
-  for y in $(seq "$WIN_Y" $((WIN_Y + 60))); do
+  for y in $(seq "$WIN_Y" $((WIN_Y + 200))); do
     if [ "$(pixel probe $((WIN_X + 572)) "$y")" = "255,255,255" ]; then CANVAS_Y=$y; break; fi
   done
   [ -n "$CANVAS_Y" ] || { echo "canvas not found"; exit 1; }

@@ -1,0 +1,35 @@
+// The toolbar above the canvas and View > Toolbar, which hides and shows
+// it. Its buttons are the menu's own items, so they check, grey out and
+// run as the menu does.
+#include "app/palette/PaletteIcons.h"
+#include "app/window/frmmain.h"
+
+#include <QAction>
+#include <QToolBar>
+
+void frmmain::buildToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(24, 24));
+    toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);  // View > Toolbar alone hides it
+    const std::pair<const char*, const char*> tools[] = {
+        {"select1", "toolbar-select"}, {"fill1", "toolbar-fill"},       {"pickcolor1", "toolbar-pickcolor"},
+        {nullptr, nullptr},            {"showgrid1", "toolbar-grid"},   {"snap1", "toolbar-snap"},
+        {nullptr, nullptr},            {"zoomin1", "toolbar-zoomin"}, {"zoomout1", "toolbar-zoomout"},
+    };
+    for (const auto& [name, icon] : tools) {
+        if (!name) {
+            if (!toolbar_->actions().isEmpty() && !toolbar_->actions().constLast()->isSeparator())
+                toolbar_->addSeparator();
+            continue;
+        }
+        QAction* a = menuItems.value(QLatin1String(name));
+        if (!a) continue;  // a switch this window's menu does not have
+        a->setIcon(toolbarIcon(icon));
+        toolbar_->addAction(a);
+    }
+}
+
+void frmmain::toolbar1_Click() { toolbar_->setVisible(menuItems.value(QStringLiteral("toolbar1"))->isChecked()); }

@@ -1,0 +1,177 @@
+// The picture edits from the window: each from its menu, key or toolbar
+// button and through a script, what it leaves in the picture and the dump,
+// and the PDF a script writes.
+#include "Harness.h"
+#include "app/canvas/CanvasView.h"
+#include "core/ImageOps.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// A line along row 0, x 0 to 10; one along row 5, x 0 to 30; one down
+// column 50, y 0 to 10.
+const QStringList kTopLine = {"click cmdLine", "down 1 0 0 0", "up 1 0 150 0"};
+const QStringList kRowAndColumn = {"click cmdLine", "down 1 0 0 75",  "up 1 0 450 75",
+                                   "click cmdLine", "down 1 0 750 0", "up 1 0 750 150"};
+// Marks x 0..19, y 0..9 after Select; marks x 45..55, y 0..10 and moves it 30 left.
+const QStringList kMarkTopLeft = {"menu select1", "down 1 0 0 0", "move 1 0 300 150", "up 1 0 300 150"};
+const QStringList kMoveColumnLeft = {"menu select1",     "down 1 0 675 0",  "move 1 0 840 165", "up 1 0 840 165",
+                                     "down 1 0 750 75", "move 1 0 300 75", "up 1 0 300 75"};
+const QStringList kFillAt30 = {"down 1 0 30 30", "up 1 0 30 30"};
+const QRgb kBlack = qRgb(0, 0, 0), kWhite = qRgb(255, 255, 255), kGreen = qRgb(0, 255, 0);
+
+}  // namespace
+
+// Each new command from its menu, key or toolbar button, through the script
+// runner: the pixels and the dump it leaves.
+TEST(PictureEdits, FromTheWindow) {
+    const struct {
+        const char* name;
+        QStringList lines;
+        std::vector<std::pair<QPoint, QRgb>> pixels;
+        QStringList dumped;
+    } cases[] = {
+        {"fill from the menu: the blank picture, one step",
+         QStringList{"color 65280", "menu drawcolor1", "menu fill1"} + kFillAt30,
+         {{{0, 0}, kGreen}, {{741, 688}, kGreen}},
+         {"pressTool=fill", "undoSteps=1", "canvasClean=false", "toolsClean=false"}},
+        {"fill by its key stays within a line's side, tolerance asked",
+         kTopLine + QStringList{"tolerance 40", "menu tolerance1", "color 65280", "menu drawcolor1", "key F"} +
+             kFillAt30,
+         {{{5, 0}, kBlack}, {{5, 5}, kGreen}},
+         {"tolerance=40", "undoSteps=2"}},
+        {"a palette tool ends Fill", QStringList{"menu fill1", "click cmdLine"} + kFillAt30, {{{20, 20}, kWhite}},
+         {"pressTool="}},
+        {"pick colour by its key: the pixel's colour, then the tool ends",
+         QStringList{"color 65280", "menu drawcolor1", "menu fill1"} + kFillAt30 +
+             QStringList{"color 255", "menu drawcolor1", "key K"} + kFillAt30,
+         {{{2, 2}, kGreen}},
+         {"drawColor=65280", "pressTool=", "undoSteps=1", "status=Draw colour: red 0, green 255, blue 0"}},
+        {"rotate a marked part: it floats turned where it was", kTopLine + kMarkTopLeft + QStringList{"menu rotateright1"},
+         {{{9, 5}, kBlack}, {{5, 0}, kWhite}, {{15, 0}, kWhite}},
+         {"selection=0,0,10,20", "floating=true", "undoSteps=1"}},
+        {"flip a marked part, dropped: one step", kTopLine + kMarkTopLeft + QStringList{"menu fliph1", "key Esc"},
+         {{{19, 0}, kBlack}, {{9, 0}, kBlack}, {{8, 0}, kWhite}, {{0, 0}, kWhite}},
+         {"floating=false", "undoSteps=2"}},
+        {"rotate left, then 180: the part is turned twice", kTopLine + kMarkTopLeft +
+             QStringList{"menu rotateleft1", "menu rotate1801", "key Esc"},
+         {{{9, 5}, kBlack}, {{0, 5}, kWhite}},
+         {"undoSteps=2"}},
+        {"flip the whole picture", kTopLine + QStringList{"menu flipv1"}, {{{5, 688}, kBlack}, {{5, 0}, kWhite}},
+         {"undoSteps=2", "pictureWidth=742"}},
+        {"rotate the whole picture: its sides swap", kTopLine + QStringList{"menu rotateright1"},
+         {{{688, 5}, kBlack}}, {"pictureWidth=689", "pictureHeight=742", "undoSteps=2"}},
+        {"crop to the marked part", kTopLine + kMarkTopLeft + QStringList{"menu cropselection1"}, {{{5, 0}, kBlack}},
+         {"pictureWidth=20", "pictureHeight=10", "selection=", "undoSteps=2"}},
+        {"crop to nothing marked", QStringList{"menu cropselection1"}, {},
+         {"pictureWidth=742", "undoSteps=0", "status=Nothing is selected."}},
+        {"crop to content", kTopLine + QStringList{"menu cropcontent1"}, {{{10, 0}, kBlack}},
+         {"pictureWidth=11", "pictureHeight=1", "undoSteps=2"}},
+        {"crop to the content of a blank picture", QStringList{"menu cropcontent1"}, {},
+         {"pictureWidth=742", "undoSteps=0", "status=The picture is all white: there is nothing to crop to."}},
+        {"a move dropped over a line wipes it", kRowAndColumn + kMoveColumnLeft + QStringList{"key Esc"},
+         {{{16, 5}, kWhite}, {{20, 5}, kBlack}, {{50, 5}, kWhite}},
+         {"transparent=false", "undoSteps=3"}},
+        {"a transparent move dropped over a line keeps it",
+         kRowAndColumn + QStringList{"menu transparent1"} + kMoveColumnLeft + QStringList{"key Esc"},
+         {{{16, 5}, kBlack}, {{20, 2}, kBlack}, {{50, 5}, kWhite}, {{40, 5}, kWhite}},
+         {"transparent=true", "undoSteps=3"}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        Harness h;
+        h.run(k.lines);
+        for (const auto& [at, rgb] : k.pixels)
+            EXPECT_EQ(h.w->doc.selection.shown().pixel(at) & 0xFFFFFF, rgb & 0xFFFFFF) << at.x() << "," << at.y();
+        for (const QString& d : k.dumped) EXPECT_EQ(d.section('=', 0, 0) + "=" + h.dumped(d.section('=', 0, 0)), d);
+    }
+}
+
+// What floats clear shows on the screen, in a recovery copy and an export
+// as it is once dropped.
+TEST(PictureEdits, AClearPartShowsAsItDrops) {
+    Harness h;
+    h.run(kRowAndColumn + QStringList{"menu transparent1"} + kMoveColumnLeft);
+    const QImage shown = h.w->doc.selection.shown().copy();
+    QImage painted(h.w->Picture1->size(), QImage::Format_RGB32);
+    h.w->Picture1->render(&painted);
+    h.run("key Esc");
+    EXPECT_EQ(shown, h.image());
+    for (QPoint at : {QPoint(16, 5), QPoint(20, 2), QPoint(50, 5), QPoint(30, 30)})
+        EXPECT_EQ(painted.pixel(at), h.image().pixel(at)) << at.x() << "," << at.y();
+}
+
+// The toolbar's buttons are the menu's items; hiding it moves nothing of
+// the palette against the canvas; F typed into the text box is text.
+TEST(PictureEdits, ToolbarAndKeys) {
+    Harness h;
+    h.w->show();
+    QToolBar* bar = h.w->findChild<QToolBar*>(QStringLiteral("toolbar"));
+    ASSERT_NE(bar, nullptr);
+    QStringList names;
+    for (QAction* a : bar->actions())
+        if (!a->isSeparator()) names << a->objectName();
+    for (const char* n : {"select1", "fill1", "pickcolor1", "zoomin1", "zoomout1"}) EXPECT_TRUE(names.contains(n)) << n;
+    for (const char* n : {"showgrid1", "snap1"}) EXPECT_EQ(names.contains(n), h.w->menuItems.contains(n)) << n;
+    auto* fill = qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("fill1")));
+    ASSERT_NE(fill, nullptr);
+    fill->click();
+    EXPECT_EQ(h.dumped("pressTool"), "fill");
+    EXPECT_TRUE(fill->isChecked());
+    auto* zoomIn = qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("zoomin1")));
+    zoomIn->click();
+    EXPECT_NE(h.dumped("zoom"), "100");
+
+    auto place = [&] {
+        QStringList at;
+        for (QWidget* w : std::initializer_list<QWidget*>{h.w->buttons.value("cmdLine"), h.w->txtinsert, h.w->cmbDrawWidth})
+            at << QString::number((w->mapTo(h.w.get(), QPoint()) - h.w->Picture1->parentWidget()->mapTo(h.w.get(), QPoint())).x());
+        at << QString::number(h.w->buttons.value("cmdLine")->mapTo(h.w.get(), QPoint()).y() -
+                              h.w->txtinsert->mapTo(h.w.get(), QPoint()).y());
+        return at;
+    };
+    QCoreApplication::processEvents();
+    const QStringList shownAt = place();
+    h.run("menu toolbar1");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.dumped("toolbar"), "false");
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(place(), shownAt);
+
+    // The text box takes F and K before the window's shortcuts see them.
+    for (auto [key, text] : {std::pair{Qt::Key_F, "f"}, std::pair{Qt::Key_K, "k"}}) {
+        QKeyEvent e(QEvent::ShortcutOverride, key, Qt::NoModifier, QString::fromLatin1(text));
+        e.ignore();
+        QCoreApplication::sendEvent(h.w->txtinsert, &e);
+        EXPECT_TRUE(e.isAccepted()) << text;
+    }
+}
+
+// A script writes the picture as shown into a PDF, exported or printed.
+TEST(PdfPage, WrittenByAScript) {
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) GTEST_SKIP() << "no pdftoppm";
+    QTemporaryDir dir;
+    for (const char* command : {"exportpdf1", "print1"}) {
+        SCOPED_TRACE(command);
+        Harness h;
+        const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(command)), png = dir.filePath(command);
+        h.run(QStringList{"size 300 200", "menu canvassize1", "menu fill1"} + kFillAt30 +
+              QStringList{"file " + pdf, QStringLiteral("menu %1").arg(command)});
+        EXPECT_EQ(h.out.filter("message").join('|'), "");
+        ASSERT_EQ(QProcess::execute("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, png}), 0);
+        const QImage page(png + ".png");
+        ASSERT_FALSE(page.isNull());
+        const QRect box = contentBounds(page.convertToFormat(QImage::Format_RGB32));
+        EXPECT_NEAR(box.width(), 300, 2);
+        EXPECT_NEAR(box.height(), 200, 2);
+    }
+}
