@@ -258,8 +258,10 @@ TEST(DrawingAids, ADoubleClickLocksTheToolInTheWindowUntilEscAnotherButtonOrACli
     for (const Case& c : cases) {
         Harness h;
         h.run(c.lines);
-        if (c.figures >= 0) h.run(drag);
-        if (c.figures >= 0) EXPECT_EQ(figures(h.trace), c.figures) << c.name << qPrintable(h.trace.join('|'));
+        if (c.figures >= 0) {
+            h.run(drag);
+            EXPECT_EQ(figures(h.trace), c.figures) << c.name;
+        }
         EXPECT_EQ(h.dumped("currentTool"), c.currentTool) << c.name;
         EXPECT_EQ(h.dumped("toolLocked"), c.locked) << c.name;
         EXPECT_EQ(pressedButtons(h), c.pressed) << c.name;
@@ -300,7 +302,9 @@ TEST(DrawingAids, WithSnapOnEveryGestureButTheEraserTakesGridPoints) {
             const QString key = kv.section('=', 0, 0);
             EXPECT_EQ(key + '=' + h.dumped(key), kv) << c.kind;
         }
-        if (!c.trace.isEmpty()) EXPECT_EQ(h.trace, c.trace) << c.kind;
+        if (!c.trace.isEmpty()) {
+            EXPECT_EQ(h.trace, c.trace) << c.kind;
+        }
     }
 }
 
@@ -364,7 +368,9 @@ TEST(DrawingAids, ADragUpOrLeftOfARestrictedFigureExplainsItself) {
         h.trace.clear();
         h.run(c.move);
         EXPECT_EQ(h.dumped("status").endsWith(hint), c.hinted) << c.button << " " << c.move;
-        if (c.hinted) EXPECT_TRUE(h.trace.isEmpty()) << c.button;
+        if (c.hinted) {
+            EXPECT_TRUE(h.trace.isEmpty()) << c.button;
+        }
     }
 }
 
