@@ -195,17 +195,9 @@ void CanvasView::paintGrid(QPainter& p, const QRegion& region) const {
     const QColor faint(0xc8, 0xd4, 0xe6);  // a light blue-grey
     const QRect shown = widgetRect(visible);
     auto middle = [this](int pixel) { return int(std::floor((pixel + 0.5) * scale_)); };
+    // Where two lines cross, the point is a shade darker: the grid points show.
     for (int c : lines.columns) p.fillRect(QRect(middle(c), shown.top(), 1, shown.height()), faint);
-    for (int row : lines.rows) {
-        // Where a column crosses, the multiply would darken the point twice.
-        const int y = middle(row);
-        int x = shown.left();
-        for (int c : lines.columns) {
-            p.fillRect(QRect(x, y, middle(c) - x, 1), faint);
-            x = middle(c) + 1;
-        }
-        p.fillRect(QRect(x, y, shown.right() + 1 - x, 1), faint);
-    }
+    for (int r : lines.rows) p.fillRect(QRect(shown.left(), middle(r), shown.width(), 1), faint);
     p.restore();
 }
 

@@ -91,7 +91,8 @@ private:
     QRect selectionArea() const;
     // The grid's lines over the picture within REGION, one screen pixel
     // wide through the middle of the picture pixels they pass, multiplied
-    // onto the picture so that its lines stay as dark as they are.
+    // onto the picture so that its lines stay as dark as they are; the grid
+    // points, where two lines multiply, show a shade darker.
     void paintGrid(QPainter& p, const QRegion& region) const;
 
     Canvas& canvas_;

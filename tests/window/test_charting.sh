@@ -24,7 +24,7 @@ view_item 4  # Show Grid
 shot grid100
 expect_pixel grid100 20 5 "$GRID" "a grid line every 10 pixels"
 expect_pixel grid100 25 25 "255,255,255" "white between the lines"
-expect_pixel grid100 20 20 "$GRID" "a grid point is no darker than its lines"
+expect_pixel grid100 20 20 "157,176,207" "a grid point a shade darker than its lines"
 
 view_item 5  # Snap to Grid
 # A double-click on Process locks it: two boxes from pointer points off the grid.

@@ -1,0 +1,209 @@
+// The drawing aids through the window: locked tools and the pressed button,
+// snapped gestures, the grid kept out of the picture, the hint for a drag
+// that draws nothing, and a whole chart.
+#include "Harness.h"
+
+#include "app/canvas/CanvasView.h"
+#include "app/palette/PaletteButton.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+
+namespace {
+
+// The palette buttons that look pressed.
+QStringList pressedButtons(Harness& h) {
+    QStringList out;
+    for (auto it = h.w->buttons.cbegin(); it != h.w->buttons.cend(); ++it)
+        if (static_cast<PaletteButton*>(it.value())->isCurrent()) out << it.key();
+    return out;
+}
+
+int figures(const QStringList& trace) {
+    return int(std::count_if(trace.begin(), trace.end(), [](const QString& l) { return !l.startsWith("print"); }));
+}
+
+}  // namespace
+
+TEST(DrawingAidsWindow, ADoubleClickLocksTheToolInTheWindowUntilEscAnotherButtonOrAClick) {
+    const QStringList drag = {"down 1 0 300 300", "up 1 0 1500 1500"};
+    struct Case {
+        const char* name;
+        QStringList lines;
+        int figures;  // drawn by the lines, then by one more drag
+        const char* currentTool;
+        const char* locked;
+        QStringList pressed;
+        const char* status;  // after the picture's size and the zoom
+    } cases[] = {
+        {"a click: one figure, then no tool", {"click cmdSquare"}, 1, "34", "false", {}, ""},
+        {"a click shows its button pressed", {"click cmdSquare"}, -1, "2", "false", {"cmdSquare"}, "    Process"},
+        {"a double-click: three figures", QStringList{"dblclick cmdSquare"} + drag + drag, 3, "2", "true", {"cmdSquare"},
+         "    Process (locked)"},
+        {"Esc unlocks", {"dblclick cmdSquare", "key Esc"}, 0, "34", "false", {}, ""},
+        {"another button unlocks and chooses its tool once", {"dblclick cmdSquare", "click cmdCircle"}, 1, "34",
+         "false", {}, ""},
+        {"a second click unlocks", QStringList{"dblclick cmdSquare"} + drag + QStringList{"click cmdSquare"}, 2, "34", "false",
+         {}, ""},
+        {"typing keeps the locked button pressed", {"dblclick cmdLine", "text txtinsert A"}, -1, "33", "true",
+         {"cmdLine"}, "    Line (locked)"},
+        {"the eraser locks too", {"dblclick cmdErase"}, -1, "5", "true", {"cmdErase"}, "    Eraser (locked)"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run(c.lines);
+        if (c.figures >= 0) {
+            h.run(drag);
+            EXPECT_EQ(figures(h.trace), c.figures) << c.name;
+        }
+        EXPECT_EQ(h.dumped("currentTool"), c.currentTool) << c.name;
+        EXPECT_EQ(h.dumped("toolLocked"), c.locked) << c.name;
+        EXPECT_EQ(pressedButtons(h), c.pressed) << c.name;
+        EXPECT_TRUE(h.dumped("status").endsWith(QStringLiteral("Zoom 100%") + c.status)) << c.name;
+    }
+}
+
+// Press (1574, 1576), move (3020, 2260), release (4440, 3070) with Snap on
+// and a grid of 10 pixels (150 twips).
+TEST(DrawingAidsWindow, WithSnapOnEveryGestureButTheEraserTakesGridPoints) {
+    const QStringList gesture = {"down 1 0 1574 1576", "move 1 0 3020 2260", "up 1 0 4440 3070"};
+    struct Case {
+        const char* kind;
+        QStringList before;
+        QStringList dumped;  // key=value
+        QStringList trace;   // when not empty
+    } cases[] = {
+        {"line", {"click cmdLine"}, {"startX=1500", "startY=1650", "curX=4500", "curY=3000"},
+         {"print 1500 1650 ", "line 6 2 1500 1650 1500 1650 -", "line 6 2 1500 1650 3000 2250 -",
+          "line 6 2 1500 1650 3000 2250 -", "line 6 2 1500 1650 1500 1650 -", "line 13 2 1500 1650 4500 3000 0"}},
+        {"box", {"click cmdSquare"}, {"startX=1500", "curX=4500", "curY=3000"},
+         {"print 1500 1650 ", "box 6 2 1500 1650 3000 2250 -", "box 6 2 1500 1650 3000 2250 -",
+          "box 13 2 1500 1650 4500 3000 0"}},
+        {"symbol", {"click cmdrhombus"}, {"startX=1500", "startY=1650", "curX=4500", "curY=3000"}, {}},
+        {"text stamp", {"text txtinsert Hi"}, {"startX=1500", "startY=1650"}, {}},
+        {"text preview, 100 twips off the point", {"text txtinsert Hi"}, {"Text1.left=3100", "Text1.top=2350"}, {}},
+        {"selection marked", {"menu select1"}, {"selection=100,110,200,90"}, {}},
+        {"selection moved", {"menu select1", "down 1 0 0 0", "up 1 0 6000 6000"},
+         {"selection=200,90,400,400"}, {}},
+        {"eraser", {"click cmdErase"}, {"startX=1574", "startY=1576", "curX=4440", "curY=3070"}, {}},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run(QStringList{"menu snap1"} + c.before);
+        h.trace.clear();
+        h.run(gesture);
+        for (const QString& kv : c.dumped) {
+            const QString key = kv.section('=', 0, 0);
+            EXPECT_EQ(key + '=' + h.dumped(key), kv) << c.kind;
+        }
+        if (!c.trace.isEmpty()) {
+            EXPECT_EQ(h.trace, c.trace) << c.kind;
+        }
+    }
+}
+
+// The grid is the view's: the picture, its export, the clipboard and a saved
+// file are the same with it shown, while the view shows its lines.
+TEST(DrawingAidsWindow, TheGridIsNeverInThePicture) {
+    QTemporaryDir dir;
+    auto outputs = [&](bool grid) {
+        Harness h;
+        h.w->Picture1->resize(h.w->Picture1->pictureSize());
+        h.run({"click cmdSquare", "down 1 0 300 300", "up 1 0 3000 3000"});
+        if (grid) h.run({"menu showgrid1", "grid 20", "menu gridspacing1"});
+        const QString name = grid ? "on" : "off";
+        h.run({"export " + dir.filePath(name + ".png"), "menu copy1", "clip save " + dir.filePath(name + "-clip.png"),
+               "file " + dir.filePath(name + ".bmp"), "menu saveas1"});
+        EXPECT_EQ(h.dumped("grid"), grid ? "on" : "off");
+        const QImage view = h.w->Picture1->grab().toImage();
+        return QStringList{h.dumped("gridSpacing"), QString::number(view.pixel(20, 7), 16),
+                           QString::number(view.pixel(7, 7), 16)};
+    };
+    EXPECT_EQ(outputs(false), (QStringList{"10", "ffffffff", "ffffffff"}));
+    const QStringList on = outputs(true);
+    EXPECT_EQ(on[0], "20");
+    EXPECT_NE(on[1], "ffffffff") << "the view shows a grid line";
+    EXPECT_EQ(on[2], "ffffffff") << "and white between the lines";
+    for (const char* file : {".png", "-clip.png", ".bmp"}) {
+        QFile a(dir.filePath(QStringLiteral("off") + file)), b(dir.filePath(QStringLiteral("on") + file));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << file;
+        EXPECT_EQ(a.readAll(), b.readAll()) << file;
+    }
+}
+
+TEST(DrawingAidsWindow, TheSpacingDialogTakesTwoToTwoHundredPixels) {
+    struct Case {
+        const char* answer;
+        const char* spacing;
+        int messages;
+    } cases[] = {{"grid 25", "25", 0}, {"grid cancel", "10", 0}, {"grid 201", "10", 1}, {"grid 2", "2", 0}};
+    for (const Case& c : cases) {
+        Harness h;
+        h.run({c.answer, "menu gridspacing1"});
+        EXPECT_EQ(h.dumped("gridSpacing"), c.spacing) << c.answer;
+        EXPECT_EQ(h.out.first(), "dialog grid 10") << c.answer;
+        EXPECT_EQ(h.out.filter("message").size(), c.messages) << c.answer;
+    }
+}
+
+// A figure that needs a drag down and to the right says so while dragged
+// elsewhere, and draws nothing.
+TEST(DrawingAidsWindow, ADragUpOrLeftOfARestrictedFigureExplainsItself) {
+    const QString hint = "    This figure is drawn by dragging down and to the right.";
+    struct Case {
+        const char* button;
+        const char* move;
+        bool hinted;
+    } cases[] = {{"cmdpreprocess", "move 1 0 1500 300", true}, {"cmdpreprocess", "move 1 0 4500 4500", false},
+                 {"cmddocument", "move 1 0 4500 1500", true}, {"cmdrhombus", "move 1 0 300 300", false}};
+    for (const Case& c : cases) {
+        Harness h;
+        h.run({QStringLiteral("click ") + c.button, "down 1 0 3000 3000"});
+        h.trace.clear();
+        h.run(c.move);
+        EXPECT_EQ(h.dumped("status").endsWith(hint), c.hinted) << c.button << " " << c.move;
+        if (c.hinted) {
+            EXPECT_TRUE(h.trace.isEmpty()) << c.button;
+        }
+    }
+}
+
+// A whole chart: five labelled symbols and four arrows from five double-clicks
+// on the palette, with Snap on and Return for each label; the pointer never
+// lies on the grid, every corner does.
+TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
+    Harness h;
+    h.run("menu snap1");
+    int doubleClicks = 0, symbols = 0, arrows = 0, labels = 0;
+    auto figure = [&](const char* button, QPoint from, QPoint to, const QString& label) {
+        if (button) h.run(QStringLiteral("dblclick ") + button), ++doubleClicks;
+        h.trace.clear();
+        h.run({QStringLiteral("down 1 0 %1 %2").arg(from.x() + 10).arg(from.y() - 10),
+               QStringLiteral("up 1 0 %1 %2").arg(to.x() - 10).arg(to.y() + 10)});
+        ASSERT_EQ(figures(h.trace) > 0, true) << qPrintable(label);
+        for (const char* key : {"startX", "startY", "curX", "curY"})
+            EXPECT_EQ(h.dumped(key).toInt() % 150, 0) << key << " of " << qPrintable(label);
+        EXPECT_EQ(QPoint(h.dumped("startX").toInt(), h.dumped("startY").toInt()), from);
+        EXPECT_EQ(QPoint(h.dumped("curX").toInt(), h.dumped("curY").toInt()), to);
+        if (label.isEmpty()) return void(++arrows);
+        ++symbols;
+        h.trace.clear();
+        h.run({"text txtinsert " + label, "return txtinsert"});
+        EXPECT_TRUE(!h.trace.isEmpty() && h.trace.last().endsWith(label.section(' ', -1))) << qPrintable(label);
+        labels += int(!h.trace.isEmpty());
+    };
+    figure("cmdStart", {3000, 600}, {6000, 1500}, "Start");
+    figure(nullptr, {3000, 9600}, {6000, 10500}, "End");
+    figure("cmdSquare", {3000, 2400}, {6000, 3600}, "Read input file");
+    figure("cmdrhombus", {2700, 4500}, {6300, 6000}, "Valid?");
+    figure("cmddocument", {3000, 6900}, {6000, 8400}, "Write report");
+    h.run("dblclick cmddownsinglearrow"), ++doubleClicks;
+    for (auto [from, to] : {std::pair{1500, 2400}, {3600, 4500}, {6000, 6900}, {8400, 9600}})
+        figure(nullptr, {4500, from}, {4500, to}, {});
+    EXPECT_EQ(doubleClicks, 5);
+    EXPECT_EQ(symbols, 5);
+    EXPECT_EQ(labels, 5);
+    EXPECT_EQ(arrows, 4);
+    EXPECT_EQ(h.dumped("toolLocked"), "true");
+}
