@@ -6,21 +6,21 @@
 void GestureRouter::press(GestureOwner* owner, int button, int shift, float x, float y) {
     if (button_ != 0 && !cancelled_) {
         if (button != button_) return;
-        owner_->cancel();
+        if (owner_) owner_->cancel();
     }
     owner_ = nullptr;
     button_ = 0;
     cancelled_ = false;
-    if (!owner) return;
     // A cancel the press itself raises (stamping the pending text empties
-    // the text box) finds no gesture yet.
-    owner->press(button, shift, x, y);
+    // the text box) finds no gesture yet. A press nobody takes is still a
+    // gesture: another button's press during it is ignored.
+    if (owner) owner->press(button, shift, x, y);
     owner_ = owner;
     button_ = button;
 }
 
 bool GestureRouter::move(int buttons, int shift, float x, float y) {
-    if (button_ == 0 || cancelled_) return false;
+    if (button_ == 0 || cancelled_ || !owner_) return false;
     owner_->move(buttons, shift, x, y);
     return true;
 }
@@ -32,13 +32,13 @@ void GestureRouter::release(int button, int shift, float x, float y) {
     owner_ = nullptr;
     button_ = 0;
     cancelled_ = false;
-    if (!cancelled) owner->release(button, shift, x, y);
+    if (!cancelled && owner) owner->release(button, shift, x, y);
 }
 
 bool GestureRouter::cancel() {
     if (button_ == 0 || cancelled_) return false;
     cancelled_ = true;
-    return owner_->cancel();
+    return owner_ && owner_->cancel();
 }
 
 void ToolGesture::press(int button, int shift, float x, float y) { d_.MouseDown(button, shift, x, y); }

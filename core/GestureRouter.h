@@ -25,7 +25,8 @@ public:
 
 class GestureRouter {
 public:
-    // The press of BUTTON starts a gesture of OWNER (none: nobody takes it).
+    // The press of BUTTON starts a gesture of OWNER (none: nobody takes its
+    // moves and release, and other buttons' presses wait for its release).
     // During a gesture another button's press is ignored; a second press of
     // its own button (the release was lost) ends it first.
     void press(GestureOwner* owner, int button, int shift, float x, float y);

@@ -41,7 +41,7 @@ eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 WIN_X=$X WIN_Y=$Y
 shot scaled_probe
 CANVAS_X=$((WIN_X + 544 + 2 * FRAME_MARGIN))
-for y in $(seq "$WIN_Y" $((WIN_Y + 120))); do
+for y in $(seq "$WIN_Y" $((WIN_Y + 300))); do
   [ "$(pixel scaled_probe $((CANVAS_X + 600)) "$y")" = "255,255,255" ] && { CANVAS_Y=$y; break; }
 done
 # cmdSquare sits in the second column of the second row.
