@@ -137,7 +137,9 @@ done
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null
 rm -rf "$XDG_DATA_HOME/tavimbre"  # a copy the killed window wrote after 30 s would be offered first
 convert -size 3000x2000 xc:white -fill blue -draw 'rectangle 0,0 39,39' \
-  -fill red -draw 'rectangle 2960,1960 2999,1999' "BMP3:$OUT/big.bmp"
+  -fill red -draw 'rectangle 2960,1960 2999,1999' -fill black -draw 'rectangle 1001,601 1002,802' \
+  -draw 'rectangle 1201,601 1202,802' -draw 'rectangle 1001,601 1202,602' -draw 'rectangle 1001,801 1202,802' \
+  "BMP3:$OUT/big.bmp"
 start_app "$OUT/big.bmp"
 xdotool windowsize --sync "$WINDOW" 1200 900; sleep 0.3
 xdotool windowfocus --sync "$WINDOW"; xdotool key ctrl+minus ctrl+minus ctrl+minus ctrl+minus; sleep 0.5
@@ -146,4 +148,23 @@ marked() { convert "$OUT/quarter.png" -fill black +opaque "$1" -trim -format '%X
 read -r blue_x blue_w <<<"$(marked blue)"; read -r red_x red_w <<<"$(marked red)"
 if [ "$blue_w" = 10 ] && [ "$red_w" = 10 ] && [ $((red_x - blue_x)) = 740 ]; then echo "ok: at 25 % the whole picture shows"
 else echo "FAIL: at 25 %: blue at $blue_x, $blue_w wide; red at $red_x, $red_w wide"; FAILURES=$((FAILURES + 1)); fi
+
+# The box of 2-pixel sides between picture pixels 1001 and 1202 across, 601
+# and 802 down, shows all four sides at 25 % and 33 %: the darkest screen
+# pixel next to where each side's middle maps is clearly darker than white.
+darkest() {  # SHOT X Y: the darkest grey of the 3 x 3 screen pixels around X, Y
+  convert "$OUT/$1.png" -crop "3x3+$(($2 - 1))+$(($3 - 1))" +repage -colorspace gray -format '%[fx:int(255*minima)]' info:
+}
+for zoom in 25 33; do
+  [ "$zoom" = 33 ] && { xdotool windowsize --sync "$WINDOW" 1550 1100; sleep 0.3; xdotool key ctrl+equal; sleep 0.5; }
+  shot "box$zoom"
+  read -r x0 y0 <<<"$(convert "$OUT/box$zoom.png" -fill black +opaque blue -trim -format '%X %Y' info:)"
+  to() { echo $(($1 * zoom / 100)); }
+  for side in "left 1001 700" "right 1201 700" "top 1100 601" "bottom 1100 801"; do
+    read -r name x y <<<"$side"
+    grey=$(darkest "box$zoom" $((x0 + $(to "$x"))) $((y0 + $(to "$y"))))
+    [ "$grey" -lt 200 ] && echo "ok: at $zoom % the box's $name side shows ($grey)" ||
+      { echo "FAIL: at $zoom % the box's $name side is gone ($grey)"; FAILURES=$((FAILURES + 1)); }
+  done
+done
 finish
