@@ -221,21 +221,14 @@ void Session::drag() {
     else
         run(at("down", button));
     if (::testing::Test::HasFatalFailure()) return;
-    QImage before = w->canvas.Image().copy();
+    const QImage before = w->canvas.Image().copy();
     const int tool = w->form.currentTool;
     pressedAt = int(trace.size());
-    // While Select is on, only the left button starts a gesture; the other
-    // button's press is then a gesture of its own, not an ignored one.
-    const bool owned = button == 1 || !w->doc.selection.active();
     for (int moves = int(rng.bounded(10)); moves > 0; --moves) {
         if (rng.bounded(16) == 0) {
             const QString other = QString::number(button == 1 ? 2 : 1);
             run(at("down", other.toInt()));  // another button: ignored
             run(at("up", other.toInt()));
-            if (!owned) {
-                before = w->canvas.Image().copy();
-                pressedAt = int(trace.size());
-            }
         } else if (rng.bounded(16) == 0) {
             interrupt(before, tool, button);
             return;
