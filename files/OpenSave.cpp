@@ -46,7 +46,8 @@ bool openMayGoOn(FileContext& c) {
 }
 
 void loadPictureFile(FileContext& c, const QString& path, const QString& title) {
-    const BusyWhile busy(c.dialogs, QImageReader(path).size());
+    // Only a regular file's header is read for its size: a pipe would wait.
+    const BusyWhile busy(c.dialogs, QFileInfo(path).isFile() ? QImageReader(path).size() : QSize());
     const LoadedPicture picture = loadPicture(path);
     if (picture.image.isNull()) {
         c.dialogs.Message(kTitle, picture.error);
