@@ -32,6 +32,7 @@ void frmmain::rotate1801_Click() { turnPicture(Turn::Rotate180); }
 
 void frmmain::turnPicture(Turn turn) {
     if (doc.selection.turn(turn)) return;  // floats until dropped, with its lift one step
+    const BusyWhile busy(dialogs, canvas.Image().size());
     doc.beginStep();
     const QString problem = doc.turn(turn);
     doc.endStep();
@@ -46,6 +47,7 @@ void frmmain::cropselection1_Click() {
         return;
     }
     doc.selection.end();
+    const BusyWhile busy(dialogs, canvas.Image().size());
     doc.beginStep();
     const QString problem = doc.crop(marked);
     doc.endStep();
@@ -53,6 +55,7 @@ void frmmain::cropselection1_Click() {
 }
 
 void frmmain::cropcontent1_Click() {
+    const BusyWhile busy(dialogs, canvas.Image().size());
     const Document::CropResult result = doc.cropToContent();
     if (result.allWhite) status_->note(QStringLiteral("The picture is all white: there is nothing to crop to."));
     if (!result.problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), result.problem);

@@ -36,6 +36,7 @@ void frmmain::tolerance1_Click() {
 
 void frmmain::pressedWith(QPoint pixel) {
     if (pressTool_ == PressTool::Fill) {
+        const BusyWhile busy(dialogs, canvas.Image().size());
         doc.beginStep();
         doc.fill(pixel, state.drawColor, fillTolerance_);
         doc.endStep();
