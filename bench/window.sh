@@ -11,7 +11,7 @@ APP=${1:-build/tavimbre}
 FLOOR=${2:-build/tavimbre_floor}
 ROUNDS=${ROUNDS:-5}
 MOVES=${MOVES:-1000}
-for tool in Xvfb xdotool xev stdbuf; do command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }; done
+for tool in Xvfb xdotool xev stdbuf import convert; do command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }; done
 
 n=150
 while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
@@ -58,7 +58,15 @@ move_cost() {
   local win X Y i before after
   win=$(xdotool search --onlyvisible --name '^  Tavimbre' | head -1)
   eval "$(xdotool getwindowgeometry --shell "$win")"
-  xdotool mousemove $((X + $1 % 3 * 88 + 44)) $((Y + 19 + 160 + $1 / 3 * 48 + 24)) click 1
+  # The controls begin under the menu and tool bars, 9 pixels above the
+  # picture's first white row (read off a screenshot).
+  local top
+  import -window root "$WORK/probe.png"
+  for top in $(seq "$Y" $((Y + 200))); do
+    [ "$(convert "$WORK/probe.png" -format "%[fx:int(255*p{$((X + 572)),$top}.r)]" info:)" = 255 ] && break
+  done
+  top=$((top - Y - 9))
+  xdotool mousemove $((X + $1 % 3 * 88 + 44)) $((Y + top + 160 + $1 / 3 * 48 + 24)) click 1
   sleep 0.3
   local moves=()
   for i in $(seq 1 "$MOVES"); do
