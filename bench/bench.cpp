@@ -199,7 +199,7 @@ void BM_UndoLargeStep(benchmark::State& st) {
 
 // The longest the window's thread goes without running a timer that is due
 // every millisecond, while a recovery copy of a square picture of that side
-// is written.
+// is written and a short line is drawn every frame.
 void BM_RecoveryStall(benchmark::State& st) {
     QTemporaryDir data;
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
@@ -217,6 +217,8 @@ void BM_RecoveryStall(benchmark::State& st) {
     QObject::connect(&tick, &QTimer::timeout, [&] {
         longest = std::max(longest, clock.nsecsElapsed() - last);
         last = clock.nsecsElapsed();
+        if (last / 16'000'000 != (last - 1'000'000) / 16'000'000)  // a stroke a frame, as a hand draws
+            doc.canvas.Line(float(last % 9000), 150, float(last % 9000) + 300, 450);
     });
     for (auto _ : st) {
         doc.canvas.Line(0, float(written % 1000), 15.f * side, 15.f * side);  // a change not yet copied

@@ -35,8 +35,13 @@ void AutoRecovery::writeInBackground() {
     pending_ = std::async(std::launch::async, [this, image = std::move(image), id]() mutable {
         // The window's thread comes first when the cores are busy.
         setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
-        const bool ok = store_.write(image, id.path, id.title);
-        image = QImage();  // the canvas need not copy its pixels once this is gone
+        // The copy is made here and the shared snapshot let go at once: a
+        // stroke drawn while the copy is encoded then finds its picture no
+        // longer shared, and the canvas need not copy it on the window's thread.
+        QImage own = image.copy();
+        if (own.isNull()) own = image;  // no memory for a copy: the shared one is written
+        image = QImage();
+        const bool ok = store_.write(own, id.path, id.title);
         // Told on the window's thread; the timer's end removes a call not yet made.
         QMetaObject::invokeMethod(&timer_, [this] { finish(); }, Qt::QueuedConnection);
         return ok;
