@@ -42,11 +42,7 @@ bool ScriptedDialogs::ShowSave(CommonDialog& d) { return fileDialog(d, "save"); 
 
 bool ScriptedDialogs::ShowColor(CommonDialog& d) {
     out_(QStringLiteral("dialog color"));
-    if (colors_.isEmpty()) {
-        noAnswer(QStringLiteral("color dialog"));
-        return false;
-    }
-    const auto c = colors_.dequeue();
+    const auto c = next(colors_, "color");
     if (!c) return false;
     d.Color = *c;
     return true;
@@ -54,11 +50,7 @@ bool ScriptedDialogs::ShowColor(CommonDialog& d) {
 
 bool ScriptedDialogs::ShowFont(CommonDialog& d) {
     out_(QStringLiteral("dialog font"));
-    if (fonts_.isEmpty()) {
-        noAnswer(QStringLiteral("font dialog"));
-        return false;
-    }
-    const auto f = fonts_.dequeue();
+    const auto f = next(fonts_, "font");
     if (!f) return false;
     d.FontName = f->face;
     d.FontSize = f->size;
@@ -72,11 +64,7 @@ bool ScriptedDialogs::ShowFont(CommonDialog& d) {
 
 bool ScriptedDialogs::AskCanvasSize(QSize& size) {
     out_(QStringLiteral("dialog size %1 %2").arg(size.width()).arg(size.height()));
-    if (sizes_.isEmpty()) {
-        noAnswer(QStringLiteral("size dialog"));
-        return false;
-    }
-    const auto s = sizes_.dequeue();
+    const auto s = next(sizes_, "size");
     if (!s) return false;
     size = *s;
     return true;
@@ -85,11 +73,7 @@ bool ScriptedDialogs::AskCanvasSize(QSize& size) {
 // A number asked for by a dialog: the next queued answer, or none (cancel).
 bool ScriptedDialogs::askNumber(QQueue<std::optional<int>>& queue, const char* name, int& value) {
     out_(QStringLiteral("dialog %1 %2").arg(QLatin1String(name)).arg(value));
-    if (queue.isEmpty()) {
-        noAnswer(QStringLiteral("%1 dialog").arg(QLatin1String(name)));
-        return false;
-    }
-    const auto answer = queue.dequeue();
+    const auto answer = next(queue, name);
     if (!answer) return false;
     value = *answer;
     return true;

@@ -49,6 +49,16 @@ private:
     bool fileDialog(CommonDialog& d, const char* kind);
     void noAnswer(const QString& what);
     bool askNumber(QQueue<std::optional<int>>& queue, const char* name, int& value);
+    // The next queued answer for the NAME dialog: none when the script
+    // cancelled it, or queued no answer (that is told).
+    template <class T>
+    std::optional<T> next(QQueue<std::optional<T>>& queue, const char* name) {
+        if (queue.isEmpty()) {
+            noAnswer(QStringLiteral("%1 dialog").arg(QLatin1String(name)));
+            return std::nullopt;
+        }
+        return queue.dequeue();
+    }
 
     std::function<void(const QString&)> out_;
     QQueue<int> answers_;

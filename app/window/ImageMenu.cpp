@@ -32,9 +32,15 @@ void frmmain::rotate1801_Click() { turnPicture(Turn::Rotate180); }
 
 void frmmain::turnPicture(Turn turn) {
     if (doc.selection.turn(turn)) return;  // floats until dropped, with its lift one step
+    pictureStep([&] { return doc.turn(turn); });
+}
+
+// A change of the whole picture as one step, a busy cursor on a large one;
+// why it could not be made is told.
+void frmmain::pictureStep(const std::function<QString()>& change) {
     const BusyWhile busy(dialogs, canvas.Image().size());
     doc.beginStep();
-    const QString problem = doc.turn(turn);
+    const QString problem = change();
     doc.endStep();
     if (!problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }
@@ -47,11 +53,7 @@ void frmmain::cropselection1_Click() {
         return;
     }
     doc.selection.end();
-    const BusyWhile busy(dialogs, canvas.Image().size());
-    doc.beginStep();
-    const QString problem = doc.crop(marked);
-    doc.endStep();
-    if (!problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
+    pictureStep([&] { return doc.crop(marked); });
 }
 
 void frmmain::cropcontent1_Click() {

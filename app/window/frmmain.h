@@ -17,6 +17,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <functional>
 
 class CanvasScroller;
 class CanvasView;
@@ -134,6 +135,7 @@ private:
     // The selection turned where it lies when a part is marked, else the
     // whole picture as one step.
     void turnPicture(Turn turn);
+    void pictureStep(const std::function<QString()>& change);
     // The next press's pixel filled (Fill) or its colour taken (Pick Colour).
     void pressedWith(QPoint pixel);
     // Greys out what has nothing to do; Copy's caption follows the selection.
