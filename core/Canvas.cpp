@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include "core/PictureCopy.h"
 #include "core/UndoHistory.h"
 
 #include <QPainter>
@@ -80,10 +81,13 @@ void Canvas::markDirty(const QRectF& pixels) {
 }
 
 void Canvas::aboutToPaint(const QRectF& pixels) {
-    if (history_) history_->aboutToPaint(pixels.intersected(QRectF(image_.rect())).toAlignedRect());
+    const QRect r = pixels.intersected(QRectF(image_.rect())).toAlignedRect();
+    if (copy_) copy_->aboutToPaint(r);
+    if (history_) history_->aboutToPaint(r);
 }
 
 void Canvas::aboutToReplace() {
+    if (copy_) copy_->aboutToReplace();
     if (history_) history_->aboutToReplace();
 }
 
@@ -257,6 +261,7 @@ QString Canvas::Resize(QSize size) {
 }
 
 void Canvas::restoreTile(const QPoint& at, const QImage& tile) {
+    if (copy_) copy_->aboutToPaint(QRect(at, tile.size()));
     QPainter p(&image_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(at, tile);
@@ -265,6 +270,7 @@ void Canvas::restoreTile(const QPoint& at, const QImage& tile) {
 
 void Canvas::restoreImage(const QImage& image) {
     sizeChanged_ = sizeChanged_ || image.size() != image_.size();
+    if (copy_) copy_->aboutToReplace();
     image_ = image;
     ownSize_ = image_.size();
     dirty_ = image_.rect();

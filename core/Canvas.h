@@ -24,6 +24,7 @@ using VbColor = std::int32_t;  // 24-bit RGB, red in the low byte
 // above it are refused before any pixel is decoded.
 constexpr qint64 kMaxPicturePixels = 100'000'000;
 
+class PictureCopy;
 class UndoHistory;
 
 class Canvas {
@@ -105,6 +106,8 @@ public:
     void restoreTile(const QPoint& at, const QImage& tile);
     // Told before any pixel changes, so that it can keep what was there.
     void setHistory(UndoHistory* history) { history_ = history; }
+    // The same for a copy of the picture being made.
+    void setCopy(PictureCopy* copy) { copy_ = copy; }
 
     // The pixels touched since the last call.
     QRegion takeDirty();
@@ -145,6 +148,7 @@ private:
     bool sizeChanged_ = false;
     std::function<void(const QString&)> trace_;
     UndoHistory* history_ = nullptr;
+    PictureCopy* copy_ = nullptr;
     Coverage cover_;  // reused by every figure
     FigurePixels built_;  // the figure gathered last
     RecentFigures recent_;

@@ -14,9 +14,11 @@ const QString kTitle = QStringLiteral("Tavimbre");
 
 AutoRecovery::AutoRecovery(Document& doc, Dialogs& dialogs) : doc_(doc), dialogs_(dialogs) {
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { writeInBackground(); });
+    QObject::connect(&copyTimer_, &QTimer::timeout, &copyTimer_, [this] { copyMore(); });
 }
 
 AutoRecovery::~AutoRecovery() {
+    copy_.reset();
     if (pending_.valid()) pending_.wait();
 }
 
@@ -27,28 +29,58 @@ void AutoRecovery::writeNow() {
 }
 
 void AutoRecovery::writeInBackground() {
-    if (pending_.valid() || !doc_.pictureChanged()) return;
-    QImage image = snapshot();
+    if (writing() || !doc_.pictureChanged()) return;
+    QImage image = doc_.selection.shown();  // what floats included
     if (hasCopy_ && image.cacheKey() == written_) return;
     pendingKey_ = image.cacheKey();
-    const FileIdentity id = doc_.identity();
-    pending_ = std::async(std::launch::async, [this, image = std::move(image), id]() mutable {
+    pendingId_ = doc_.identity();
+    // The canvas's own pixels are copied before they are written; what the
+    // window shows with parts floating is an image of its own, which nothing
+    // paints on, so it is written as it is.
+    if (image.cacheKey() == doc_.canvas.Image().cacheKey()) {
+        auto copy = std::make_unique<PictureCopy>(doc_.canvas);
+        if (!copy->done()) {
+            copy_ = std::move(copy);
+            copyTimer_.start(0);
+            return;
+        }
+        // No memory for a copy: the shared picture is written.
+    }
+    encode(std::move(image));
+}
+
+void AutoRecovery::copyMore() {
+    if (!copy_ || !copy_->step(kSliceMs)) return;
+    copyTimer_.stop();
+    QImage image = copy_->take();
+    copy_.reset();
+    encode(std::move(image));
+}
+
+void AutoRecovery::encode(QImage image) {
+    pending_ = std::async(std::launch::async, [this, image = std::move(image), id = pendingId_]() mutable {
         // The window's thread comes first when the cores are busy.
         setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
-        // The copy is made here and the shared snapshot let go at once: a
-        // stroke drawn while the copy is encoded then finds its picture no
-        // longer shared, and the canvas need not copy it on the window's thread.
-        QImage own = image.copy();
-        if (own.isNull()) own = image;  // no memory for a copy: the shared one is written
-        image = QImage();
-        const bool ok = store_.write(own, id.path, id.title);
-        // Told on the window's thread; the timer's end removes a call not yet made.
-        QMetaObject::invokeMethod(&timer_, [this] { finish(); }, Qt::QueuedConnection);
+        const bool ok = store_.write(image, id.path, id.title);
+        image = QImage();  // its memory goes back here, not where the outcome is taken
+        // Told on the window's thread; the timer's end removes a call not
+        // yet made, and a copy taken meanwhile is not waited for again.
+        QMetaObject::invokeMethod(&timer_, [this] {
+            if (pending_.valid() && pending_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) collect();
+        }, Qt::QueuedConnection);
         return ok;
     });
 }
 
 void AutoRecovery::finish() {
+    if (copy_) {
+        copy_->step(-1);
+        copyMore();
+    }
+    collect();
+}
+
+void AutoRecovery::collect() {
     if (!pending_.valid()) return;
     if (pending_.get()) {
         written_ = pendingKey_;
@@ -61,11 +93,13 @@ void AutoRecovery::finish() {
 }
 
 void AutoRecovery::settle() {
-    if (pending_.valid()) return;  // the copy's end settles
+    if (writing()) return;  // the copy's end settles
     if (hasCopy_ && !doc_.pictureChanged()) discard();
 }
 
 void AutoRecovery::discard() {
+    copyTimer_.stop();
+    copy_.reset();
     if (pending_.valid()) pending_.get();
     store_.remove();
     hasCopy_ = false;

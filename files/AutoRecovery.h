@@ -3,17 +3,20 @@
 // when asked), removed once the picture counts as unchanged or the user lets
 // the changes go. At start it offers the newest copy an ended instance left.
 //
-// The timer's copies are encoded and written on a worker thread: the
-// window's thread only takes a snapshot of the picture, which Qt's implicit
-// sharing makes a reference until the canvas next paints.
+// The timer's copies are encoded and written on a worker thread. The
+// window's thread only copies the picture, a band of rows at a time between
+// its other work (and first the rows a paint is about to change), so that it
+// never waits long and the copy holds the picture as it was when begun.
 #pragma once
 
 #include "core/Document.h"
+#include "core/PictureCopy.h"
 #include "files/Dialogs.h"
 #include "files/Recovery.h"
 
 #include <QTimer>
 #include <future>
+#include <memory>
 
 class AutoRecovery {
 public:
@@ -34,7 +37,7 @@ public:
     void writeInBackground();
     // Waits for a copy under way and takes its outcome.
     void finish();
-    bool writing() const { return pending_.valid(); }
+    bool writing() const { return copy_ || pending_.valid(); }
     // After each command: a picture that counts as unchanged needs no copy.
     void settle();
     // The user let the changes go (the window closes): the copy goes too,
@@ -47,16 +50,24 @@ public:
     bool hasCopy() const { return hasCopy_; }
 
 private:
-    // The picture as the window shows it, shared rather than copied.
-    QImage snapshot() const { return doc_.selection.shown(); }  // what floats included
+    // The longest the window's thread copies at once.
+    static constexpr int kSliceMs = 2;
+    void copyMore();
+    // Encodes and writes IMAGE on the worker thread.
+    void encode(QImage image);
+    // Takes the written copy's outcome, waiting for it if need be.
+    void collect();
 
     Document& doc_;
     Dialogs& dialogs_;
     RecoveryStore store_;
     QTimer timer_;
-    std::future<bool> pending_;  // the copy under way, if any
-    qint64 pendingKey_ = 0;      // the picture's cache key in that copy
-    qint64 written_ = 0;         // the picture's cache key when the copy was written
+    QTimer copyTimer_;                   // copies a slice whenever the window is idle
+    std::unique_ptr<PictureCopy> copy_;  // the picture being copied, if any
+    std::future<bool> pending_;          // the copy being written, if any
+    FileIdentity pendingId_;             // the picture's name in the copy under way
+    qint64 pendingKey_ = 0;              // the picture's cache key in that copy
+    qint64 written_ = 0;                 // the picture's cache key when the copy was written
     bool hasCopy_ = false;
     bool failureTold_ = false;
 };

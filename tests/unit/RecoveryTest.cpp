@@ -7,11 +7,13 @@
 #include "files/PictureFile.h"
 #include "files/Recovery.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/wait.h>
@@ -263,32 +265,65 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
 // began, however the canvas is drawn on meanwhile; a copy due while one is
 // under way starts no second one.
 TEST(Recovery, ABackgroundCopyHoldsThePictureAtItsStart) {
+    // What the user does while the copy is made; each picture was resized
+    // and then changed by a step (a short line) just before the copy began.
+    struct Change {
+        const char* name;
+        int slices;  // slices of the copy made first
+        bool atTheCap;  // tried on the largest picture too (each try there takes seconds)
+        std::function<void(Document&, QSize)> make;
+    };
+    const Change changes[] = {
+        {"painted over", 0, true,
+         [](Document& doc, QSize size) {
+             doc.canvas.Whiten(QRect(QPoint(), size));
+             doc.canvas.Line(15.f * size.width(), 0, 0, 15.f * size.height());
+         }},
+        {"painted over, part copied", 3, false,
+         [](Document& doc, QSize size) { doc.canvas.Line(0, 15.f * size.height(), 15.f * size.width(), 0); }},
+        {"the line undone", 0, true, [](Document& doc, QSize) { doc.undo(); }},
+        {"the line and the resize undone", 0, false,
+         [](Document& doc, QSize) {
+             doc.undo();
+             doc.undo();
+         }},
+        {"resized, then undone", 1, false,
+         [](Document& doc, QSize) {
+             doc.resize({300, 200});
+             doc.undo();
+         }},
+        {"filled", 0, false, [](Document& doc, QSize) { doc.fill({5, 0}, 255, 0); }},
+    };
     const QSize sizes[] = {Canvas::kDefaultSize, {4000, 3000}, {10000, 10000}};
-    for (const QSize size : sizes) {
-        SCOPED_TRACE(size.width());
-        QTemporaryDir data;
-        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        Document doc;
-        ScriptedDialogs dialogs([](const QString&) {});
-        AutoRecovery recovery(doc, dialogs);
-        const QDir folder(RecoveryStore::defaultFolder());
-        qputenv("XDG_DATA_HOME", dataHome);
-        ASSERT_EQ(doc.resize(size), QString());
-        doc.canvas.Line(0, 0, 15.f * size.width(), 15.f * size.height());
-        doc.markChanged();
-        const QImage atStart = doc.canvas.Image().copy();
-        recovery.writeInBackground();
-        ASSERT_TRUE(recovery.writing());
-        doc.canvas.Whiten(QRect(QPoint(), size));
-        doc.canvas.Line(15.f * size.width(), 0, 0, 15.f * size.height());
-        recovery.writeInBackground();  // due again: waits its turn
-        recovery.finish();
-        EXPECT_TRUE(recovery.hasCopy());
-        const QStringList copies = folder.entryList({QStringLiteral("*.png")});
-        ASSERT_EQ(copies.size(), 1);
-        EXPECT_TRUE(loadPicture(folder.filePath(copies[0])).image.convertToFormat(QImage::Format_RGB32) == atStart);
-        recovery.discard();
-        EXPECT_EQ(folder.entryList(QDir::Files), QStringList());
-    }
+    for (const QSize size : sizes)
+        for (const Change& change : changes) {
+            if (size.width() > 4000 && !change.atTheCap) continue;
+            SCOPED_TRACE(testing::Message() << size.width() << ", " << change.name);
+            QTemporaryDir data;
+            const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+            qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+            Document doc;
+            ScriptedDialogs dialogs([](const QString&) {});
+            AutoRecovery recovery(doc, dialogs);
+            const QDir folder(RecoveryStore::defaultFolder());
+            qputenv("XDG_DATA_HOME", dataHome);
+            ASSERT_EQ(doc.resize(size), QString());
+            doc.beginStep();
+            doc.canvas.Line(0, 0, 1500, 1500);
+            doc.endStep();
+            doc.markChanged();
+            const QImage atStart = doc.canvas.Image().copy();
+            recovery.writeInBackground();
+            ASSERT_TRUE(recovery.writing());
+            for (int i = 0; i < change.slices; ++i) QApplication::processEvents();
+            change.make(doc, size);
+            recovery.writeInBackground();  // due again: waits its turn
+            recovery.finish();
+            EXPECT_TRUE(recovery.hasCopy());
+            const QStringList copies = folder.entryList({QStringLiteral("*.png")});
+            ASSERT_EQ(copies.size(), 1);
+            EXPECT_TRUE(loadPicture(folder.filePath(copies[0])).image.convertToFormat(QImage::Format_RGB32) == atStart);
+            recovery.discard();
+            EXPECT_EQ(folder.entryList(QDir::Files), QStringList());
+        }
 }
