@@ -1,5 +1,7 @@
 #include "Fill.h"
 
+#include "core/Progress.h"
+
 #include <algorithm>
 
 void PixelSet::add(int y, int left, int right) {
@@ -38,7 +40,8 @@ QRect take(const QImage& image, QPoint seed, Alike alike, PixelSet& taken) {
     // row below: the stack never holds more entries than the picture has pixels.
     std::vector<Run> stack{{seed.y(), seed.x(), seed.x()}};
     QRect bounds;
-    while (!stack.empty()) {
+    for (unsigned runs = 1; !stack.empty(); ++runs) {
+        if (runs % 4096 == 0) progress::report(-1);  // how much is left is not known
         Run s = stack.back();
         stack.pop_back();
         if (taken.contains(s.left, s.y)) continue;  // taken whole since it was pushed

@@ -1,5 +1,7 @@
 #include "PackedImage.h"
 
+#include "core/Progress.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -8,9 +10,11 @@ namespace {
 // Calls FN(block rectangle) for each block of an image of SIZE, in order.
 template <typename Fn>
 void eachBlock(QSize size, int width, int height, Fn&& fn) {
-    for (int y = 0; y < size.height(); y += height)
+    for (int y = 0; y < size.height(); y += height) {
+        progress::report(double(y) / size.height());
         for (int x = 0; x < size.width(); x += width)
             fn(QRect(x, y, std::min(width, size.width() - x), std::min(height, size.height() - y)));
+    }
 }
 
 }  // namespace

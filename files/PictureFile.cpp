@@ -1,5 +1,6 @@
 #include "PictureFile.h"
 
+#include "core/Progress.h"
 #include "files/BitmapHeader.h"
 
 #include <QBuffer>
@@ -10,12 +11,46 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 
 QString cannotOpen(const QString& path, const QString& reason) {
     return QStringLiteral("The file \"%1\" could not be opened: %2").arg(path, reason);
 }
 
 namespace {
+
+// A picture file that tells how far reading it has got.
+class ReadFile : public QFile {
+public:
+    using QFile::QFile;
+
+protected:
+    qint64 readData(char* data, qint64 most) override {
+        const qint64 read = QFile::readData(data, most);
+        if (size() > 0) progress::report(double(pos()) / double(size()));
+        return read;
+    }
+};
+
+// The same for writing, when the length the file will have is known (the
+// bitmap's, unpacked rows of three bytes a pixel); a compressed file only
+// says that it is under way.
+class WrittenFile : public QSaveFile {
+public:
+    WrittenFile(const QString& path, qint64 expected) : QSaveFile(path), expected_(expected) {}
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        const qint64 wrote = QSaveFile::writeData(data, length);
+        written_ += std::max<qint64>(wrote, 0);
+        progress::report(expected_ > 0 ? std::min(1.0, double(written_) / double(expected_)) : -1);
+        return wrote;
+    }
+
+private:
+    qint64 expected_;
+    qint64 written_ = 0;
+};
 
 // Qt's own allocation limit would refuse pictures well below our cap; the
 // cap, checked against the header first, takes its place (4 bytes a pixel).
@@ -103,7 +138,7 @@ std::pair<QByteArray, int> writtenFormat(const QString& path) {
 
 LoadedPicture loadPicture(const QString& path) {
     if (const QString problem = fileProblem(path); !problem.isEmpty()) return {{}, cannotOpen(path, problem)};
-    QFile file(path);
+    ReadFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {{}, cannotOpen(path, file.errorString())};
     const QByteArray headers = file.peek(64);
     QImageReader reader(&file);
@@ -146,12 +181,12 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal) {
 }
 
 QString savePicture(const QImage& image, const QString& path, bool quickly) {
-    QSaveFile file(path);
+    const auto [format, quality] = writtenFormat(path);
+    WrittenFile file(path, format == "bmp" ? qint64(image.height()) * ((image.width() * 3 + 3) & ~3) : 0);
     QString reason;
     if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
     } else {
-        const auto [format, quality] = writtenFormat(path);
         QImageWriter writer(&file, format);
         // Qt's PNG writer turns quality 80 into zlib level 1.
         writer.setQuality(quickly && format == "png" ? 80 : quality);

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QInputDialog>
@@ -171,8 +172,11 @@ void QtDialogs::Message(const QString& title, const QString& text) {
 // The work runs on the window's thread: the window takes no input before it
 // ends, so no second command can start meanwhile.
 void QtDialogs::Busy(bool busy) {
-    if (busy)
+    if (busy && busy_++ == 0) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
+        working_ = std::make_unique<WorkingBar>(parent_);
+    } else if (!busy && busy_ > 0 && --busy_ == 0) {
+        working_.reset();
         QApplication::restoreOverrideCursor();
+    }
 }

@@ -3,13 +3,16 @@
 // dialog.
 #pragma once
 
+#include "app/window/WorkingBar.h"
 #include "files/Dialogs.h"
 
-class QWidget;
+#include <memory>
+
+class QMainWindow;
 
 class QtDialogs : public Dialogs {
 public:
-    void setParent(QWidget* parent) { parent_ = parent; }
+    void setParent(QMainWindow* parent) { parent_ = parent; }
     int MsgBox(const QString& text, int style, const QString& title) override;
     bool ShowOpen(CommonDialog& d) override;
     bool ShowSave(CommonDialog& d) override;
@@ -26,5 +29,7 @@ public:
     static QString qtFilter(const QString& filter);
 
 private:
-    QWidget* parent_ = nullptr;
+    QMainWindow* parent_ = nullptr;
+    int busy_ = 0;  // long work under way, one inside the other
+    std::unique_ptr<WorkingBar> working_;
 };

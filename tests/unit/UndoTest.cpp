@@ -1,5 +1,6 @@
 // Undo and redo: whole steps, exact pixels, bounded memory.
 #include "Harness.h"
+#include "core/Progress.h"
 #include "app/canvas/CanvasView.h"
 
 #include <QAction>
@@ -354,6 +355,11 @@ TEST(Undo, LargePicturesStepsComeBackExactly) {
         Document doc;
         int notKept = 0;
         doc.history.onStepNotKept([&] { ++notKept; });
+        int heard = 0;  // reports of how far the work has got, which the window shows
+        const progress::Listener listener([&](double done) {
+            EXPECT_LE(done, 1.0);
+            ++heard;
+        });
         QImage start(c.from, QImage::Format_RGB32);
         start.fill(Qt::white);
         lines(start);
@@ -379,6 +385,9 @@ TEST(Undo, LargePicturesStepsComeBackExactly) {
         EXPECT_TRUE(doc.canvas.Image() == start);
         ASSERT_TRUE(doc.redo());
         EXPECT_TRUE(doc.canvas.Image() == after);
+        if (qint64(c.from.width()) * c.from.height() >= 4'000'000) {
+            EXPECT_GT(heard, 0);
+        }
     }
 }
 
