@@ -1,6 +1,7 @@
 #include "WorkingBar.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -9,6 +10,26 @@ namespace {
 
 constexpr int kPaintEveryMs = 50;
 constexpr int kWidth = 200;
+
+// While the window paints what it must, nothing that could start a command
+// gets through: a close asked for by the window manager or a drop is turned
+// down (the user can ask again once the work is done).
+class TurnDownCommands : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::Close:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+            e->ignore();
+            return true;
+        default: return false;
+        }
+    }
+};
 
 }  // namespace
 
@@ -33,10 +54,13 @@ void WorkingBar::hear(double done) {
         bar_->show();
         bar_->raise();
         // What a dialog just closed left on the screen is painted over: the
-        // window's own exposure is taken and painted, nothing else (no input,
-        // no timer) runs.
+        // window's exposure is taken and painted; no input, no timer and
+        // nothing that starts a command is let through meanwhile.
+        TurnDownCommands filter;
+        QCoreApplication::instance()->installEventFilter(&filter);
         for (int round = 0; round < 2; ++round)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+        QCoreApplication::instance()->removeEventFilter(&filter);
     }
     if (done >= 0) {
         bar_->setTextVisible(true);
