@@ -43,12 +43,16 @@ bool UndoHistory::mayReplaceWith(QSize size) {
     const std::size_t after = std::size_t(std::max(size.width(), 0)) * std::size_t(std::max(size.height(), 0)) * 4;
     std::size_t need = sizeOf(canvas_.Image()) + after;
     if (need > budget_ && need > kPackFrom) {
-        PackedImage before(canvas_.Image());
-        before.pack();
-        need = 2 * before.bytes() + after / 4096;
+        packedNow_ = PackedImage(canvas_.Image());
+        packedNow_.pack();
+        packedNowKey_ = canvas_.Image().cacheKey();
+        need = 2 * packedNow_.bytes() + after / 4096;
     }
     if (need <= budget_ || !askTooLarge_) return true;
-    if (!askTooLarge_()) return false;
+    if (!askTooLarge_()) {
+        packedNow_ = PackedImage();
+        return false;
+    }
     current_.agreed = true;
     return true;
 }
@@ -89,8 +93,14 @@ void UndoHistory::aboutToReplace() {
     }
     current_.tiles.clear();
     packedTiles_ = 0;
-    current_.wholeBefore = PackedImage(before);
-    if (sizeOf(before) > kPackFrom) current_.wholeBefore.pack();
+    if (before.cacheKey() == packedNowKey_ && packedNow_.size() == before.size()) {
+        current_.wholeBefore = std::move(packedNow_);  // packed already, when the change was weighed
+    } else {
+        current_.wholeBefore = PackedImage(before);
+        if (sizeOf(before) > kPackFrom) current_.wholeBefore.pack();
+    }
+    packedNow_ = PackedImage();
+    packedNowKey_ = 0;
     current_.tooLarge = current_.wholeBefore.bytes() > budget_;
     if (current_.tooLarge) current_.wholeBefore = PackedImage();  // the step cannot be kept
 }

@@ -131,6 +131,10 @@ private:
     std::unordered_set<long long> saved_;
     std::size_t savedBytes_ = 0;   // the open step's tiles, unpacked
     std::size_t packedTiles_ = 0;  // how many of its first tiles are packed
+    // The picture packed to learn whether a change may replace it, kept for
+    // that change while the picture stays as it was (its cache key).
+    PackedImage packedNow_;
+    qint64 packedNowKey_ = 0;
     std::deque<Step> undo_;
     std::deque<Step> redo_;
     std::uint64_t lastId_ = 0;
