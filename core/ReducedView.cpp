@@ -1,16 +1,32 @@
 #include "ReducedView.h"
 
+#include <QElapsedTimer>
 #include <algorithm>
 #include <vector>
 
-void ReducedView::rebuild(const QImage& picture, int percent) {
+void ReducedView::begin(const QImage& picture, int percent) {
     percent_ = std::clamp(percent, 1, 99);
     pictureSize_ = picture.size();
     reduced_ = QImage();
+    nextRow_ = 0;
     if (picture.isNull()) return;
     reduced_ = QImage(int(qint64(picture.width() - 1) * percent_ / 100) + 1,
                       int(qint64(picture.height() - 1) * percent_ / 100) + 1, QImage::Format_RGB32);
-    if (!reduced_.isNull()) reduce(picture, reduced_.rect());
+    reduced_.fill(Qt::white);
+}
+
+QRect ReducedView::reduceMore(const QImage& picture, int budgetMs) {
+    if (whole() || picture.size() != pictureSize_) return {};
+    constexpr int kRows = 8;
+    QElapsedTimer clock;
+    clock.start();
+    const int top = nextRow_;
+    do {
+        const QRect rows(0, nextRow_, reduced_.width(), std::min(kRows, reduced_.height() - nextRow_));
+        reduce(picture, rows);
+        nextRow_ += rows.height();
+    } while (!whole() && (budgetMs < 0 || clock.elapsed() < budgetMs));
+    return QRect(0, top, reduced_.width(), nextRow_ - top);
 }
 
 void ReducedView::update(const QImage& picture, const QRect& pixels) {

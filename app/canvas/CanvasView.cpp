@@ -31,6 +31,7 @@ CanvasView::CanvasView(Canvas& canvas, const Selection& selection, QWidget* pare
     canvas_.takeDirty();
     frameEnd_.setSingleShot(true);
     connect(&frameEnd_, &QTimer::timeout, this, &CanvasView::flushPending);
+    connect(&reducing_, &QTimer::timeout, this, &CanvasView::reduceMore);
     moveDue_.setSingleShot(true);
     connect(&moveDue_, &QTimer::timeout, this, &CanvasView::handOnWaitingMove);
 }
@@ -99,13 +100,24 @@ QRect CanvasView::selectionArea() const {
 }
 
 void CanvasView::rebuildReduced() {
+    reducing_.stop();
     if (zoom_ >= 100) {
         reduced_ = ReducedView();
         return;
     }
     const QImage& image = canvas_.Image();
-    const BusyCursor busy(image.size());
-    reduced_.rebuild(image, zoom_);
+    reduced_.begin(image, zoom_);
+    // A picture reduced within a frame is reduced at once; a larger one a
+    // slice at a time between frames, so the window never waits for it.
+    if (qint64(image.width()) * image.height() <= kReduceAtOnce)
+        reduced_.reduceMore(image, -1);
+    else
+        reducing_.start(0);
+}
+
+void CanvasView::reduceMore() {
+    update(reduced_.reduceMore(canvas_.Image(), kFrameMs / 2));
+    if (reduced_.whole()) reducing_.stop();
 }
 
 void CanvasView::flushPending() {

@@ -27,6 +27,8 @@ public:
     CanvasView(Canvas& canvas, const Selection& selection, QWidget* parent = nullptr);
 
     MouseHandler onDown, onMove, onUp;
+    // Whether the picture is still being reduced for the zoom, a slice at a time.
+    bool reducing() const { return reducing_.isActive(); }
     std::function<void()> onClick;
     // Whether the moves of the drag under way may wait for the frame's end.
     // Those that may and come within a frame of the last move handed on
@@ -74,6 +76,8 @@ private:
     void handOnWaitingMove();
 
     static constexpr int kFrameMs = 16;
+    // The most picture pixels reduced for a new zoom at once (about 13 ms).
+    static constexpr qint64 kReduceAtOnce = 8'000'000;
     // The widget pixels that show these picture pixels, rounded outwards.
     QRect widgetRect(const QRect& picture) const;
     QRegion widgetRegion(const QRegion& picture);
@@ -81,6 +85,7 @@ private:
     // Below 100 % the picture shows reduced by averaging; at other zooms
     // there is no reduced image.
     void rebuildReduced();
+    void reduceMore();
     float twipsX(QMouseEvent* e) const;
     float twipsY(QMouseEvent* e) const;
 
@@ -108,6 +113,7 @@ private:
     std::vector<QRect> rects_;  // widgetRegion()'s, reused
     QElapsedTimer sinceRepaint_;
     QTimer frameEnd_;
+    QTimer reducing_;  // reduces a slice of a large picture whenever the window is idle
     std::optional<Move> waitingMove_;
     QElapsedTimer sinceMove_;  // since the last move handed on
     QTimer moveDue_;

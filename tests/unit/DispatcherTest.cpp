@@ -4,6 +4,7 @@
 
 #include "app/canvas/CanvasView.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -340,8 +341,11 @@ TEST(Dispatcher, TheReducedViewKeepsEveryLine) {
         view.refresh();
         for (const int percent : c.percents) {
             view.setZoom(percent);
-            for (const int x : columns(size.width() / 2 + percent)) line(x);  // after it
+            for (const int x : columns(size.width() / 2 + percent)) line(x);  // after it, while it is reduced
             view.refresh();
+            QElapsedTimer waited;
+            waited.start();
+            while (view.reducing() && waited.elapsed() < 60'000) QApplication::processEvents();
             view.flushPending();
             std::vector<int> all = columns(size.width() / 4), after = columns(size.width() / 2 + percent);
             all.insert(all.end(), after.begin(), after.end());
