@@ -37,16 +37,14 @@ void AutoRecovery::writeInBackground() {
     // The canvas's own pixels are copied before they are written; what the
     // window shows with parts floating is an image of its own, which nothing
     // paints on, so it is written as it is.
-    if (image.cacheKey() == doc_.canvas.Image().cacheKey()) {
-        auto copy = std::make_unique<PictureCopy>(doc_.canvas);
-        if (!copy->done()) {
-            copy_ = std::move(copy);
-            copyTimer_.start(0);
-            return;
-        }
-        // No memory for a copy: the shared picture is written.
+    if (image.cacheKey() != doc_.canvas.Image().cacheKey()) {
+        encode(std::move(image));
+        return;
     }
-    encode(std::move(image));
+    auto copy = std::make_unique<PictureCopy>(doc_.canvas);
+    if (copy->done()) return;  // no memory for a copy now: the timer tries again
+    copy_ = std::move(copy);
+    copyTimer_.start(0);
 }
 
 void AutoRecovery::copyMore() {
