@@ -13,8 +13,17 @@ const QString kTitle = QStringLiteral("Tavimbre");
 }  // namespace
 
 AutoRecovery::AutoRecovery(Document& doc, Dialogs& dialogs) : doc_(doc), dialogs_(dialogs) {
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { writeInBackground(); });
+    // The timer's turn, held back by a drag, comes again soon after.
+    const auto due = [this] {
+        if (dragging_ && dragging_())
+            retry_.start(kRetryMs);
+        else
+            writeInBackground();
+    };
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, due);
     QObject::connect(&copyTimer_, &QTimer::timeout, &copyTimer_, [this] { copyMore(); });
+    retry_.setSingleShot(true);
+    QObject::connect(&retry_, &QTimer::timeout, &retry_, due);
 }
 
 AutoRecovery::~AutoRecovery() {
@@ -30,6 +39,7 @@ void AutoRecovery::writeNow() {
 
 void AutoRecovery::writeInBackground() {
     if (writing() || !doc_.pictureChanged()) return;
+    if (dragging_ && dragging_()) return;
     QImage image = doc_.selection.shown();  // what floats included
     if (hasCopy_ && image.cacheKey() == written_) return;
     pendingKey_ = image.cacheKey();
@@ -96,6 +106,7 @@ void AutoRecovery::settle() {
 }
 
 void AutoRecovery::discard() {
+    retry_.stop();
     copyTimer_.stop();
     copy_.reset();
     if (pending_.valid()) pending_.get();

@@ -15,12 +15,14 @@
 #include "files/Recovery.h"
 
 #include <QTimer>
+#include <functional>
 #include <future>
 #include <memory>
 
 class AutoRecovery {
 public:
     static constexpr int kIntervalMs = 30'000;
+    static constexpr int kRetryMs = 500;
 
     AutoRecovery(Document& doc, Dialogs& dialogs);
     // Waits for a copy under way, so that it is left whole.
@@ -28,6 +30,10 @@ public:
 
     // The window's timer; script runs write only when told to.
     void startTimer() { timer_.start(kIntervalMs); }
+    // While this says a drag is under way, its rubber band may be in the
+    // picture: no copy is begun then, and the timer's turn comes again
+    // shortly after.
+    void holdWhile(std::function<bool()> dragging) { dragging_ = std::move(dragging); }
     // Writes the copy now when the picture has changes not yet in it, and
     // returns once it is written. A copy that cannot be written is told
     // once; drawing goes on.
@@ -63,6 +69,8 @@ private:
     RecoveryStore store_;
     QTimer timer_;
     QTimer copyTimer_;                   // copies a slice whenever the window is idle
+    QTimer retry_;                       // the timer's copy held back by a drag
+    std::function<bool()> dragging_;
     std::unique_ptr<PictureCopy> copy_;  // the picture being copied, if any
     std::future<bool> pending_;          // the copy being written, if any
     FileIdentity pendingId_;             // the picture's name in the copy under way

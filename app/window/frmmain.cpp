@@ -32,6 +32,7 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
                               MsgStyle::YesNoWarning, QStringLiteral("Tavimbre")) == Answer::Yes;
     });
     doc.onIdentityChanged = [this] { showCaption(); };
+    recovery.holdWhile([this] { return dispatcher_.dragging(); });
     buildControls();
     buildMenu();
     buildToolbar();
