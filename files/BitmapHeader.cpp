@@ -33,7 +33,7 @@ qint64 bitmapLengthClaimed(const QByteArray& h) {
     if (compression == kRle8 || compression == kRle4) return imageSize > 0 ? dataOffset + imageSize : 0;
     if (compression != kUncompressed && compression != kBitfields) return 0;
     if (width <= 0 || bitsPerPixel <= 0) return 0;
-    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    const qint64 rowBytes = bitmapRowBytes(width, bitsPerPixel);
     // Headers of extreme sizes claim more than any file holds, and say so
     // without the product overflowing.
     constexpr qint64 kMost = std::numeric_limits<qint64>::max();

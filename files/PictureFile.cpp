@@ -182,7 +182,7 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal) {
 
 QString savePicture(const QImage& image, const QString& path, bool quickly) {
     const auto [format, quality] = writtenFormat(path);
-    WrittenFile file(path, format == "bmp" ? qint64(image.height()) * ((image.width() * 3 + 3) & ~3) : 0);
+    WrittenFile file(path, format == "bmp" ? image.height() * bitmapRowBytes(image.width(), 24) : 0);
     QString reason;
     if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
