@@ -51,6 +51,7 @@ bool UndoHistory::mayReplaceWith(QSize size) {
     if (need <= budget_ || !askTooLarge_) return true;
     if (!askTooLarge_()) {
         packedNow_ = PackedImage();
+        packedNowKey_ = 0;
         return false;
     }
     current_.agreed = true;
@@ -93,7 +94,7 @@ void UndoHistory::aboutToReplace() {
     }
     current_.tiles.clear();
     packedTiles_ = 0;
-    if (before.cacheKey() == packedNowKey_ && packedNow_.size() == before.size()) {
+    if (before.cacheKey() == packedNowKey_) {
         current_.wholeBefore = std::move(packedNow_);  // packed already, when the change was weighed
     } else {
         current_.wholeBefore = PackedImage(before);
