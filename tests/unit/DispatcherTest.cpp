@@ -19,6 +19,13 @@ QStringList traceOf(const QStringList& script) {
     return h.trace;
 }
 
+// A white picture of SIZE on the window's canvas, as if opened.
+void showBlank(Harness& h, QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    h.w->canvas.Picture(picture, QStringLiteral("p.bmp"));
+}
+
 }  // namespace
 
 TEST(Dispatcher, GesturesMakeExactlyTheseCanvasCalls) {
@@ -226,11 +233,7 @@ TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
                                            "up 1 0 4500 3000"});
     for (const Case& c : cases) {
         Harness h;
-        if (!c.picture.isEmpty()) {
-            QImage picture(c.picture, QImage::Format_RGB32);
-            picture.fill(Qt::white);
-            h.w->canvas.Picture(picture, QStringLiteral("p.bmp"));
-        }
+        if (!c.picture.isEmpty()) showBlank(h, c.picture);
         h.run(c.zoom);
         ASSERT_EQ(h.dumped("zoom"), QString::number(c.percent)) << c.name;
         const double s = c.percent / 100.0;
@@ -326,11 +329,7 @@ TEST(Dispatcher, TheReducedViewKeepsEveryLine) {
     };
     for (const Case& c : cases) {
         Harness h;
-        if (!c.picture.isEmpty()) {
-            QImage picture(c.picture, QImage::Format_RGB32);
-            picture.fill(Qt::white);
-            h.w->canvas.Picture(picture, QStringLiteral("p.bmp"));
-        }
+        if (!c.picture.isEmpty()) showBlank(h, c.picture);
         const QSize size = h.image().size();
         CanvasView& view = *h.w->Picture1;
         auto line = [&](int x) { h.w->canvas.Line(15.f * x, 0, 15.f * x, 15.f * (size.height() - 1), 0); };
