@@ -57,6 +57,9 @@ public:
     // The fill's tolerance, 0 to 255, asked with VALUE filled in; false
     // when the user cancelled.
     virtual bool AskTolerance(int& value) = 0;
+    // The gap between a figure and the next one chained from it, in pixels,
+    // asked with GAP filled in; false when the user cancelled.
+    virtual bool AskChainGap(int& gap) = 0;
     // The print dialog: false when the user cancelled, otherwise PRINTER is
     // set up for the chosen printer or file.
     virtual bool ShowPrinter(QPrinter& printer) = 0;

@@ -111,7 +111,7 @@ bool ScriptRunner::mouse(const QString& command, const QStringList& a) {
 
 bool ScriptRunner::execute(const QString& command, const QString& rest) {
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    static const QStringList answers = {"answer", "file", "color", "font", "size", "grid", "tolerance"};
+    static const QStringList answers = {"answer", "file", "color", "font", "size", "grid", "tolerance", "gap"};
     if (ask_ && !answers.contains(command)) std::exchange(ask_, nullptr)();
     if (command == QLatin1String("autosave") && rest.isEmpty()) {
         w_.recovery.writeNow();
@@ -182,7 +182,7 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         dialogs_.queueSize(QSize(width, height));
         return true;
     }
-    if (command == QLatin1String("grid") || command == QLatin1String("tolerance")) {
+    if (command == QLatin1String("grid") || command == QLatin1String("tolerance") || command == QLatin1String("gap")) {
         std::optional<int> value;
         if (rest != QLatin1String("cancel")) {
             int v = 0;
@@ -191,6 +191,8 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         }
         if (command == QLatin1String("grid"))
             dialogs_.queueSpacing(value);
+        else if (command == QLatin1String("gap"))
+            dialogs_.queueGap(value);
         else
             dialogs_.queueTolerance(value);
         return true;

@@ -83,6 +83,8 @@ bool ScriptedDialogs::AskGridSpacing(int& spacing) { return askNumber(spacings_,
 
 bool ScriptedDialogs::AskTolerance(int& value) { return askNumber(tolerances_, "tolerance", value); }
 
+bool ScriptedDialogs::AskChainGap(int& gap) { return askNumber(gaps_, "gap", gap); }
+
 // A script answers the print dialog with a file: the page goes into it as a PDF.
 bool ScriptedDialogs::ShowPrinter(QPrinter& printer) {
     CommonDialog d;

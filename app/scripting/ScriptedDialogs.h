@@ -26,12 +26,13 @@ public:
     void queueSize(std::optional<QSize> size) { sizes_.enqueue(size); }
     void queueSpacing(std::optional<int> spacing) { spacings_.enqueue(spacing); }
     void queueTolerance(std::optional<int> value) { tolerances_.enqueue(value); }
+    void queueGap(std::optional<int> gap) { gaps_.enqueue(gap); }
 
     // Set when a dialog found no answer waiting: the run must end.
     const QString& missing() const { return missing_; }
     int unused() const {
         return int(answers_.size() + files_.size() + colors_.size() + fonts_.size() + sizes_.size() + spacings_.size() +
-                   tolerances_.size());
+                   tolerances_.size() + gaps_.size());
     }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
@@ -42,6 +43,7 @@ public:
     bool AskCanvasSize(QSize& size) override;
     bool AskGridSpacing(int& spacing) override;
     bool AskTolerance(int& value) override;
+    bool AskChainGap(int& gap) override;
     bool ShowPrinter(QPrinter& printer) override;
     void Message(const QString& title, const QString& text) override;
 
@@ -68,5 +70,6 @@ private:
     QQueue<std::optional<QSize>> sizes_;
     QQueue<std::optional<int>> spacings_;
     QQueue<std::optional<int>> tolerances_;
+    QQueue<std::optional<int>> gaps_;
     QString missing_;
 };

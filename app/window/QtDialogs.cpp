@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "core/Canvas.h"
+#include "core/Chain.h"
 #include "core/Grid.h"
 #include "settings/FontColorDialog.h"
 
@@ -157,6 +158,15 @@ bool QtDialogs::AskTolerance(int& value) {
                                        QStringLiteral("How far a colour may differ from the pressed one (0 to 255):"),
                                        value, 0, 255, 1, &ok);
     if (ok) value = v;
+    return ok;
+}
+
+bool QtDialogs::AskChainGap(int& gap) {
+    bool ok = false;
+    const int v = QInputDialog::getInt(parent_, QStringLiteral("Chain Gap"),
+                                       QStringLiteral("Pixels between a figure and the next one chained from it:"), gap,
+                                       Chain::kMinGap, Chain::kMaxGap, 1, &ok);
+    if (ok) gap = v;
     return ok;
 }
 

@@ -21,6 +21,7 @@ public:
     bool AskCanvasSize(QSize& size) override;
     bool AskGridSpacing(int& spacing) override;
     bool AskTolerance(int& value) override;
+    bool AskChainGap(int& gap) override;
     bool ShowPrinter(QPrinter& printer) override;
     void Message(const QString& title, const QString& text) override;
     void Busy(bool busy) override;
