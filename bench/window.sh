@@ -31,7 +31,8 @@ PID= XEV=
 trap 'kill $PID $XEV $XVFB 2>/dev/null; wait 2>/dev/null; rm -rf "$XDG_DATA_HOME" "$WORK"' EXIT
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
-# start PROGRAM: starts it, waits for its map event; sets PID and STARTUP (ms).
+# start PROGRAM: starts it, waits for its map event; sets PID, STARTUP (ms)
+# and, two seconds later, RSS (MiB).
 start() {
   local line t0
   rm -rf "${XDG_DATA_HOME:?}"/*
