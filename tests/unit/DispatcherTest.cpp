@@ -284,6 +284,36 @@ TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
                                       : view.toWidget(p) == w && view.toWidget(p - 1) < w;
             EXPECT_TRUE(shows) << c.name << ": widget pixel " << w << " is not on picture pixel " << p;
         }
+        // The corner handle dragged up and left: while it is held the new
+        // edges show dashed over the picture and the status bar names the
+        // size, up to the pixel the pointer is on; the release takes it.
+        QWidget& frame = *h.w->Picture1->parentWidget();
+        const QRect v = view.geometry();
+        const QPoint corner = v.bottomRight() + QPoint(4, 4), end(v.width() - 30, v.height() - 20);
+        auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+            QMouseEvent e(type, at, frame.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(&frame, &e);
+        };
+        mouse(QEvent::MouseButtonPress, corner, Qt::LeftButton);
+        mouse(QEvent::MouseMove, corner - QPoint(30, 20), Qt::LeftButton);
+        const QStringList asked = h.dumped("status").section(QStringLiteral(" → "), 1).section(QLatin1Char(' '), 0, 2)
+                                      .split(QStringLiteral(" × "));
+        ASSERT_EQ(asked.size(), 2) << c.name << ": " << qPrintable(h.dumped("status"));
+        const QSize sized(asked[0].toInt(), asked[1].toInt());
+        for (auto [side, at] : {std::pair{sized.width(), end.x()}, {sized.height(), end.y()}}) {
+            if (s >= 1) {
+                EXPECT_TRUE(view.toWidget(side) <= at && at < view.toWidget(side + 1)) << c.name << ": " << side;
+            } else {
+                EXPECT_NEAR(view.toWidget(side), at, 1) << c.name;
+            }
+        }
+        const QImage edge = frame.grab(QRect(v.left() + view.toWidget(sized.width()), v.top(), 1,
+                                             view.toWidget(sized.height()))).toImage();
+        int dashes = 0;
+        for (int y = 0; y < edge.height(); ++y) dashes += edge.pixel(0, y) != qRgb(255, 255, 255);
+        EXPECT_GT(dashes, 0) << c.name << ": no outline over the picture";
+        mouse(QEvent::MouseButtonRelease, corner - QPoint(30, 20), Qt::NoButton);
+        EXPECT_EQ(h.image().size(), sized) << c.name;
     }
 }
 
