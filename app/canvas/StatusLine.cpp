@@ -21,7 +21,6 @@ QString toolName(int code) {
     return {};
 }
 
-
 }  // namespace
 
 StatusLine::StatusLine(const Document& doc, const DragDispatcher& dispatcher, const DragState& state,
