@@ -1,5 +1,6 @@
 #include "ScriptRunner.h"
 
+#include "app/canvas/CanvasView.h"
 #include "app/scripting/ScriptedDialogs.h"
 #include "app/window/frmmain.h"
 #include "files/PictureFile.h"
@@ -11,6 +12,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -47,6 +50,30 @@ std::optional<ScriptedDialogs::FontAnswer> parseFont(const QString& rest, bool& 
     a.face = f.mid(6).join(QLatin1Char(' '));
     ok = true;
     return a;
+}
+
+// "down|move|up BUTTON SHIFT X Y": a mouse event on the view, X and Y its
+// own pixels from the picture's top-left corner as shown; the view maps it.
+bool viewMouse(CanvasView& view, const QStringList& a) {
+    static const QStringList kinds = {"down", "move", "up"};
+    static const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
+    const int kind = a.isEmpty() ? -1 : int(kinds.indexOf(a[0]));
+    int button = 0, shift = 0;
+    float x = 0, y = 0;
+    if (a.size() != 5 || kind < 0 || !toInt(a[1], button) || !toInt(a[2], shift) || !toFloat(a[3], x) ||
+        !toFloat(a[4], y) || !std::isfinite(x) || !std::isfinite(y) || button < 0 || button > 7 ||
+        (kind != 1 && button != 1 && button != 2 && button != 4))
+        return false;
+    // Left, right and middle are 1, 2 and 4 in Qt's bits as on the canvas.
+    const auto held = Qt::MouseButtons::fromInt(kind == 2 ? 0 : button);
+    const Qt::KeyboardModifiers keys = (shift & 1 ? Qt::ShiftModifier : Qt::NoModifier) |
+                                       (shift & 2 ? Qt::ControlModifier : Qt::NoModifier) |
+                                       (shift & 4 ? Qt::AltModifier : Qt::NoModifier);
+    const QPointF at(x, y);
+    QMouseEvent e(types[kind], at, view.mapToGlobal(at), kind == 1 ? Qt::NoButton : Qt::MouseButton(button), held, keys);
+    QCoreApplication::sendEvent(&view, &e);
+    view.handOnWaitingMove();  // a script waits for no frame
+    return true;
 }
 
 }  // namespace
@@ -132,6 +159,7 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
     }
     if (command == QLatin1String("down") || command == QLatin1String("move") || command == QLatin1String("up"))
         return mouse(command, args);
+    if (command == QLatin1String("view")) return viewMouse(*w_.Picture1, args);
     if (command == QLatin1String("text")) {
         const int blank = rest.indexOf(QLatin1Char(' '));
         const QString control = blank < 0 ? rest : rest.left(blank);

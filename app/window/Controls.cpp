@@ -174,6 +174,9 @@ void frmmain::buildCanvas(QWidget* central) {
     Picture1->setGrid(&grid);
     frame_ = new PictureFrame(*Picture1, canvas, gestures_);
     frame_->onResize = [this](QSize size) { resizeByHandle(size); };
+    frame_->onAsked = [this] {
+        if (status_) status_->refresh();
+    };
     scroller_ = new CanvasScroller(frame_, *Picture1, central);
     static_cast<CentralArea*>(central)->scroller = scroller_;
     scroller_->setGeometry(twipsRect(4080, 0, 11130, 10335));
@@ -201,6 +204,7 @@ void frmmain::buildCanvas(QWidget* central) {
     status_ = new StatusLine(doc, dispatcher_, state, *Picture1, statusBar());
     status_->setObjectName(QStringLiteral("status"));
     status_->currentTool = &form.currentTool;
+    status_->frame = frame_;
     statusBar()->addWidget(status_, 1);
 }
 

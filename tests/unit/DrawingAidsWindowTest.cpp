@@ -83,9 +83,10 @@ TEST(DrawingAidsWindow, WithSnapOnEveryGestureButTheEraserTakesGridPoints) {
         {"symbol", {"click cmdrhombus"}, {"startX=1500", "startY=1650", "curX=4500", "curY=3000"}, {}},
         {"text stamp", {"text txtinsert Hi"}, {"startX=1500", "startY=1650"}, {}},
         {"text preview, 100 twips off the point", {"text txtinsert Hi"}, {"Text1.left=3100", "Text1.top=2350"}, {}},
-        {"selection marked", {"menu select1"}, {"selection=100,110,200,90"}, {}},
+        {"selection marked, with the outline a 2-pixel pen draws there", {"menu select1"},
+         {"selection=99,109,202,92"}, {}},
         {"selection moved", {"menu select1", "down 1 0 0 0", "up 1 0 6000 6000"},
-         {"selection=200,90,400,400"}, {}},
+         {"selection=200,90,401,401"}, {}},
         {"eraser", {"click cmdErase"}, {"startX=1574", "startY=1576", "curX=4440", "curY=3070"}, {}},
     };
     for (const Case& c : cases) {

@@ -26,6 +26,13 @@ const QStringList kRowAndColumn = {"click cmdLine", "down 1 0 0 75",  "up 1 0 45
 const QStringList kMarkTopLeft = {"menu select1", "down 1 0 0 0", "move 1 0 300 150", "up 1 0 300 150"};
 const QStringList kMoveColumnLeft = {"menu select1",     "down 1 0 675 0",  "move 1 0 840 165", "up 1 0 840 165",
                                      "down 1 0 750 75", "move 1 0 300 75", "up 1 0 300 75"};
+// With Snap on: a box on the grid lines 100 and 110; one on 100 and 200,
+// marked corner to corner, moved 300 pixels right and dropped.
+const QStringList kSnappedSmallBox = {"menu snap1", "click cmdSquare", "down 1 0 1500 1500", "up 1 0 1650 1650"};
+const QStringList kSnappedBoxMovedRight = {
+    "menu snap1",         "click cmdSquare",    "down 1 0 1510 1490", "move 1 0 2990 3010", "up 1 0 2990 3010",
+    "menu select1",       "down 1 0 1490 1510", "up 1 0 3010 2990",   "down 1 0 2250 2250", "up 1 0 6750 2250",
+    "key Esc"};
 const QStringList kFillAt30 = {"down 1 0 30 30", "up 1 0 30 30"};
 const QRgb kBlack = qRgb(0, 0, 0), kWhite = qRgb(255, 255, 255), kGreen = qRgb(0, 255, 0);
 
@@ -81,6 +88,21 @@ TEST(PictureEdits, FromTheWindow) {
         {"a move dropped over a line wipes it", kRowAndColumn + kMoveColumnLeft + QStringList{"key Esc"},
          {{{16, 5}, kWhite}, {{20, 5}, kBlack}, {{50, 5}, kWhite}},
          {"transparent=false", "undoSteps=3"}},
+        {"with Snap on, Fill fills the pressed pixel's area, not the nearest grid point's",
+         kSnappedSmallBox + QStringList{"menu fill1", "down 1 0 1574 1576", "up 1 0 1574 1576"},
+         {{{105, 105}, kBlack}, {{90, 90}, kWhite}}, {"undoSteps=2"}},
+        {"with Snap on, Pick Colour takes the pressed pixel's colour",
+         QStringList{"color 65280", "menu drawcolor1"} + kSnappedSmallBox +
+             QStringList{"key K", "down 1 0 1574 1576", "up 1 0 1574 1576"},
+         {}, {"drawColor=16777215"}},
+        {"with Snap on, a box marked corner to corner moves whole",
+         kSnappedBoxMovedRight, {{{99, 150}, kWhite}, {{200, 150}, kWhite}, {{150, 99}, kWhite}, {{150, 200}, kWhite},
+                                 {{399, 150}, kBlack}, {{500, 150}, kBlack}, {{450, 99}, kBlack}, {{450, 200}, kBlack}},
+         {"floating=false"}},
+        {"and at a pen of 5",
+         QStringList{"select cmbDrawWidth 4"} + kSnappedBoxMovedRight,
+         {{{98, 150}, kWhite}, {{202, 150}, kWhite}, {{150, 98}, kWhite}, {{150, 202}, kWhite},
+          {{398, 150}, kBlack}, {{502, 150}, kBlack}}, {"floating=false"}},
         {"a transparent move dropped over a line keeps it",
          kRowAndColumn + QStringList{"menu transparent1"} + kMoveColumnLeft + QStringList{"key Esc"},
          {{{16, 5}, kBlack}, {{20, 2}, kBlack}, {{50, 5}, kWhite}, {{40, 5}, kWhite}},

@@ -10,6 +10,8 @@
 // copy holds what the window shows.
 #include "RandomAnswers.h"
 
+#include "app/canvas/CanvasView.h"
+
 #include <QComboBox>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -107,6 +109,7 @@ struct Session {
     void pasteTransparent();
     void kill();
     void drag();
+    void viewPress(int button);
     void checkRelease(const QImage& before, int tool, int from);
     void interrupt(const QImage& before, int tool, int button);
     void checkErased(const QImage& before, const QImage& after, int tool);
@@ -218,6 +221,8 @@ void Session::drag() {
     if (!part.isEmpty() && rng.bounded(2))  // a press inside the selection lifts it
         run(QStringLiteral("down %1 0 %2 %3").arg(button).arg((part.x() + rng.bounded(part.width())) * 15)
                 .arg((part.y() + rng.bounded(part.height())) * 15));
+    else if (rng.bounded(8) == 0)
+        viewPress(button);
     else
         run(at("down", button));
     if (::testing::Test::HasFatalFailure()) return;
@@ -249,6 +254,28 @@ void Session::drag() {
     run(up);
     if (::testing::Test::HasFatalFailure()) return;
     checkRelease(before, tool, from);
+}
+
+// A press on the view, at some zoom, acts on a picture pixel that the
+// pressed widget pixel shows: the first of them on a reduced view.
+void Session::viewPress(int button) {
+    static const char* zooms[] = {"menu zoomin1", "menu zoomout1", "menu zoomfit1", "key Ctrl+0"};
+    run(zooms[rng.bounded(4)]);
+    if (::testing::Test::HasFatalFailure()) return;
+    const CanvasView& view = *w->Picture1;
+    const int x = int(rng.bounded(view.width() + 40)) - 20, y = int(rng.bounded(view.height() + 40)) - 20;
+    run(QStringLiteral("view down %1 %2 %3 %4").arg(button).arg(rng.bounded(8)).arg(x).arg(y));
+    const QMap<QString, QString> d = dumped(*w);
+    const QStringList pointer = d.value("status").section(QLatin1String("    "), 0, 0).split(QRegularExpression("[ ,]+"));
+    if (::testing::Test::HasFatalFailure() || d.value("snap") == "on" || pointer.size() != 3 || pointer[0] != "Pointer")
+        return;
+    auto shows = [&view](int at, int p) {
+        return view.zoom() >= 100 ? view.toWidget(p) <= at && at < view.toWidget(p + 1)
+                                  : view.toWidget(p) == at && view.toWidget(p - 1) < at;
+    };
+    ASSERT_TRUE(shows(x, pointer[1].toInt()) && shows(y, pointer[2].toInt()))
+        << "widget pixel " << x << "," << y << " at " << view.zoom() << " % pressed picture pixel "
+        << qPrintable(pointer[1]) << "," << qPrintable(pointer[2]) << "\n" << qPrintable(lastLines());
 }
 
 // A command, a focus loss or Esc in the middle of a drag ends it first: the
