@@ -1,5 +1,6 @@
 #include "ScriptRunner.h"
 
+#include "app/canvas/CanvasView.h"
 #include "app/scripting/ScriptedDialogs.h"
 #include "app/window/frmmain.h"
 #include "files/PictureFile.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
+#include <QToolButton>
 #include <utility>
 
 namespace {
@@ -97,6 +99,7 @@ bool ScriptRunner::mouse(const QString& command, const QStringList& a) {
     if (a.size() != 4 || !toInt(a[0], button) || !toInt(a[1], shift) || !toFloat(a[2], x) || !toFloat(a[3], y))
         return false;
     if (command == QLatin1String("down")) {
+        w_.focusByClick(w_.Picture1);
         w_.Picture1_MouseDown(button, shift, x, y);
     } else if (command == QLatin1String("move")) {
         w_.Picture1_MouseMove(button, shift, x, y);
@@ -117,14 +120,21 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         w_.recovery.writeNow();
         return true;
     }
-    if (command == QLatin1String("click")) return w_.clickButton(rest.trimmed());
-    if (command == QLatin1String("dblclick")) return w_.doubleClickButton(rest.trimmed());
+    if (command == QLatin1String("click") || command == QLatin1String("dblclick")) {
+        const QString name = rest.trimmed();
+        if (QWidget* button = w_.buttons.value(name)) w_.focusByClick(button);
+        return command == QLatin1String("click") ? w_.clickButton(name) : w_.doubleClickButton(name);
+    }
     if (command == QLatin1String("return") && rest.trimmed() == QLatin1String("txtinsert")) {
         w_.txtinsert_KeyPress(13);
         return true;
     }
     if (command == QLatin1String("menu")) return w_.runMenu(rest.trimmed());
     if (command == QLatin1String("key")) return w_.pressKey(rest.trimmed());
+    if (command == QLatin1String("type") && !rest.isEmpty()) {
+        w_.typeText(rest);
+        return true;
+    }
     if (command == QLatin1String("deactivate") && rest.isEmpty()) {
         QEvent e(QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(&w_, &e);

@@ -170,7 +170,7 @@ TEST(DrawingAidsWindow, ADragUpOrLeftOfARestrictedFigureExplainsItself) {
 }
 
 // A whole chart: five labelled symbols and four arrows from five double-clicks
-// on the palette, with Snap on and Return for each label; the pointer never
+// on the palette, with Snap on, each label typed and Return pressed on the canvas; the pointer never
 // lies on the grid, every corner does.
 TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
     Harness h;
@@ -189,7 +189,7 @@ TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
         if (label.isEmpty()) return void(++arrows);
         ++symbols;
         h.trace.clear();
-        h.run({"text txtinsert " + label, "return txtinsert"});
+        h.run({"type " + label, "key Return"});  // on the canvas, where the drag left the focus
         EXPECT_TRUE(!h.trace.isEmpty() && h.trace.last().endsWith(label.section(' ', -1))) << qPrintable(label);
         labels += int(!h.trace.isEmpty());
     };
@@ -206,4 +206,5 @@ TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
     EXPECT_EQ(labels, 5);
     EXPECT_EQ(arrows, 4);
     EXPECT_EQ(h.dumped("toolLocked"), "true");
+    EXPECT_EQ(h.dumped("pressTool"), "") << "a typed letter turned a tool on";
 }
