@@ -68,6 +68,8 @@ QWidget* frmmain::keyboardFocus() {
         show();
     }
     if (QApplication::activeWindow() != this) QApplication::setActiveWindow(this);
+    // A menu opened by its Alt key takes the keys while it is open.
+    if (QWidget* menu = QApplication::activePopupWidget()) return menu;
     QWidget* focus = QApplication::focusWidget();
     return focus ? focus : this;
 }
