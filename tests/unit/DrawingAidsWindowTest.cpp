@@ -42,6 +42,8 @@ TEST(DrawingAidsWindow, ADoubleClickLocksTheToolInTheWindowUntilEscAnotherButton
         {"a double-click: three figures", QStringList{"dblclick cmdSquare"} + drag + drag, 3, "2", "true", {"cmdSquare"},
          "    Process (locked)"},
         {"Esc unlocks", {"dblclick cmdSquare", "key Esc"}, 0, "34", "false", {}, ""},
+        {"from any focused widget", {"dblclick cmdSquare", "key Tab", "key Esc"}, 0, "34", "false", {}, ""},
+        {"and from a focused palette button", {"dblclick cmdSquare", "key Shift+Tab", "key Esc"}, 0, "34", "false", {}, ""},
         {"another button unlocks and chooses its tool once", {"dblclick cmdSquare", "click cmdCircle"}, 1, "34",
          "false", {}, ""},
         {"a second click unlocks", QStringList{"dblclick cmdSquare"} + drag + QStringList{"click cmdSquare"}, 2, "34", "false",
