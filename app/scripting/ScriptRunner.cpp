@@ -13,6 +13,7 @@
 #include <QImageReader>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QToolButton>
 #include <cmath>
 #include <utility>
 
@@ -124,6 +125,7 @@ bool ScriptRunner::mouse(const QString& command, const QStringList& a) {
     if (a.size() != 4 || !toInt(a[0], button) || !toInt(a[1], shift) || !toFloat(a[2], x) || !toFloat(a[3], y))
         return false;
     if (command == QLatin1String("down")) {
+        w_.focusByClick(w_.Picture1);
         w_.Picture1_MouseDown(button, shift, x, y);
     } else if (command == QLatin1String("move")) {
         w_.Picture1_MouseMove(button, shift, x, y);
@@ -144,14 +146,21 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         w_.recovery.writeNow();
         return true;
     }
-    if (command == QLatin1String("click")) return w_.clickButton(rest.trimmed());
-    if (command == QLatin1String("dblclick")) return w_.doubleClickButton(rest.trimmed());
+    if (command == QLatin1String("click") || command == QLatin1String("dblclick")) {
+        const QString name = rest.trimmed();
+        if (QWidget* button = w_.buttons.value(name)) w_.focusByClick(button);
+        return command == QLatin1String("click") ? w_.clickButton(name) : w_.doubleClickButton(name);
+    }
     if (command == QLatin1String("return") && rest.trimmed() == QLatin1String("txtinsert")) {
         w_.txtinsert_KeyPress(13);
         return true;
     }
     if (command == QLatin1String("menu")) return w_.runMenu(rest.trimmed());
     if (command == QLatin1String("key")) return w_.pressKey(rest.trimmed());
+    if (command == QLatin1String("type") && !rest.isEmpty()) {
+        w_.typeText(rest);
+        return true;
+    }
     if (command == QLatin1String("deactivate") && rest.isEmpty()) {
         QEvent e(QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(&w_, &e);

@@ -23,7 +23,7 @@ void frmmain::buildMenu() {
         {"Edit", "redo1", "Redo",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &frmmain::redo1_Click,
          false},
-        {"Edit", "select1", "Select", {QKeySequence(Qt::Key_S)}, &frmmain::select1_Click, false},
+        {"Edit", "select1", "Select", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, &frmmain::select1_Click, false},
         {"Edit", "selectall1", "Select All", {QKeySequence(Qt::CTRL | Qt::Key_A)}, &frmmain::selectall1_Click, false},
         {"Edit", "deselect1", "Deselect", {QKeySequence(Qt::Key_Escape)}, &frmmain::deselect1_Click, false},
         {"Edit", "cut1", "Cut", {QKeySequence(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, false},
@@ -52,9 +52,9 @@ void frmmain::buildMenu() {
         {"Image", "rotate1801", "Rotate 180\xB0", {}, &frmmain::rotate1801_Click, false},
         {"Image", "cropselection1", "Crop to Selection", {}, &frmmain::cropselection1_Click, false},
         {"Image", "cropcontent1", "Crop to Content", {}, &frmmain::cropcontent1_Click, true},
-        {"Tools", "fill1", "Fill", {QKeySequence(Qt::Key_F)}, &frmmain::fill1_Click, false},
+        {"Tools", "fill1", "Fill", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, &frmmain::fill1_Click, false},
         {"Tools", "tolerance1", "Fill Tolerance...", {}, &frmmain::tolerance1_Click, false},
-        {"Tools", "pickcolor1", "Pick Colour", {QKeySequence(Qt::Key_K)}, &frmmain::pickcolor1_Click, false},
+        {"Tools", "pickcolor1", "Pick Colour", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)}, &frmmain::pickcolor1_Click, false},
     };
     const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"View", "view1"},
                                                              {"Image", "image1"}, {"Tools", "tool1"}};

@@ -84,8 +84,13 @@ public:
     // A double-click: the click, then the button's tool locked.
     bool doubleClickButton(const QString& name);
     bool runMenu(const QString& name);
-    // Triggers the window's action bound to the key sequence ("Escape", "Ctrl+Z").
+    // The key sequence ("Escape", "Ctrl+Z", "A") pressed and released on the
+    // focused widget, shortcuts resolved as Qt resolves them.
     bool pressKey(const QString& sequence);
+    // Each character of TEXT as a key pressed and released on the focused widget.
+    void typeText(const QString& text);
+    // The keyboard focus moved as a click on PRESSED moves it.
+    void focusByClick(QWidget* pressed);
     bool setControlText(const QString& name, const QString& text);
     bool selectListEntry(const QString& name, int index);
     QStringList dump() const;
@@ -164,6 +169,9 @@ private:
     // the reason as its %1.
     void pasteFrom(const QMimeData* data, const QString& refusal);
     void moveText1(float left, float top);
+    // The widget a key goes to, the window made the active one first.
+    QWidget* keyboardFocus();
+    void sendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
     // Fits the floating preview to its text, from the first letter; hidden when empty.
     void fitText1();
     void showCaption();

@@ -42,6 +42,8 @@ TEST(DrawingAidsWindow, ADoubleClickLocksTheToolInTheWindowUntilEscAnotherButton
         {"a double-click: three figures", QStringList{"dblclick cmdSquare"} + drag + drag, 3, "2", "true", {"cmdSquare"},
          "    Process (locked)"},
         {"Esc unlocks", {"dblclick cmdSquare", "key Esc"}, 0, "34", "false", {}, ""},
+        {"from any focused widget", {"dblclick cmdSquare", "key Tab", "key Esc"}, 0, "34", "false", {}, ""},
+        {"and from a focused palette button", {"dblclick cmdSquare", "key Shift+Tab", "key Esc"}, 0, "34", "false", {}, ""},
         {"another button unlocks and chooses its tool once", {"dblclick cmdSquare", "click cmdCircle"}, 1, "34",
          "false", {}, ""},
         {"a second click unlocks", QStringList{"dblclick cmdSquare"} + drag + QStringList{"click cmdSquare"}, 2, "34", "false",
@@ -171,7 +173,7 @@ TEST(DrawingAidsWindow, ADragUpOrLeftOfARestrictedFigureExplainsItself) {
 }
 
 // A whole chart: five labelled symbols and four arrows from five double-clicks
-// on the palette, with Snap on and Return for each label; the pointer never
+// on the palette, with Snap on, each label typed and Return pressed on the canvas; the pointer never
 // lies on the grid, every corner does.
 TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
     Harness h;
@@ -190,7 +192,7 @@ TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
         if (label.isEmpty()) return void(++arrows);
         ++symbols;
         h.trace.clear();
-        h.run({"text txtinsert " + label, "return txtinsert"});
+        h.run({"type " + label, "key Return"});  // on the canvas, where the drag left the focus
         EXPECT_TRUE(!h.trace.isEmpty() && h.trace.last().endsWith(label.section(' ', -1))) << qPrintable(label);
         labels += int(!h.trace.isEmpty());
     };
@@ -207,4 +209,5 @@ TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
     EXPECT_EQ(labels, 5);
     EXPECT_EQ(arrows, 4);
     EXPECT_EQ(h.dumped("toolLocked"), "true");
+    EXPECT_EQ(h.dumped("pressTool"), "") << "a typed letter turned a tool on";
 }

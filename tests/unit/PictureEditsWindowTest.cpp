@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <tuple>
 
 namespace {
 
@@ -52,7 +53,7 @@ TEST(PictureEdits, FromTheWindow) {
          {{{0, 0}, kGreen}, {{741, 688}, kGreen}},
          {"pressTool=fill", "undoSteps=1", "canvasClean=false", "toolsClean=false"}},
         {"fill by its key stays within a line's side, tolerance asked",
-         kTopLine + QStringList{"tolerance 40", "menu tolerance1", "color 65280", "menu drawcolor1", "key F"} +
+         kTopLine + QStringList{"tolerance 40", "menu tolerance1", "color 65280", "menu drawcolor1", "key Ctrl+Shift+F"} +
              kFillAt30,
          {{{5, 0}, kBlack}, {{5, 5}, kGreen}},
          {"tolerance=40", "undoSteps=2"}},
@@ -60,7 +61,7 @@ TEST(PictureEdits, FromTheWindow) {
          {"pressTool="}},
         {"pick colour by its key: the pixel's colour, then the tool ends",
          QStringList{"color 65280", "menu drawcolor1", "menu fill1"} + kFillAt30 +
-             QStringList{"color 255", "menu drawcolor1", "key K"} + kFillAt30,
+             QStringList{"color 255", "menu drawcolor1", "key Ctrl+Shift+K"} + kFillAt30,
          {{{2, 2}, kGreen}},
          {"drawColor=65280", "pressTool=", "undoSteps=1", "status=Draw colour: red 0, green 255, blue 0"}},
         {"rotate a marked part: it floats turned where it was", kTopLine + kMarkTopLeft + QStringList{"menu rotateright1"},
@@ -169,12 +170,16 @@ TEST(PictureEdits, ToolbarAndKeys) {
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(place(), shownAt);
 
-    // The text box takes F and K before the window's shortcuts see them.
-    for (auto [key, text] : {std::pair{Qt::Key_F, "f"}, std::pair{Qt::Key_K, "k"}}) {
+    // The text box takes F and K before the window's shortcuts see them, and
+    // so do the canvas and the palette, which type into it.
+    QWidget* button = h.w->buttons.value("cmdLine");
+    for (auto [to, key, text] : {std::tuple<QWidget*, Qt::Key, const char*>{h.w->txtinsert, Qt::Key_F, "f"},
+                                 {h.w->txtinsert, Qt::Key_K, "k"}, {h.w->Picture1, Qt::Key_F, "f"},
+                                 {h.w->Picture1, Qt::Key_S, "S"}, {button, Qt::Key_K, "k"}}) {
         QKeyEvent e(QEvent::ShortcutOverride, key, Qt::NoModifier, QString::fromLatin1(text));
         e.ignore();
-        QCoreApplication::sendEvent(h.w->txtinsert, &e);
-        EXPECT_TRUE(e.isAccepted()) << text;
+        QCoreApplication::sendEvent(to, &e);
+        EXPECT_TRUE(e.isAccepted()) << qPrintable(to->objectName()) << " " << text;
     }
 }
 

@@ -1,5 +1,5 @@
 // Long seeded random sessions: every button, menu item, gesture and dialog
-// answer, junk typed into every box, and files in a scratch folder. After
+// answer, junk typed into every box and on the canvas, and files in a scratch folder. After
 // every release no preview may remain: the picture must equal the picture
 // after the press with only the finished figure drawn on it, which is got by
 // replaying the release's drawing calls on a copy, also when the release
@@ -138,6 +138,9 @@ void Session::someCommand() {
         pasteTransparent();
     } else if (r < 57) {
         checkRecoveryCopy();
+    } else if (r < 62) {  // keys typed where the last press left the focus: the canvas
+        const QString typed = junk();
+        run(typed.isEmpty() ? QStringLiteral("key Return") : "type " + typed);
     } else if (r < 75) {
         run(QStringLiteral("text %1 %2").arg(boxes[rng.bounded(4)], junk()));
     } else {

@@ -206,12 +206,12 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
         // What floats is in the copy: the export after the drop shows
         // what the window showed when the copy was written.
         {"a moved part that still floats is in the copy",
-         {{draw + "key S\ndown 1 0 0 0\nup 1 0 3300 3300\ndown 1 0 1500 1500\nup 1 0 7500 4500\nautosave\n"
+         {{draw + "key Ctrl+Shift+M\ndown 1 0 0 0\nup 1 0 3300 3300\ndown 1 0 1500 1500\nup 1 0 7500 4500\nautosave\n"
                   "key Esc\nexport %D/drawn.png\n",
            false},
           {"answer 6\ndump\nexport %D/back.png\n", true}}},
         {"a floating paste is in the copy",
-         {{draw + "key S\ndown 1 0 0 0\nup 1 0 3300 3300\nkey Ctrl+C\nkey Ctrl+V\ndown 1 0 1500 1500\n"
+         {{draw + "key Ctrl+Shift+M\ndown 1 0 0 0\nup 1 0 3300 3300\nkey Ctrl+C\nkey Ctrl+V\ndown 1 0 1500 1500\n"
                   "up 1 0 7500 1500\nautosave\nkey Esc\nexport %D/drawn.png\n",
            false},
           {"answer 6\ndump\nexport %D/back.png\n", true}}},
