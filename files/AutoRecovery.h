@@ -73,7 +73,7 @@ private:
     RecoveryStore store_;
     QTimer timer_;
     QTimer copyTimer_;                   // copies a slice whenever the window is idle
-    QTimer retry_;                       // the timer's copy held back by a drag
+    QTimer retry_;                       // a copy due shortly: held back by a drag, or asked for during another
     std::function<bool()> dragging_;
     std::unique_ptr<PictureCopy> copy_;  // the picture being copied, if any
     QFuture<bool> pending_;              // the copy being written, while encoding_
