@@ -136,7 +136,9 @@ TEST(FailingDisk, WritesOntoAFullDiskLeaveEverythingAsItWas) {
         {"A recovery copy over an older one", {"file %D/old.png", "menu open1", "draw", "autosave", "draw"},
          {"autosave"}, "The recovery copy could not be written to \"%R\": "},
     };
-    QImage noise(120, 90, QImage::Format_RGB32);  // too large for 4 KB in any format
+    // Too large for 4 KB in any format, and small enough to sit whole in a
+    // file's write buffer until it is flushed.
+    QImage noise(72, 56, QImage::Format_RGB32);
     for (int y = 0; y < noise.height(); ++y)
         for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, QRandomGenerator::global()->generate());
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
@@ -145,10 +147,14 @@ TEST(FailingDisk, WritesOntoAFullDiskLeaveEverythingAsItWas) {
             SCOPED_TRACE(testing::Message() << c.name << ", " << free << " bytes free");
             SmallDisk disk;
             ASSERT_TRUE(disk.mounted);
-            for (const char* name : {"old.png", "old.jpg", "old.bmp"}) ASSERT_TRUE(noise.save(disk.dir.filePath(name)));
+            for (const char* name : {"old.png", "old.jpg", "old.bmp"}) ASSERT_TRUE(noise.save(disk.dir.filePath(name), nullptr, 95));
             QFile pdf(disk.dir.filePath("old.pdf"));
             ASSERT_TRUE(pdf.open(QIODevice::WriteOnly) && pdf.write("%PDF-1.4 an older export\n") > 0);
             pdf.close();
+            for (const char* name : {"old.png", "old.jpg", "old.bmp"}) {
+                const qint64 size = QFileInfo(disk.dir.filePath(name)).size();
+                ASSERT_TRUE(size > 5000 && size < 14000) << name << " " << size;
+            }
             qputenv("XDG_DATA_HOME", QFile::encodeName(disk.dir.filePath("data")));
             const QString recovery = RecoveryStore::defaultFolder();
             const auto expand = [&](QStringList lines) {
