@@ -72,8 +72,8 @@ void FileCommands::prepareFileDialog(CommonDialog& d) {
 
 bool FileCommands::mayReplace(FileContext& c, const QString& path) {
     if (!fileExists(path)) return true;
-    c.msgAnswer = QString::number(c.dialogs.MsgBox(path + QStringLiteral(" already exists.\r\nDo you want to replace it?"),
-                                                   MsgStyle::YesNoQuestion, QStringLiteral("Warning")));
+    const QString question = path + QStringLiteral(" already exists.\r\nDo you want to replace it?");
+    c.msgAnswer = QString::number(c.dialogs.MsgBox(question, MsgStyle::YesNoQuestion, QStringLiteral("Warning")));
     return c.msgAnswer.toInt() == Answer::Yes;
 }
 

@@ -147,14 +147,14 @@ TEST(FailingDisk, WritesOntoAFullDiskLeaveEverythingAsItWas) {
             SCOPED_TRACE(testing::Message() << c.name << ", " << free << " bytes free");
             SmallDisk disk;
             ASSERT_TRUE(disk.mounted);
-            for (const char* name : {"old.png", "old.jpg", "old.bmp"}) ASSERT_TRUE(noise.save(disk.dir.filePath(name), nullptr, 95));
-            QFile pdf(disk.dir.filePath("old.pdf"));
-            ASSERT_TRUE(pdf.open(QIODevice::WriteOnly) && pdf.write("%PDF-1.4 an older export\n") > 0);
-            pdf.close();
             for (const char* name : {"old.png", "old.jpg", "old.bmp"}) {
+                ASSERT_TRUE(noise.save(disk.dir.filePath(name), nullptr, 95));
                 const qint64 size = QFileInfo(disk.dir.filePath(name)).size();
                 ASSERT_TRUE(size > 5000 && size < 14000) << name << " " << size;
             }
+            QFile pdf(disk.dir.filePath("old.pdf"));
+            ASSERT_TRUE(pdf.open(QIODevice::WriteOnly) && pdf.write("%PDF-1.4 an older export\n") > 0);
+            pdf.close();
             qputenv("XDG_DATA_HOME", QFile::encodeName(disk.dir.filePath("data")));
             const QString recovery = RecoveryStore::defaultFolder();
             const auto expand = [&](QStringList lines) {
@@ -165,20 +165,18 @@ TEST(FailingDisk, WritesOntoAFullDiskLeaveEverythingAsItWas) {
                         l.replace("%R", recovery).replace("%D", disk.dir.path());
                 return lines.join('\n').split('\n');
             };
-            {
-                Harness h;
-                qputenv("XDG_DATA_HOME", dataHome);
-                h.run(expand(c.before));
-                ASSERT_TRUE(disk.fill(free)) << disk.available();
-                const QMap<QString, QByteArray> files = disk.files();
-                const QStringList dump = withoutAnswer(h.w->dump());
-                h.out.clear();
-                h.run(expand(c.script));
-                EXPECT_EQ(h.out.filter(QRegularExpression("^message ")),
-                          QStringList("message Tavimbre|" + expand({c.message}).first() + noSpace));
-                EXPECT_TRUE(disk.files() == files) << qPrintable(QStringList(disk.files().keys()).join(' '));
-                EXPECT_EQ(withoutAnswer(h.w->dump()), dump);
-                EXPECT_EQ(h.dumped("canvasClean"), "false");
-            }
+            Harness h;
+            qputenv("XDG_DATA_HOME", dataHome);
+            h.run(expand(c.before));
+            ASSERT_TRUE(disk.fill(free)) << disk.available();
+            const QMap<QString, QByteArray> files = disk.files();
+            const QStringList dump = withoutAnswer(h.w->dump());
+            h.out.clear();
+            h.run(expand(c.script));
+            EXPECT_EQ(h.out.filter(QRegularExpression("^message ")),
+                      QStringList("message Tavimbre|" + expand({c.message}).first() + noSpace));
+            EXPECT_TRUE(disk.files() == files) << qPrintable(QStringList(disk.files().keys()).join(' '));
+            EXPECT_EQ(withoutAnswer(h.w->dump()), dump);
+            EXPECT_EQ(h.dumped("canvasClean"), "false");
         }
 }
