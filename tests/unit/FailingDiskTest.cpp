@@ -115,7 +115,7 @@ TEST(FailingDisk, SavesOntoWhatCannotBeChangedLeaveEverythingAsItWas) {
 // byte for byte, nothing empty or half-written is left, and the picture
 // keeps its name and counts as unsaved.
 TEST(FailingDisk, WritesOntoAFullDiskLeaveEverythingAsItWas) {
-    if (!SmallDisk().mounted) GTEST_SKIP() << "full-disk cases not run: mounting a tmpfs needs root";
+    if (!SmallDisk().mounted) GTEST_SKIP() << "full-disk cases not run: they mount a small tmpfs, which takes root";
     const QString noSpace = QStringLiteral("No space left on device");
     const struct {
         const char* name;
