@@ -7,12 +7,14 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <cmath>
 #include <utility>
@@ -142,8 +144,19 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     static const QStringList answers = {"answer", "file", "color", "font", "size", "grid", "tolerance"};
     if (ask_ && !answers.contains(command)) std::exchange(ask_, nullptr)();
-    if (command == QLatin1String("autosave") && rest.isEmpty()) {
-        w_.recovery.writeNow();
+    if (command == QLatin1String("autosave") && (rest.isEmpty() || rest == QLatin1String("async"))) {
+        if (rest.isEmpty())
+            w_.recovery.writeNow();
+        else
+            w_.recovery.writeInBackground();
+        return true;
+    }
+    if (command == QLatin1String("wait")) {
+        int ms = 0;
+        if (args.size() != 1 || !toInt(args[0], ms) || ms < 0 || ms > 600'000) return false;
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
         return true;
     }
     if (command == QLatin1String("click") || command == QLatin1String("dblclick")) {

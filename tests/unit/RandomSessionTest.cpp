@@ -7,7 +7,7 @@
 // there, and counts as a change. Every Undo and Redo must bring back the
 // pixels and the file identity the picture had at that point of the
 // history; a save writes no file but the one the caption names; a recovery
-// copy holds what the window shows.
+// copy, once written, holds what the window shows.
 #include "RandomAnswers.h"
 
 #include "app/canvas/CanvasView.h"
@@ -138,7 +138,9 @@ void Session::someCommand() {
         pasteTransparent();
     } else if (r < 57) {
         checkRecoveryCopy();
-    } else if (r < 62) {  // keys typed where the last press left the focus: the canvas
+    } else if (r < 59) {
+        run(rng.bounded(2) ? QStringLiteral("autosave async") : QStringLiteral("wait %1").arg(rng.bounded(15)));
+    } else if (r < 64) {  // keys typed where the last press left the focus: the canvas
         const QString typed = junk();
         run(typed.isEmpty() ? QStringLiteral("key Return") : "type " + typed);
     } else if (r < 75) {
@@ -174,10 +176,17 @@ void Session::checkWrites(const QMap<QString, size_t>& was, const QString& capti
     }
 }
 
-// A recovery copy written now holds what the window shows: floating pixels
-// dropped in place, which a drop then shows in the picture itself.
+// A recovery copy written now, or in the background and waited for, holds
+// what the window shows: floating pixels dropped in place, which a drop then
+// shows in the picture itself.
 void Session::checkRecoveryCopy() {
-    run("autosave");
+    if (rng.bounded(2)) {
+        run("autosave");
+    } else {
+        run("autosave async");
+        for (int i = 0; i < 1000 && w->recovery.writing() && !::testing::Test::HasFatalFailure(); ++i) run("wait 5");
+        ASSERT_FALSE(w->recovery.writing()) << "a background copy never ended\n" << qPrintable(lastLines());
+    }
     if (::testing::Test::HasFatalFailure() || !w->recovery.hasCopy() || !w->doc.pictureChanged()) return;
     const QImage copy = newestPicture(RecoveryStore::defaultFolder());
     const bool floated = floating();
