@@ -144,6 +144,9 @@ QStringList frmmain::dump() const {
                                         : pressTool_ == PressTool::PickColor ? QStringLiteral("pickcolor")
                                                                              : QString()),
         QStringLiteral("toolbar=") + b(!toolbar_->isHidden()),
+        QStringLiteral("lineEnds=") + nameOf(state.lineLook.ends),
+        QStringLiteral("lineStyle=") + nameOf(state.lineLook.style),
+        QStringLiteral("lineRoute=") + nameOf(state.lineLook.route),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };
