@@ -44,15 +44,14 @@ QPointF unit(const QPointF& from, const QPointF& to) {
 
 double lengthOf(const QPointF& from, const QPointF& to) { return std::hypot(to.x() - from.x(), to.y() - from.y()); }
 
-// A filled head with its tip on the pixel TIP, pointing along DIR, centred
-// on the line as the pen is: an odd width on the pixel's centre, where it
-// covers a row or column more on the line's own, an even one on its corner.
-// The tip's own pixel is covered too, so the connector reaches its end point.
+// A filled head with its tip on the pixel TIP, pointing along DIR. It is
+// centred on the tip pixel's centre, so it covers a row or column more on
+// the line's own than its width says, whatever the pen. The tip's own pixel
+// is covered too, so the connector reaches its end point.
 void addHead(Coverage& cover, const QPointF& tip, const QPointF& dir, int width) {
-    const double odd = width % 2 ? 0.5 : 0;
-    const QPointF centre = tip + QPointF(odd, odd);
+    const QPointF centre = tip + QPointF(0.5, 0.5);
     const QPointF base = centre - dir * headLength(width);
-    const QPointF across = QPointF(-dir.y(), dir.x()) * (headWidth(width) / 2 + odd);
+    const QPointF across = QPointF(-dir.y(), dir.x()) * (headWidth(width) / 2 + 0.5);
     cover.addConvexPolygon(QPolygonF({centre, base + across, base - across}));
     cover.addStroke(tip, tip, 1);
 }

@@ -91,8 +91,8 @@ void lineEnds(QPainter& p, int heads) {
 void lineStyle(QPainter& p, Qt::PenStyle style) {
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    const double on = style == Qt::SolidLine ? 20 : style == Qt::DashLine ? 5 : 2;
-    const double period = style == Qt::SolidLine ? 20 : style == Qt::DashLine ? 8 : 4;
+    const double on = style == Qt::SolidLine ? 20 : style == Qt::DashLine ? 4 : 2;
+    const double period = style == Qt::SolidLine ? 20 : style == Qt::DashLine ? 7 : 4;
     for (double y : {6.0, 16.0})
         for (double x = 2; x + on <= 22; x += period) p.drawRect(QRectF(x, y, on, 2));
 }

@@ -113,9 +113,9 @@ TEST(Canvas, ConnectorsHeadsElbowsAndDashes) {
     } cases[] = {
         {"a head at width 1 is 9 rows, one the line's", {LineEnds::End}, FirstLeg::Longer, 1, {100, 100}, {200, 100},
          {{200, 100}, {191, 97}, {191, 103}, {150, 100}}, {{201, 100}, {191, 95}, {100, 97}}, 9},
-        {"at width 4, 14", {LineEnds::End}, FirstLeg::Longer, 4, {100, 100}, {200, 100}, {{200, 100}}, {{201, 100}, {203, 100}}, 14},
-        {"at width 10, 26; the pen's round end stays under it", {LineEnds::End}, FirstLeg::Longer, 10, {100, 100},
-         {200, 100}, {{200, 100}, {175, 89}}, {{204, 100}, {95, 92}}, 26},
+        {"at width 4, 15", {LineEnds::End}, FirstLeg::Longer, 4, {100, 100}, {200, 100}, {{200, 100}}, {{201, 100}, {203, 100}}, 15},
+        {"at width 10, 27; the pen's round end stays under it", {LineEnds::End}, FirstLeg::Longer, 10, {100, 100},
+         {200, 100}, {{200, 100}, {175, 89}}, {{201, 100}, {95, 92}}, 27},
         {"two heads point outwards", {LineEnds::Both}, FirstLeg::Longer, 1, {100, 100}, {100, 200},
          {{100, 100}, {97, 109}, {103, 191}}, {{100, 99}, {100, 201}, {95, 109}}, 0},
         {"an elbow goes across first when the drag is wider", {LineEnds::None, LineStyle::Solid, LineRoute::Elbow},
