@@ -2,7 +2,6 @@
 
 #include "core/Canvas.h"
 
-#include <QLineF>
 #include <algorithm>
 #include <cmath>
 
@@ -89,14 +88,13 @@ void addPattern(Coverage& cover, const QPolygonF& legs, double on, double period
         const double length = lengthOf(p, q);
         double from = 0, to = 0;
         if (length > 0 && nearPicture(area, p, q, from, to)) {
+            const QPointF d = (q - p) / length;
             const double s0 = legStart + from * length, s1 = legStart + to * length;
             const int first = std::max(0, int(std::floor((s0 - on) / period)));
             const int stop = std::min(last, int(std::ceil(s1 / period)));
             for (int k = first; k <= stop; ++k) {
                 const double a = std::max(k * period, s0), b = std::min(k * period + on, s1);
-                if (a > b) continue;
-                const QPointF d = (q - p) / length;
-                cover.addStroke(p + d * (a - legStart), p + d * (b - legStart), width);
+                if (a <= b) cover.addStroke(p + d * (a - legStart), p + d * (b - legStart), width);
             }
         }
         legStart += length;

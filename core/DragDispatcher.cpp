@@ -110,7 +110,7 @@ void DragDispatcher::erasePreview() {
     switch (tool_) {
     case Tool::Line:
         if (!look_.plain()) {
-            if (s_.previewed()) canvas_.Connector(x0, y0, px, py, look_, s_.firstLeg);
+            canvas_.Connector(x0, y0, px, py, look_, s_.firstLeg);
             return;
         }
         // The band's first move inverted the dot at the start under it.
@@ -140,8 +140,9 @@ void DragDispatcher::moveAction() {
         canvas_.DrawMode = Canvas::kInvert;
         if (!look_.plain()) {
             // One figure each, so that a head over the shaft or the elbow's
-            // corner is inverted once.
-            if (s_.previewed()) canvas_.Connector(x0, y0, px, py, look_, s_.firstLeg);
+            // corner is inverted once. A band is up after the first move,
+            // wherever it ended.
+            if (moved_) canvas_.Connector(x0, y0, px, py, look_, s_.firstLeg);
             canvas_.Connector(x0, y0, cx, cy, look_, s_.firstLeg);
             return;
         }
@@ -183,7 +184,7 @@ void DragDispatcher::releaseAction() {
         // the finished line covers it. A release elsewhere (after moves made
         // with a second button down, which draw nothing) erases it first. A
         // connector's preview is always erased.
-        if (look_.plain() ? moved_ && !samePoint(px, py, cx, cy) : s_.previewed()) erasePreview();
+        if (look_.plain() ? moved_ && !samePoint(px, py, cx, cy) : moved_) erasePreview();
         drawConnector(canvas_, x0, y0, cx, cy, look_, s_.firstLeg, s_.drawColor);
         return;
     case Tool::Circle:
