@@ -203,6 +203,9 @@ QStringList frmmain::dump() const {
                                                                              : QString()),
         QStringLiteral("toolbar=") + b(!toolbar_->isHidden()),
         QStringLiteral("focus=") + (focusWidget() ? focusWidget()->objectName() : QString()),
+        QStringLiteral("lineEnds=") + nameOf(state.lineLook.ends),
+        QStringLiteral("lineStyle=") + nameOf(state.lineLook.style),
+        QStringLiteral("lineRoute=") + nameOf(state.lineLook.route),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };

@@ -26,6 +26,7 @@ class StatusLine;
 class QAction;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QMimeData;
 class QToolBar;
 class QToolButton;
@@ -69,6 +70,10 @@ public:
     void fliph1_Click(); void flipv1_Click(); void rotateright1_Click(); void rotateleft1_Click();
     void rotate1801_Click(); void cropselection1_Click(); void cropcontent1_Click(); void transparent1_Click();
     void print1_Click(); void exportpdf1_Click();
+    // The line tool's ends, style and route.
+    void lineendnone1_Click(); void lineendarrow1_Click(); void lineendboth1_Click();
+    void linesolid1_Click(); void linedash1_Click(); void linedot1_Click();
+    void routestraight1_Click(); void routeelbow1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one step.
     void openFile(const QString& path);
@@ -134,6 +139,9 @@ private:
     void buildControls();
     void buildCanvas(QWidget* central);
     void buildMenu();
+    QMenu* menuFor(QMap<QString, QMenu*>& menus, const QString& path);
+    // Each submenu's items become one choice of radio items, the first checked.
+    void makeChoices(const QMap<QString, QMenu*>& menus);
     // The toolbar above the canvas: the menu's tools and switches that the
     // palette does not have, those of them the menu holds.
     void buildToolbar();

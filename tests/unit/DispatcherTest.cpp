@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRandomGenerator>
+#include <cmath>
 
 namespace {
 
@@ -99,6 +100,41 @@ TEST(Dispatcher, GesturesMakeExactlyTheseCanvasCalls) {
           "line 6 2 3000 3500 3500 4000 -", "line 6 2 3500 4000 4000 3500 -", "line 6 2 4000 3500 3500 3000 -",
           "box 6 2 2950 2950 4050 4050 -", "line 6 2 3500 3000 3000 3500 -", "line 6 2 3000 3500 3500 4000 -",
           "line 6 2 3500 4000 4000 3500 -", "line 6 2 4000 3500 3500 3000 -"}},
+        {"a line with a head: each connector is erased whole, and at the release too",
+         {"menu lineendarrow1", "click cmdLine", "down 1 0 1500 1500", "move 1 0 3000 2000", "move 1 0 4500 1000",
+          "up 1 0 4500 1000"},
+         {"print 1500 1500 ", "connector 6 2 1500 1500 3000 2000 end solid straight longer -",
+          "connector 6 2 1500 1500 3000 2000 end solid straight longer -",
+          "connector 6 2 1500 1500 4500 1000 end solid straight longer -",
+          "connector 6 2 1500 1500 4500 1000 end solid straight longer -",
+          "connector 13 2 1500 1500 4500 1000 end solid straight longer 0"}},
+        {"a connector's band is erased also where it ended at -1, the mark of no preview",
+         {"menu routeelbow1", "click cmdLine", "down 1 0 1500 1500", "move 1 0 -1 -1", "move 1 0 3000 3000",
+          "up 1 0 3000 3000"},
+         {"print 1500 1500 ", "connector 6 2 1500 1500 -1 -1 none solid elbow longer -",
+          "connector 6 2 1500 1500 -1 -1 none solid elbow longer -",
+          "connector 6 2 1500 1500 3000 3000 none solid elbow longer -",
+          "connector 6 2 1500 1500 3000 3000 none solid elbow longer -",
+          "connector 13 2 1500 1500 3000 3000 none solid elbow longer 0"}},
+        {"Esc erases a dashed elbow",
+         {"menu linedash1", "menu routeelbow1", "click cmdLine", "down 1 0 1500 1500", "move 1 0 3000 2000",
+          "key Esc", "up 1 0 3000 2000"},
+         {"print 1500 1500 ", "connector 6 2 1500 1500 3000 2000 none dashed elbow longer -",
+          "connector 6 2 1500 1500 3000 2000 none dashed elbow longer -"}},
+        {"a right-button connector: no preview, the figure at the release",
+         {"menu lineendboth1", "menu linedot1", "click cmdLine", "down 2 0 1500 1500", "move 2 0 2000 2000",
+          "up 2 0 3000 1500"},
+         {"print 1500 1500 ", "connector 13 1 1500 1500 3000 1500 both dotted straight longer 0"}},
+        {"the look is the line's alone, and back at None, Solid and Straight the line is plain again",
+         {"menu lineendboth1", "menu linedot1", "menu routeelbow1", "click cmdSquare", "down 1 0 0 0",
+          "up 1 0 1500 1500", "menu lineendnone1", "menu linesolid1", "menu routestraight1", "click cmdLine",
+          "down 1 0 0 0", "up 1 0 1500 1500"},
+         {"print 0 0 ", "box 13 1 0 0 1500 1500 0", "print 0 0 ", "line 13 1 0 0 1500 1500 0"}},
+        {"a look chosen mid-drag ends the drag and waits for the next line",
+         {"click cmdLine", "down 1 0 0 0", "move 1 0 1500 1500", "menu lineendarrow1", "up 1 0 1500 1500",
+          "click cmdLine", "down 1 0 0 0", "up 1 0 1500 0"},
+         {"print 0 0 ", "line 6 2 0 0 0 0 -", "line 6 2 0 0 1500 1500 -", "line 6 2 0 0 1500 1500 -",
+          "line 6 2 0 0 0 0 -", "print 0 0 ", "connector 13 2 0 0 1500 0 end solid straight longer 0"}},
         {"another button's press and release during a drag are ignored",
          {"click cmdSquare", "down 1 0 3000 3000", "move 1 0 4000 4000", "down 2 0 90 90", "up 2 0 90 90",
           "up 1 0 4000 4000"},
@@ -106,6 +142,48 @@ TEST(Dispatcher, GesturesMakeExactlyTheseCanvasCalls) {
           "box 13 2 3000 3000 4000 4000 0"}},
     };
     for (const Case& c : cases) EXPECT_EQ(traceOf(c.script), c.trace) << c.name;
+}
+
+// A connector's rubber band, whatever the moves before, shows exactly the
+// connector to the pointer; the release leaves what one move leaves; Esc
+// leaves the picture blank.
+TEST(Dispatcher, AConnectorsBandLeavesNothingBehind) {
+    struct Case {
+        QStringList look;
+        int width;  // the draw-width list's entry
+        const char* end;
+    } cases[] = {
+        {{"menu lineendarrow1"}, 0, "6000 4500"},
+        {{"menu lineendboth1"}, 4, "6000 4500"},
+        {{"menu linedash1"}, 0, "1000 5000"},
+        {{"menu linedot1"}, 2, "6000 4500"},
+        {{"menu routeelbow1"}, 0, "6000 2000"},
+        {{"menu routeelbow1", "menu lineendarrow1", "menu linedash1"}, 1, "1000 6000"},
+        {{"menu routeelbow1", "menu lineendboth1", "menu linedot1"}, 9, "6000 4500"},
+        {{"menu routeelbow1", "menu lineendarrow1"}, 3, "1700 1600"},  // shorter than its head
+    };
+    for (const Case& c : cases) {
+        const std::string name = (c.look.join(", ") + QStringLiteral(" width %1 to %2").arg(c.width + 1).arg(c.end)).toStdString();
+        const QString end = QLatin1String(c.end);
+        QStringList start = c.look;
+        start << QStringLiteral("select cmbDrawWidth %1").arg(c.width) << "click cmdLine" << "down 1 0 1500 1500";
+        QStringList wander;  // round the press, the elbow turning both ways
+        for (int i = 0; i < 39; ++i)
+            wander << QStringLiteral("move 1 0 %1 %2").arg(1500 + 3000 * std::cos(i * 0.4)).arg(1500 + 2500 * std::sin(i * 0.7));
+        Harness once, often, escaped;
+        once.run(start + QStringList{"move 1 0 " + end, "up 1 0 " + end});
+        often.run(start + wander + QStringList{"move 1 0 " + end});
+        Canvas band;
+        band.DrawWidth = c.width + 1;
+        const QStringList to = end.split(' ');
+        drawConnector(band, 1500, 1500, to[0].toFloat(), to[1].toFloat(), often.w->state.lineLook, FirstLeg::Longer, 0);
+        EXPECT_EQ(often.image(), band.Image()) << name << ": the band";  // inverted white is black
+        often.run("up 1 0 " + end);
+        EXPECT_EQ(often.image(), once.image()) << name;
+        EXPECT_NE(once.image(), Harness().image()) << name;
+        escaped.run(start + wander + QStringList{"key Esc", "up 1 0 " + end});
+        EXPECT_EQ(escaped.image(), Harness().image()) << name;
+    }
 }
 
 TEST(Dispatcher, CircleRadiusFollowsTheVerticalExtentOnly) {

@@ -143,7 +143,16 @@ TEST(PictureEdits, ToolbarAndKeys) {
     QStringList names;
     for (QAction* a : bar->actions())
         if (!a->isSeparator()) names << a->objectName();
-    for (const char* n : {"select1", "fill1", "pickcolor1", "zoomin1", "zoomout1"}) EXPECT_TRUE(names.contains(n)) << n;
+    for (const char* n : {"select1", "fill1", "pickcolor1", "zoomin1", "zoomout1", "lineendnone1", "lineendarrow1",
+                          "lineendboth1", "linesolid1", "linedash1", "linedot1", "routestraight1", "routeelbow1"})
+        EXPECT_TRUE(names.contains(n)) << n;
+    // The line's look: one choice of each kind, None, Solid and Straight at start.
+    for (const char* n : {"lineendnone1", "linesolid1", "routestraight1"}) EXPECT_TRUE(h.w->menuItems.value(n)->isChecked()) << n;
+    qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("routeelbow1")))->click();
+    h.run({"menu lineendboth1", "menu linedash1", "menu linedot1"});
+    EXPECT_EQ(QStringList({h.dumped("lineEnds"), h.dumped("lineStyle"), h.dumped("lineRoute")}),
+              QStringList({"both", "dotted", "elbow"}));
+    for (const char* n : {"routestraight1", "lineendnone1", "linedash1"}) EXPECT_FALSE(h.w->menuItems.value(n)->isChecked()) << n;
     for (const char* n : {"showgrid1", "snap1"}) EXPECT_EQ(names.contains(n), h.w->menuItems.contains(n)) << n;
     auto* fill = qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("fill1")));
     ASSERT_NE(fill, nullptr);

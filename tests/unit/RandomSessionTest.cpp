@@ -119,7 +119,8 @@ void Session::someCommand() {
     static const char* menus[] = {"new1", "open1", "save1", "saveas1", "drawcolor1", "font1", "undo1", "redo1",
                                   "copy1", "exit1", "canvassize1", "undo1", "redo1", "select1", "selectall1",
                                   "deselect1", "cut1", "paste1", "delete1", "zoomin1", "zoomout1", "zoom100",
-                                  "zoomfit1"};
+                                  "zoomfit1", "lineendarrow1", "lineendboth1", "lineendnone1", "linedash1",
+                                  "linedot1", "linesolid1", "routeelbow1", "routestraight1"};
     static const char* boxes[] = {"txtinsert", "Text1", "cmbDrawWidth", "cmberaserwidth"};
     static const char* clips[] = {"clear.png", "cut.bmp", "old.bmp"};
     const int r = int(rng.bounded(100));
@@ -306,7 +307,7 @@ void Session::interrupt(const QImage& before, int tool, int button) {
     if (::testing::Test::HasFatalFailure()) return;
     Canvas erased(mid.size());
     erased.restoreImage(mid);
-    for (int i = from; i < trace.size() && QRegularExpression("^(line 6|box 6|circle 6|box 16) ").match(trace[i]).hasMatch(); ++i)
+    for (int i = from; i < trace.size() && QRegularExpression("^(line 6|box 6|circle 6|connector 6|box 16) ").match(trace[i]).hasMatch(); ++i)
         ASSERT_TRUE(replay(erased, trace[i]));
     checkErased(before, erased.Image(), tool);
     if (::testing::Test::HasFatalFailure()) return;
@@ -352,7 +353,8 @@ void Session::checkRelease(const QImage& before, int tool, int from) {
     expected.ForeColor = w->canvas.ForeColor;
     expected.FillStyle = w->canvas.FillStyle;
     for (int i = from; i < trace.size(); ++i) {
-        if (trace[i].startsWith("line 6 ") || trace[i].startsWith("box 6 ") || trace[i].startsWith("circle 6 "))
+        if (trace[i].startsWith("line 6 ") || trace[i].startsWith("box 6 ") || trace[i].startsWith("circle 6 ") ||
+            trace[i].startsWith("connector 6 "))
             continue;  // erasing the preview
         ASSERT_TRUE(replay(expected, trace[i])) << "unexpected call at a release: " << qPrintable(trace[i]);
     }

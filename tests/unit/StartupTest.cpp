@@ -23,8 +23,8 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
                                "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "gridSpacing=10",
-                               "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "focus=Picture1", "undoSteps=0",
-                               "redoSteps=0",
+                               "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "focus=Picture1", "lineEnds=none",
+                               "lineStyle=solid", "lineRoute=straight", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
@@ -100,6 +100,14 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"fill1", "Fill", QKeySequence(QStringLiteral("Ctrl+Shift+F"))},
         {"tolerance1", "Fill Tolerance...", QKeySequence()},
         {"pickcolor1", "Pick Colour", QKeySequence(QStringLiteral("Ctrl+Shift+K"))},
+        {"lineendnone1", "None", QKeySequence()},
+        {"lineendarrow1", "Arrow at End", QKeySequence()},
+        {"lineendboth1", "Arrows at Both Ends", QKeySequence()},
+        {"linesolid1", "Solid", QKeySequence()},
+        {"linedash1", "Dashed", QKeySequence()},
+        {"linedot1", "Dotted", QKeySequence()},
+        {"routestraight1", "Straight", QKeySequence()},
+        {"routeelbow1", "Elbow", QKeySequence()},
     };
     for (const Case& c : cases) {
         QAction* a = h.w->menuItems.value(QLatin1String(c.name));
@@ -131,7 +139,9 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
 // Each toolbar picture comes at 24 and 48 pixels, dark lines on clear.
 TEST(Startup, ToolbarPicturesComeAtBothDensities) {
     for (const char* name : {"toolbar-select", "toolbar-fill", "toolbar-pickcolor", "toolbar-grid", "toolbar-snap",
-                             "toolbar-zoomin", "toolbar-zoomout"}) {
+                             "toolbar-zoomin", "toolbar-zoomout", "toolbar-lineend-none", "toolbar-lineend-arrow",
+                             "toolbar-lineend-both", "toolbar-line-solid", "toolbar-line-dash", "toolbar-line-dot",
+                             "toolbar-route-straight", "toolbar-route-elbow"}) {
         const QIcon icon = toolbarIcon(name);
         ASSERT_FALSE(icon.isNull()) << name;
         EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{24, 24}, {48, 48}})) << name;
