@@ -94,7 +94,7 @@ TEST(PictureEdits, FromTheWindow) {
          {{{105, 105}, kBlack}, {{90, 90}, kWhite}}, {"undoSteps=2"}},
         {"with Snap on, Pick Colour takes the pressed pixel's colour",
          QStringList{"color 65280", "menu drawcolor1"} + kSnappedSmallBox +
-             QStringList{"key K", "down 1 0 1574 1576", "up 1 0 1574 1576"},
+             QStringList{"key Ctrl+Shift+K", "down 1 0 1574 1576", "up 1 0 1574 1576"},
          {}, {"drawColor=16777215"}},
         {"with Snap on, a box marked corner to corner moves whole",
          kSnappedBoxMovedRight, {{{99, 150}, kWhite}, {{200, 150}, kWhite}, {{150, 99}, kWhite}, {{150, 200}, kWhite},
