@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 #include <QtMath>
 #include <algorithm>
 #include <array>
@@ -18,7 +19,7 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 // The primitives, as the recent figures know them.
-enum FigureKind { kLine, kBox, kCircle };
+enum FigureKind { kLine, kBox, kCircle, kConnector };
 // QImage dots per metre at 96 dpi, so that point sizes match twips.
 constexpr int kDotsPerMeter96 = 3780;
 
@@ -142,6 +143,20 @@ void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> 
     const int l = int(px(x1)), t = int(px(y1)), r = int(px(x2)), b = int(px(y2));
     paint(color, kBox, {double(l), double(t), double(r), double(b)},
           [&](Coverage& c, int width) { c.addBox(l, t, r, b, width); });
+}
+
+void Canvas::Connector(float x1, float y1, float x2, float y2, const LineLook& look, FirstLeg leg,
+                       std::optional<VbColor> color) {
+    if (trace_)
+        trace_(QStringLiteral("connector %1 %2 %3 %4 %5 %6 ")
+                   .arg(DrawMode).arg(DrawWidth)
+                   .arg(number(x1), number(y1), number(x2), number(y2)) +
+               QStringList{nameOf(look.ends), nameOf(look.style), nameOf(look.route), nameOf(leg), optionalText(color)}
+                   .join(QLatin1Char(' ')));
+    const QPointF a(px(x1), px(y1)), b(px(x2), px(y2));
+    const double shape = (int(look.ends) * 3 + int(look.style)) * 2 + int(look.route);
+    paint(color, kConnector, {a.x(), a.y(), b.x(), b.y(), shape, double(leg)},
+          [&](Coverage& c, int width) { addConnector(c, a, b, look, leg, width); });
 }
 
 void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color,

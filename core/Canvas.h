@@ -3,6 +3,7 @@
 // the pixel rectangle it touched so that the view repaints just that.
 #pragma once
 
+#include "core/Connector.h"
 #include "core/ImageOps.h"
 #include "core/Raster.h"
 
@@ -63,6 +64,10 @@ public:
     void Circle(float x, float y, float radius, std::optional<VbColor> color = std::nullopt,
                 std::optional<float> start = std::nullopt, std::optional<float> end = std::nullopt,
                 std::optional<float> aspect = std::nullopt);
+    // The line tool's connector from (x1, y1) to (x2, y2), gathered as one
+    // figure: heads, dashes and the elbow's corner are each covered once.
+    void Connector(float x1, float y1, float x2, float y2, const LineLook& look, FirstLeg leg,
+                   std::optional<VbColor> color = std::nullopt);
     void Print(const QString& text);
     // The measures of the font Print draws with, in pixels of this picture.
     QFontMetricsF TextMetrics() const;

@@ -26,6 +26,10 @@ void DragDispatcher::MouseDown(int button, int /*shift*/, float x, float y) {
     s_.startX = x;
     s_.startY = y;
     if (tool_ == Tool::Line) {
+        look_ = s_.lineLook;
+        s_.firstLeg = firstLegAt ? firstLegAt(x, y) : FirstLeg::Longer;
+    }
+    if (tool_ == Tool::Line && look_.plain()) {
         // The line's rubber band starts as a line of length zero.
         s_.prevX = x;
         s_.prevY = y;
@@ -105,6 +109,10 @@ void DragDispatcher::erasePreview() {
     canvas_.DrawMode = Canvas::kInvert;
     switch (tool_) {
     case Tool::Line:
+        if (!look_.plain()) {
+            canvas_.Connector(x0, y0, px, py, look_, s_.firstLeg);
+            return;
+        }
         // The band's first move inverted the dot at the start under it.
         canvas_.Line(x0, y0, px, py);
         canvas_.Line(x0, y0, x0, y0);
@@ -130,6 +138,14 @@ void DragDispatcher::moveAction() {
     switch (tool_) {
     case Tool::Line:
         canvas_.DrawMode = Canvas::kInvert;
+        if (!look_.plain()) {
+            // One figure each, so that a head over the shaft or the elbow's
+            // corner is inverted once. A band is up after the first move,
+            // wherever it ended.
+            if (moved_) canvas_.Connector(x0, y0, px, py, look_, s_.firstLeg);
+            canvas_.Connector(x0, y0, cx, cy, look_, s_.firstLeg);
+            return;
+        }
         canvas_.Line(x0, y0, px, py);
         canvas_.Line(x0, y0, cx, cy);
         return;
@@ -164,12 +180,12 @@ void DragDispatcher::releaseAction() {
     const int code = tool_;
     switch (code) {
     case Tool::Line:
-        // A release where the last move drew the band needs no erase: the
-        // finished line covers it. A release elsewhere (after moves made
-        // with a second button down, which draw nothing) erases it first.
-        if (moved_ && !samePoint(px, py, cx, cy)) erasePreview();
-        canvas_.DrawMode = Canvas::kCopyPen;
-        canvas_.Line(x0, y0, cx, cy, s_.drawColor);
+        // A release where the last move drew the plain band needs no erase:
+        // the finished line covers it. A release elsewhere (after moves made
+        // with a second button down, which draw nothing) erases it first. A
+        // connector's preview is always erased.
+        if (look_.plain() ? moved_ && !samePoint(px, py, cx, cy) : moved_) erasePreview();
+        drawConnector(canvas_, x0, y0, cx, cy, look_, s_.firstLeg, s_.drawColor);
         return;
     case Tool::Circle:
         if (moved_ && !samePoint(px, py, cx, cy)) {

@@ -8,6 +8,8 @@
 #include "core/ShapeTool.h"
 #include "core/ToolCode.h"
 
+#include <functional>
+
 // What the dispatcher needs of the window around the canvas.
 class DragHost {
 public:
@@ -50,6 +52,11 @@ public:
     void lock(int code);
     int lockedTool() const { return locked_; }
 
+    // Asked at a line's press: the way its elbow leaves a press on the side
+    // of a figure, square to that side. Unset, or answering Longer, the
+    // first leg follows the longer of the drag's two directions.
+    std::function<FirstLeg(float x, float y)> firstLegAt;
+
 private:
     void rearm();
     void moveAction();
@@ -69,4 +76,5 @@ private:
     bool cancelled_ = false;  // its preview is gone; its button is still down
     bool moved_ = false;      // a left-button move has drawn a preview
     int penWidth_ = 1, eraserWidth_ = 1;  // the widths the preview was drawn with
+    LineLook look_;  // the line's look, taken at its press
 };

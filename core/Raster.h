@@ -49,6 +49,11 @@ public:
     void addPolyline(const QPolygonF& points, int width);
     // The outline of the box with corners at these pixel lines.
     void addBox(int x1, int y1, int x2, int y2, int width);
+    // The inside of a convex polygon, its corners in turn: a pixel is covered
+    // when its centre lies inside.
+    void addConvexPolygon(const QPolygonF& corners) { addConvex(corners.constData(), int(corners.size())); }
+    // The picture's rectangle the figure is clipped to.
+    const QRect& clip() const { return clip_; }
 
     // The figure gathered, into FIGURE; the coverage keeps FIGURE's old
     // buffers for the next one.

@@ -53,9 +53,11 @@ void Selection::drag(QPoint at) {
         auto inside = [size](QPoint p) {
             return QPoint(std::clamp(p.x(), 0, size.width()), std::clamp(p.y(), 0, size.height()));
         };
-        const QPoint a = inside(from_), b = inside(at);
-        rect_ = QRect(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(a.x() - b.x()),
-                      std::abs(a.y() - b.y()));
+        // A pen W wide on line c covers pixels c - W/2 to c + (W - 1)/2.
+        const int before = markPen_ / 2, after = markPen_ > 0 ? (markPen_ - 1) / 2 + 1 : 0;
+        const QPoint a = inside(QPoint(std::min(from_.x(), at.x()) - before, std::min(from_.y(), at.y()) - before));
+        const QPoint b = inside(QPoint(std::max(from_.x(), at.x()) + after, std::max(from_.y(), at.y()) + after));
+        rect_ = at == from_ ? QRect() : QRect(a.x(), a.y(), b.x() - a.x(), b.y() - a.y());
     }
 }
 

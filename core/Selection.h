@@ -41,6 +41,11 @@ public:
     void press(QPoint at);
     void drag(QPoint at);
     void release(QPoint at);
+    // The markings that follow take in, besides the pixels between their
+    // corners, the outline a pen PENWIDTH pixels wide draws on those corners
+    // (snapped corners are where figures lie); 0 for none. A click still
+    // marks nothing.
+    void markOutlines(int penWidth) { markPen_ = penWidth; }
     // Ends a drag where it is: the marking or the moved part stays.
     bool cancelDrag();
     // Floating pixels onto the picture as one step; the place they were
@@ -79,6 +84,7 @@ private:
     QRect hole_;
     enum { None, Marking, Moving } drag_ = None;
     QPoint from_;  // the marking's first corner, or the grab inside the selection
+    int markPen_ = 0;
     quint64 revision_ = 0;
     mutable QImage shown_;  // the last picture as shown, kept while nothing changes
     mutable qint64 shownOf_ = 0;

@@ -3,6 +3,8 @@
 #include "files/PictureFile.h"
 
 #include <QFileInfo>
+#include <QPromise>
+#include <utility>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -13,33 +15,46 @@ const QString kTitle = QStringLiteral("Tavimbre");
 }  // namespace
 
 AutoRecovery::AutoRecovery(Document& doc, Dialogs& dialogs) : doc_(doc), dialogs_(dialogs) {
-    // The timer's turn, held back by a drag, comes again soon after.
-    const auto due = [this] {
-        if (dragging_ && dragging_())
-            retry_.start(kRetryMs);
-        else
-            writeInBackground();
-    };
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, due);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { writeInBackground(); });
     QObject::connect(&copyTimer_, &QTimer::timeout, &copyTimer_, [this] { copyMore(); });
     retry_.setSingleShot(true);
-    QObject::connect(&retry_, &QTimer::timeout, &retry_, due);
+    QObject::connect(&retry_, &QTimer::timeout, &retry_, [this] { writeInBackground(); });
+    // Sent only once the outcome is there; an outcome already taken while
+    // waiting for it is not taken again.
+    QObject::connect(&watcher_, &QFutureWatcher<bool>::finished, &watcher_, [this] {
+        if (encoding_ && pending_.isFinished()) collect();
+    });
+    worker_.setMaxThreadCount(1);
 }
 
 AutoRecovery::~AutoRecovery() {
     copy_.reset();
-    if (pending_.valid()) pending_.wait();
+    worker_.waitForDone();
 }
 
 void AutoRecovery::writeNow() {
     finish();
+    retry_.stop();  // the copy due is made now
     writeInBackground();
     finish();
 }
 
 void AutoRecovery::writeInBackground() {
-    if (writing() || !doc_.pictureChanged()) return;
-    if (dragging_ && dragging_()) return;
+    if (retry_.isActive()) return;  // a copy is due shortly anyway
+    if (copy_ || encoding_) {
+        again_ = true;
+        return;
+    }
+    if (!doc_.pictureChanged()) {
+        settle();
+        return;
+    }
+    // While a drag is under way its rubber band may be in the picture: the
+    // copy comes shortly after.
+    if (dragging_ && dragging_()) {
+        retry_.start(kRetryMs);
+        return;
+    }
     QImage image = doc_.selection.shown();  // what floats included
     if (hasCopy_ && image.cacheKey() == written_) return;
     pendingKey_ = image.cacheKey();
@@ -66,18 +81,19 @@ void AutoRecovery::copyMore() {
 }
 
 void AutoRecovery::encode(QImage image) {
-    pending_ = std::async(std::launch::async, [this, image = std::move(image), id = pendingId_]() mutable {
+    auto promise = std::make_shared<QPromise<bool>>();
+    pending_ = promise->future();
+    encoding_ = true;
+    promise->start();
+    worker_.start([this, promise, image = std::move(image), id = pendingId_]() mutable {
         // The window's thread comes first when the cores are busy.
         setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
         const bool ok = store_.write(image, id.path, id.title);
         image = QImage();  // its memory goes back here, not where the outcome is taken
-        // Told on the window's thread; the timer's end removes a call not
-        // yet made, and a copy taken meanwhile is not waited for again.
-        QMetaObject::invokeMethod(&timer_, [this] {
-            if (pending_.valid() && pending_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) collect();
-        }, Qt::QueuedConnection);
-        return ok;
+        promise->addResult(ok);
+        promise->finish();
     });
+    watcher_.setFuture(pending_);
 }
 
 void AutoRecovery::finish() {
@@ -89,19 +105,25 @@ void AutoRecovery::finish() {
 }
 
 void AutoRecovery::collect() {
-    if (!pending_.valid()) return;
-    if (pending_.get()) {
+    if (!encoding_) return;
+    pending_.waitForFinished();
+    encoding_ = false;
+    if (pending_.resultCount() > 0 && pending_.result()) {
         written_ = pendingKey_;
         hasCopy_ = true;
     } else if (!failureTold_) {
         failureTold_ = true;
-        dialogs_.Message(kTitle, store_.errorString());
+        // Not inside long work under way: the window holds it until then.
+        dialogs_.Notice(kTitle, store_.errorString());
     }
+    pending_ = QFuture<bool>();
     settle();
+    // Begun from the window's own turn, never in the middle of a command.
+    if (std::exchange(again_, false)) retry_.start(0);
 }
 
 void AutoRecovery::settle() {
-    if (writing()) return;  // the copy's end settles
+    if (copy_ || encoding_) return;  // the copy's end settles
     if (hasCopy_ && !doc_.pictureChanged()) discard();
 }
 
@@ -109,7 +131,9 @@ void AutoRecovery::discard() {
     retry_.stop();
     copyTimer_.stop();
     copy_.reset();
-    if (pending_.valid()) pending_.get();
+    again_ = false;
+    if (encoding_) pending_.waitForFinished();
+    encoding_ = false;
     store_.remove();
     hasCopy_ = false;
 }

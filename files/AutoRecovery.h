@@ -14,9 +14,10 @@
 #include "files/Dialogs.h"
 #include "files/Recovery.h"
 
+#include <QFutureWatcher>
+#include <QThreadPool>
 #include <QTimer>
 #include <functional>
-#include <future>
 #include <memory>
 
 class AutoRecovery {
@@ -38,12 +39,14 @@ public:
     // returns once it is written. A copy that cannot be written is told
     // once; drawing goes on.
     void writeNow();
-    // The same in the background: the window's thread goes on at once. No
-    // second copy starts while one is under way.
+    // The same in the background: the window's thread goes on at once, as
+    // when the timer is due. Asked while a copy is under way, the copy asked
+    // for is begun once that one ends; asked during a drag, after it.
     void writeInBackground();
     // Waits for a copy under way and takes its outcome.
     void finish();
-    bool writing() const { return copy_ || pending_.valid(); }
+    // A copy is being made or written, or is due shortly.
+    bool writing() const { return copy_ || encoding_ || retry_.isActive(); }
     // After each command: a picture that counts as unchanged needs no copy.
     void settle();
     // The user let the changes go (the window closes): the copy goes too,
@@ -61,7 +64,8 @@ private:
     void copyMore();
     // Encodes and writes IMAGE on the worker thread.
     void encode(QImage image);
-    // Takes the written copy's outcome, waiting for it if need be.
+    // Takes the written copy's outcome, waiting for it if need be; a copy
+    // asked for meanwhile is begun once the window's thread is free.
     void collect();
 
     Document& doc_;
@@ -69,13 +73,17 @@ private:
     RecoveryStore store_;
     QTimer timer_;
     QTimer copyTimer_;                   // copies a slice whenever the window is idle
-    QTimer retry_;                       // the timer's copy held back by a drag
+    QTimer retry_;                       // a copy due shortly: held back by a drag, or asked for during another
     std::function<bool()> dragging_;
     std::unique_ptr<PictureCopy> copy_;  // the picture being copied, if any
-    std::future<bool> pending_;          // the copy being written, if any
+    QFuture<bool> pending_;              // the copy being written, while encoding_
+    QFutureWatcher<bool> watcher_;       // tells the window's thread once its outcome is there
+    bool encoding_ = false;
+    bool again_ = false;                 // asked for while a copy was under way
     FileIdentity pendingId_;             // the picture's name in the copy under way
     qint64 pendingKey_ = 0;              // the picture's cache key in that copy
     qint64 written_ = 0;                 // the picture's cache key when the copy was written
     bool hasCopy_ = false;
     bool failureTold_ = false;
+    QThreadPool worker_;                 // one thread, which the store outlives
 };

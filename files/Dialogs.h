@@ -65,6 +65,9 @@ public:
     virtual bool ShowPrinter(QPrinter& printer) = 0;
     // A message of the program's own (failures the user must hear about).
     virtual void Message(const QString& title, const QString& text) = 0;
+    // The same from work in the background, which may end while a command's
+    // long work goes on: the window holds it until that work ends.
+    virtual void Notice(const QString& title, const QString& text) { Message(title, text); }
     // Long work of a command begins (true) or ends (false); the window shows
     // it is busy meanwhile. Scripts need no sign.
     virtual void Busy(bool busy) { (void)busy; }

@@ -26,6 +26,10 @@ int askToSaveChanges(FileContext& c, Asker asker);
 // The Save command. True when the picture was written.
 bool save(FileContext& c);
 
+// Whether a file chosen to be written may be written: true when there is
+// none of that name, otherwise the answer to the replace question.
+bool mayReplace(FileContext& c, const QString& path);
+
 // Save under a name chosen in the dialog, asking before a file is
 // replaced. True when the picture was written.
 bool saveUnderChosenName(FileContext& c);

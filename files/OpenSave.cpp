@@ -70,6 +70,13 @@ void FileCommands::prepareFileDialog(CommonDialog& d) {
     d.CancelError = true;
 }
 
+bool FileCommands::mayReplace(FileContext& c, const QString& path) {
+    if (!fileExists(path)) return true;
+    const QString question = path + QStringLiteral(" already exists.\r\nDo you want to replace it?");
+    c.msgAnswer = QString::number(c.dialogs.MsgBox(question, MsgStyle::YesNoQuestion, QStringLiteral("Warning")));
+    return c.msgAnswer.toInt() == Answer::Yes;
+}
+
 bool FileCommands::saveUnderChosenName(FileContext& c) {
     CommonDialog& d = c.fileDialog;
     for (;;) {
@@ -77,12 +84,7 @@ bool FileCommands::saveUnderChosenName(FileContext& c) {
         if (!c.dialogs.ShowSave(d) || d.FileName.isEmpty()) return false;
         const QString path = d.FileName;
         const QString title = d.FileTitle;
-        if (fileExists(path)) {
-            c.msgAnswer = QString::number(c.dialogs.MsgBox(
-                path + QStringLiteral(" already exists.\r\nDo you want to replace it?"), MsgStyle::YesNoQuestion,
-                QStringLiteral("Warning")));
-            if (c.msgAnswer.toInt() != Answer::Yes) continue;  // the dialog again
-        }
+        if (!mayReplace(c, path)) continue;  // the dialog again
         if (!writeCanvas(c, path)) return false;
         markSaved(c, path, title);
         return true;

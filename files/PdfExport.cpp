@@ -1,8 +1,9 @@
 #include "PdfExport.h"
 
+#include "files/CheckedWrite.h"
+
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -32,26 +33,18 @@ QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture) {
 }
 
 QString exportPdf(const QImage& picture, const QString& path, const QString& title) {
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else {
-        {
-            QPdfWriter pdf(&file);
-            pdf.setTitle(title);
-            pdf.setCreator(QStringLiteral("Tavimbre"));
-            pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                          picture.width() > picture.height() ? QPageLayout::Landscape
-                                                                             : QPageLayout::Portrait,
-                                          QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                                    kMarginMillimetres),
-                                          QPageLayout::Millimeter));
-            reason = paintPictureOnPage(pdf, picture);
-        }
-        if (!reason.isEmpty() && file.error() == QFileDevice::NoError) file.cancelWriting();
-        if (!file.commit() && reason.isEmpty()) reason = file.errorString();
-    }
+    const QString reason = writeChecked(path, [&](QIODevice& file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Tavimbre"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                      picture.width() > picture.height() ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait,
+                                      QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                                kMarginMillimetres),
+                                      QPageLayout::Millimeter));
+        return paintPictureOnPage(pdf, picture);
+    });
     if (reason.isEmpty()) return {};
     return QStringLiteral("The picture could not be exported to \"%1\": %2").arg(path, reason);
 }

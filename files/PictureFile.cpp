@@ -2,6 +2,7 @@
 
 #include "core/Progress.h"
 #include "files/BitmapHeader.h"
+#include "files/CheckedWrite.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QImageWriter>
 #include <QMimeData>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 
 QString cannotOpen(const QString& path, const QString& reason) {
@@ -30,26 +30,6 @@ protected:
         if (size() > 0) progress::report(double(pos()) / double(size()));
         return read;
     }
-};
-
-// The same for writing, when the length the file will have is known (the
-// bitmap's, unpacked rows of three bytes a pixel); a compressed file only
-// says that it is under way.
-class WrittenFile : public QSaveFile {
-public:
-    WrittenFile(const QString& path, qint64 expected) : QSaveFile(path), expected_(expected) {}
-
-protected:
-    qint64 writeData(const char* data, qint64 length) override {
-        const qint64 wrote = QSaveFile::writeData(data, length);
-        written_ += std::max<qint64>(wrote, 0);
-        progress::report(expected_ > 0 ? std::min(1.0, double(written_) / double(expected_)) : -1);
-        return wrote;
-    }
-
-private:
-    qint64 expected_;
-    qint64 written_ = 0;
 };
 
 // Qt's own allocation limit would refuse pictures well below our cap; the
@@ -180,25 +160,22 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal) {
     return {};
 }
 
-QString savePicture(const QImage& image, const QString& path, bool quickly) {
+QString writePicture(const QImage& image, const QString& path, bool quickly) {
     const auto [format, quality] = writtenFormat(path);
-    WrittenFile file(path, format == "bmp" ? image.height() * bitmapRowBytes(image.width(), 24) : 0);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else {
+    // A bitmap's length is known (unpacked rows of three bytes a pixel); a
+    // compressed file only says that it is under way.
+    const qint64 expected = format == "bmp" ? image.height() * bitmapRowBytes(image.width(), 24) : 0;
+    return writeChecked(path, [&, format = format, quality = quality](QIODevice& file) {
         QImageWriter writer(&file, format);
         // Qt's PNG writer turns quality 80 into zlib level 1.
         writer.setQuality(quickly && format == "png" ? 80 : quality);
         const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-        // A write the disk refused makes commit() fail and tell why; only a
-        // failure of the writer's own is cancelled here.
-        if (!writer.write(rgb) && file.error() == QFileDevice::NoError) {
-            reason = writer.errorString();
-            file.cancelWriting();
-        }
-        if (!file.commit() && reason.isEmpty()) reason = file.errorString();
-    }
+        return writer.write(rgb) ? QString() : writer.errorString();
+    }, expected);
+}
+
+QString savePicture(const QImage& image, const QString& path, bool quickly) {
+    const QString reason = writePicture(image, path, quickly);
     if (reason.isEmpty()) return {};
     return QStringLiteral("The picture could not be saved to \"%1\": %2").arg(path, reason);
 }

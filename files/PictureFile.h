@@ -33,8 +33,12 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal);
 // Writes the image in the format its name's extension asks for, in any case:
 // .png as PNG, .jpg or .jpeg as JPEG at quality 95, anything else (.bmp,
 // .gif, which Qt cannot write, or no extension) as a 24-bit Windows bitmap.
-// The name is used as it is, no extension added. The file is replaced
-// atomically: on failure the old file is left as it was and no temporary
-// file remains. Returns the error, or empty. A quick PNG is compressed at
-// zlib's fastest level: a larger file, written in a fraction of the time.
+// The name is used as it is, no extension added. The file is replaced only
+// once the whole picture is written (writeChecked): on failure the old file
+// is left as it was and no temporary file remains. Returns the error, or
+// empty. A quick PNG is compressed at zlib's fastest level: a larger file,
+// written in a fraction of the time.
 QString savePicture(const QImage& image, const QString& path, bool quickly = false);
+// The same, returning only the reason (the system's words), for callers
+// that tell the failure in their own sentence.
+QString writePicture(const QImage& image, const QString& path, bool quickly = false);

@@ -1,5 +1,6 @@
 #include "Recovery.h"
 
+#include "files/CheckedWrite.h"
 #include "files/PictureFile.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,6 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -69,17 +69,21 @@ bool RecoveryStore::write(const QImage& image, const QString& path, const QStrin
         if (folder_.isEmpty() || !QDir().mkpath(folder_)) return fail(QStringLiteral("The folder cannot be made"));
         if (!lock_.tryLock(0)) return fail(QStringLiteral("Its lock file cannot be made"));
     }
-    if (const QString error = savePicture(image, base_ + QLatin1String(".png"), true); !error.isEmpty()) {
-        error_ = error;
-        return false;
-    }
+    if (const QString reason = writePicture(image, base_ + QLatin1String(".png"), true); !reason.isEmpty())
+        return fail(reason);
     const QJsonObject side{{QLatin1String("path"), path},
                            {QLatin1String("title"), title},
                            {QLatin1String("written"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)}};
-    QSaveFile file(base_ + QLatin1String(".json"));
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    file.write(QJsonDocument(side).toJson());
-    if (!file.commit()) return fail(file.errorString());
+    const QByteArray json = QJsonDocument(side).toJson();
+    if (const QString reason = writeChecked(base_ + QLatin1String(".json"), [&json](QIODevice& file) {
+            return file.write(json) == json.size() ? QString() : file.errorString();
+        });
+        !reason.isEmpty()) {
+        // A first copy without its side file is no copy: nothing of it stays.
+        if (!whole_) QFile::remove(base_ + QLatin1String(".png"));
+        return fail(reason);
+    }
+    whole_ = true;
     return true;
 }
 
@@ -87,6 +91,7 @@ void RecoveryStore::remove() {
     QFile::remove(base_ + QLatin1String(".png"));
     QFile::remove(base_ + QLatin1String(".json"));
     lock_.unlock();
+    whole_ = false;
 }
 
 std::optional<RecoveryStore::Found> RecoveryStore::newestStale(const QString& folder) {

@@ -43,7 +43,7 @@ public:
     RecoveryStore& operator=(const RecoveryStore&) = delete;
 
     // Replaces this instance's copy atomically (the old copy stays whole on
-    // failure). False with errorString() set when it cannot be written.
+    // failure, and a first copy leaves nothing). False with errorString() set when it cannot be written.
     // It may run on a worker thread while the owner waits for it before
     // any other call.
     bool write(const QImage& image, const QString& path, const QString& title);
@@ -66,4 +66,5 @@ private:
     QString base_;  // folder and id, without extension
     QLockFile lock_;
     QString error_;
+    bool whole_ = false;  // a copy and its side file were written
 };

@@ -71,6 +71,42 @@ void magnifier(QPainter& p, bool plus) {
     if (plus) p.drawLine(QPointF(10, 6.5), QPointF(10, 13.5));
 }
 
+// A head of the line pictures, its tip at TIP, pointing right or left.
+void head(QPainter& p, double tip, int towards) {
+    p.save();
+    p.setBrush(Qt::black);
+    p.drawPolygon(QPolygonF({{tip, 12}, {tip - towards * 8, 7}, {tip - towards * 8, 17}}));
+    p.restore();
+}
+
+// Line Ends: a line with no head, one at its right end, or one at each end.
+void lineEnds(QPainter& p, int heads) {
+    p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(heads == 2 ? 8 : 2, 12), QPointF(heads > 0 ? 16 : 22, 12));
+    if (heads > 0) head(p, 22, 1);
+    if (heads > 1) head(p, 2, -1);
+}
+
+// Line Style: two lines, solid, dashed or dotted.
+void lineStyle(QPainter& p, Qt::PenStyle style) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const double on = style == Qt::SolidLine ? 20 : style == Qt::DashLine ? 4 : 2;
+    const double period = style == Qt::SolidLine ? 20 : style == Qt::DashLine ? 7 : 4;
+    for (double y : {6.0, 16.0})
+        for (double x = 2; x + on <= 22; x += period) p.drawRect(QRectF(x, y, on, 2));
+}
+
+// Line Route: two boxes joined straight across, or round a corner.
+void lineRoute(QPainter& p, bool elbow) {
+    p.drawRect(QRectF(2.5, 2.5, 6, 6));
+    p.drawRect(QRectF(15.5, 15.5, 6, 6));
+    if (elbow)
+        p.drawPolyline(QPolygonF({{8.5, 5.5}, {18.5, 5.5}, {18.5, 15.5}}));
+    else
+        p.drawLine(QPointF(8.5, 8.5), QPointF(15.5, 15.5));
+}
+
 QImage drawn(const std::function<void(QPainter&)>& draw, int side) {
     QImage img(side, side, QImage::Format_RGB32);
     img.fill(Qt::white);
@@ -93,6 +129,14 @@ std::vector<std::pair<QString, QImage>> toolbarPictures() {
         {"toolbar-snap", snap},
         {"toolbar-zoomin", [](QPainter& p) { magnifier(p, true); }},
         {"toolbar-zoomout", [](QPainter& p) { magnifier(p, false); }},
+        {"toolbar-lineend-none", [](QPainter& p) { lineEnds(p, 0); }},
+        {"toolbar-lineend-arrow", [](QPainter& p) { lineEnds(p, 1); }},
+        {"toolbar-lineend-both", [](QPainter& p) { lineEnds(p, 2); }},
+        {"toolbar-line-solid", [](QPainter& p) { lineStyle(p, Qt::SolidLine); }},
+        {"toolbar-line-dash", [](QPainter& p) { lineStyle(p, Qt::DashLine); }},
+        {"toolbar-line-dot", [](QPainter& p) { lineStyle(p, Qt::DotLine); }},
+        {"toolbar-route-straight", [](QPainter& p) { lineRoute(p, false); }},
+        {"toolbar-route-elbow", [](QPainter& p) { lineRoute(p, true); }},
     };
     std::vector<std::pair<QString, QImage>> out;
     for (const auto& [name, draw] : pictures) {

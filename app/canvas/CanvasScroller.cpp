@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,7 +12,8 @@ namespace {
 
 constexpr int kZoomLevels[] = {25, 33, 50, 67, 100, 200, 300, 400, 600, 800};
 
-// The next level above (direction 1) or below (-1) zoom; zoom itself at either end.
+// The next level above (direction 1) or below (-1) zoom; zoom itself at
+// either end. Fit Window's zoom below the smallest level goes up to it.
 int nextLevel(int zoom, int direction) {
     if (direction > 0) {
         for (int level : kZoomLevels)
@@ -47,11 +49,15 @@ void CanvasScroller::zoomToFit() {
     const QPoint margin = view_.mapTo(widget(), QPoint());
     const QSize room = maximumViewportSize() - 2 * QSize(margin.x(), margin.y());
     const QSize picture = view_.pictureSize();
-    int fit = kZoomLevels[0];
+    auto fits = [&](qint64 level) {
+        return picture.width() * level / 100 <= room.width() && picture.height() * level / 100 <= room.height();
+    };
+    // Below the smallest level, the whole percentage that fits; 1 % at least.
+    int fit = int(std::clamp(std::min(qint64(room.width()) * 100 / std::max(1, picture.width()),
+                                      qint64(room.height()) * 100 / std::max(1, picture.height())),
+                             qint64(1), qint64(kZoomLevels[0])));
     for (int level : kZoomLevels)
-        if (qint64(picture.width()) * level / 100 <= room.width() &&
-            qint64(picture.height()) * level / 100 <= room.height())
-            fit = level;
+        if (fits(level)) fit = level;
     zoomAboutCentre(fit);
 }
 

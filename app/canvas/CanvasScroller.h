@@ -18,7 +18,8 @@ public:
     void zoomOut();
     // Zooms to PERCENT about the middle of what shows.
     void zoomAboutCentre(int percent);
-    // The largest level that shows the whole picture.
+    // The largest level that shows the whole picture; below the smallest,
+    // the largest whole percentage that does.
     void zoomToFit();
     // The picture pixel at the top left of what shows, rounded up.
     QPoint firstPixelShown() const;

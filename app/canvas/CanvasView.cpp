@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -50,6 +51,22 @@ int CanvasView::toWidget(int picturePixel) const {
 }
 
 QPointF CanvasView::toPicture(QPointF widgetPoint) const { return widgetPoint / scale_; }
+
+// Widget pixel w shows picture pixel p when toWidget(p) <= w < toWidget(p + 1)
+// magnified, and the pixels p with toWidget(p) == w reduced: the first of
+// them is the one the reduced image starts its average with.
+QPoint CanvasView::pixelAt(QPointF widgetPoint) const {
+    auto pixel = [this](double at) {
+        const double w = std::floor(at);
+        const double p = zoom_ < 100 ? std::ceil(w * 100 / zoom_) : std::ceil((w + 1) * 100 / zoom_) - 1;
+        return p > -Canvas::kFarPixels ? int(std::min(p, double(Canvas::kFarPixels))) : -Canvas::kFarPixels;
+    };
+    return QPoint(pixel(widgetPoint.x()), pixel(widgetPoint.y()));
+}
+
+QPointF CanvasView::twipsAt(QPointF widgetPoint) const {
+    return QPointF(pixelAt(widgetPoint)) * Canvas::kTwipsPerPixel;
+}
 
 QRect CanvasView::widgetRect(const QRect& picture) const {
     if (zoom_ == 100) return picture;
@@ -213,12 +230,9 @@ void CanvasView::paintGrid(QPainter& p, const QRegion& region) const {
     p.restore();
 }
 
-float CanvasView::twipsX(QMouseEvent* e) const {
-    return float(e->position().x() / scale_ * Canvas::kTwipsPerPixel);
-}
-
-float CanvasView::twipsY(QMouseEvent* e) const {
-    return float(e->position().y() / scale_ * Canvas::kTwipsPerPixel);
+CanvasView::Move CanvasView::moveOf(QMouseEvent* e, Qt::MouseButtons buttons) const {
+    const QPointF at = twipsAt(e->position());
+    return {buttonBits(buttons), shiftMask(e->modifiers()), float(at.x()), float(at.y())};
 }
 
 void CanvasView::handOn(const Move& m) {
@@ -238,11 +252,12 @@ void CanvasView::handOnWaitingMove() {
 
 void CanvasView::mousePressEvent(QMouseEvent* e) {
     handOnWaitingMove();
-    if (onDown) onDown(buttonBits(e->button()), shiftMask(e->modifiers()), twipsX(e), twipsY(e));
+    const Move m = moveOf(e, e->button());
+    if (onDown) onDown(m.button, m.shift, m.x, m.y);
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* e) {
-    const Move m{buttonBits(e->buttons()), shiftMask(e->modifiers()), twipsX(e), twipsY(e)};
+    const Move m = moveOf(e, e->buttons());
     if (m.button == 0 || !movesMayWait || !movesMayWait()) {
         handOnWaitingMove();
         handOn(m);
@@ -258,7 +273,8 @@ void CanvasView::mouseMoveEvent(QMouseEvent* e) {
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* e) {
     handOnWaitingMove();
-    if (onUp) onUp(buttonBits(e->button()), shiftMask(e->modifiers()), twipsX(e), twipsY(e));
+    const Move m = moveOf(e, e->button());
+    if (onUp) onUp(m.button, m.shift, m.x, m.y);
     if (onClick && rect().contains(e->position().toPoint())) onClick();
 }
 

@@ -47,14 +47,25 @@ public:
     void refresh();
     // Schedules what is waiting for the frame's end at once.
     void flushPending();
+    // Hands on at once a move that waits for the frame's end.
+    void handOnWaitingMove();
 
     // The magnification in percent. The picture never changes with it: the
     // widget is the picture's size times it, and every mouse point is
     // turned back into picture twips.
     int zoom() const { return zoom_; }
     void setZoom(int percent);
-    // A picture pixel's widget coordinate, and a widget point's picture point.
+    // A picture pixel's widget coordinate.
     int toWidget(int picturePixel) const;
+    // The picture pixel under a widget point, at any zoom: the one whose
+    // magnified square holds it, or the first of those its reduced pixel
+    // shows. The pointer, the status bar, the grid's snapping and the resize
+    // handles all take their pixel from here.
+    QPoint pixelAt(QPointF widgetPoint) const;
+    // The same pixel in twips, as the canvas handlers get it.
+    QPointF twipsAt(QPointF widgetPoint) const;
+    // A widget point's place on the picture, in fractions of a pixel: what a
+    // zoom keeps where it is on the screen.
     QPointF toPicture(QPointF widgetPoint) const;
     QSize pictureSize() const;
     // The grid shown over the picture while GRID says so; null for none.
@@ -73,7 +84,7 @@ private:
         float x, y;
     };
     void handOn(const Move& m);
-    void handOnWaitingMove();
+    Move moveOf(QMouseEvent* e, Qt::MouseButtons buttons) const;
 
     static constexpr int kFrameMs = 16;
     // The most picture pixels reduced for a new zoom at once (about 13 ms).
@@ -86,8 +97,6 @@ private:
     // there is no reduced image.
     void rebuildReduced();
     void reduceMore();
-    float twipsX(QMouseEvent* e) const;
-    float twipsY(QMouseEvent* e) const;
 
     // The selection, in picture pixels, shows over the picture with a dashed
     // outline; what floats shows at its place, over its hole in white. None

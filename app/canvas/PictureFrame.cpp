@@ -1,5 +1,6 @@
 #include "PictureFrame.h"
 
+#include "app/canvas/CanvasView.h"
 #include "core/Canvas.h"
 #include "core/DragDispatcher.h"
 
@@ -8,17 +9,34 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr int kHandle = 6;  // a handle's side in screen pixels
 constexpr int kReach = 3;   // how far beside a handle a press still takes it
 
+// The dashed outline of the size a handle asks for, just outside it, over
+// the picture and the grey alike: dark dashes on white.
+class AskedOutline : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect().adjusted(0, 0, -1, -1);
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(r);
+        p.setPen(QPen(palette().color(QPalette::Shadow), 1, Qt::DashLine));
+        p.drawRect(r);
+    }
+};
+
 }  // namespace
 
-PictureFrame::PictureFrame(QWidget& view, const Canvas& canvas, GestureRouter& gestures, QWidget* parent)
-    : QWidget(parent), view_(view), canvas_(canvas), gestures_(gestures), label_(new QLabel(this)) {
+PictureFrame::PictureFrame(CanvasView& view, const Canvas& canvas, GestureRouter& gestures, QWidget* parent)
+    : QWidget(parent), view_(view), canvas_(canvas), gestures_(gestures), outline_(new AskedOutline(this)),
+      label_(new QLabel(this)) {
     setBackgroundRole(QPalette::Dark);
     setAutoFillBackground(true);
     setMouseTracking(true);
@@ -32,6 +50,11 @@ PictureFrame::PictureFrame(QWidget& view, const Canvas& canvas, GestureRouter& g
     label_->setMargin(2);
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     label_->hide();
+    // Both show over the view, when the picture is made smaller too.
+    outline_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    outline_->hide();
+    outline_->raise();
+    label_->raise();
     follow();
 }
 
@@ -48,26 +71,23 @@ PictureFrame::Handle PictureFrame::handleAt(QPoint p) const {
     return None;
 }
 
-// The view shows the picture at some zoom: its pixels per picture pixel are
-// the view's size over the picture's. The pointer is taken where the
-// handle was grabbed, so that a press without a move asks for no change.
+// The far corner goes to the picture pixel the pointer is on, as the view
+// maps it, counted from the one at the view's far corner: the pointer is
+// taken where the handle was grabbed, so that a press without a move asks
+// for no change at any zoom.
 QSize PictureFrame::sizeAt(QPoint p) const {
     const QSize picture = canvas_.Image().size();
     const QRect v = view_.geometry();
-    const QPoint end = p - grab_ - v.topLeft();
-    auto side = [](int screen, int viewSide, int pictureSide) {
-        const double pixels = std::round(double(screen) * pictureSide / std::max(1, viewSide));
-        return int(std::clamp(pixels, 1.0, double(std::max(Canvas::kMaxSide, pictureSide))));
+    const QPoint at = view_.pixelAt(p - grab_ - v.topLeft()), was = view_.pixelAt(QPointF(v.width(), v.height()));
+    auto side = [](int pictureSide, int moved) {
+        return int(std::clamp(qint64(pictureSide) + moved, qint64(1), qint64(std::max(Canvas::kMaxSide, pictureSide))));
     };
-    return QSize(held_ & Right ? side(end.x(), v.width(), picture.width()) : picture.width(),
-                 held_ & Bottom ? side(end.y(), v.height(), picture.height()) : picture.height());
+    return QSize(held_ & Right ? side(picture.width(), at.x() - was.x()) : picture.width(),
+                 held_ & Bottom ? side(picture.height(), at.y() - was.y()) : picture.height());
 }
 
 QRect PictureFrame::outline() const {
-    const QSize picture = canvas_.Image().size();
-    const QRect v = view_.geometry();
-    return QRect(v.topLeft(), QSize(int(std::lround(double(asked_.width()) * v.width() / picture.width())),
-                                    int(std::lround(double(asked_.height()) * v.height() / picture.height()))));
+    return QRect(view_.geometry().topLeft(), QSize(view_.toWidget(asked_.width()), view_.toWidget(asked_.height())));
 }
 
 // The frame holds the view and its margin, and while a handle is held the
@@ -77,6 +97,8 @@ void PictureFrame::follow() {
     QSize size(v.right() + 1 + kMargin, v.bottom() + 1 + kMargin);
     if (held_ != None) {
         const QRect o = outline();
+        outline_->setGeometry(o.adjusted(-1, -1, 1, 1));
+        outline_->show();
         label_->setText(QStringLiteral("%1 x %2").arg(asked_.width()).arg(asked_.height()));
         label_->adjustSize();
         label_->move(o.right() + kMargin, o.bottom() + kMargin);
@@ -84,12 +106,14 @@ void PictureFrame::follow() {
     }
     resize(size);
     update();
+    if (onAsked) onAsked();
 }
 
 bool PictureFrame::cancel() {
     if (held_ == None) return false;
     held_ = None;
     label_->hide();
+    outline_->hide();
     follow();
     return true;
 }
@@ -109,10 +133,6 @@ void PictureFrame::paintEvent(QPaintEvent*) {
         p.fillRect(r, palette().color(QPalette::Highlight));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    if (held_ == None) return;
-    QPen dashes(dark, 1, Qt::DashLine);
-    p.setPen(dashes);
-    p.drawRect(outline().adjusted(-1, -1, 0, 0));
 }
 
 // A press on the grey beside the picture does nothing.

@@ -1,7 +1,8 @@
 // The picture on the grey of its scroll area, as paint programs show it: the
 // canvas view at a small margin with a one-pixel dark edge, and handles on
 // its right edge, bottom edge and corner that resize the picture by
-// dragging, the new size in pixels shown beside the dashed outline. The
+// dragging, the new size in pixels shown beside the dashed outline of the
+// new edges, over the picture when it is made smaller. The
 // frame follows the view's size, whatever the zoom makes it.
 #pragma once
 
@@ -11,6 +12,7 @@
 #include <functional>
 
 class Canvas;
+class CanvasView;
 class QLabel;
 
 // A handle's drag is a gesture of the canvas's router, so that it never
@@ -21,10 +23,14 @@ public:
     static constexpr int kMargin = 8;
 
     // Takes VIEW, the widget that shows CANVAS, as its child.
-    PictureFrame(QWidget& view, const Canvas& canvas, GestureRouter& gestures, QWidget* parent = nullptr);
+    PictureFrame(CanvasView& view, const Canvas& canvas, GestureRouter& gestures, QWidget* parent = nullptr);
 
     // Told the size in picture pixels a handle was let go at, when it differs.
     std::function<void(QSize)> onResize;
+    // The size a held handle asks for, empty while none is held; told of
+    // every change.
+    QSize asked() const { return held_ == None ? QSize() : asked_; }
+    std::function<void()> onAsked;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,9 +56,10 @@ private:
     QRect outline() const;
     void follow();
 
-    QWidget& view_;
+    CanvasView& view_;
     const Canvas& canvas_;
     GestureRouter& gestures_;
+    QWidget* outline_;
     QLabel* label_;
     Handle held_ = None;
     QPoint grab_;  // where on the handle it was taken, from the picture's far corner

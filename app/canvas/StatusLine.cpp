@@ -1,30 +1,24 @@
 #include "StatusLine.h"
 
 #include "app/canvas/CanvasView.h"
+#include "app/canvas/PictureFrame.h"
 #include "app/palette/Palette.h"
 #include "core/Document.h"
 #include "core/DragDispatcher.h"
 
 #include <QPainter>
 #include <QStyle>
-#include <cmath>
 #include <cstdlib>
 
 namespace {
 
 constexpr int kNoteMs = 5000;
 
-// The picture pixel that holds a point, in twips.
 // The tool tip of the palette button that chooses CODE, or nothing.
 QString toolName(int code) {
     for (const PaletteEntry& e : paletteEntries())
         if (e.code == code && code >= 0) return QString::fromLatin1(e.toolTip);
     return {};
-}
-
-int pixelAt(float twips) {
-    const double v = std::floor(twips / Canvas::kTwipsPerPixel);
-    return v > -Canvas::kFarPixels ? int(std::min(v, double(Canvas::kFarPixels))) : -Canvas::kFarPixels;
 }
 
 }  // namespace
@@ -58,13 +52,18 @@ void StatusLine::clearNote() {
 
 QString StatusLine::line() const {
     if (!note_.isEmpty()) return note_;
-    QString text = QStringLiteral("Pointer %1, %2").arg(pixelAt(x_)).arg(pixelAt(y_));
+    // The pixel the canvas acts on at the pointer's twips: the one under the
+    // pointer, as the view maps it.
+    QString text = QStringLiteral("Pointer %1, %2").arg(Canvas::toPixels(x_)).arg(Canvas::toPixels(y_));
     if (dispatcher_.dragging())
         text += QStringLiteral("    Drag %1 × %2")
                     .arg(std::abs(qint64(Canvas::toPixels(x_)) - Canvas::toPixels(state_.startX)))
                     .arg(std::abs(qint64(Canvas::toPixels(y_)) - Canvas::toPixels(state_.startY)));
     const QSize size = doc_.canvas.Image().size();
-    text += QStringLiteral("    Picture %1 × %2    Zoom %3%").arg(size.width()).arg(size.height()).arg(view_.zoom());
+    text += QStringLiteral("    Picture %1 × %2").arg(size.width()).arg(size.height());
+    if (const QSize asked = frame ? frame->asked() : QSize(); asked.isValid())
+        text += QStringLiteral(" → %1 × %2").arg(asked.width()).arg(asked.height());
+    text += QStringLiteral("    Zoom %1%").arg(view_.zoom());
     const int tool = currentTool ? *currentTool : int(Tool::None);
     if (dispatcher_.dragging() && dispatcher_.dragButton() == MouseButton::Left &&
         Tool::drawsNothing(tool, state_.startX, state_.startY, x_, y_))

@@ -1,5 +1,5 @@
 // The status bar's line: the pointer's picture pixel, a drag's width ×
-// height, the picture's size, the zoom and the current tool (a locked one
+// height, the picture's size (and the size a held handle asks for), the zoom and the current tool (a locked one
 // said so), or for a while a note such as "The clipboard holds no picture.".
 // A figure that needs a drag down and to the right says so while it is
 // dragged elsewhere, where it shows no preview. It only reads what it shows; its text
@@ -11,6 +11,7 @@
 
 class CanvasView;
 class Document;
+class PictureFrame;
 class DragDispatcher;
 struct DragState;
 
@@ -23,6 +24,8 @@ public:
     void pointerAt(float x, float y);
     // The window's current tool code, read for the line.
     const int* currentTool = nullptr;
+    // The frame whose held handle's size shows after the picture's.
+    const PictureFrame* frame = nullptr;
     // NOTE in place of the line until the next press on the canvas, or a few seconds.
     void note(const QString& note);
     void clearNote();

@@ -61,8 +61,11 @@ namespace {
 // A grey picture as ink: black, as opaque as the picture is dark.
 QPixmap ink(const QImage& grey) {
     QImage out(grey.size(), QImage::Format_ARGB32);
-    for (int y = 0; y < grey.height(); ++y)
-        for (int x = 0; x < grey.width(); ++x) out.setPixel(x, y, qRgba(0, 0, 0, 255 - grey.constScanLine(y)[x]));
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* in = grey.constScanLine(y);
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x) row[x] = qRgba(0, 0, 0, 255 - in[x]);
+    }
     return QPixmap::fromImage(out);
 }
 

@@ -30,6 +30,8 @@ void setPaletteIcons(const QMap<QString, QToolButton*>& buttons, const std::vect
 QIcon windowIcon();
 // A toolbar picture by name ("toolbar-select", "toolbar-fill",
 // "toolbar-pickcolor", "toolbar-grid", "toolbar-snap", "toolbar-zoomin",
-// "toolbar-zoomout"), 24 pixels and 48 for twice the density, its lines
+// "toolbar-zoomout", the line's "toolbar-lineend-none", "-arrow", "-both",
+// "toolbar-line-solid", "-dash", "-dot", "toolbar-route-straight",
+// "-elbow"), 24 pixels and 48 for twice the density, its lines
 // dark and the rest clear; a null icon for another name.
 QIcon toolbarIcon(const char* name);

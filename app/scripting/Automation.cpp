@@ -5,7 +5,9 @@
 #include "app/window/frmmain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
@@ -45,16 +47,72 @@ void frmmain::runAction(QAction* a) {
     updateEditItems();
 }
 
-bool frmmain::pressKey(const QString& sequence) {
-    const QKeySequence key(sequence, QKeySequence::PortableText);
-    if (key.isEmpty()) return false;
-    for (QAction* a : findChildren<QAction*>()) {
-        if (a->shortcuts().contains(key)) {
-            runAction(a);
-            return true;
-        }
+namespace {
+
+// What a keyboard writes with KEY: its character, capital with Shift, for
+// the keys that print one with no command modifier; nothing for the others.
+QString keyText(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) || key < 0x20 || key > 0xff) return {};
+    const QString c{QChar(char16_t(key))};
+    return modifiers & Qt::ShiftModifier ? c : c.toLower();
+}
+
+}  // namespace
+
+QWidget* frmmain::keyboardFocus() {
+    // Keys reach the focused widget of the active window, and Qt matches
+    // shortcuts only there: a window run headless is shown off the screen
+    // and made the active one.
+    if (!isVisible()) {
+        setAttribute(Qt::WA_DontShowOnScreen);
+        show();
     }
-    return false;
+    if (QApplication::activeWindow() != this) QApplication::setActiveWindow(this);
+    // A menu opened by its Alt key takes the keys while it is open.
+    if (QWidget* menu = QApplication::activePopupWidget()) return menu;
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : this;
+}
+
+void frmmain::sendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    // Through the application, as a keyboard's key: shortcuts first, then
+    // the focused widget; the release goes wherever the focus is by then.
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        if (unloaded_) return;
+        QKeyEvent e(type, key, modifiers, text);
+        QCoreApplication::sendEvent(keyboardFocus(), &e);
+    }
+}
+
+bool frmmain::pressKey(const QString& sequence) {
+    const QKeySequence keys(sequence, QKeySequence::PortableText);
+    if (keys.isEmpty()) return false;
+    for (int i = 0; i < keys.count(); ++i) {
+        const QKeyCombination k = keys[i];
+        if (k.key() == Qt::Key_unknown) return false;
+        sendKey(k.key(), k.keyboardModifiers(), keyText(k.key(), k.keyboardModifiers()));
+    }
+    return true;
+}
+
+void frmmain::typeText(const QString& text) {
+    for (QChar c : text) {
+        // Qt's key codes for Latin-1 are their capitals' code points.
+        const int key = c == QLatin1Char(' ') ? int(Qt::Key_Space) : int(c.toUpper().unicode());
+        sendKey(key, c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(c));
+    }
+}
+
+void frmmain::focusByClick(QWidget* pressed) {
+    // As Qt gives a click the focus: the first widget from the pressed one
+    // outwards that takes it by clicking, unless one on the way has it.
+    for (QWidget* w = pressed; w; w = w->parentWidget()) {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+            w->setFocus(Qt::MouseFocusReason);
+            return;
+        }
+        if (w->isWindow() || w->hasFocus()) return;
+    }
 }
 
 bool frmmain::setControlText(const QString& name, const QString& text) {
@@ -144,6 +202,10 @@ QStringList frmmain::dump() const {
                                         : pressTool_ == PressTool::PickColor ? QStringLiteral("pickcolor")
                                                                              : QString()),
         QStringLiteral("toolbar=") + b(!toolbar_->isHidden()),
+        QStringLiteral("focus=") + (focusWidget() ? focusWidget()->objectName() : QString()),
+        QStringLiteral("lineEnds=") + nameOf(state.lineLook.ends),
+        QStringLiteral("lineStyle=") + nameOf(state.lineLook.style),
+        QStringLiteral("lineRoute=") + nameOf(state.lineLook.route),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };

@@ -1,16 +1,22 @@
 #include "ScriptRunner.h"
 
+#include "app/canvas/CanvasView.h"
 #include "app/scripting/ScriptedDialogs.h"
 #include "app/window/frmmain.h"
 #include "files/PictureFile.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -47,6 +53,30 @@ std::optional<ScriptedDialogs::FontAnswer> parseFont(const QString& rest, bool& 
     a.face = f.mid(6).join(QLatin1Char(' '));
     ok = true;
     return a;
+}
+
+// "down|move|up BUTTON SHIFT X Y": a mouse event on the view, X and Y its
+// own pixels from the picture's top-left corner as shown; the view maps it.
+bool viewMouse(CanvasView& view, const QStringList& a) {
+    static const QStringList kinds = {"down", "move", "up"};
+    static const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
+    const int kind = a.isEmpty() ? -1 : int(kinds.indexOf(a[0]));
+    int button = 0, shift = 0;
+    float x = 0, y = 0;
+    if (a.size() != 5 || kind < 0 || !toInt(a[1], button) || !toInt(a[2], shift) || !toFloat(a[3], x) ||
+        !toFloat(a[4], y) || !std::isfinite(x) || !std::isfinite(y) || button < 0 || button > 7 ||
+        (kind != 1 && button != 1 && button != 2 && button != 4))
+        return false;
+    // Left, right and middle are 1, 2 and 4 in Qt's bits as on the canvas.
+    const auto held = Qt::MouseButtons::fromInt(kind == 2 ? 0 : button);
+    const Qt::KeyboardModifiers keys = (shift & 1 ? Qt::ShiftModifier : Qt::NoModifier) |
+                                       (shift & 2 ? Qt::ControlModifier : Qt::NoModifier) |
+                                       (shift & 4 ? Qt::AltModifier : Qt::NoModifier);
+    const QPointF at(x, y);
+    QMouseEvent e(types[kind], at, view.mapToGlobal(at), kind == 1 ? Qt::NoButton : Qt::MouseButton(button), held, keys);
+    QCoreApplication::sendEvent(&view, &e);
+    view.handOnWaitingMove();  // a script waits for no frame
+    return true;
 }
 
 }  // namespace
@@ -97,6 +127,7 @@ bool ScriptRunner::mouse(const QString& command, const QStringList& a) {
     if (a.size() != 4 || !toInt(a[0], button) || !toInt(a[1], shift) || !toFloat(a[2], x) || !toFloat(a[3], y))
         return false;
     if (command == QLatin1String("down")) {
+        w_.focusByClick(w_.Picture1);
         w_.Picture1_MouseDown(button, shift, x, y);
     } else if (command == QLatin1String("move")) {
         w_.Picture1_MouseMove(button, shift, x, y);
@@ -113,18 +144,36 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
     const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     static const QStringList answers = {"answer", "file", "color", "font", "size", "grid", "tolerance", "gap"};
     if (ask_ && !answers.contains(command)) std::exchange(ask_, nullptr)();
-    if (command == QLatin1String("autosave") && rest.isEmpty()) {
-        w_.recovery.writeNow();
+    if (command == QLatin1String("autosave") && (rest.isEmpty() || rest == QLatin1String("async"))) {
+        if (rest.isEmpty())
+            w_.recovery.writeNow();
+        else
+            w_.recovery.writeInBackground();
         return true;
     }
-    if (command == QLatin1String("click")) return w_.clickButton(rest.trimmed());
-    if (command == QLatin1String("dblclick")) return w_.doubleClickButton(rest.trimmed());
+    if (command == QLatin1String("wait")) {
+        int ms = 0;
+        if (args.size() != 1 || !toInt(args[0], ms) || ms < 0 || ms > 600'000) return false;
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+        return true;
+    }
+    if (command == QLatin1String("click") || command == QLatin1String("dblclick")) {
+        const QString name = rest.trimmed();
+        if (QWidget* button = w_.buttons.value(name)) w_.focusByClick(button);
+        return command == QLatin1String("click") ? w_.clickButton(name) : w_.doubleClickButton(name);
+    }
     if (command == QLatin1String("return") && rest.trimmed() == QLatin1String("txtinsert")) {
         w_.txtinsert_KeyPress(13);
         return true;
     }
     if (command == QLatin1String("menu")) return w_.runMenu(rest.trimmed());
     if (command == QLatin1String("key")) return w_.pressKey(rest.trimmed());
+    if (command == QLatin1String("type") && !rest.isEmpty()) {
+        w_.typeText(rest);
+        return true;
+    }
     if (command == QLatin1String("deactivate") && rest.isEmpty()) {
         QEvent e(QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(&w_, &e);
@@ -132,6 +181,7 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
     }
     if (command == QLatin1String("down") || command == QLatin1String("move") || command == QLatin1String("up"))
         return mouse(command, args);
+    if (command == QLatin1String("view")) return viewMouse(*w_.Picture1, args);
     if (command == QLatin1String("text")) {
         const int blank = rest.indexOf(QLatin1Char(' '));
         const QString control = blank < 0 ? rest : rest.left(blank);

@@ -2,7 +2,8 @@
 // stamping: typed text floats beside the pointer over the canvas and is
 // printed into the picture, top-left corner at the point, at the next press,
 // or centred in the last figure drawn at a Return in the text box. With Snap
-// on, every point a gesture or the text preview gets is a grid point.
+// on, every point a drawing, marking or moving gesture or the text preview
+// gets is a grid point.
 #include "app/window/frmmain.h"
 
 #include "app/canvas/StatusLine.h"
@@ -16,10 +17,14 @@
 // (the left button only), the tool dispatcher otherwise. Moves that no
 // gesture takes only move the text preview.
 void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
-    // The eraser whitens where the pointer is; everything else snaps.
+    // Snap is for the tools that draw, mark or move. The eraser whitens
+    // where the pointer is, and Fill and Pick Colour act on the pressed pixel.
     const int locked = dispatcher_.lockedTool();
-    snapGesture_ = (locked != Tool::None ? locked : form.currentTool) != Tool::Eraser || doc.selection.active();
+    snapGesture_ = pressTool_ == PressTool::None &&
+                   ((locked != Tool::None ? locked : form.currentTool) != Tool::Eraser || doc.selection.active());
     if (snapGesture_) grid.snapPoint(X, Y);
+    // A marking of snapped corners takes in the outline a pen draws on them.
+    doc.selection.markOutlines(snapGesture_ && grid.snap ? penWidth() : 0);
     status_->pointerAt(X, Y);
     status_->clearNote();
     GestureOwner* owner = &toolGesture_;
@@ -29,7 +34,8 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
-    if (gestures_.owner() ? snapGesture_ : form.currentTool != Tool::Eraser) grid.snapPoint(X, Y);
+    if (gestures_.owner() ? snapGesture_ : pressTool_ == PressTool::None && form.currentTool != Tool::Eraser)
+        grid.snapPoint(X, Y);
     status_->pointerAt(X, Y);
     if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active() && pressTool_ == PressTool::None) dispatcher_.MouseMove(0, Shift, X, Y);
 }

@@ -9,6 +9,7 @@
 #include "app/palette/PaletteButton.h"
 #include "app/palette/PaletteIcons.h"
 #include "app/canvas/PictureFrame.h"
+#include "app/window/LabelTyping.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -70,6 +71,9 @@ void frmmain::buildControls() {
     column->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column->setWidget(controls);
     column->setGeometry(0, 0, 272, 10335 / 15);
+    // Reached by Tab only: a click on a palette button leaves the focus
+    // where it was, as the buttons' own policy asks.
+    column->setFocusPolicy(Qt::TabFocus);
     static_cast<CentralArea*>(central)->column = column;
 
     auto label = [&](const char* name, const QString& caption, QRect where, bool bold) {
@@ -164,6 +168,12 @@ void frmmain::buildControls() {
     setTabOrder(previous, Picture1);
     setTabOrder(Picture1, Text1);
     setTabOrder(Text1, cmberaserwidth);
+    auto* typing = new LabelTyping(*txtinsert, this);
+    for (QToolButton* b : std::as_const(buttons)) typing->watchButton(b);
+    typing->watchCanvas(Picture1);
+    typing->watchCanvas(scroller_);
+    // The canvas has the focus at start, so that typing reaches the label.
+    Picture1->setFocus(Qt::OtherFocusReason);
 }
 
 // The canvas: its view in the frame with the handles, in its scroll area,
@@ -171,9 +181,13 @@ void frmmain::buildControls() {
 void frmmain::buildCanvas(QWidget* central) {
     Picture1 = new CanvasView(canvas, doc.selection);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFocusPolicy(Qt::ClickFocus);  // a click gives it the focus; Tab passes it by, as before
     Picture1->setGrid(&grid);
     frame_ = new PictureFrame(*Picture1, canvas, gestures_);
     frame_->onResize = [this](QSize size) { resizeByHandle(size); };
+    frame_->onAsked = [this] {
+        if (status_) status_->refresh();
+    };
     scroller_ = new CanvasScroller(frame_, *Picture1, central);
     static_cast<CentralArea*>(central)->scroller = scroller_;
     scroller_->setGeometry(twipsRect(4080, 0, 11130, 10335));
@@ -201,6 +215,7 @@ void frmmain::buildCanvas(QWidget* central) {
     status_ = new StatusLine(doc, dispatcher_, state, *Picture1, statusBar());
     status_->setObjectName(QStringLiteral("status"));
     status_->currentTool = &form.currentTool;
+    status_->frame = frame_;
     statusBar()->addWidget(status_, 1);
 }
 

@@ -28,8 +28,11 @@ void frmmain::redo1_Click() {
 
 void frmmain::updateEditItems() {
     const Selection& s = doc.selection;
-    menuItems.value(QStringLiteral("undo1"))->setEnabled(history.canUndo() || !s.floating().isNull());
-    menuItems.value(QStringLiteral("redo1"))->setEnabled(history.canRedo() && s.floating().isNull());
+    // During a gesture Undo and Redo take back that gesture, so their keys
+    // work then even with nothing in the history.
+    const bool gesture = gestures_.owner() != nullptr;
+    menuItems.value(QStringLiteral("undo1"))->setEnabled(gesture || history.canUndo() || !s.floating().isNull());
+    menuItems.value(QStringLiteral("redo1"))->setEnabled(gesture || (history.canRedo() && s.floating().isNull()));
     for (const char* name : {"cut1", "delete1"}) menuItems.value(QLatin1String(name))->setEnabled(!s.rect().isEmpty());
     menuItems.value(QStringLiteral("select1"))->setChecked(s.active());
     menuItems.value(QStringLiteral("fill1"))->setChecked(pressTool_ == PressTool::Fill);

@@ -29,7 +29,7 @@ void frmmain::print1_Click() {
 
 void frmmain::exportpdf1_Click() {
     cdlforpdf_.Filter = QStringLiteral("PDF (*.pdf)|*.pdf");
-    if (!dialogs.ShowSave(cdlforpdf_)) return;
+    if (!dialogs.ShowSave(cdlforpdf_) || !FileCommands::mayReplace(files_, cdlforpdf_.FileName)) return;
     if (const QString problem = exportPdf(doc.selection.shown(), cdlforpdf_.FileName, doc.identity().title);
         !problem.isEmpty())
         dialogs.Message(QStringLiteral("Tavimbre"), problem);

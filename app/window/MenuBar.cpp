@@ -3,6 +3,7 @@
 #include "app/window/frmmain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenuBar>
 
 void frmmain::buildMenu() {
@@ -23,7 +24,7 @@ void frmmain::buildMenu() {
         {"Edit", "redo1", "Redo",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &frmmain::redo1_Click,
          false},
-        {"Edit", "select1", "Select", {QKeySequence(Qt::Key_S)}, &frmmain::select1_Click, false},
+        {"Edit", "select1", "Select", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, &frmmain::select1_Click, false},
         {"Edit", "selectall1", "Select All", {QKeySequence(Qt::CTRL | Qt::Key_A)}, &frmmain::selectall1_Click, false},
         {"Edit", "deselect1", "Deselect", {QKeySequence(Qt::Key_Escape)}, &frmmain::deselect1_Click, false},
         {"Edit", "cut1", "Cut", {QKeySequence(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, false},
@@ -52,9 +53,18 @@ void frmmain::buildMenu() {
         {"Image", "rotate1801", "Rotate 180\xB0", {}, &frmmain::rotate1801_Click, false},
         {"Image", "cropselection1", "Crop to Selection", {}, &frmmain::cropselection1_Click, false},
         {"Image", "cropcontent1", "Crop to Content", {}, &frmmain::cropcontent1_Click, true},
-        {"Tools", "fill1", "Fill", {QKeySequence(Qt::Key_F)}, &frmmain::fill1_Click, false},
+        {"Tools", "fill1", "Fill", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, &frmmain::fill1_Click, false},
         {"Tools", "tolerance1", "Fill Tolerance...", {}, &frmmain::tolerance1_Click, false},
-        {"Tools", "pickcolor1", "Pick Colour", {QKeySequence(Qt::Key_K)}, &frmmain::pickcolor1_Click, false},
+        {"Tools", "pickcolor1", "Pick Colour", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)}, &frmmain::pickcolor1_Click, false},
+        // A submenu's items are one choice: the first is checked at start.
+        {"Tools/Line Ends", "lineendnone1", "None", {}, &frmmain::lineendnone1_Click, false},
+        {"Tools/Line Ends", "lineendarrow1", "Arrow at End", {}, &frmmain::lineendarrow1_Click, false},
+        {"Tools/Line Ends", "lineendboth1", "Arrows at Both Ends", {}, &frmmain::lineendboth1_Click, false},
+        {"Tools/Line Style", "linesolid1", "Solid", {}, &frmmain::linesolid1_Click, false},
+        {"Tools/Line Style", "linedash1", "Dashed", {}, &frmmain::linedash1_Click, false},
+        {"Tools/Line Style", "linedot1", "Dotted", {}, &frmmain::linedot1_Click, false},
+        {"Tools/Line Route", "routestraight1", "Straight", {}, &frmmain::routestraight1_Click, false},
+        {"Tools/Line Route", "routeelbow1", "Elbow", {}, &frmmain::routeelbow1_Click, false},
     };
     const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"View", "view1"},
                                                              {"Image", "image1"}, {"Tools", "tool1"}};
@@ -66,7 +76,7 @@ void frmmain::buildMenu() {
         menus.insert(QLatin1String(caption), m);
     }
     for (const Item& it : items) {
-        QAction* a = menus.value(QLatin1String(it.menu))->addAction(QString::fromLatin1(it.caption));
+        QAction* a = menuFor(menus, QLatin1String(it.menu))->addAction(QString::fromLatin1(it.caption));
         a->setObjectName(QLatin1String(it.name));
         a->setShortcuts(it.shortcuts);
         const auto handler = it.handler;
@@ -85,6 +95,7 @@ void frmmain::buildMenu() {
         });
         menuItems.insert(QLatin1String(it.name), a);
     }
+    makeChoices(menus);
     for (const char* toggle : {"showgrid1", "snap1"}) menuItems.value(QLatin1String(toggle))->setCheckable(true);
     for (const char* name : {"select1", "fill1", "pickcolor1", "transparent1", "toolbar1"})
         menuItems.value(QLatin1String(name))->setCheckable(true);
@@ -98,5 +109,26 @@ void frmmain::buildMenu() {
     });
     menuItems.insert(QStringLiteral("exit1"), exit);
     updateEditItems();
+}
+
+// The menu a row names, "Menu" or "Menu/Submenu"; a submenu is made at its
+// first row, its items a group of radio items.
+QMenu* frmmain::menuFor(QMap<QString, QMenu*>& menus, const QString& path) {
+    if (QMenu* m = menus.value(path)) return m;
+    QMenu* sub = menus.value(path.section(QLatin1Char('/'), 0, 0))->addMenu(path.section(QLatin1Char('/'), 1));
+    menus.insert(path, sub);
+    return sub;
+}
+
+void frmmain::makeChoices(const QMap<QString, QMenu*>& menus) {
+    for (auto m = menus.begin(); m != menus.end(); ++m) {
+        if (!m.key().contains(QLatin1Char('/'))) continue;
+        auto* group = new QActionGroup(m.value());
+        for (QAction* a : m.value()->actions()) {
+            a->setCheckable(true);
+            group->addAction(a);
+        }
+        m.value()->actions().constFirst()->setChecked(true);
+    }
 }
 

@@ -179,6 +179,15 @@ void QtDialogs::Message(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text);
 }
 
+// No modal box opens inside the working bar's painting: it waits for the
+// work's end.
+void QtDialogs::Notice(const QString& title, const QString& text) {
+    if (busy_ > 0)
+        held_.append({title, text});
+    else
+        Message(title, text);
+}
+
 // The work runs on the window's thread: the window takes no input before it
 // ends, so no second command can start meanwhile.
 void QtDialogs::Busy(bool busy) {
@@ -188,5 +197,6 @@ void QtDialogs::Busy(bool busy) {
     } else if (!busy && busy_ > 0 && --busy_ == 0) {
         working_.reset();
         QApplication::restoreOverrideCursor();
+        for (const auto& [title, text] : std::exchange(held_, {})) Message(title, text);
     }
 }

@@ -6,7 +6,9 @@
 #include "app/window/WorkingBar.h"
 #include "files/Dialogs.h"
 
+#include <QList>
 #include <memory>
+#include <utility>
 
 class QMainWindow;
 
@@ -24,6 +26,7 @@ public:
     bool AskChainGap(int& gap) override;
     bool ShowPrinter(QPrinter& printer) override;
     void Message(const QString& title, const QString& text) override;
+    void Notice(const QString& title, const QString& text) override;
     void Busy(bool busy) override;
 
     // "Name (*.a)|*.a|..." as Qt's "Name (*.a);;..."
@@ -33,4 +36,5 @@ private:
     QMainWindow* parent_ = nullptr;
     int busy_ = 0;  // long work under way, one inside the other
     std::unique_ptr<WorkingBar> working_;
+    QList<std::pair<QString, QString>> held_;  // notices that came during long work
 };

@@ -18,6 +18,12 @@ void frmmain::buildToolbar() {
         {"select1", "toolbar-select"}, {"fill1", "toolbar-fill"},       {"pickcolor1", "toolbar-pickcolor"},
         {nullptr, nullptr},            {"showgrid1", "toolbar-grid"},   {"snap1", "toolbar-snap"},
         {nullptr, nullptr},            {"zoomin1", "toolbar-zoomin"}, {"zoomout1", "toolbar-zoomout"},
+        {nullptr, nullptr},
+        {"lineendnone1", "toolbar-lineend-none"},     {"lineendarrow1", "toolbar-lineend-arrow"},
+        {"lineendboth1", "toolbar-lineend-both"},     {nullptr, nullptr},
+        {"linesolid1", "toolbar-line-solid"},         {"linedash1", "toolbar-line-dash"},
+        {"linedot1", "toolbar-line-dot"},             {nullptr, nullptr},
+        {"routestraight1", "toolbar-route-straight"}, {"routeelbow1", "toolbar-route-elbow"},
     };
     for (const auto& [name, icon] : tools) {
         if (!name) {

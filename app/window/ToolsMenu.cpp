@@ -1,6 +1,6 @@
 // The Tools menu: the draw colour, the text font and colour, which the text
-// box and its floating preview show too, and the tools that act at one
-// press: Fill, with its tolerance, and Pick Colour.
+// box and its floating preview show too, the tools that act at one press:
+// Fill, with its tolerance, and Pick Colour, and the line tool's look.
 #include "app/canvas/StatusLine.h"
 #include "app/window/frmmain.h"
 #include "settings/SettingsCommands.h"
@@ -28,6 +28,16 @@ void frmmain::pickcolor1_Click() {
     pressTool_ = PressTool::PickColor;
     status_->note(QStringLiteral("Pick Colour: press the colour to draw with."));
 }
+
+// The line tool's look, which the dispatcher takes at each line's press.
+void frmmain::lineendnone1_Click() { state.lineLook.ends = LineEnds::None; }
+void frmmain::lineendarrow1_Click() { state.lineLook.ends = LineEnds::End; }
+void frmmain::lineendboth1_Click() { state.lineLook.ends = LineEnds::Both; }
+void frmmain::linesolid1_Click() { state.lineLook.style = LineStyle::Solid; }
+void frmmain::linedash1_Click() { state.lineLook.style = LineStyle::Dashed; }
+void frmmain::linedot1_Click() { state.lineLook.style = LineStyle::Dotted; }
+void frmmain::routestraight1_Click() { state.lineLook.route = LineRoute::Straight; }
+void frmmain::routeelbow1_Click() { state.lineLook.route = LineRoute::Elbow; }
 
 void frmmain::tolerance1_Click() {
     int value = fillTolerance_;

@@ -26,6 +26,7 @@ class StatusLine;
 class QAction;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QMimeData;
 class QToolBar;
 class QToolButton;
@@ -69,6 +70,10 @@ public:
     void fliph1_Click(); void flipv1_Click(); void rotateright1_Click(); void rotateleft1_Click();
     void rotate1801_Click(); void cropselection1_Click(); void cropcontent1_Click(); void transparent1_Click();
     void print1_Click(); void exportpdf1_Click();
+    // The line tool's ends, style and route.
+    void lineendnone1_Click(); void lineendarrow1_Click(); void lineendboth1_Click();
+    void linesolid1_Click(); void linedash1_Click(); void linedot1_Click();
+    void routestraight1_Click(); void routeelbow1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one step.
     void openFile(const QString& path);
@@ -84,8 +89,13 @@ public:
     // A double-click: the click, then the button's tool locked.
     bool doubleClickButton(const QString& name);
     bool runMenu(const QString& name);
-    // Triggers the window's action bound to the key sequence ("Escape", "Ctrl+Z").
+    // The key sequence ("Escape", "Ctrl+Z", "A") pressed and released on the
+    // focused widget, shortcuts resolved as Qt resolves them.
     bool pressKey(const QString& sequence);
+    // Each character of TEXT as a key pressed and released on the focused widget.
+    void typeText(const QString& text);
+    // The keyboard focus moved as a click on PRESSED moves it.
+    void focusByClick(QWidget* pressed);
     bool setControlText(const QString& name, const QString& text);
     bool selectListEntry(const QString& name, int index);
     QStringList dump() const;
@@ -129,6 +139,9 @@ private:
     void buildControls();
     void buildCanvas(QWidget* central);
     void buildMenu();
+    QMenu* menuFor(QMap<QString, QMenu*>& menus, const QString& path);
+    // Each submenu's items become one choice of radio items, the first checked.
+    void makeChoices(const QMap<QString, QMenu*>& menus);
     // The toolbar above the canvas: the menu's tools and switches that the
     // palette does not have, those of them the menu holds.
     void buildToolbar();
@@ -164,6 +177,9 @@ private:
     // the reason as its %1.
     void pasteFrom(const QMimeData* data, const QString& refusal);
     void moveText1(float left, float top);
+    // The widget a key goes to, the window made the active one first.
+    QWidget* keyboardFocus();
+    void sendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
     // Fits the floating preview to its text, from the first letter; hidden when empty.
     void fitText1();
     void showCaption();

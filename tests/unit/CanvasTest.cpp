@@ -45,6 +45,13 @@ const Figure kFigures[] = {
     {"wrapping arc", [](Canvas& c) { c.Circle(4000, 4000, 2000, std::nullopt, 4.712389f, 1.5707964f); }},
     {"elliptic arc", [](Canvas& c) { c.Circle(4000, 4000, 2000, std::nullopt, 1.5707964f, 4.712389f, 1.8f); }},
     {"far away", [](Canvas& c) { c.Line(-1e9f, -1e9f, 1e9f, 1e9f); }},
+    {"arrow", [](Canvas& c) { c.Connector(100, 200, 5000, 3000, {LineEnds::End}, FirstLeg::Longer); }},
+    {"short dashed elbow with two heads", [](Canvas& c) {
+         c.Connector(3000, 3000, 3100, 3400, {LineEnds::Both, LineStyle::Dashed, LineRoute::Elbow}, FirstLeg::Longer);
+     }},
+    {"dotted far away", [](Canvas& c) {
+         c.Connector(-1e9f, -1e9f, 1e9f, 1e9f, {LineEnds::Both, LineStyle::Dotted}, FirstLeg::Longer);
+     }},
 };
 
 }  // namespace
@@ -60,6 +67,100 @@ TEST(Canvas, InvertTwiceRestoresEveryPixel) {
             EXPECT_NE(c.Image(), before) << f.name << " width " << width << " drew nothing";
             f.draw(c);
             EXPECT_EQ(c.Image(), before) << f.name << " width " << width;
+        }
+    }
+}
+
+// A connector is one figure: inverted on white it shows exactly what it
+// draws in black, its heads, dashes and corner never cancelling each other.
+TEST(Canvas, AConnectorIsInvertedOnce) {
+    const LineLook looks[] = {{LineEnds::End},
+                              {LineEnds::Both, LineStyle::Dashed},
+                              {LineEnds::None, LineStyle::Solid, LineRoute::Elbow},
+                              {LineEnds::End, LineStyle::Dotted, LineRoute::Elbow},
+                              {LineEnds::Both, LineStyle::Dashed, LineRoute::Elbow}};
+    const QRectF drags[] = {{1500, 1500, 4500, 3000}, {6000, 6000, -4000, -200}, {3000, 3000, 90, 150}};
+    for (const LineLook& look : looks) {
+        for (const QRectF& d : drags) {
+            for (int width : {1, 2, 5, 10}) {
+                Canvas inverted, drawn;
+                inverted.DrawWidth = drawn.DrawWidth = width;
+                inverted.DrawMode = Canvas::kInvert;
+                const float x0 = float(d.left()), y0 = float(d.top()), x1 = float(d.right()), y1 = float(d.bottom());
+                inverted.Connector(x0, y0, x1, y1, look, FirstLeg::Longer);
+                drawn.Connector(x0, y0, x1, y1, look, FirstLeg::Longer, 0);
+                EXPECT_EQ(inverted.Image(), drawn.Image())
+                    << nameOf(look.ends).toStdString() << " " << nameOf(look.style).toStdString() << " "
+                    << nameOf(look.route).toStdString() << " width " << width << " from " << x0 << "," << y0;
+            }
+        }
+    }
+}
+
+// Where a connector's pixels lie, in pixels: a head ends on the end point
+// and is as wide as its pen width makes it; an elbow's first leg follows
+// the longer direction, or the one it is given; dashes and dots leave gaps
+// but reach both ends.
+TEST(Canvas, ConnectorsHeadsElbowsAndDashes) {
+    struct Case {
+        const char* name;
+        LineLook look;
+        FirstLeg leg;
+        int width;
+        QPoint from, to;
+        std::vector<QPoint> inked, blank;
+        int rows;  // the rows the figure spans, or 0
+    } cases[] = {
+        {"a head at width 1 is 9 rows, one the line's", {LineEnds::End}, FirstLeg::Longer, 1, {100, 100}, {200, 100},
+         {{200, 100}, {191, 97}, {191, 103}, {150, 100}}, {{201, 100}, {191, 95}, {100, 97}}, 9},
+        {"at width 4, 15", {LineEnds::End}, FirstLeg::Longer, 4, {100, 100}, {200, 100}, {{200, 100}}, {{201, 100}, {203, 100}}, 15},
+        {"at width 10, 27; the pen's round end stays under it", {LineEnds::End}, FirstLeg::Longer, 10, {100, 100},
+         {200, 100}, {{200, 100}, {175, 89}}, {{201, 100}, {95, 92}}, 27},
+        {"two heads point outwards", {LineEnds::Both}, FirstLeg::Longer, 1, {100, 100}, {100, 200},
+         {{100, 100}, {97, 109}, {103, 191}}, {{100, 99}, {100, 201}, {95, 109}}, 0},
+        {"an elbow goes across first when the drag is wider", {LineEnds::None, LineStyle::Solid, LineRoute::Elbow},
+         FirstLeg::Longer, 1, {100, 100}, {200, 140}, {{150, 100}, {200, 120}}, {{100, 120}, {150, 140}}, 0},
+        {"and down first when it is taller", {LineEnds::None, LineStyle::Solid, LineRoute::Elbow}, FirstLeg::Longer,
+         1, {100, 100}, {140, 200}, {{100, 150}, {120, 200}}, {{120, 100}, {140, 150}}, 0},
+        {"a first leg given overrides the rule", {LineEnds::End, LineStyle::Solid, LineRoute::Elbow},
+         FirstLeg::Vertical, 1, {100, 100}, {200, 140}, {{100, 120}, {150, 140}, {200, 140}, {192, 137}},
+         {{150, 100}, {200, 120}}, 0},
+        {"a head follows the last leg", {LineEnds::End, LineStyle::Solid, LineRoute::Elbow}, FirstLeg::Horizontal, 1,
+         {100, 100}, {200, 140}, {{200, 140}, {197, 131}, {203, 131}}, {{193, 137}}, 0},
+        {"dashes reach both ends", {LineEnds::None, LineStyle::Dashed}, FirstLeg::Longer, 1, {100, 100}, {300, 100},
+         {{100, 100}, {300, 100}}, {}, 1},
+        {"dots reach both ends", {LineEnds::None, LineStyle::Dotted}, FirstLeg::Longer, 1, {100, 100}, {300, 100},
+         {{100, 100}, {300, 100}}, {{101, 100}, {299, 100}}, 1},
+        {"a click is the pen's dot", {LineEnds::Both, LineStyle::Dashed, LineRoute::Elbow}, FirstLeg::Longer, 1,
+         {100, 100}, {100, 100}, {{100, 100}}, {{101, 100}, {100, 101}}, 1},
+    };
+    for (const Case& k : cases) {
+        Canvas c;
+        c.DrawWidth = k.width;
+        c.Connector(k.from.x() * 15.f, k.from.y() * 15.f, k.to.x() * 15.f, k.to.y() * 15.f, k.look, k.leg, 0);
+        const QImage& img = c.Image();
+        for (const QPoint& p : k.inked) EXPECT_EQ(img.pixel(p), qRgb(0, 0, 0)) << k.name << " at " << p.x() << "," << p.y();
+        for (const QPoint& p : k.blank)
+            EXPECT_EQ(img.pixel(p), qRgb(255, 255, 255)) << k.name << " at " << p.x() << "," << p.y();
+        int top = img.height(), bottom = -1, row = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) != qRgb(255, 255, 255)) {
+                    top = std::min(top, y);
+                    bottom = y;
+                    row += y == k.from.y();
+                }
+        if (k.rows) {
+            EXPECT_EQ(bottom - top + 1, k.rows) << k.name;
+        }
+        // Dashes and dots leave out some of their row: 201 pixels long, a
+        // dash every 8, a dot every 3.
+        if (k.rows == 1 && k.from != k.to && k.look.style == LineStyle::Dashed) {
+            EXPECT_GT(row, 140) << k.name;
+            EXPECT_LT(row, 180) << k.name;
+        }
+        if (k.rows == 1 && k.from != k.to && k.look.style == LineStyle::Dotted) {
+            EXPECT_EQ(row, 68) << k.name;
         }
     }
 }
@@ -151,6 +252,8 @@ TEST(Canvas, TraceWritesEveryCallExactly) {
     c.Line(1.5f, -2, 0.1f, 1e9f);
     c.Box(0, 0, 10, 10, 255);
     c.Circle(1, 2, 3, std::nullopt, 1.5707964f, std::nullopt, 1.8f);
+    c.Connector(1, 2, 3, 4, {LineEnds::Both, LineStyle::Dotted, LineRoute::Elbow}, FirstLeg::Vertical, 255);
+    c.Connector(1, 2, 3, 4, {LineEnds::End, LineStyle::Dashed}, FirstLeg::Longer);
     c.CurrentX = 30;
     c.CurrentY = 40;
     c.Print(QStringLiteral("two words"));
@@ -160,6 +263,8 @@ TEST(Canvas, TraceWritesEveryCallExactly) {
                          "line 6 3 1.5 -2 0.1 1e+09 -",
                          "box 6 3 0 0 10 10 255",
                          "circle 6 3 1 2 3 - 1.5707964 - 1.8",
+                         "connector 6 3 1 2 3 4 both dotted elbow vertical 255",
+                         "connector 6 3 1 2 3 4 end dashed straight longer -",
                          "print 30 40 two words",
                          "cls",
                          "picture none",

@@ -1,5 +1,5 @@
 // The draw colour and the text font commands, their shared dialog object,
-// and the real dialogs behind them.
+// and the real dialogs behind them, which hold a notice during long work.
 #include "Harness.h"
 
 #include "app/window/QtDialogs.h"
@@ -10,6 +10,7 @@
 #include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <functional>
 
@@ -162,4 +163,26 @@ TEST(QtDialogs, ColorDialogPreselectsOnlyWithTheFlags) {
         EXPECT_EQ(shown, c.shown) << c.flags;
         EXPECT_EQ(d.Color, 255);
     }
+}
+
+// A message from background work that ends during a command's long work
+// waits for the work's end: no modal box opens while the working bar paints.
+TEST(QtDialogs, ANoticeDuringLongWorkWaitsForItsEnd) {
+    QtDialogs dialogs;
+    QStringList shown;
+    QTimer closer;
+    closer.callOnTimeout([&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->close();
+        }
+    });
+    closer.start(5);
+    dialogs.Busy(true);
+    dialogs.Notice("Tavimbre", "first");
+    EXPECT_EQ(shown, QStringList());
+    dialogs.Busy(false);
+    EXPECT_EQ(shown, QStringList({"first"}));
+    dialogs.Notice("Tavimbre", "second");
+    EXPECT_EQ(shown, QStringList({"first", "second"}));
 }

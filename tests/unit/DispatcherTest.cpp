@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRandomGenerator>
+#include <cmath>
 
 namespace {
 
@@ -83,6 +84,12 @@ TEST(Dispatcher, GesturesMakeExactlyTheseCanvasCalls) {
          {"click cmdSquare", "down 1 0 3000 3000", "move 1 0 4000 4000", "key Esc", "move 1 0 5000 5000",
           "up 1 0 5000 5000"},
          {"print 3000 3000 ", "box 6 2 3000 3000 4000 4000 -", "box 6 2 3000 3000 4000 4000 -"}},
+        {"so do Undo's and Redo's keys in the first drag, with nothing to undo or redo yet",
+         {"click cmdSquare", "down 1 0 3000 3000", "move 1 0 4000 4000", "key Ctrl+Z", "move 1 0 5000 5000",
+          "up 1 0 5000 5000", "click cmdSquare", "down 1 0 3000 3000", "move 1 0 4000 4000", "key Ctrl+Shift+Z",
+          "up 1 0 5000 5000"},
+         {"print 3000 3000 ", "box 6 2 3000 3000 4000 4000 -", "box 6 2 3000 3000 4000 4000 -", "print 3000 3000 ",
+          "box 6 2 3000 3000 4000 4000 -", "box 6 2 3000 3000 4000 4000 -"}},
         {"a lost focus erases the line's band and the dot its first move left",
          {"click cmdLine", "down 1 0 3000 3000", "move 1 0 4000 4000", "deactivate", "up 1 0 4000 4000"},
          {"print 3000 3000 ", "line 6 2 3000 3000 3000 3000 -", "line 6 2 3000 3000 4000 4000 -",
@@ -93,6 +100,41 @@ TEST(Dispatcher, GesturesMakeExactlyTheseCanvasCalls) {
           "line 6 2 3000 3500 3500 4000 -", "line 6 2 3500 4000 4000 3500 -", "line 6 2 4000 3500 3500 3000 -",
           "box 6 2 2950 2950 4050 4050 -", "line 6 2 3500 3000 3000 3500 -", "line 6 2 3000 3500 3500 4000 -",
           "line 6 2 3500 4000 4000 3500 -", "line 6 2 4000 3500 3500 3000 -"}},
+        {"a line with a head: each connector is erased whole, and at the release too",
+         {"menu lineendarrow1", "click cmdLine", "down 1 0 1500 1500", "move 1 0 3000 2000", "move 1 0 4500 1000",
+          "up 1 0 4500 1000"},
+         {"print 1500 1500 ", "connector 6 2 1500 1500 3000 2000 end solid straight longer -",
+          "connector 6 2 1500 1500 3000 2000 end solid straight longer -",
+          "connector 6 2 1500 1500 4500 1000 end solid straight longer -",
+          "connector 6 2 1500 1500 4500 1000 end solid straight longer -",
+          "connector 13 2 1500 1500 4500 1000 end solid straight longer 0"}},
+        {"a connector's band is erased also where it ended at -1, the mark of no preview",
+         {"menu routeelbow1", "click cmdLine", "down 1 0 1500 1500", "move 1 0 -1 -1", "move 1 0 3000 3000",
+          "up 1 0 3000 3000"},
+         {"print 1500 1500 ", "connector 6 2 1500 1500 -1 -1 none solid elbow longer -",
+          "connector 6 2 1500 1500 -1 -1 none solid elbow longer -",
+          "connector 6 2 1500 1500 3000 3000 none solid elbow longer -",
+          "connector 6 2 1500 1500 3000 3000 none solid elbow longer -",
+          "connector 13 2 1500 1500 3000 3000 none solid elbow longer 0"}},
+        {"Esc erases a dashed elbow",
+         {"menu linedash1", "menu routeelbow1", "click cmdLine", "down 1 0 1500 1500", "move 1 0 3000 2000",
+          "key Esc", "up 1 0 3000 2000"},
+         {"print 1500 1500 ", "connector 6 2 1500 1500 3000 2000 none dashed elbow longer -",
+          "connector 6 2 1500 1500 3000 2000 none dashed elbow longer -"}},
+        {"a right-button connector: no preview, the figure at the release",
+         {"menu lineendboth1", "menu linedot1", "click cmdLine", "down 2 0 1500 1500", "move 2 0 2000 2000",
+          "up 2 0 3000 1500"},
+         {"print 1500 1500 ", "connector 13 1 1500 1500 3000 1500 both dotted straight longer 0"}},
+        {"the look is the line's alone, and back at None, Solid and Straight the line is plain again",
+         {"menu lineendboth1", "menu linedot1", "menu routeelbow1", "click cmdSquare", "down 1 0 0 0",
+          "up 1 0 1500 1500", "menu lineendnone1", "menu linesolid1", "menu routestraight1", "click cmdLine",
+          "down 1 0 0 0", "up 1 0 1500 1500"},
+         {"print 0 0 ", "box 13 1 0 0 1500 1500 0", "print 0 0 ", "line 13 1 0 0 1500 1500 0"}},
+        {"a look chosen mid-drag ends the drag and waits for the next line",
+         {"click cmdLine", "down 1 0 0 0", "move 1 0 1500 1500", "menu lineendarrow1", "up 1 0 1500 1500",
+          "click cmdLine", "down 1 0 0 0", "up 1 0 1500 0"},
+         {"print 0 0 ", "line 6 2 0 0 0 0 -", "line 6 2 0 0 1500 1500 -", "line 6 2 0 0 1500 1500 -",
+          "line 6 2 0 0 0 0 -", "print 0 0 ", "connector 13 2 0 0 1500 0 end solid straight longer 0"}},
         {"another button's press and release during a drag are ignored",
          {"click cmdSquare", "down 1 0 3000 3000", "move 1 0 4000 4000", "down 2 0 90 90", "up 2 0 90 90",
           "up 1 0 4000 4000"},
@@ -100,6 +142,48 @@ TEST(Dispatcher, GesturesMakeExactlyTheseCanvasCalls) {
           "box 13 2 3000 3000 4000 4000 0"}},
     };
     for (const Case& c : cases) EXPECT_EQ(traceOf(c.script), c.trace) << c.name;
+}
+
+// A connector's rubber band, whatever the moves before, shows exactly the
+// connector to the pointer; the release leaves what one move leaves; Esc
+// leaves the picture blank.
+TEST(Dispatcher, AConnectorsBandLeavesNothingBehind) {
+    struct Case {
+        QStringList look;
+        int width;  // the draw-width list's entry
+        const char* end;
+    } cases[] = {
+        {{"menu lineendarrow1"}, 0, "6000 4500"},
+        {{"menu lineendboth1"}, 4, "6000 4500"},
+        {{"menu linedash1"}, 0, "1000 5000"},
+        {{"menu linedot1"}, 2, "6000 4500"},
+        {{"menu routeelbow1"}, 0, "6000 2000"},
+        {{"menu routeelbow1", "menu lineendarrow1", "menu linedash1"}, 1, "1000 6000"},
+        {{"menu routeelbow1", "menu lineendboth1", "menu linedot1"}, 9, "6000 4500"},
+        {{"menu routeelbow1", "menu lineendarrow1"}, 3, "1700 1600"},  // shorter than its head
+    };
+    for (const Case& c : cases) {
+        const std::string name = (c.look.join(", ") + QStringLiteral(" width %1 to %2").arg(c.width + 1).arg(c.end)).toStdString();
+        const QString end = QLatin1String(c.end);
+        QStringList start = c.look;
+        start << QStringLiteral("select cmbDrawWidth %1").arg(c.width) << "click cmdLine" << "down 1 0 1500 1500";
+        QStringList wander;  // round the press, the elbow turning both ways
+        for (int i = 0; i < 39; ++i)
+            wander << QStringLiteral("move 1 0 %1 %2").arg(1500 + 3000 * std::cos(i * 0.4)).arg(1500 + 2500 * std::sin(i * 0.7));
+        Harness once, often, escaped;
+        once.run(start + QStringList{"move 1 0 " + end, "up 1 0 " + end});
+        often.run(start + wander + QStringList{"move 1 0 " + end});
+        Canvas band;
+        band.DrawWidth = c.width + 1;
+        const QStringList to = end.split(' ');
+        drawConnector(band, 1500, 1500, to[0].toFloat(), to[1].toFloat(), often.w->state.lineLook, FirstLeg::Longer, 0);
+        EXPECT_EQ(often.image(), band.Image()) << name << ": the band";  // inverted white is black
+        often.run("up 1 0 " + end);
+        EXPECT_EQ(often.image(), once.image()) << name;
+        EXPECT_NE(once.image(), Harness().image()) << name;
+        escaped.run(start + wander + QStringList{"key Esc", "up 1 0 " + end});
+        EXPECT_EQ(escaped.image(), Harness().image()) << name;
+    }
 }
 
 TEST(Dispatcher, CircleRadiusFollowsTheVerticalExtentOnly) {
@@ -206,9 +290,11 @@ TEST(Dispatcher, EveryMoveTakesTheFloatingTextAlong) {
     EXPECT_EQ(h.dumped("prevX"), "-1");  // moves without the left button draw nothing
 }
 
-// The View menu's levels, and a drag on the view at each: the canvas gets the
-// same twips for the same picture point, the status bar follows the drag and
-// the floating text sits beside the pointer.
+// The View menu's levels, and a drag on the view at each, from the view's
+// own mouse events: the canvas gets the same twips for the same picture
+// point, the status bar follows the drag and the floating text sits beside
+// the pointer. A press anywhere inside a magnified pixel's square acts on
+// that pixel, and one on a reduced pixel on the first picture pixel it shows.
 TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
     struct Case {
         const char* name;
@@ -218,6 +304,7 @@ TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
     } cases[] = {
         {"actual size", {}, {}, 100},
         {"one step in", {}, {"menu zoomin1"}, 200},
+        {"two steps in", {}, {"menu zoomin1", "menu zoomin1"}, 300},
         {"three steps in", {}, {"key Ctrl+=", "menu zoomin1", "menu zoomin1"}, 400},
         {"in stops at 800", {}, QStringList(10, "menu zoomin1"), 800},
         {"one step out", {}, {"menu zoomout1"}, 67},
@@ -227,7 +314,10 @@ TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
         {"back to actual size", {}, {"menu zoomin1", "key Ctrl+0"}, 100},
         {"a small picture fits at 300", {200, 150}, {"menu zoomout1", "menu zoomfit1"}, 300},
         {"a wide picture fits at 67", {1000, 300}, {"menu zoomfit1"}, 67},
-        {"a picture that fits nowhere gets the smallest level", {3000, 2000}, {"menu zoomfit1"}, 25},
+        {"a picture that fits at no level gets the whole percentage that fits", {3000, 2000}, {"menu zoomfit1"}, 24},
+        {"a long one fits at 9", {8000, 1000}, {"menu zoomfit1"}, 9},
+        {"from there in goes to the smallest level", {3000, 2000}, {"menu zoomfit1", "menu zoomin1"}, 25},
+        {"and out stays", {3000, 2000}, {"menu zoomfit1", "menu zoomout1"}, 24},
     };
     const QStringList reference = traceOf({"click cmdSquare", "down 1 0 1500 1500", "move 1 0 4500 3000",
                                            "up 1 0 4500 3000"});
@@ -240,14 +330,18 @@ TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
         EXPECT_EQ(h.w->Picture1->size(),
                   QSize(h.image().width() * c.percent / 100, h.image().height() * c.percent / 100))
             << c.name;
-        h.run("click cmdSquare");
-        h.trace.clear();
-        auto send = [&](QEvent::Type type, QPointF picturePixel, Qt::MouseButtons buttons) {
-            QMouseEvent e(type, picturePixel * s, picturePixel * s, Qt::LeftButton, buttons, Qt::NoModifier);
-            QCoreApplication::sendEvent(h.w->Picture1, &e);
+        const CanvasView& view = *h.w->Picture1;
+        auto at = [&](const char* kind, int pixel, int offset) {
+            const int w = view.toWidget(pixel) + offset;
+            return QStringLiteral("view %1 1 0 %2 %3").arg(kind).arg(w).arg(w);
         };
-        send(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
-        send(QEvent::MouseMove, {300, 200}, Qt::LeftButton);
+        auto drag = [&](int offset) {
+            h.run("click cmdSquare");
+            h.trace.clear();
+            h.run({at("down", 100, offset), QStringLiteral("view move 1 0 %1 %2").arg(view.toWidget(300) + offset)
+                                                .arg(view.toWidget(200) + offset)});
+        };
+        drag(0);
         const QString size = QStringLiteral("Picture %1 × %2").arg(h.image().width()).arg(h.image().height());
         EXPECT_EQ(h.dumped("status"), QStringLiteral("Pointer 300, 200    Drag 200 × 100    %1    Zoom %2%    Process")
                                           .arg(size)
@@ -256,10 +350,54 @@ TEST(Dispatcher, TheViewMapsThePointerToPictureTwipsAtEveryZoom) {
         // 100 twips right of and below the pointer, in picture pixels.
         EXPECT_NEAR(h.w->Text1->x() / s, 300 + 100 / 15.0, 1 / s + 0.5) << c.name;
         EXPECT_NEAR(h.w->Text1->y() / s, 200 + 100 / 15.0, 1 / s + 0.5) << c.name;
-        send(QEvent::MouseButtonRelease, {300, 200}, Qt::NoButton);
+        h.run(QStringLiteral("view up 1 0 %1 %2").arg(view.toWidget(300)).arg(view.toWidget(200)));
         EXPECT_EQ(h.trace, reference) << c.name;
         EXPECT_EQ(h.dumped("status"), QStringLiteral("Pointer 300, 200    %1    Zoom %2%").arg(size).arg(c.percent))
             << c.name;
+        // The same drag from every widget pixel of the pixels' squares.
+        for (int offset = 1; offset < s; ++offset) {
+            drag(offset);
+            h.run(QStringLiteral("view up 1 0 %1 %2").arg(view.toWidget(300) + offset).arg(view.toWidget(200) + offset));
+            EXPECT_EQ(h.trace, reference) << c.name << " at offset " << offset;
+        }
+        // Widget pixels across a few picture pixels: the status names the pixel each shows.
+        for (int w = view.toWidget(100) - 2; w < view.toWidget(100) + 12; ++w) {
+            h.run({QStringLiteral("view down 2 0 %1 %1").arg(w), QStringLiteral("view up 2 0 %1 %1").arg(w)});
+            const int p = h.dumped("status").section(QLatin1Char(','), 0, 0).section(QLatin1Char(' '), 1).toInt();
+            const bool shows = s >= 1 ? view.toWidget(p) <= w && w < view.toWidget(p + 1)
+                                      : view.toWidget(p) == w && view.toWidget(p - 1) < w;
+            EXPECT_TRUE(shows) << c.name << ": widget pixel " << w << " is not on picture pixel " << p;
+        }
+        // The corner handle dragged up and left: while it is held the new
+        // edges show dashed over the picture and the status bar names the
+        // size, up to the pixel the pointer is on; the release takes it.
+        QWidget& frame = *h.w->Picture1->parentWidget();
+        const QRect v = view.geometry();
+        const QPoint corner = v.bottomRight() + QPoint(4, 4), end(v.width() - 30, v.height() - 20);
+        auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+            QMouseEvent e(type, at, frame.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(&frame, &e);
+        };
+        mouse(QEvent::MouseButtonPress, corner, Qt::LeftButton);
+        mouse(QEvent::MouseMove, corner - QPoint(30, 20), Qt::LeftButton);
+        const QStringList asked = h.dumped("status").section(QStringLiteral(" → "), 1).section(QLatin1Char(' '), 0, 2)
+                                      .split(QStringLiteral(" × "));
+        ASSERT_EQ(asked.size(), 2) << c.name << ": " << qPrintable(h.dumped("status"));
+        const QSize sized(asked[0].toInt(), asked[1].toInt());
+        for (auto [side, at] : {std::pair{sized.width(), end.x()}, {sized.height(), end.y()}}) {
+            if (s >= 1) {
+                EXPECT_TRUE(view.toWidget(side) <= at && at < view.toWidget(side + 1)) << c.name << ": " << side;
+            } else {
+                EXPECT_NEAR(view.toWidget(side), at, 1) << c.name;
+            }
+        }
+        const QImage edge = frame.grab(QRect(v.left() + view.toWidget(sized.width()), v.top(), 1,
+                                             view.toWidget(sized.height()))).toImage();
+        int dashes = 0;
+        for (int y = 0; y < edge.height(); ++y) dashes += edge.pixel(0, y) != qRgb(255, 255, 255);
+        EXPECT_GT(dashes, 0) << c.name << ": no outline over the picture";
+        mouse(QEvent::MouseButtonRelease, corner - QPoint(30, 20), Qt::NoButton);
+        EXPECT_EQ(h.image().size(), sized) << c.name;
     }
 }
 

@@ -175,6 +175,16 @@ TEST(DrawingAids, ALockedToolStaysForEveryFigureUntilUnlocked) {
         {"an emptied text box does not keep the locked tool from the next drag",
          [](BareDrag& b) { b.click(Tool::Line), b.d.lock(Tool::Line), b.type(""), b.drag(0, 0, 15, 0); },
          {"print 0 0 ", "line 13 1 0 0 15 0 0"}, Tool::Line, Tool::Line, false},
+        {"a locked line takes the look at each press, and asks each press which way its elbow leaves",
+         [](BareDrag& b) {
+             b.state.lineLook = {LineEnds::End, LineStyle::Solid, LineRoute::Elbow};
+             b.d.firstLegAt = [](float x, float) { return x == 0 ? FirstLeg::Vertical : FirstLeg::Longer; };
+             b.click(Tool::Line), b.d.lock(Tool::Line), b.drag(0, 0, 1500, 15);
+             b.state.lineLook.style = LineStyle::Dashed, b.drag(15, 0, 1500, 15);
+         },
+         {"print 0 0 ", "connector 13 1 0 0 1500 15 end solid elbow vertical 0", "print 15 0 ",
+          "connector 13 1 15 0 1500 15 end dashed elbow longer 0"},
+         Tool::Line, Tool::Line, false},
         {"a locked eraser, like its button, leaves the tools clean",
          [](BareDrag& b) { b.click(Tool::Eraser), b.d.lock(Tool::Eraser), b.drag(0, 0, 0, 0), b.drag(0, 0, 0, 0); },
          {"print 0 0 ", "print 0 0 "}, Tool::Eraser, Tool::Eraser, true},

@@ -42,6 +42,8 @@ TEST(DrawingAidsWindow, ADoubleClickLocksTheToolInTheWindowUntilEscAnotherButton
         {"a double-click: three figures", QStringList{"dblclick cmdSquare"} + drag + drag, 3, "2", "true", {"cmdSquare"},
          "    Process (locked)"},
         {"Esc unlocks", {"dblclick cmdSquare", "key Esc"}, 0, "34", "false", {}, ""},
+        {"from any focused widget", {"dblclick cmdSquare", "key Tab", "key Esc"}, 0, "34", "false", {}, ""},
+        {"and from a focused palette button", {"dblclick cmdSquare", "key Shift+Tab", "key Esc"}, 0, "34", "false", {}, ""},
         {"another button unlocks and chooses its tool once", {"dblclick cmdSquare", "click cmdCircle"}, 1, "34",
          "false", {}, ""},
         {"a second click unlocks", QStringList{"dblclick cmdSquare"} + drag + QStringList{"click cmdSquare"}, 2, "34", "false",
@@ -83,9 +85,10 @@ TEST(DrawingAidsWindow, WithSnapOnEveryGestureButTheEraserTakesGridPoints) {
         {"symbol", {"click cmdrhombus"}, {"startX=1500", "startY=1650", "curX=4500", "curY=3000"}, {}},
         {"text stamp", {"text txtinsert Hi"}, {"startX=1500", "startY=1650"}, {}},
         {"text preview, 100 twips off the point", {"text txtinsert Hi"}, {"Text1.left=3100", "Text1.top=2350"}, {}},
-        {"selection marked", {"menu select1"}, {"selection=100,110,200,90"}, {}},
+        {"selection marked, with the outline a 2-pixel pen draws there", {"menu select1"},
+         {"selection=99,109,202,92"}, {}},
         {"selection moved", {"menu select1", "down 1 0 0 0", "up 1 0 6000 6000"},
-         {"selection=200,90,400,400"}, {}},
+         {"selection=200,90,401,401"}, {}},
         {"eraser", {"click cmdErase"}, {"startX=1574", "startY=1576", "curX=4440", "curY=3070"}, {}},
     };
     for (const Case& c : cases) {
@@ -170,7 +173,7 @@ TEST(DrawingAidsWindow, ADragUpOrLeftOfARestrictedFigureExplainsItself) {
 }
 
 // A whole chart: five labelled symbols and four arrows from five double-clicks
-// on the palette, with Snap on and Return for each label; the pointer never
+// on the palette, with Snap on, each label typed and Return pressed on the canvas; the pointer never
 // lies on the grid, every corner does.
 TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
     Harness h;
@@ -189,7 +192,7 @@ TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
         if (label.isEmpty()) return void(++arrows);
         ++symbols;
         h.trace.clear();
-        h.run({"text txtinsert " + label, "return txtinsert"});
+        h.run({"type " + label, "key Return"});  // on the canvas, where the drag left the focus
         EXPECT_TRUE(!h.trace.isEmpty() && h.trace.last().endsWith(label.section(' ', -1))) << qPrintable(label);
         labels += int(!h.trace.isEmpty());
     };
@@ -206,4 +209,5 @@ TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
     EXPECT_EQ(labels, 5);
     EXPECT_EQ(arrows, 4);
     EXPECT_EQ(h.dumped("toolLocked"), "true");
+    EXPECT_EQ(h.dumped("pressTool"), "") << "a typed letter turned a tool on";
 }

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <tuple>
 
 namespace {
 
@@ -26,6 +27,13 @@ const QStringList kRowAndColumn = {"click cmdLine", "down 1 0 0 75",  "up 1 0 45
 const QStringList kMarkTopLeft = {"menu select1", "down 1 0 0 0", "move 1 0 300 150", "up 1 0 300 150"};
 const QStringList kMoveColumnLeft = {"menu select1",     "down 1 0 675 0",  "move 1 0 840 165", "up 1 0 840 165",
                                      "down 1 0 750 75", "move 1 0 300 75", "up 1 0 300 75"};
+// With Snap on: a box on the grid lines 100 and 110; one on 100 and 200,
+// marked corner to corner, moved 300 pixels right and dropped.
+const QStringList kSnappedSmallBox = {"menu snap1", "click cmdSquare", "down 1 0 1500 1500", "up 1 0 1650 1650"};
+const QStringList kSnappedBoxMovedRight = {
+    "menu snap1",         "click cmdSquare",    "down 1 0 1510 1490", "move 1 0 2990 3010", "up 1 0 2990 3010",
+    "menu select1",       "down 1 0 1490 1510", "up 1 0 3010 2990",   "down 1 0 2250 2250", "up 1 0 6750 2250",
+    "key Esc"};
 const QStringList kFillAt30 = {"down 1 0 30 30", "up 1 0 30 30"};
 const QRgb kBlack = qRgb(0, 0, 0), kWhite = qRgb(255, 255, 255), kGreen = qRgb(0, 255, 0);
 
@@ -45,7 +53,7 @@ TEST(PictureEdits, FromTheWindow) {
          {{{0, 0}, kGreen}, {{741, 688}, kGreen}},
          {"pressTool=fill", "undoSteps=1", "canvasClean=false", "toolsClean=false"}},
         {"fill by its key stays within a line's side, tolerance asked",
-         kTopLine + QStringList{"tolerance 40", "menu tolerance1", "color 65280", "menu drawcolor1", "key F"} +
+         kTopLine + QStringList{"tolerance 40", "menu tolerance1", "color 65280", "menu drawcolor1", "key Ctrl+Shift+F"} +
              kFillAt30,
          {{{5, 0}, kBlack}, {{5, 5}, kGreen}},
          {"tolerance=40", "undoSteps=2"}},
@@ -53,7 +61,7 @@ TEST(PictureEdits, FromTheWindow) {
          {"pressTool="}},
         {"pick colour by its key: the pixel's colour, then the tool ends",
          QStringList{"color 65280", "menu drawcolor1", "menu fill1"} + kFillAt30 +
-             QStringList{"color 255", "menu drawcolor1", "key K"} + kFillAt30,
+             QStringList{"color 255", "menu drawcolor1", "key Ctrl+Shift+K"} + kFillAt30,
          {{{2, 2}, kGreen}},
          {"drawColor=65280", "pressTool=", "undoSteps=1", "status=Draw colour: red 0, green 255, blue 0"}},
         {"rotate a marked part: it floats turned where it was", kTopLine + kMarkTopLeft + QStringList{"menu rotateright1"},
@@ -81,6 +89,21 @@ TEST(PictureEdits, FromTheWindow) {
         {"a move dropped over a line wipes it", kRowAndColumn + kMoveColumnLeft + QStringList{"key Esc"},
          {{{16, 5}, kWhite}, {{20, 5}, kBlack}, {{50, 5}, kWhite}},
          {"transparent=false", "undoSteps=3"}},
+        {"with Snap on, Fill fills the pressed pixel's area, not the nearest grid point's",
+         kSnappedSmallBox + QStringList{"menu fill1", "down 1 0 1574 1576", "up 1 0 1574 1576"},
+         {{{105, 105}, kBlack}, {{90, 90}, kWhite}}, {"undoSteps=2"}},
+        {"with Snap on, Pick Colour takes the pressed pixel's colour",
+         QStringList{"color 65280", "menu drawcolor1"} + kSnappedSmallBox +
+             QStringList{"key Ctrl+Shift+K", "down 1 0 1574 1576", "up 1 0 1574 1576"},
+         {}, {"drawColor=16777215"}},
+        {"with Snap on, a box marked corner to corner moves whole",
+         kSnappedBoxMovedRight, {{{99, 150}, kWhite}, {{200, 150}, kWhite}, {{150, 99}, kWhite}, {{150, 200}, kWhite},
+                                 {{399, 150}, kBlack}, {{500, 150}, kBlack}, {{450, 99}, kBlack}, {{450, 200}, kBlack}},
+         {"floating=false"}},
+        {"and at a pen of 5",
+         QStringList{"select cmbDrawWidth 4"} + kSnappedBoxMovedRight,
+         {{{98, 150}, kWhite}, {{202, 150}, kWhite}, {{150, 98}, kWhite}, {{150, 202}, kWhite},
+          {{398, 150}, kBlack}, {{502, 150}, kBlack}}, {"floating=false"}},
         {"a transparent move dropped over a line keeps it",
          kRowAndColumn + QStringList{"menu transparent1"} + kMoveColumnLeft + QStringList{"key Esc"},
          {{{16, 5}, kBlack}, {{20, 2}, kBlack}, {{50, 5}, kWhite}, {{40, 5}, kWhite}},
@@ -120,7 +143,16 @@ TEST(PictureEdits, ToolbarAndKeys) {
     QStringList names;
     for (QAction* a : bar->actions())
         if (!a->isSeparator()) names << a->objectName();
-    for (const char* n : {"select1", "fill1", "pickcolor1", "zoomin1", "zoomout1"}) EXPECT_TRUE(names.contains(n)) << n;
+    for (const char* n : {"select1", "fill1", "pickcolor1", "zoomin1", "zoomout1", "lineendnone1", "lineendarrow1",
+                          "lineendboth1", "linesolid1", "linedash1", "linedot1", "routestraight1", "routeelbow1"})
+        EXPECT_TRUE(names.contains(n)) << n;
+    // The line's look: one choice of each kind, None, Solid and Straight at start.
+    for (const char* n : {"lineendnone1", "linesolid1", "routestraight1"}) EXPECT_TRUE(h.w->menuItems.value(n)->isChecked()) << n;
+    qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("routeelbow1")))->click();
+    h.run({"menu lineendboth1", "menu linedash1", "menu linedot1"});
+    EXPECT_EQ(QStringList({h.dumped("lineEnds"), h.dumped("lineStyle"), h.dumped("lineRoute")}),
+              QStringList({"both", "dotted", "elbow"}));
+    for (const char* n : {"routestraight1", "lineendnone1", "linedash1"}) EXPECT_FALSE(h.w->menuItems.value(n)->isChecked()) << n;
     for (const char* n : {"showgrid1", "snap1"}) EXPECT_EQ(names.contains(n), h.w->menuItems.contains(n)) << n;
     auto* fill = qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("fill1")));
     ASSERT_NE(fill, nullptr);
@@ -147,12 +179,16 @@ TEST(PictureEdits, ToolbarAndKeys) {
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(place(), shownAt);
 
-    // The text box takes F and K before the window's shortcuts see them.
-    for (auto [key, text] : {std::pair{Qt::Key_F, "f"}, std::pair{Qt::Key_K, "k"}}) {
+    // The text box takes F and K before the window's shortcuts see them, and
+    // so do the canvas and the palette, which type into it.
+    QWidget* button = h.w->buttons.value("cmdLine");
+    for (auto [to, key, text] : {std::tuple<QWidget*, Qt::Key, const char*>{h.w->txtinsert, Qt::Key_F, "f"},
+                                 {h.w->txtinsert, Qt::Key_K, "k"}, {h.w->Picture1, Qt::Key_F, "f"},
+                                 {h.w->Picture1, Qt::Key_S, "S"}, {button, Qt::Key_K, "k"}}) {
         QKeyEvent e(QEvent::ShortcutOverride, key, Qt::NoModifier, QString::fromLatin1(text));
         e.ignore();
-        QCoreApplication::sendEvent(h.w->txtinsert, &e);
-        EXPECT_TRUE(e.isAccepted()) << text;
+        QCoreApplication::sendEvent(to, &e);
+        EXPECT_TRUE(e.isAccepted()) << qPrintable(to->objectName()) << " " << text;
     }
 }
 

@@ -104,6 +104,15 @@ inline bool replay(Canvas& c, const QString& call) {
         c.Circle(num(3), num(4), num(5), color(6), opt(7), opt(8), opt(9));
         return true;
     }
+    if (f[0] == "connector" && f.size() == 12) {
+        auto named = [&](int i, auto last) {  // the value whose name the trace gives
+            for (int v = 0;; ++v)
+                if (nameOf(decltype(last)(v)) == f[i] || v == int(last)) return decltype(last)(v);
+        };
+        const LineLook look{named(7, LineEnds::Both), named(8, LineStyle::Dotted), named(9, LineRoute::Elbow)};
+        c.Connector(num(3), num(4), num(5), num(6), look, named(10, FirstLeg::Vertical), color(11));
+        return true;
+    }
     return false;
 }
 

@@ -1,5 +1,5 @@
 // Long seeded random sessions: every button, menu item, gesture and dialog
-// answer, junk typed into every box, and files in a scratch folder. After
+// answer, junk typed into every box and on the canvas, and files in a scratch folder. After
 // every release no preview may remain: the picture must equal the picture
 // after the press with only the finished figure drawn on it, which is got by
 // replaying the release's drawing calls on a copy, also when the release
@@ -7,8 +7,10 @@
 // there, and counts as a change. Every Undo and Redo must bring back the
 // pixels and the file identity the picture had at that point of the
 // history; a save writes no file but the one the caption names; a recovery
-// copy holds what the window shows.
+// copy, once written, holds what the window shows.
 #include "RandomAnswers.h"
+
+#include "app/canvas/CanvasView.h"
 
 #include <QComboBox>
 #include <QPainter>
@@ -107,6 +109,7 @@ struct Session {
     void pasteTransparent();
     void kill();
     void drag();
+    void viewPress(int button);
     void checkRelease(const QImage& before, int tool, int from);
     void interrupt(const QImage& before, int tool, int button);
     void checkErased(const QImage& before, const QImage& after, int tool);
@@ -116,7 +119,8 @@ void Session::someCommand() {
     static const char* menus[] = {"new1", "open1", "save1", "saveas1", "drawcolor1", "font1", "undo1", "redo1",
                                   "copy1", "exit1", "canvassize1", "undo1", "redo1", "select1", "selectall1",
                                   "deselect1", "cut1", "paste1", "delete1", "zoomin1", "zoomout1", "zoom100",
-                                  "zoomfit1"};
+                                  "zoomfit1", "lineendarrow1", "lineendboth1", "lineendnone1", "linedash1",
+                                  "linedot1", "linesolid1", "routeelbow1", "routestraight1"};
     static const char* boxes[] = {"txtinsert", "Text1", "cmbDrawWidth", "cmberaserwidth"};
     static const char* clips[] = {"clear.png", "cut.bmp", "old.bmp"};
     const int r = int(rng.bounded(100));
@@ -135,6 +139,11 @@ void Session::someCommand() {
         pasteTransparent();
     } else if (r < 57) {
         checkRecoveryCopy();
+    } else if (r < 59) {
+        run(rng.bounded(2) ? QStringLiteral("autosave async") : QStringLiteral("wait %1").arg(rng.bounded(15)));
+    } else if (r < 64) {  // keys typed where the last press left the focus: the canvas
+        const QString typed = junk();
+        run(typed.isEmpty() ? QStringLiteral("key Return") : "type " + typed);
     } else if (r < 75) {
         run(QStringLiteral("text %1 %2").arg(boxes[rng.bounded(4)], junk()));
     } else {
@@ -168,10 +177,17 @@ void Session::checkWrites(const QMap<QString, size_t>& was, const QString& capti
     }
 }
 
-// A recovery copy written now holds what the window shows: floating pixels
-// dropped in place, which a drop then shows in the picture itself.
+// A recovery copy written now, or in the background and waited for, holds
+// what the window shows: floating pixels dropped in place, which a drop then
+// shows in the picture itself.
 void Session::checkRecoveryCopy() {
-    run("autosave");
+    if (rng.bounded(2)) {
+        run("autosave");
+    } else {
+        run("autosave async");
+        for (int i = 0; i < 1000 && w->recovery.writing() && !::testing::Test::HasFatalFailure(); ++i) run("wait 5");
+        ASSERT_FALSE(w->recovery.writing()) << "a background copy never ended\n" << qPrintable(lastLines());
+    }
     if (::testing::Test::HasFatalFailure() || !w->recovery.hasCopy() || !w->doc.pictureChanged()) return;
     const QImage copy = newestPicture(RecoveryStore::defaultFolder());
     const bool floated = floating();
@@ -218,6 +234,8 @@ void Session::drag() {
     if (!part.isEmpty() && rng.bounded(2))  // a press inside the selection lifts it
         run(QStringLiteral("down %1 0 %2 %3").arg(button).arg((part.x() + rng.bounded(part.width())) * 15)
                 .arg((part.y() + rng.bounded(part.height())) * 15));
+    else if (rng.bounded(8) == 0)
+        viewPress(button);
     else
         run(at("down", button));
     if (::testing::Test::HasFatalFailure()) return;
@@ -251,6 +269,28 @@ void Session::drag() {
     checkRelease(before, tool, from);
 }
 
+// A press on the view, at some zoom, acts on a picture pixel that the
+// pressed widget pixel shows: the first of them on a reduced view.
+void Session::viewPress(int button) {
+    static const char* zooms[] = {"menu zoomin1", "menu zoomout1", "menu zoomfit1", "key Ctrl+0"};
+    run(zooms[rng.bounded(4)]);
+    if (::testing::Test::HasFatalFailure()) return;
+    const CanvasView& view = *w->Picture1;
+    const int x = int(rng.bounded(view.width() + 40)) - 20, y = int(rng.bounded(view.height() + 40)) - 20;
+    run(QStringLiteral("view down %1 %2 %3 %4").arg(button).arg(rng.bounded(8)).arg(x).arg(y));
+    const QMap<QString, QString> d = dumped(*w);
+    const QStringList pointer = d.value("status").section(QLatin1String("    "), 0, 0).split(QRegularExpression("[ ,]+"));
+    if (::testing::Test::HasFatalFailure() || d.value("snap") == "on" || pointer.size() != 3 || pointer[0] != "Pointer")
+        return;
+    auto shows = [&view](int at, int p) {
+        return view.zoom() >= 100 ? view.toWidget(p) <= at && at < view.toWidget(p + 1)
+                                  : view.toWidget(p) == at && view.toWidget(p - 1) < at;
+    };
+    ASSERT_TRUE(shows(x, pointer[1].toInt()) && shows(y, pointer[2].toInt()))
+        << "widget pixel " << x << "," << y << " at " << view.zoom() << " % pressed picture pixel "
+        << qPrintable(pointer[1]) << "," << qPrintable(pointer[2]) << "\n" << qPrintable(lastLines());
+}
+
 // A command, a focus loss or Esc in the middle of a drag ends it first: the
 // calls it makes before anything else erase the preview, leaving the picture
 // as the press left it (the eraser: only white added), and the rest of the
@@ -267,7 +307,7 @@ void Session::interrupt(const QImage& before, int tool, int button) {
     if (::testing::Test::HasFatalFailure()) return;
     Canvas erased(mid.size());
     erased.restoreImage(mid);
-    for (int i = from; i < trace.size() && QRegularExpression("^(line 6|box 6|circle 6|box 16) ").match(trace[i]).hasMatch(); ++i)
+    for (int i = from; i < trace.size() && QRegularExpression("^(line 6|box 6|circle 6|connector 6|box 16) ").match(trace[i]).hasMatch(); ++i)
         ASSERT_TRUE(replay(erased, trace[i]));
     checkErased(before, erased.Image(), tool);
     if (::testing::Test::HasFatalFailure()) return;
@@ -313,7 +353,8 @@ void Session::checkRelease(const QImage& before, int tool, int from) {
     expected.ForeColor = w->canvas.ForeColor;
     expected.FillStyle = w->canvas.FillStyle;
     for (int i = from; i < trace.size(); ++i) {
-        if (trace[i].startsWith("line 6 ") || trace[i].startsWith("box 6 ") || trace[i].startsWith("circle 6 "))
+        if (trace[i].startsWith("line 6 ") || trace[i].startsWith("box 6 ") || trace[i].startsWith("circle 6 ") ||
+            trace[i].startsWith("connector 6 "))
             continue;  // erasing the preview
         ASSERT_TRUE(replay(expected, trace[i])) << "unexpected call at a release: " << qPrintable(trace[i]);
     }

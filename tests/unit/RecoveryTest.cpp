@@ -188,6 +188,16 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
         QStringLiteral("click cmdSquare\ndown 1 0 300 300\nmove 1 0 3000 3000\nup 1 0 3000 3000\n");
     const QString asked = QStringLiteral("ask 35 Tavimbre|Tavimbre was closed with unsaved changes to ");
     const QString failed = QStringLiteral("message Tavimbre|The recovery copy could not be written");
+    // Copies in the background, one after another as the timer makes them,
+    // the picture drawn on between them; the last one asked for once they
+    // are all written.
+    const auto backgroundCopies = [&](int copies) {
+        QString script = draw + "dblclick cmdSquare\n";
+        for (int i = 0; i < copies; ++i)
+            script += QStringLiteral("autosave async\ndown 1 0 %1 300\nup 1 0 %2 %3\nwait %4\n")
+                          .arg(150 + i * 45).arg(750 + i * 45).arg(600 + i % 40 * 150).arg(i % 3 * 5);
+        return script;
+    };
     struct Run {
         QString script;
         bool asks;
@@ -206,12 +216,12 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
         // What floats is in the copy: the export after the drop shows
         // what the window showed when the copy was written.
         {"a moved part that still floats is in the copy",
-         {{draw + "key S\ndown 1 0 0 0\nup 1 0 3300 3300\ndown 1 0 1500 1500\nup 1 0 7500 4500\nautosave\n"
+         {{draw + "key Ctrl+Shift+M\ndown 1 0 0 0\nup 1 0 3300 3300\ndown 1 0 1500 1500\nup 1 0 7500 4500\nautosave\n"
                   "key Esc\nexport %D/drawn.png\n",
            false},
           {"answer 6\ndump\nexport %D/back.png\n", true}}},
         {"a floating paste is in the copy",
-         {{draw + "key S\ndown 1 0 0 0\nup 1 0 3300 3300\nkey Ctrl+C\nkey Ctrl+V\ndown 1 0 1500 1500\n"
+         {{draw + "key Ctrl+Shift+M\ndown 1 0 0 0\nup 1 0 3300 3300\nkey Ctrl+C\nkey Ctrl+V\ndown 1 0 1500 1500\n"
                   "up 1 0 7500 1500\nautosave\nkey Esc\nexport %D/drawn.png\n",
            false},
           {"answer 6\ndump\nexport %D/back.png\n", true}}},
@@ -223,6 +233,12 @@ TEST(Recovery, TheNextRunOffersWhatARunLeft) {
         {"Cancel keeps it for the next start",
          {{draw + "autosave\n", false}, {"answer 2\ndump\n", true}, {"answer 7\ndump\n", true}}},
         {"a save removes the copy", {{draw + "autosave\nfile %D/x.bmp\nmenu saveas1\n", false}, {"dump\n", false}}},
+        {"150 background copies in a row: the last is the picture",
+         {{backgroundCopies(150) + "autosave async\nwait 1500\nexport %D/drawn.png\n", false},
+          {"answer 6\ndump\nexport %D/back.png\n", true}}},
+        {"a save while a background copy is written removes it once written",
+         {{backgroundCopies(20) + "autosave async\nfile %D/x.bmp\nmenu saveas1\nwait 1500\n", false},
+          {"dump\n", false}}},
         {"an unchanged picture has no copy", {{"autosave\n", false}, {"dump\n", false}}},
         {"an unwritable folder is told once; drawing and saving go on",
          {{draw + "autosave\n" + draw + "autosave\nfile %D/x.bmp\nmenu saveas1\n", false}}, true},

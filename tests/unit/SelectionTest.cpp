@@ -17,7 +17,7 @@ namespace {
 
 // A box from 100,100 to 200,200, then Select on.
 const QStringList kBoxSelected{"click cmdSquare", "down 1 0 1500 1500", "move 1 0 3000 3000", "up 1 0 3000 3000",
-                               "key S"};
+                               "key Ctrl+Shift+M"};
 const QRect kAround(80, 80, 140, 140);  // marked by the drag below
 const QStringList kMarkAround{"down 1 0 1200 1200", "move 1 0 3300 3300", "up 1 0 3300 3300"};
 const QStringList kMoveBy200{"down 1 0 1500 1500", "move 1 0 4500 4500", "up 1 0 4500 4500"};
@@ -60,7 +60,7 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
         {"undo while it floats", kMarkAround + kMoveBy200 + QStringList{"menu undo1"},
          [](const QImage& b) { return b; }, "", false},
         {"redo while it floats: nothing to redo, it floats on",
-         kMarkAround + kMoveBy200 + QStringList{"key Esc", "menu undo1", "key S"} + kMarkAround + kMoveBy200 +
+         kMarkAround + kMoveBy200 + QStringList{"key Esc", "menu undo1", "key Ctrl+Shift+M"} + kMarkAround + kMoveBy200 +
              QStringList{"menu redo1"},
          [](const QImage& b) { return b; }, "280,280,140,140", true},
         {"deleted: exactly the rectangle white", kMarkAround + QStringList{"key Del"},
@@ -71,21 +71,21 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
          {"down 1 0 0 0", "up 1 0 3300 3300", "key Ctrl+X", "key Ctrl+V", "key Esc"},
          [](const QImage& b) { return b; }, "", false},
         {"selected all and moved off the edge",
-         {"key Ctrl+A", "down 1 0 1500 1500", "move 1 0 1650 1500", "up 1 0 1650 1500", "key S"},
+         {"key Ctrl+A", "down 1 0 1500 1500", "move 1 0 1650 1500", "up 1 0 1650 1500", "key Ctrl+Shift+M"},
          [](const QImage& b) { return moved(b, b.rect(), {10, 0}); }, "", false},
         {"survives the zoom", kMarkAround + QStringList{"menu zoomin1", "menu zoomin1", "menu zoom100"},
          [](const QImage& b) { return b; }, "80,80,140,140", false},
         // A marking cut short by a command: its moves and release reach
         // nobody, whatever tool the command leaves chosen.
         {"a marking cut short by Ctrl+Z undoes nothing and draws nothing",
-         {"click cmdSquare", "key S", "down 1 0 6000 6000", "key Ctrl+Z", "move 1 0 9000 9000", "up 1 0 9000 9000"},
+         {"click cmdSquare", "key Ctrl+Shift+M", "down 1 0 6000 6000", "key Ctrl+Z", "move 1 0 9000 9000", "up 1 0 9000 9000"},
          [](const QImage& b) { return b; }, "", false},
         {"a marking cut short by a palette button draws nothing",
-         {"click cmdSquare", "key S", "down 1 0 6000 6000", "click cmdSquare", "move 1 0 9000 9000",
+         {"click cmdSquare", "key Ctrl+Shift+M", "down 1 0 6000 6000", "click cmdSquare", "move 1 0 9000 9000",
           "up 1 0 9000 9000"},
          [](const QImage& b) { return b; }, "", false},
         {"a marking cut short by New leaves the new picture",
-         {"click cmdSquare", "key S", "down 1 0 6000 6000", "answer 7", "key Ctrl+N", "move 1 0 9000 9000",
+         {"click cmdSquare", "key Ctrl+Shift+M", "down 1 0 6000 6000", "answer 7", "key Ctrl+N", "move 1 0 9000 9000",
           "up 1 0 9000 9000"},
          [](const QImage& b) { return whitened(b, b.rect()); }, "", false},
         // Undo and Redo during a drag take back only the drag.
@@ -179,7 +179,7 @@ TEST(Selection, APasteWithNoPictureSaysSo) {
 
 TEST(Selection, MovingCountsAsAChangeAndMarkingDoesNot) {
     Harness h;
-    h.run("key S");
+    h.run("key Ctrl+Shift+M");
     h.run(kMarkAround);
     EXPECT_EQ(h.dumped("toolsClean"), "true");
     h.run(kMoveBy200 + QStringList{"key Esc"});
@@ -268,7 +268,7 @@ TEST(Selection, TheOutlineIsNeverInThePictureOrTheCopy) {
         Harness h;
         QImage white(h.image().size(), QImage::Format_RGB32);
         white.fill(Qt::white);
-        h.run({zoom, "key S"});
+        h.run({zoom, "key Ctrl+Shift+M"});
         h.run(kMarkAround + QStringList{"menu copy1"});
         EXPECT_EQ(h.w->menuItems.value("copy1")->text(), "Copy") << zoom;
         EXPECT_EQ(h.image(), white) << zoom;

@@ -23,7 +23,8 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
                                "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "gridSpacing=10",
-                               "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "undoSteps=0", "redoSteps=0",
+                               "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "focus=Picture1", "lineEnds=none",
+                               "lineStyle=solid", "lineRoute=straight", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
@@ -76,6 +77,8 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"canvassize1", "Canvas Size...", QKeySequence()},
         {"exit1", "Exit", QKeySequence()},
         {"undo1", "Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
+        {"redo1", "Redo", QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
+        {"select1", "Select", QKeySequence(QStringLiteral("Ctrl+Shift+M"))},
         {"zoomin1", "Zoom In", QKeySequence(QStringLiteral("Ctrl++"))},
         {"zoomout1", "Zoom Out", QKeySequence(QStringLiteral("Ctrl+-"))},
         {"zoom100", "Actual Size", QKeySequence(QStringLiteral("Ctrl+0"))},
@@ -94,9 +97,17 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"rotate1801", "Rotate 180\xB0", QKeySequence()},
         {"cropselection1", "Crop to Selection", QKeySequence()},
         {"cropcontent1", "Crop to Content", QKeySequence()},
-        {"fill1", "Fill", QKeySequence(QStringLiteral("F"))},
+        {"fill1", "Fill", QKeySequence(QStringLiteral("Ctrl+Shift+F"))},
         {"tolerance1", "Fill Tolerance...", QKeySequence()},
-        {"pickcolor1", "Pick Colour", QKeySequence(QStringLiteral("K"))},
+        {"pickcolor1", "Pick Colour", QKeySequence(QStringLiteral("Ctrl+Shift+K"))},
+        {"lineendnone1", "None", QKeySequence()},
+        {"lineendarrow1", "Arrow at End", QKeySequence()},
+        {"lineendboth1", "Arrows at Both Ends", QKeySequence()},
+        {"linesolid1", "Solid", QKeySequence()},
+        {"linedash1", "Dashed", QKeySequence()},
+        {"linedot1", "Dotted", QKeySequence()},
+        {"routestraight1", "Straight", QKeySequence()},
+        {"routeelbow1", "Elbow", QKeySequence()},
     };
     for (const Case& c : cases) {
         QAction* a = h.w->menuItems.value(QLatin1String(c.name));
@@ -114,12 +125,23 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
     EXPECT_EQ(titles.last(), "Exit");
     for (const char* key : {"Alt+F", "Alt+E", "Alt+V", "Alt+T", "Alt+X"}) EXPECT_TRUE(keys.contains(key)) << key;
     EXPECT_EQ(keys.removeDuplicates(), 0) << qPrintable(keys.join(' '));
+    // Typing is always open: no command of the window is a key that writes text.
+    for (const QAction* a : h.w->findChildren<QAction*>())
+        for (const QKeySequence& shortcut : a->shortcuts())
+            for (int i = 0; i < shortcut.count(); ++i) {
+                const QKeyCombination k = shortcut[i];
+                const bool command = k.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+                EXPECT_TRUE(command || k.key() < Qt::Key_Space || k.key() > Qt::Key_ydiaeresis)
+                    << qPrintable(a->objectName()) << " " << qPrintable(shortcut.toString());
+            }
 }
 
 // Each toolbar picture comes at 24 and 48 pixels, dark lines on clear.
 TEST(Startup, ToolbarPicturesComeAtBothDensities) {
     for (const char* name : {"toolbar-select", "toolbar-fill", "toolbar-pickcolor", "toolbar-grid", "toolbar-snap",
-                             "toolbar-zoomin", "toolbar-zoomout"}) {
+                             "toolbar-zoomin", "toolbar-zoomout", "toolbar-lineend-none", "toolbar-lineend-arrow",
+                             "toolbar-lineend-both", "toolbar-line-solid", "toolbar-line-dash", "toolbar-line-dot",
+                             "toolbar-route-straight", "toolbar-route-elbow"}) {
         const QIcon icon = toolbarIcon(name);
         ASSERT_FALSE(icon.isNull()) << name;
         EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{24, 24}, {48, 48}})) << name;

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QMap>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -68,6 +69,35 @@ TEST(TextStamp, TypingStampingAndTheToolCode) {
          {"text txtinsert Hi", "click cmdLine"},
          {},
          {{"currentTool", "0"}, {"txtinsert", ""}, {"Text1.visible", "false"}, {"Text1.text", ""}}},
+        {"keys typed with the canvas focused go into the box, none of them a command",
+         {"type fix sk"},
+         {},
+         {{"focus", "Picture1"}, {"currentTool", "33"}, {"txtinsert", "fix sk"}, {"Text1.visible", "true"},
+          {"Text1.text", "fix sk"}, {"pressTool", ""}}},
+        {"Alt and a menu's letter on the canvas open the menu, whose keys then run its last item",
+         {"key Alt+E", "key Up", "key Return"},
+         {},
+         {{"transparent", "true"}, {"txtinsert", ""}, {"focus", "Picture1"}}},
+        {"Backspace on the canvas is Backspace in the box",
+         {"type Hello", "key Backspace", "key Backspace", "type p!"},
+         {},
+         {{"txtinsert", "Help!"}, {"Text1.text", "Help!"}}},
+        {"a press on the canvas takes the focus from a button, and typing follows it",
+         {"key Shift+Tab", "down 1 0 3000 2000", "type Hi"},
+         {"print 3000 2000 "},
+         {{"focus", "Picture1"}, {"txtinsert", "Hi"}}},
+        {"a click on a palette button leaves the focus where it was",
+         {"type a", "click cmdLine", "type b"},
+         {},
+         {{"focus", "Picture1"}, {"txtinsert", "b"}}},
+        {"Space on a focused palette button presses it while the box is empty",
+         {"key Shift+Tab", "type  "},
+         {},
+         {{"focus", "cmdterminate"}, {"currentTool", "11"}, {"txtinsert", ""}}},
+        {"and is a blank while a label is typed",
+         {"key Shift+Tab", "type Read input"},
+         {},
+         {{"focus", "cmdterminate"}, {"currentTool", "33"}, {"txtinsert", "Read input"}}},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -262,12 +292,20 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
          QStringList{"dblclick cmdSquare"} + box +
              QStringList{"text txtinsert Yes", "return txtinsert", "down 1 0 1500 4500", "up 1 0 6000 6000"},
          {"print 3585 2145 Yes", "print 1500 4500 ", "box 13 1 1500 4500 6000 6000 0"}, "", "Pointer", 3},
+        {"typed and Return pressed on the canvas, as in the box",
+         QStringList{"dblclick cmdSquare"} + box +
+             QStringList{"type Yes", "key Return", "down 1 0 1500 4500", "up 1 0 6000 6000"},
+         {"print 3585 2145 Yes", "print 1500 4500 ", "box 13 1 1500 4500 6000 6000 0"}, "", "Pointer", 3},
+        {"Return on the canvas with no figure yet: the text stays",
+         {"type Yes", "key Return"}, {}, "Yes",
+         "Draw a figure first: Return centres the text in the last figure drawn.", 0},
     };
     for (const Case& c : cases) {
         Harness h;
-        h.run(c.script.mid(0, c.script.indexOf("return txtinsert")));
+        const int at = std::max(c.script.indexOf("return txtinsert"), c.script.indexOf("key Return"));
+        h.run(c.script.mid(0, at));
         h.trace.clear();
-        h.run(c.script.mid(c.script.indexOf("return txtinsert")));
+        h.run(c.script.mid(at));
         EXPECT_EQ(h.trace, c.trace) << c.name;
         EXPECT_EQ(h.dumped("txtinsert"), c.txtinsert) << c.name;
         EXPECT_EQ(h.dumped("Text1.visible"), c.txtinsert[0] ? "true" : "false") << c.name;

@@ -61,9 +61,9 @@ expect_pixel erased 146 50 "$WHITE" "the square's left side cut the box's top ed
 expect_pixel erased 150 50 "$BLACK" "the inside of the square is not erased"
 expect_pixel erased 100 50 "$BLACK" "the edge away from the eraser stays"
 
-# S, a drag around the last box, and a drag from inside it: the box floats
+# Select, a drag around the last box, and a drag from inside it: the box floats
 # over the picture where it was dragged, white behind; Esc drops it there.
-xdotool windowfocus --sync "$WINDOW"; xdotool key s; sleep 0.2
+xdotool windowfocus --sync "$WINDOW"; xdotool key ctrl+shift+m; sleep 0.2
 drag 440 490 560 610
 drag 500 550 350 550
 shot floating
@@ -121,7 +121,7 @@ for zoom in 2 4; do
   if [ "$zoom" = 2 ]; then
     # At 200 % a selection of that box moves with the pointer: 200 screen
     # pixels down are 100 picture pixels.
-    xdotool key s; sleep 0.2
+    xdotool key ctrl+shift+m; sleep 0.2
     drag 90 190 312 312
     drag 200 250 200 450
     xdotool key Escape; sleep 0.3

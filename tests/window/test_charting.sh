@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real window: the grid over the picture at 100 % and 400 %, a box drawn
 # with Snap on whose corners sit on grid points, a locked tool, and a label
-# centred in a decision box by Return in "Enter Text".
+# centred in a decision box by Return in "Enter Text", and an elbow line
+# with an arrowhead chosen on the toolbar.
 source "$(dirname "$0")/lib.sh"
 OUT="$OUT/charting"; mkdir -p "$OUT"
 start_xvfb
@@ -55,6 +56,20 @@ n=$(convert "$OUT/label.png" -crop "40x20+$((CANVAS_X + 280))+$((CANVAS_Y + 140)
 if [ "$n" -gt 10 ]; then echo "ok: Yes lies at the decision's centre"; else echo "FAIL: no label at the centre"; FAILURES=$((FAILURES + 1)); fi
 left=$(count_colour label 250 140 30 20 "0,0,0") right=$(count_colour label 320 140 30 20 "0,0,0")
 if [ "$left" -eq 0 ] && [ "$right" -eq 0 ]; then echo "ok: nothing beside it"; else echo "FAIL: ink beside the label"; FAILURES=$((FAILURES + 1)); fi
+
+# Arrow at End and Elbow on the toolbar, then a line out of the first box's
+# right side: across first, the wider way, then down to its head.
+xdotool mousemove $((WIN_X + 305)) $((WIN_Y + 38)) click 1
+xdotool mousemove $((WIN_X + 516)) $((WIN_Y + 38)) click 1
+xdotool mousemove $((WIN_X + 2 * 88 + 44)) $((TOP_Y + 160 + 48 + 40)) click 1
+sleep 0.3
+drag 150 60 450 300 12
+shot connector
+expect_pixel connector 300 60 "0,0,0" "the elbow's first leg runs across"
+expect_pixel connector 450 200 "0,0,0" "its second leg down"
+expect_pixel connector 448 294 "0,0,0" "the head at its end"
+expect_pixel connector 444 293 "255,255,255" "no wider than the head"
+expect_pixel connector 301 181 "255,255,255" "no straight line between"
 
 # Ctrl+wheel to 400 % about the first box's corner, which stays under the pointer.
 xdotool mousemove $((CANVAS_X + 30)) $((CANVAS_Y + 30)) keydown ctrl

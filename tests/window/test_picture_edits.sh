@@ -29,7 +29,7 @@ drag 200 300 420 300
 click_tool 5
 drag 350 200 350 260
 xdotool key alt+e; sleep 0.3; xdotool key Up Return; sleep 0.3   # Edit's last item: Transparent Selection
-xdotool key s; sleep 0.2
+xdotool key ctrl+shift+m; sleep 0.2
 drag 330 190 370 270
 drag 350 230 300 320
 shot moving

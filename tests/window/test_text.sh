@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real window: a word typed into "Enter Text" floats beside the pointer
-# over the canvas, a click stamps it, and Clear answered Yes in the real
-# question box leaves the canvas white.
+# over the canvas, a click stamps it, Clear answered Yes in the real question
+# box leaves the canvas white, and labels typed right after their drags land
+# in their boxes.
 source "$(dirname "$0")/lib.sh"
 OUT="$OUT/text"; mkdir -p "$OUT"
 start_xvfb
@@ -49,4 +50,30 @@ xdotool key Return
 sleep 0.5
 shot cleared
 expect_ink cleared 0 0 700 650 no "Clear with Yes leaves a white canvas"
+
+# A chart as a person types it: a double-click locks Process, then drag, type,
+# Return, drag, type, Return, and one more drag; never a click into the box.
+xdotool windowfocus --sync "$WINDOW"
+xdotool mousemove $((WIN_X + 88 + 44)) $((TOP_Y + 160 + 48 + 40)) click --repeat 2 --delay 80 1
+sleep 0.3
+drag 100 100 300 180
+xdotool type --delay 50 'Read input'
+xdotool key Return
+sleep 0.3
+drag 100 260 300 340
+xdotool type --delay 50 'fix'  # f is no longer Fill: the next press draws
+xdotool key Return
+sleep 0.3
+drag 100 420 300 500
+xdotool mousemove $((CANVAS_X + 500)) $((CANVAS_Y + 600))
+sleep 0.4
+shot labels
+convert "$OUT/labels.png" -crop "400x560+$CANVAS_X+$CANVAS_Y" +repage "$OUT/labels-canvas.png"
+expect_ink labels 104 104 192 72 yes "Read input lies inside the first box"
+expect_ink labels 104 264 192 72 yes "fix lies inside the second box"
+expect_ink labels 104 424 192 72 no "the third box is empty"
+expect_pixel labels 100 460 "0,0,0" "the press after fix drew the locked box again"
+expect_ink labels 0 0 99 560 no "no ink left of the boxes: nothing was filled"
+expect_ink labels 302 0 398 560 no "nor right of them"
+expect_ink labels 0 510 400 50 no "nor below them"
 finish

@@ -1,0 +1,75 @@
+#include "CheckedWrite.h"
+
+#include "core/Progress.h"
+
+#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+// A file written beside its target, unbuffered by Qt, so that every write
+// the disk refuses is seen with the system's reason. It keeps its own
+// buffer of whole chunks, reports how far the writing has got, and offers
+// the rest of a write the disk took only in part again.
+class CheckedFile : public QSaveFile {
+public:
+    CheckedFile(const QString& path, qint64 expected) : QSaveFile(path), expected_(expected) {}
+    bool fellShort() const { return short_; }
+    // Hands what is buffered to the disk; false when it did not take it all.
+    bool push() {
+        qint64 done = 0;
+        while (done < buffer_.size()) {
+            const qint64 wrote = QSaveFile::writeData(buffer_.constData() + done, buffer_.size() - done);
+            if (wrote <= 0) break;
+            done += wrote;
+        }
+        short_ = short_ || done < buffer_.size();
+        buffer_.clear();
+        return !short_;
+    }
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        if (short_) return -1;
+        buffer_.append(data, length);
+        written_ += length;
+        progress::report(expected_ > 0 ? std::min(1.0, double(written_) / double(expected_)) : -1);
+        if (buffer_.size() >= kChunk && !push()) return -1;
+        return length;
+    }
+
+private:
+    static constexpr qsizetype kChunk = 256 * 1024;
+    QByteArray buffer_;
+    qint64 expected_;
+    qint64 written_ = 0;
+    bool short_ = false;
+};
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+}  // namespace
+
+QString writeChecked(const QString& path, const std::function<QString(QIODevice&)>& fill, qint64 expected) {
+    CheckedFile file(path, expected);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    QString reason = fill(file);
+    // What is still buffered goes to the disk here, where a refusal is seen,
+    // and then from the system's cache onto the disk itself.
+    if (reason.isEmpty()) file.push();
+    if (file.error() != QFileDevice::NoError)
+        reason = file.errorString();
+    else if (file.fellShort())
+        reason = QStringLiteral("The disk took only part of the file");
+    else if (reason.isEmpty() && ::fsync(file.handle()) != 0 && errno != EINVAL)
+        reason = systemReason(errno);
+    if (!reason.isEmpty()) {
+        file.cancelWriting();
+        file.commit();  // removes what was written; the old file stays
+        return reason;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
