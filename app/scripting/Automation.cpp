@@ -90,6 +90,7 @@ QStringList frmmain::dump() const {
     auto n = [](float v) { return Canvas::number(v); };
     const QFont& f = canvas.Font;
     const QRect& marked = doc.selection.rect();
+    const std::optional<DrawnFigure>& last = doc.figures().last();
     return {
         QStringLiteral("currentTool=%1").arg(form.currentTool),
         QStringLiteral("canvasClean=") + b(doc.canvasClean),
@@ -144,6 +145,10 @@ QStringList frmmain::dump() const {
                                         : pressTool_ == PressTool::PickColor ? QStringLiteral("pickcolor")
                                                                              : QString()),
         QStringLiteral("toolbar=") + b(!toolbar_->isHidden()),
+        QStringLiteral("figures=%1").arg(doc.figures().figures().size()),
+        QStringLiteral("lastFigure=") + (last ? QStringLiteral("%1,%2,%3,%4").arg(n(float(last->drag.left())), n(float(last->drag.top())),
+                                                                                n(float(last->drag.right())), n(float(last->drag.bottom())))
+                                              : QString()),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };
