@@ -157,14 +157,16 @@ std::optional<FigureMemory::Point> FigureMemory::nearestPoint(QPointF at, double
     return best;
 }
 
+// A connection point itself names its side first: where two sides meet (a
+// decision's corners, the ends of the parallel mode's lines) it tells which.
 std::optional<FigureMemory::Point> FigureMemory::sideAt(QPointF at, double reach) const {
     for (auto it = figures_.rbegin(); it != figures_.rend(); ++it) {
+        const std::array<Point, 4> middles = points(*it);
+        for (const Point& p : middles)
+            if (distance(at, p.at) <= reach) return p;
+        if (it->tool == Tool::Decision) continue;  // its sides are slanted: only its corners
         const QRectF r = it->drag.normalized();
-        for (const Point& p : points(*it)) {
-            if (it->tool == Tool::Decision) {
-                if (distance(at, p.at) <= reach) return p;
-                continue;
-            }
+        for (const Point& p : middles) {
             // The side through its connection point, as long as the figure.
             const bool across = p.side == Side::Top || p.side == Side::Bottom;
             const QPointF a = across ? QPointF(r.left(), p.at.y()) : QPointF(p.at.x(), r.top());

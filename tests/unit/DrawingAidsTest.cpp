@@ -253,6 +253,10 @@ TEST(DrawingAids, ConnectionPointsLieOnTheFigureDrawn) {
                 ink += (b.doc.canvas.Image().pixel(at + QPoint(dx, 0)) & 0xFFFFFF) != 0xFFFFFF;
             EXPECT_GT(ink, 0) << c.tool << ": " << qPrintable(FigureMemory::describe(p)) << " at " << at.x() << ","
                               << at.y();
+            // A press there lies on that side of that figure.
+            const std::optional<FigureMemory::Point> side = b.doc.figures().sideAt(p.at, 1);
+            EXPECT_TRUE(side && side->side == p.side) << c.tool << ": " << qPrintable(FigureMemory::describe(p));
         }
+        EXPECT_EQ(b.doc.figures().under(c.drag.center()), &b.doc.figures().figures().front()) << c.tool;
     }
 }
