@@ -23,13 +23,13 @@ QString Document::replacePicture(const QImage& picture, const QString& source, c
     UndoHistory::Scope step(history);
     if (QString problem = canvas.Picture(picture, source); !problem.isEmpty()) return problem;
     history.rename(id);
-    lastFigure.reset();
+    history.changeFigures([](FigureMemory& f) { f.forget(); });
     return {};
 }
 
 QString Document::clear() {
     canvas.Cls();
-    lastFigure.reset();
+    history.changeFigures([](FigureMemory& f) { f.forget(); });
     const QString problem = canvas.PictureNone();
     return problem.isEmpty() ? problem : QStringLiteral("The canvas could not return to its own size: %1").arg(problem);
 }
@@ -48,6 +48,7 @@ QString Document::resize(QSize size) {
     UndoHistory::Scope step(history);
     if (!history.mayReplaceWith(size)) return {};
     if (QString problem = canvas.Resize(size); !problem.isEmpty()) return problem;
+    history.changeFigures([&](FigureMemory& f) { f.resized(now, size); });
     markChanged();
     return {};
 }
@@ -59,22 +60,34 @@ QRect Document::fill(const QPoint& at, VbColor color, int tolerance) {
 }
 
 QString Document::turn(Turn turn) {
+    const QSize before = canvas.Image().size();
     const QString problem = canvas.TurnPicture(turn);
-    if (problem.isEmpty()) markChanged();
-    return problem;
+    if (!problem.isEmpty()) return problem;
+    history.changeFigures([&](FigureMemory& f) { f.turned(turn, before); });
+    markChanged();
+    return {};
 }
 
-QString Document::crop(const QRect& pixels) {
-    const QSize before = canvas.Image().size();
-    const QString problem = canvas.Crop(pixels);
-    if (problem.isEmpty() && canvas.Image().size() != before) markChanged();
-    return problem;
-}
+QString Document::crop(const QRect& pixels) { return cropTo(pixels, false); }
 
 Document::CropResult Document::cropToContent() {
     const QRect content = contentBounds(canvas.Image());
     if (content.isEmpty()) return {true, {}};
-    return {false, crop(content)};
+    return {false, cropTo(content, true)};
+}
+
+QString Document::cropTo(const QRect& pixels, bool toContent) {
+    const QSize before = canvas.Image().size();
+    const QString problem = canvas.Crop(pixels);
+    if (!problem.isEmpty() || canvas.Image().size() == before) return problem;
+    const QRect part = pixels.intersected(QRect(QPoint(0, 0), before));
+    history.changeFigures([&](FigureMemory& f) { f.cropped(part, toContent, before); });
+    markChanged();
+    return {};
+}
+
+void Document::drawn(int tool, QPointF press, QPointF release) {
+    history.changeFigures([&](FigureMemory& f) { f.drawn(tool, press, release, canvas.Image().size()); });
 }
 
 bool Document::undo() {

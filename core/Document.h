@@ -9,7 +9,6 @@
 #include "core/UndoHistory.h"
 
 #include <functional>
-#include <optional>
 
 class Document {
 public:
@@ -26,10 +25,13 @@ public:
     bool pictureChanged() const { return !canvasClean && !toolsClean; }
     void markChanged() { canvasClean = toolsClean = false; }
 
-    // The drag of the last figure drawn, its press and release as opposite
-    // corners in twips; none since start or since the picture was wiped or
-    // replaced. A label is centred in it.
-    std::optional<QRectF> lastFigure;
+    // The figures drawn on the picture and the last figure, line or arrow,
+    // which a label is centred in; none since start or since the picture was
+    // wiped or replaced. They change only within a step of the history, and
+    // follow the picture through its crops, turns and new sizes.
+    const FigureMemory& figures() const { return history.figures(); }
+    // A drag of TOOL from PRESS to RELEASE drew its figure.
+    void drawn(int tool, QPointF press, QPointF release);
 
     // The picture's file. It changes only as part of a step of the undo
     // history: the one open, or one of its own; onIdentityChanged hears of it.
@@ -81,4 +83,5 @@ public:
 
 private:
     void afterReplay();
+    QString cropTo(const QRect& pixels, bool toContent);
 };

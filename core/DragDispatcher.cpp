@@ -69,7 +69,7 @@ void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
     canvas_.FillStyle = 1;
     releaseAction();
     if (tool_ != Tool::Eraser && Tool::traits(tool_) && !Tool::drawsNothing(tool_, s_.startX, s_.startY, x, y))
-        doc_.lastFigure = QRectF(QPointF(s_.startX, s_.startY), QPointF(x, y));
+        doc_.drawn(tool_, QPointF(s_.startX, s_.startY), QPointF(x, y));
     endStep();
     if (locked_ != Tool::None)
         rearm();

@@ -39,8 +39,9 @@ std::vector<Line> layout(const Canvas& canvas, const QString& text, const QRectF
 
 Stamp stamp(Document& doc, const QString& text) {
     if (text.simplified().isEmpty()) return Stamp::NoText;
-    if (!doc.lastFigure) return Stamp::NoFigure;
-    const std::vector<Line> lines = layout(doc.canvas, text, *doc.lastFigure);
+    const std::optional<DrawnFigure>& figure = doc.figures().last();
+    if (!figure) return Stamp::NoFigure;
+    const std::vector<Line> lines = layout(doc.canvas, text, figure->drag);
     doc.beginStep();
     for (const Line& l : lines) {
         doc.canvas.CurrentX = l.x;

@@ -74,10 +74,14 @@ void Selection::drop() {
     doc_.beginStep();
     if (!hole_.isEmpty()) doc_.canvas.Whiten(hole_);
     doc_.canvas.PutImage(rect_.topLeft(), floating_, transparent_);
+    doc_.history.changeFigures([&](FigureMemory& f) {
+        f.moved(hole_, rect_, turned_, !transparent_, doc_.canvas.Image().size());
+    });
     doc_.endStep();
     doc_.markChanged();
     floating_ = QImage();
     hole_ = QRect();
+    turned_ = false;
     rect_ = rect_.intersected(doc_.canvas.Image().rect());
 }
 
@@ -85,11 +89,14 @@ bool Selection::remove() {
     ++revision_;
     if (rect_.isEmpty()) return false;
     doc_.beginStep();
-    doc_.canvas.Whiten(floating_.isNull() ? rect_ : hole_);
+    const QRect whitened = floating_.isNull() ? rect_ : hole_;
+    doc_.canvas.Whiten(whitened);
+    doc_.history.changeFigures([&](FigureMemory& f) { f.whitened(whitened); });
     doc_.endStep();
     doc_.markChanged();
     floating_ = QImage();
     hole_ = QRect();
+    turned_ = false;
     rect_ = QRect();
     return true;
 }
@@ -104,6 +111,7 @@ void Selection::put(const QImage& image, QPoint at) {
     active_ = true;
     floating_ = image;
     hole_ = QRect();
+    turned_ = false;
     rect_ = QRect(at, image.size());
 }
 
@@ -134,6 +142,7 @@ bool Selection::turn(Turn how) {
     ++revision_;
     if (floating_.isNull()) hole_ = rect_;
     active_ = true;
+    turned_ = true;
     floating_ = done;
     rect_.setSize(done.size());
     return true;

@@ -82,6 +82,7 @@ private:
     QRect rect_;
     QImage floating_;
     QRect hole_;
+    bool turned_ = false;  // what floats was turned since it was lifted
     enum { None, Marking, Moving } drag_ = None;
     QPoint from_;  // the marking's first corner, or the grab inside the selection
     int markPen_ = 0;

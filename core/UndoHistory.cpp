@@ -115,7 +115,12 @@ bool UndoHistory::end() {
     Step step = std::move(current_);
     current_ = Step();
     if (step.identityBefore && identity_ != *step.identityBefore) step.identityAfter = identity_;
-    const bool renamed = step.identityAfter.has_value();
+    if (step.figuresBefore && figures_ != *step.figuresBefore) {
+        step.figuresAfter = figures_;
+        step.bytes = step.figuresBefore->bytes() + figures_.bytes();
+    }
+    // A step that renames or changes the figures is kept with no pixel changed.
+    const bool keptAnyway = step.identityAfter.has_value() || step.figuresAfter.has_value();
     const QImage& img = canvas_.Image();
     if (step.tooLarge) {
         forget(!step.agreed);
@@ -128,10 +133,10 @@ bool UndoHistory::end() {
         else
             after = PackedImage(img.copy());
         if (step.wholeBefore.same(after)) {
-            if (!renamed) return false;
-            step.wholeBefore = PackedImage();  // the name alone
+            if (!keptAnyway) return false;
+            step.wholeBefore = PackedImage();  // the name or the figures alone
         } else {
-            step.bytes = step.wholeBefore.bytes() + after.bytes();
+            step.bytes += step.wholeBefore.bytes() + after.bytes();
             step.wholeAfter = std::move(after);
         }
     } else {
@@ -144,7 +149,7 @@ bool UndoHistory::end() {
             step.bytes += t.before.bytes() + t.after.bytes();
             changed.push_back(std::move(t));
         }
-        if (changed.empty() && !renamed) return false;
+        if (changed.empty() && !keptAnyway) return false;
         step.tiles = std::move(changed);
     }
     push(std::move(step));
@@ -180,6 +185,7 @@ void UndoHistory::forget(bool tell) {
 
 void UndoHistory::apply(const Step& step, bool forward) {
     if (step.identityAfter) setIdentity(forward ? *step.identityAfter : *step.identityBefore);
+    if (step.figuresAfter) figures_ = forward ? *step.figuresAfter : *step.figuresBefore;
     if (!step.wholeBefore.isNull()) {
         const QImage whole = (forward ? step.wholeAfter : step.wholeBefore).image();
         if (!whole.isNull()) canvas_.restoreImage(whole);

@@ -8,9 +8,11 @@
 //
 // The picture's file identity belongs to the history as its pixels do: it
 // changes only within a step, and undo and redo of that step put it back,
-// so that Save never writes one picture over another's file.
+// so that Save never writes one picture over another's file. So do the
+// figures remembered on the picture.
 #pragma once
 
+#include "core/FigureMemory.h"
 #include "core/FileIdentity.h"
 #include "core/PackedImage.h"
 
@@ -58,6 +60,17 @@ public:
     void rename(const FileIdentity& id);
     // Told after every change of the identity, undo and redo included.
     void onRenamed(std::function<void()> tell) { renamed_ = std::move(tell); }
+
+    const FigureMemory& figures() const { return figures_; }
+    // Changes the remembered figures within the open step, or in a step of
+    // its own when none is open. A step that changes them is kept though no
+    // pixel changed.
+    template <typename Change>
+    void changeFigures(Change change) {
+        Scope step(*this);
+        if (!current_.figuresBefore) current_.figuresBefore = figures_;
+        change(figures_);
+    }
 
     // The picture was just written to ID's file or read from it. What the
     // open step did so far ends as a step, the change of name is a step of
@@ -107,6 +120,7 @@ private:
         bool tooLarge = false;                // replaced a picture larger than the budget, packed
         bool agreed = false;                  // the user agreed to lose the history for it
         std::optional<FileIdentity> identityBefore, identityAfter;  // after: only when it changed
+        std::optional<FigureMemory> figuresBefore, figuresAfter;    // the same for the figures
         std::size_t bytes = 0;
         std::uint64_t id = 0;  // the point of the history after it
     };
@@ -121,6 +135,7 @@ private:
 
     Canvas& canvas_;
     FileIdentity identity_{QString(), QStringLiteral("Untitled"), true, QStringLiteral("Untitled")};
+    FigureMemory figures_;
     std::function<void()> renamed_;
     std::function<void()> notKept_;
     std::function<bool()> askTooLarge_;

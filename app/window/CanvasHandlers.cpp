@@ -6,6 +6,7 @@
 // gets is a grid point.
 #include "app/window/frmmain.h"
 
+#include "app/canvas/CanvasView.h"
 #include "app/canvas/StatusLine.h"
 #include "core/Label.h"
 
@@ -22,11 +23,11 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     const int locked = dispatcher_.lockedTool();
     snapGesture_ = pressTool_ == PressTool::None &&
                    ((locked != Tool::None ? locked : form.currentTool) != Tool::Eraser || doc.selection.active());
-    if (snapGesture_) grid.snapPoint(X, Y);
+    status_->clearNote();
+    if (snapGesture_) snapped(X, Y);
     // A marking of snapped corners takes in the outline a pen draws on them.
     doc.selection.markOutlines(snapGesture_ && grid.snap ? penWidth() : 0);
     status_->pointerAt(X, Y);
-    status_->clearNote();
     GestureOwner* owner = &toolGesture_;
     if (pressTool_ != PressTool::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
     else if (doc.selection.active()) owner = Button == MouseButton::Left ? &selectionGesture_ : nullptr;
@@ -35,15 +36,31 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
     if (gestures_.owner() ? snapGesture_ : pressTool_ == PressTool::None && form.currentTool != Tool::Eraser)
-        grid.snapPoint(X, Y);
+        snapped(X, Y);
     status_->pointerAt(X, Y);
     if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active() && pressTool_ == PressTool::None) dispatcher_.MouseMove(0, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
-    if (snapGesture_) grid.snapPoint(X, Y);
+    if (snapGesture_) snapped(X, Y);
     status_->pointerAt(X, Y);
     gestures_.release(Button, Shift, X, Y);
+}
+
+// The line tool's points take a figure's connection point within 8 screen
+// pixels before a grid point, and the status bar names it.
+void frmmain::snapped(float& x, float& y) const {
+    if (!grid.snap) return;
+    if (form.currentTool == Tool::Line) {
+        const double reach = 8 * 100.0 / Picture1->zoom() * Canvas::kTwipsPerPixel;
+        if (const auto point = doc.figures().nearestPoint(QPointF(x, y), reach)) {
+            x = float(point->at.x());
+            y = float(point->at.y());
+            status_->note(FigureMemory::describe(*point));
+            return;
+        }
+    }
+    grid.snapPoint(x, y);
 }
 
 void frmmain::Picture1_Click() { doc.canvasClean = false; }

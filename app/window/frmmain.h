@@ -164,7 +164,8 @@ private:
     void unlockTool();
     // The current tool's button looks pressed, and the locked one's.
     void showCurrentButton();
-    // Gestures take grid points with Snap on; the eraser never does.
+    // Gestures take grid points with Snap on, the line tool a figure's
+    // connection point first; the eraser never snaps.
     void snapped(float& x, float& y) const;
     // Runs a command as one step of the undo history, a gesture under way
     // ended and what floats dropped first.

@@ -66,17 +66,19 @@ TEST(Undo, ClearNewOpenAndTextAreStepsToo) {
     struct Case {
         const char* name;
         QStringList commands;
+        int figures;  // remembered after the commands; the square and the circle before
     } cases[] = {
-        {"clear", {"answer 6", "click cmdClear"}},
-        {"new", {"answer 7", "menu new1"}},
-        {"open", {"answer 7", "file " + picture, "menu open1"}},
-        {"a larger canvas", {"size 900 700", "menu canvassize1"}},
-        {"a smaller canvas", {"size 300 200", "menu canvassize1"}},
+        {"clear", {"answer 6", "click cmdClear"}, 0},
+        {"new", {"answer 7", "menu new1"}, 0},
+        {"open", {"answer 7", "file " + picture, "menu open1"}, 0},
+        {"a larger canvas", {"size 900 700", "menu canvassize1"}, 2},
+        {"a smaller canvas, cutting the circle", {"size 300 250", "menu canvassize1"}, 1},
         // The last f reaches 30 pixels past the text's advance box, here
         // into the next 64-pixel tile.
         {"large italic text",
          {"font 200 0 1 0 0 0 Liberation Serif", "menu font1", "text txtinsert fjf", "down 1 0 1200 1500",
-          "up 1 0 1200 1500"}},
+          "up 1 0 1200 1500"},
+         2},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -85,10 +87,13 @@ TEST(Undo, ClearNewOpenAndTextAreStepsToo) {
         const QImage drawn = h.image().copy();
         h.run(c.commands);
         ASSERT_NE(h.image(), drawn) << c.name;
+        EXPECT_EQ(h.dumped("figures").toInt(), c.figures) << c.name;
         h.run("menu undo1");
         EXPECT_EQ(h.image(), drawn) << c.name;
+        EXPECT_EQ(h.dumped("figures"), "2") << c.name;
         h.run("menu redo1");
         EXPECT_NE(h.image(), drawn) << c.name;
+        EXPECT_EQ(h.dumped("figures").toInt(), c.figures) << c.name;
     }
 }
 
