@@ -28,6 +28,8 @@ QString Document::replacePicture(const QImage& picture, const QString& source, c
 }
 
 QString Document::clear() {
+    UndoHistory::Scope step(history);
+    if (!history.mayReplaceWith(canvas.ownSize())) return {};
     canvas.Cls();
     lastFigure.reset();
     const QString problem = canvas.PictureNone();
@@ -53,22 +55,33 @@ QString Document::resize(QSize size) {
 }
 
 QRect Document::fill(const QPoint& at, VbColor color, int tolerance) {
-    const QRect painted = canvas.FloodFill(at, color, tolerance);
+    UndoHistory::Scope step(history);
+    const QRect painted =
+        canvas.FloodFill(at, color, tolerance, [this](QSize whole) { return history.mayReplaceWith(whole); });
     if (!painted.isEmpty()) markChanged();
     return painted;
 }
 
-QString Document::turn(Turn turn) {
-    const QString problem = canvas.TurnPicture(turn);
-    if (problem.isEmpty()) markChanged();
+QString Document::changed(const std::function<QString()>& change) {
+    const qint64 before = canvas.Image().cacheKey();
+    const QString problem = change();
+    if (canvas.Image().cacheKey() != before) markChanged();
     return problem;
 }
 
+QString Document::turn(Turn turn) {
+    UndoHistory::Scope step(history);
+    const QSize size = canvas.Image().size();
+    const bool quarter = turn == Turn::RotateRight || turn == Turn::RotateLeft;
+    if (!history.mayReplaceWith(quarter ? size.transposed() : size)) return {};
+    return changed([&] { return canvas.TurnPicture(turn); });
+}
+
 QString Document::crop(const QRect& pixels) {
-    const QSize before = canvas.Image().size();
-    const QString problem = canvas.Crop(pixels);
-    if (problem.isEmpty() && canvas.Image().size() != before) markChanged();
-    return problem;
+    UndoHistory::Scope step(history);
+    const QRect part = pixels.intersected(canvas.Image().rect());
+    if (part != canvas.Image().rect() && !part.isEmpty() && !history.mayReplaceWith(part.size())) return {};
+    return changed([&] { return canvas.Crop(pixels); });
 }
 
 Document::CropResult Document::cropToContent() {

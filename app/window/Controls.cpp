@@ -201,6 +201,7 @@ void frmmain::buildCanvas(QWidget* central) {
     status_ = new StatusLine(doc, dispatcher_, state, *Picture1, statusBar());
     status_->setObjectName(QStringLiteral("status"));
     status_->currentTool = &form.currentTool;
+    status_->pressTools = &pressTools;
     statusBar()->addWidget(status_, 1);
 }
 
