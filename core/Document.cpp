@@ -28,6 +28,8 @@ QString Document::replacePicture(const QImage& picture, const QString& source, c
 }
 
 QString Document::clear() {
+    UndoHistory::Scope step(history);
+    if (!history.mayReplaceWith(canvas.ownSize())) return {};
     canvas.Cls();
     history.changeFigures([](FigureMemory& f) { f.forget(); });
     const QString problem = canvas.PictureNone();
@@ -54,18 +56,28 @@ QString Document::resize(QSize size) {
 }
 
 QRect Document::fill(const QPoint& at, VbColor color, int tolerance) {
-    const QRect painted = canvas.FloodFill(at, color, tolerance);
+    UndoHistory::Scope step(history);
+    const QRect painted =
+        canvas.FloodFill(at, color, tolerance, [this](QSize whole) { return history.mayReplaceWith(whole); });
     if (!painted.isEmpty()) markChanged();
     return painted;
 }
 
+QString Document::changed(const std::function<QString()>& change) {
+    const qint64 before = canvas.Image().cacheKey();
+    const QString problem = change();
+    if (canvas.Image().cacheKey() != before) markChanged();
+    return problem;
+}
+
 QString Document::turn(Turn turn) {
-    const QSize before = canvas.Image().size();
-    const QString problem = canvas.TurnPicture(turn);
-    if (!problem.isEmpty()) return problem;
-    history.changeFigures([&](FigureMemory& f) { f.turned(turn, before); });
-    markChanged();
-    return {};
+    UndoHistory::Scope step(history);
+    const QSize size = canvas.Image().size();
+    const bool quarter = turn == Turn::RotateRight || turn == Turn::RotateLeft;
+    if (!history.mayReplaceWith(quarter ? size.transposed() : size)) return {};
+    const QString problem = changed([&] { return canvas.TurnPicture(turn); });
+    if (problem.isEmpty()) history.changeFigures([&](FigureMemory& f) { f.turned(turn, size); });
+    return problem;
 }
 
 QString Document::crop(const QRect& pixels) { return cropTo(pixels, false); }
@@ -77,7 +89,10 @@ Document::CropResult Document::cropToContent() {
 }
 
 QString Document::cropTo(const QRect& pixels, bool toContent) {
+    UndoHistory::Scope step(history);
     const QSize before = canvas.Image().size();
+    const QRect wanted = pixels.intersected(canvas.Image().rect());
+    if (wanted != canvas.Image().rect() && !wanted.isEmpty() && !history.mayReplaceWith(wanted.size())) return {};
     const QString problem = canvas.Crop(pixels);
     if (!problem.isEmpty() || canvas.Image().size() == before) return problem;
     const QRect part = pixels.intersected(QRect(QPoint(0, 0), before));

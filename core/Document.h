@@ -45,8 +45,10 @@ public:
     void opened(const FileIdentity& id);
 
     // A step of the undo history: everything between the two is undone at
-    // once. endStep tells whether the step changed the picture.
-    void beginStep() { history.begin(); }
+    // once. A step asks before a change too large to be undone, or tells
+    // afterwards (see UndoHistory::begin). endStep tells whether the step
+    // changed the picture.
+    void beginStep(bool asksFirst = true) { history.begin(asksFirst); }
     bool endStep() { return history.end(); }
     // Shows a picture read from SOURCE in place of this one and names it ID,
     // both in one step; on failure (a canvas too large, or out of memory)
@@ -55,7 +57,8 @@ public:
     // Wipes the picture and returns the canvas to its own size, or with
     // New to the default size; when the size cannot be restored, the
     // picture is still wiped and the sentence that tells the user so is
-    // returned.
+    // returned. A wipe too large to be undone is made only when the
+    // history's question is answered yes.
     QString clear();
     QString clearToDefaultSize();
     // The canvas at another size, each side 1 to Canvas::kMaxSide pixels (or
@@ -67,7 +70,8 @@ public:
     // step, one step: a flood fill in COLOR from the pixel AT (its bounds,
     // empty when nothing changed), the whole picture turned, cut down to a
     // part, or cut down to what is drawn. They return why they cannot be, or
-    // empty; then nothing changes.
+    // empty; then nothing changes. Each is weighed against the undo history
+    // before it is made, as resize is: the fill once its area is found.
     QRect fill(const QPoint& at, VbColor color, int tolerance);
     QString turn(Turn turn);
     QString crop(const QRect& pixels);
@@ -84,4 +88,6 @@ public:
 private:
     void afterReplay();
     QString cropTo(const QRect& pixels, bool toContent);
+    // Made the picture a change when CHANGE made it another image.
+    QString changed(const std::function<QString()>& change);
 };

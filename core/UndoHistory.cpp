@@ -8,9 +8,10 @@
 
 UndoHistory::UndoHistory(Canvas& canvas, std::size_t budgetBytes) : canvas_(canvas), budget_(budgetBytes) {}
 
-void UndoHistory::begin() {
+void UndoHistory::begin(bool asksFirst) {
     end();
     open_ = true;
+    current_.asksFirst = asksFirst;
 }
 
 // The name as the step found it is kept with the step at its first rename.
@@ -48,7 +49,7 @@ bool UndoHistory::mayReplaceWith(QSize size) {
         packedNowKey_ = canvas_.Image().cacheKey();
         need = 2 * packedNow_.bytes() + after / 4096;
     }
-    if (need <= budget_ || !askTooLarge_) return true;
+    if (need <= budget_ || !askTooLarge_ || !current_.asksFirst) return true;
     if (!askTooLarge_()) {
         packedNow_ = PackedImage();
         packedNowKey_ = 0;
@@ -109,6 +110,8 @@ void UndoHistory::aboutToReplace() {
 bool UndoHistory::end() {
     if (!open_) return false;
     open_ = false;
+    packedNow_ = PackedImage();  // weighed for this step only
+    packedNowKey_ = 0;
     saved_.clear();
     const bool pack = std::exchange(savedBytes_, 0) > kPackFrom;
     packedTiles_ = 0;

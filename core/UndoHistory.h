@@ -87,11 +87,15 @@ public:
     void onTooLargeToUndo(std::function<bool()> ask) { askTooLarge_ = std::move(ask); }
     // Whether the open step may replace the picture by one of SIZE: the
     // budget holds the step, or the user agrees to lose the history (and is
-    // not told of it again).
+    // not told of it again). A step opened to tell afterwards asks nothing:
+    // the change is made, and onStepNotKept hears of it.
     bool mayReplaceWith(QSize size);
+    // The memory the steps may hold.
+    void setBudget(std::size_t bytes) { budget_ = bytes; }
 
-    // Opens a step; a step still open is closed first.
-    void begin();
+    // Opens a step that asks first, or tells afterwards, when a change
+    // would not fit the budget; a step still open is closed first.
+    void begin(bool asksFirst = true);
     // Closes the open step; a step that changed neither a pixel nor the name
     // is dropped. True when the step changed the picture.
     bool end();
@@ -119,6 +123,7 @@ private:
         PackedImage wholeBefore, wholeAfter;  // set when the image was replaced
         bool tooLarge = false;                // replaced a picture larger than the budget, packed
         bool agreed = false;                  // the user agreed to lose the history for it
+        bool asksFirst = true;                // asks before a change too large, or tells after it
         std::optional<FileIdentity> identityBefore, identityAfter;  // after: only when it changed
         std::optional<FigureMemory> figuresBefore, figuresAfter;    // the same for the figures
         std::size_t bytes = 0;

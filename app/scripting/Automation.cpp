@@ -197,11 +197,9 @@ QStringList frmmain::dump() const {
         QStringLiteral("grid=") + onOff(grid.shown),
         QStringLiteral("snap=") + onOff(grid.snap),
         QStringLiteral("gridSpacing=%1").arg(grid.spacing()),
-        QStringLiteral("tolerance=%1").arg(fillTolerance_),
+        QStringLiteral("tolerance=%1").arg(pressTools.tolerance()),
         QStringLiteral("transparent=") + b(doc.selection.transparent()),
-        QStringLiteral("pressTool=") + (pressTool_ == PressTool::Fill        ? QStringLiteral("fill")
-                                        : pressTool_ == PressTool::PickColor ? QStringLiteral("pickcolor")
-                                                                             : QString()),
+        QStringLiteral("pressTool=") + pressTools.key(),
         QStringLiteral("toolbar=") + b(!toolbar_->isHidden()),
         QStringLiteral("focus=") + (focusWidget() ? focusWidget()->objectName() : QString()),
         QStringLiteral("lineEnds=") + nameOf(state.lineLook.ends),

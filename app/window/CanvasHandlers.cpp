@@ -8,6 +8,7 @@
 
 #include "app/canvas/CanvasView.h"
 #include "app/canvas/StatusLine.h"
+#include "app/window/CommandTable.h"
 #include "core/Label.h"
 
 #include <QLineEdit>
@@ -29,7 +30,7 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     doc.selection.markOutlines(snapGesture_ && grid.snap ? penWidth() : 0);
     status_->pointerAt(X, Y);
     GestureOwner* owner = &toolGesture_;
-    if (pressTool_ != PressTool::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
+    if (pressTools.current() != PressTools::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
     else if (doc.selection.active()) owner = Button == MouseButton::Left ? &selectionGesture_ : nullptr;
     gestures_.press(owner, Button, Shift, X, Y);
 }
@@ -38,7 +39,9 @@ void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
     if (gestures_.owner() ? snapGesture_ : pressTool_ == PressTool::None && form.currentTool != Tool::Eraser)
         snapped(X, Y);
     status_->pointerAt(X, Y);
-    if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active() && pressTool_ == PressTool::None) dispatcher_.MouseMove(0, Shift, X, Y);
+    if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active() &&
+        pressTools.current() == PressTools::None)
+        dispatcher_.MouseMove(0, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
@@ -67,7 +70,7 @@ void frmmain::Picture1_Click() { doc.canvasClean = false; }
 
 void frmmain::txtinsert_Change() {
     if (doc.selection.active()) doc.selection.end();  // text is a tool too
-    pressTool_ = PressTool::None;
+    pressTools.leave();
     form.currentTool = Tool::TextPending;
     moveText1(0, 0);  // back to the canvas's top-left corner
     Text1->setText(txtinsert->text());
@@ -77,8 +80,11 @@ void frmmain::txtinsert_Change() {
 
 void frmmain::txtinsert_KeyPress(int KeyAscii) {
     if (KeyAscii != 13) return;
-    cancelDrag();
-    doc.selection.end();  // what floats is dropped first, its own step
+    runCommand(Command::kStampLabel, [this] { stampLabel(); });
+}
+
+// What floats is dropped first (the rules of Return), its own step.
+void frmmain::stampLabel() {
     switch (Label::stamp(doc, txtinsert->text())) {
     case Label::Stamp::Done:
         txtinsert->setText(QString());

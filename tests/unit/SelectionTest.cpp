@@ -100,10 +100,14 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
          {"menu undo1", "click cmdSquare", "down 1 0 6000 6000", "move 1 0 9000 9000", "key Ctrl+Y",
           "up 1 0 9000 9000"},
          [](const QImage& b) { return whitened(b, b.rect()); }, "", false, ""},
-        {"Undo during a move: the part floats where it was let go of",
+        {"Undo during a move takes it back: the part marked where it was, not lifted",
          kMarkAround + QStringList{"down 1 0 1500 1500", "move 1 0 4500 4500", "key Ctrl+Z", "move 1 0 6000 6000",
                                    "up 1 0 6000 6000"},
-         [](const QImage& b) { return b; }, "280,280,140,140", true},
+         [](const QImage& b) { return b; }, "80,80,140,140", false},
+        {"Undo during a move of a floating part: it floats where the press found it",
+         kMarkAround + kMoveBy200 +
+             QStringList{"down 1 0 4500 4500", "move 1 0 6000 6000", "key Ctrl+Z", "up 1 0 6000 6000", "key Esc"},
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false},
     };
     for (const Case& c : cases) {
         Harness h;

@@ -4,6 +4,7 @@
 
 #include "app/palette/Palette.h"
 #include "app/palette/PaletteIcons.h"
+#include "app/window/CommandTable.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -134,6 +135,31 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
                 EXPECT_TRUE(command || k.key() < Qt::Key_Space || k.key() > Qt::Key_ydiaeresis)
                     << qPrintable(a->objectName()) << " " << qPrintable(shortcut.toString());
             }
+}
+
+// Every command of the table, run with every dialog cancelled and every
+// question refused, on a picture too large for any step: one that changed
+// the picture is a step, and one that counted it a change asked first and
+// shows that it is busy. A new row that forgets a rule its work needs fails.
+TEST(Startup, EveryCommandDeclaresTheRulesItsWorkNeeds) {
+    for (const bool marked : {false, true}) {
+        for (const CommandRow& row : commandTable()) {
+            SCOPED_TRACE(testing::Message() << row.name << (marked ? ", a part marked" : ""));
+            EXPECT_EQ(Command::fault(row.rules), "");
+            Harness h;
+            h.w->history.setBudget(1);
+            h.run({"click cmdSquare", "down 1 0 1500 1500", "up 1 0 4500 3000"});
+            if (marked) h.run({"menu select1", "down 1 0 0 0", "up 1 0 3000 3000"});
+            h.w->doc.canvasClean = h.w->doc.toolsClean = true;
+            const QImage before = h.image().copy();
+            h.w->runMenu(QLatin1String(row.name));
+            if (h.image() == before) continue;
+            EXPECT_TRUE(row.rules & Command::Step);
+            if (h.w->doc.pictureChanged()) {
+                EXPECT_EQ(row.rules & Command::kEdit, Command::kEdit);
+            }
+        }
+    }
 }
 
 // Each toolbar picture comes at 24 and 48 pixels, dark lines on clear.
