@@ -22,7 +22,7 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     // Snap is for the tools that draw, mark or move. The eraser whitens
     // where the pointer is, and Fill and Pick Colour act on the pressed pixel.
     const int locked = dispatcher_.lockedTool();
-    snapGesture_ = pressTool_ == PressTool::None &&
+    snapGesture_ = pressTools.current() == PressTools::None &&
                    ((locked != Tool::None ? locked : form.currentTool) != Tool::Eraser || doc.selection.active());
     status_->clearNote();
     if (snapGesture_) snapped(X, Y);
@@ -36,7 +36,7 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
-    if (gestures_.owner() ? snapGesture_ : pressTool_ == PressTool::None && form.currentTool != Tool::Eraser)
+    if (gestures_.owner() ? snapGesture_ : pressTools.current() == PressTools::None && form.currentTool != Tool::Eraser)
         snapped(X, Y);
     status_->pointerAt(X, Y);
     if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active() &&
