@@ -107,7 +107,7 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
         {"Undo during a move of a floating part: it floats where the press found it",
          kMarkAround + kMoveBy200 +
              QStringList{"down 1 0 4500 4500", "move 1 0 6000 6000", "key Ctrl+Z", "up 1 0 6000 6000", "key Esc"},
-         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false},
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false, "4500,4500,6000,6000"},
     };
     for (const Case& c : cases) {
         Harness h;
