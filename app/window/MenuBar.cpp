@@ -1,4 +1,4 @@
-// The menu bar: File, Edit, View, Image, Tools and Exit, with their shortcuts
+// The menu bar: File, Edit, View, Image, Tools, Help and Exit, with their shortcuts
 // and Alt+letter keys. Every command ends a drag under way first.
 #include "app/window/frmmain.h"
 
@@ -89,6 +89,7 @@ void frmmain::buildMenu() {
     for (const char* name : {"select1", "fill1", "pickcolor1", "transparent1", "toolbar1"})
         menuItems.value(QLatin1String(name))->setCheckable(true);
     menuItems.value(QStringLiteral("toolbar1"))->setChecked(true);
+    buildHelpMenu();
     QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));  // Alt+E is Edit's
     exit->setObjectName(QStringLiteral("exit1"));
     connect(exit, &QAction::triggered, this, [this] {

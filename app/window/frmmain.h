@@ -69,6 +69,7 @@ public:
     void fliph1_Click(); void flipv1_Click(); void rotateright1_Click(); void rotateleft1_Click();
     void rotate1801_Click(); void cropselection1_Click(); void cropcontent1_Click(); void transparent1_Click();
     void print1_Click(); void exportpdf1_Click();
+    void shortcuts1_Click(); void about1_Click(); void aboutqt1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one step.
     void openFile(const QString& path);
@@ -129,6 +130,8 @@ private:
     void buildControls();
     void buildCanvas(QWidget* central);
     void buildMenu();
+    // Help, between the other menus and Exit: the keys, the about boxes.
+    void buildHelpMenu();
     // The toolbar above the canvas: the menu's tools and switches that the
     // palette does not have, those of them the menu holds.
     void buildToolbar();
