@@ -1,4 +1,4 @@
-// The menu bar: File, Edit, View, Image, Tools and Exit, with their shortcuts
+// The menu bar: File, Edit, View, Image, Tools, Help and Exit, with their shortcuts
 // and Alt+letter keys, built from the command table; and the one runner
 // that applies a command's rules around its handler.
 //
@@ -94,6 +94,7 @@ void frmmain::buildMenu() {
     }
     makeChoices(menus);
     menuItems.value(QStringLiteral("toolbar1"))->setChecked(true);
+    buildHelpMenu();
     QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));  // Alt+E is Edit's
     exit->setObjectName(QStringLiteral("exit1"));
     connect(exit, &QAction::triggered, this, [this] { runCommand(kClose, [this] { exit1_Click(); }); });

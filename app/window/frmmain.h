@@ -76,6 +76,7 @@ public:
     void lineendnone1_Click(); void lineendarrow1_Click(); void lineendboth1_Click();
     void linesolid1_Click(); void linedash1_Click(); void linedot1_Click();
     void routestraight1_Click(); void routeelbow1_Click();
+    void shortcuts1_Click(); void about1_Click(); void aboutqt1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one
     // step. True when the picture is now that file's, warned of or not.
@@ -146,6 +147,8 @@ private:
     QMenu* menuFor(QMap<QString, QMenu*>& menus, const QString& path);
     // Each submenu's items become one choice of radio items, the first checked.
     void makeChoices(const QMap<QString, QMenu*>& menus);
+    // Help, between the other menus and Exit: the keys, the about boxes.
+    void buildHelpMenu();
     // The toolbar above the canvas: the menu's tools and switches that the
     // palette does not have, those of them the menu holds.
     void buildToolbar();
