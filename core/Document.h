@@ -5,6 +5,7 @@
 
 #include "core/Canvas.h"
 #include "core/FileIdentity.h"
+#include "core/LabelSite.h"
 #include "core/Selection.h"
 #include "core/UndoHistory.h"
 
@@ -26,10 +27,17 @@ public:
     bool pictureChanged() const { return !canvasClean && !toolsClean; }
     void markChanged() { canvasClean = toolsClean = false; }
 
-    // The drag of the last figure drawn, its press and release as opposite
-    // corners in twips; none since start or since the picture was wiped or
-    // replaced. A label is centred in it.
-    std::optional<QRectF> lastFigure;
+    // The last figure drawn: its tool, its drag's press and release as
+    // opposite corners in twips, the pen width it was drawn with and where
+    // its label goes; none since start or since the picture was wiped or
+    // replaced. Return puts a label there.
+    struct Figure {
+        int tool;
+        QRectF drag;
+        int penWidth;
+        LabelSite label;
+    };
+    std::optional<Figure> lastFigure;
 
     // The picture's file. It changes only as part of a step of the undo
     // history: the one open, or one of its own; onIdentityChanged hears of it.

@@ -57,6 +57,7 @@ private:
     void eraserStep(bool drawSquare, int width);
     void erasePreview();
     void endStep();
+    LabelSite labelSite(float x0, float y0, float x1, float y1) const;
 
     Document& doc_;
     int& tool_;

@@ -56,10 +56,14 @@ void frmmain::txtinsert_KeyPress(int KeyAscii) {
     if (KeyAscii != 13) return;
     cancelDrag();
     doc.selection.end();  // what floats is dropped first, its own step
-    switch (Label::stamp(doc, txtinsert->text())) {
+    const Label::Stamp stamped = Label::stamp(doc, txtinsert->text());
+    switch (stamped) {
     case Label::Stamp::Done:
+    case Label::Stamp::TooLarge:
         txtinsert->setText(QString());
         Text1->hide();
+        if (stamped == Label::Stamp::TooLarge)
+            status_->note(QStringLiteral("The label is larger than its figure: it is stamped at 6 points."));
         break;
     case Label::Stamp::NoFigure:
         status_->note(QStringLiteral("Draw a figure first: Return centres the text in the last figure drawn."));
