@@ -1,7 +1,6 @@
 // Typed text floating beside the pointer, stamped at the next press, and the
 // Clear button's question.
 #include "Harness.h"
-#include "SymbolTrace.h"
 
 #include "core/Label.h"
 #include "core/ToolCode.h"
@@ -10,7 +9,6 @@
 
 #include <QLineEdit>
 #include <QMap>
-#include <QPainter>
 #include <optional>
 
 namespace {
@@ -32,63 +30,6 @@ Ink inkOf(const QImage& img, QRgb color) {
             ink.pure = ink.pure && p == (color & 0xFFFFFF);
         }
     return ink;
-}
-
-// The white pixels of a figure's picture that can be reached from the
-// picture's edge without crossing the figure, 4-connected.
-std::vector<char> outsideOf(const QImage& img) {
-    const int w = img.width(), h = img.height();
-    std::vector<char> out(size_t(w) * size_t(h), 0);
-    std::vector<QPoint> todo;
-    auto visit = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h || out[size_t(y) * w + x]) return;
-        if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) return;
-        out[size_t(y) * w + x] = 1;
-        todo.push_back({x, y});
-    };
-    for (int x = 0; x < w; ++x) visit(x, 0), visit(x, h - 1);
-    for (int y = 0; y < h; ++y) visit(0, y), visit(w - 1, y);
-    while (!todo.empty()) {
-        const QPoint p = todo.back();
-        todo.pop_back();
-        visit(p.x() + 1, p.y()), visit(p.x() - 1, p.y()), visit(p.x(), p.y() + 1), visit(p.x(), p.y() - 1);
-    }
-    return out;
-}
-
-// How a label's pixels (those that differ between FIGURE and LABELLED) lie
-// against the figure's own pixels.
-struct LabelPixels {
-    int count = 0;
-    int touching = 0;  // on a figure pixel or next to one, diagonals too
-    int outside = 0;   // where OUTSIDE marks the figure's outside
-    QRect box;
-};
-
-LabelPixels labelPixels(const QImage& figure, const QImage& labelled, const std::vector<char>* outside = nullptr) {
-    LabelPixels l;
-    for (int y = 0; y < figure.height(); ++y)
-        for (int x = 0; x < figure.width(); ++x) {
-            if (figure.pixel(x, y) == labelled.pixel(x, y)) continue;
-            ++l.count;
-            l.box |= QRect(x, y, 1, 1);
-            if (outside && (*outside)[size_t(y) * figure.width() + x]) ++l.outside;
-            bool touches = false;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const QPoint n(x + dx, y + dy);
-                    touches = touches || (figure.valid(n) && (figure.pixel(n) & 0xFFFFFF) != 0xFFFFFF);
-                }
-            l.touching += touches;
-        }
-    return l;
-}
-
-// Draws one figure with a left drag, in black, text to come in red.
-void drawFigure(Harness& h, const QString& button, float x0, float y0, float x1, float y1) {
-    h.w->canvas.ForeColor = 255;
-    h.run({QStringLiteral("click %1").arg(button), mouseLine("down", 1, x0, y0), mouseLine("move", 1, x1, y1),
-           mouseLine("up", 1, x1, y1)});
 }
 
 }  // namespace
@@ -367,141 +308,5 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
         EXPECT_EQ(h.dumped("Text1.visible"), c.txtinsert[0] ? "true" : "false") << c.name;
         EXPECT_TRUE(h.dumped("status").startsWith(c.status)) << c.name;
         EXPECT_EQ(h.dumped("undoSteps").toInt(), c.undoSteps) << c.name;
-    }
-}
-
-// Every figure holds its label inside its outline, clear of it: a word, and
-// four long words that need a line each, in small figures. The parallel
-// mode is open at its ends; its label stays between its lines.
-TEST(TextStamp, EveryFigureHoldsItsLabelInsideItsOutline) {
-    struct Case {
-        const char* button;
-        float x0, y0, x1, y1;
-        int pen = 2;
-    } cases[] = {
-        {"cmdSquare", 1500, 1500, 3000, 2700},
-        {"cmdSquare", 1500, 1500, 3000, 2700, 8},
-        {"cmdCircle", 1500, 1500, 3300, 3300},
-        {"cmdStart", 1500, 1500, 4500, 2700},
-        {"cmdterminate", 4500, 2700, 1500, 1500},
-        {"cmdStart", 1500, 2700, 2100, 1500},
-        {"cmdrhombus", 1500, 1500, 4500, 3900},
-        {"cmdrhombus", 4500, 3900, 1500, 1500, 6},
-        {"cmdparallelogram", 1500, 1500, 4800, 3900},
-        {"cmdparallelogram", 4800, 3900, 1500, 1500},
-        {"cmdstoreddata", 1500, 1500, 3600, 2700},
-        {"cmdstoreddata", 3300, 2700, 1500, 1500},
-        {"cmdpreprocess", 1500, 1500, 3300, 2700},
-        {"cmdinternalstorage", 1500, 1500, 3300, 3000},
-        {"cmdseqdata", 1500, 1500, 4500, 3600},
-        {"cmddirectdata", 1500, 1500, 3900, 2700},
-        {"cmdmanualinput", 1500, 1500, 3300, 3300},
-        {"cmdmanualoperation", 1500, 1500, 4500, 2700},
-        {"cmdpreparation", 1500, 1500, 4500, 2700},
-        {"cmdpreparation", 4500, 2700, 1500, 1500},
-        {"cmdlooplimit", 1500, 1500, 3300, 3000},
-        {"cmdoffpageref", 1500, 1500, 3300, 4500},
-        {"cmdparallelmod", 1500, 1500, 3300, 4500},
-        {"cmdinternalprocess", 1500, 1500, 3300, 3000, 5},
-        {"cmdpapertap", 1500, 1500, 3300, 3300},
-        {"cmddocument", 1500, 1500, 3300, 3000},
-        {"cmdArrowright", 1500, 1500, 3900, 3600},
-        {"cmdArrowleft", 3900, 3600, 1500, 1500},
-        {"cmdArrowup", 1500, 1500, 3300, 4500},
-        {"cmdArrowdown", 1500, 1500, 3300, 4500},
-        {"cmddoublearrow", 1500, 1500, 4500, 3600},
-    };
-    const QString texts[] = {"Yes", "Recompute outstanding quarterly balances"};
-    for (const Case& c : cases)
-        for (const QString& text : texts) {
-            SCOPED_TRACE(QStringLiteral("%1 %2 %3 %4 %5 pen %6: %7")
-                             .arg(c.button).arg(c.x0).arg(c.y0).arg(c.x1).arg(c.y1).arg(c.pen).arg(text).toStdString());
-            Harness h;
-            h.run(QStringLiteral("select cmbDrawWidth %1").arg(c.pen - 1));
-            drawFigure(h, c.button, c.x0, c.y0, c.x1, c.y1);
-            const QImage figure = h.image().copy();
-            h.trace.clear();
-            h.run({"text txtinsert " + text, "return txtinsert"});
-            EXPECT_EQ(h.trace.size(), text.contains(' ') ? 4 : 1);
-            QImage closed = figure;
-            if (QLatin1String(c.button) == QLatin1String("cmdparallelmod")) {
-                QPainter p(&closed);  // its open ends closed, for the inside
-                p.drawLine(QLineF(c.x0 / 15, c.y0 / 15, c.x0 / 15, c.y1 / 15));
-                p.drawLine(QLineF(c.x1 / 15, c.y0 / 15, c.x1 / 15, c.y1 / 15));
-            }
-            const std::vector<char> outside = outsideOf(closed);
-            const LabelPixels l = labelPixels(figure, h.image(), &outside);
-            EXPECT_GT(l.count, 0);
-            EXPECT_EQ(l.touching, 0);
-            EXPECT_EQ(l.outside, 0);
-            EXPECT_TRUE(h.dumped("status").startsWith("Pointer"));
-        }
-}
-
-// A connector's label sits beside its middle and never touches or crosses
-// it: above a level one, right of an upright one, in the free quarter of a
-// slanted one, and on the other side where that leaves the picture.
-TEST(TextStamp, AConnectorsLabelSitsBesideIt) {
-    struct Case {
-        const char* name;
-        const char* button;
-        float x0, y0, x1, y1;
-        QPoint side;  // the label lies this way of the middle, along each axis that is not 0
-    } cases[] = {
-        {"level line", "cmdLine", 1500, 3000, 6000, 3000, {0, -1}},
-        {"level line drawn leftwards", "cmdLine", 6000, 3000, 1500, 3000, {0, -1}},
-        {"nearly level line, lifted over its slope", "cmdLine", 1500, 3000, 6000, 3600, {0, -1}},
-        {"upright line", "cmdLine", 3000, 1500, 3000, 6000, {1, 0}},
-        {"nearly upright line", "cmdLine", 3000, 1500, 3600, 6000, {1, 0}},
-        {"falling to the right", "cmdLine", 1500, 1500, 4500, 4500, {1, -1}},
-        {"rising flatly", "cmdLine", 1500, 4500, 6000, 2500, {-1, -1}},
-        {"rising steeply", "cmdLine", 1500, 6000, 3000, 1500, {1, 1}},
-        {"level line at the top: below it", "cmdLine", 1500, 30, 6000, 30, {0, 1}},
-        {"upright line at the right: left of it", "cmdLine", 11100, 1500, 11100, 6000, {-1, 0}},
-        {"left arrow", "cmdleftsinglearrow", 1500, 3000, 4500, 3300, {0, -1}},
-        {"short right arrow: clear of its head", "cmdrightsinglearrow", 1500, 3000, 1800, 3000, {0, -1}},
-        {"up arrow", "cmdupsinglearrow", 3000, 1500, 3300, 4500, {1, 0}},
-        {"down arrow", "cmddownsinglearrow", 3000, 1500, 3300, 4500, {1, 0}},
-        {"double-side arrow", "cmddoublesidearrow", 1500, 3000, 6000, 3600, {0, -1}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Harness h;
-        h.run("select cmbDrawWidth 3");
-        drawFigure(h, c.button, c.x0, c.y0, c.x1, c.y1);
-        const QImage figure = h.image().copy();
-        h.run({"text txtinsert No way", "return txtinsert"});
-        const LabelPixels l = labelPixels(figure, h.image());
-        EXPECT_GT(l.count, 0);
-        EXPECT_EQ(l.touching, 0);
-        const QRectF ink(l.box.left(), l.box.top(), l.box.width() - 1, l.box.height() - 1);
-        const QRect line = inkOf(figure, 0).box;
-        const QPointF middle = QRectF(line).center();
-        // Wholly on one side of the line through a line's ends.
-        const QLineF axis(c.x0 / 15, c.y0 / 15, c.x1 / 15, c.y1 / 15);
-        const bool isLine = QLatin1String(c.button) == QLatin1String("cmdLine");
-        auto sideOf = [&](QPointF p) {
-            const QPointF d = axis.p2() - axis.p1(), v = p - axis.p1();
-            return d.x() * v.y() - d.y() * v.x() > 0;
-        };
-        if (isLine) {
-            EXPECT_EQ(sideOf(ink.topLeft()), sideOf(ink.bottomRight()));
-            EXPECT_EQ(sideOf(ink.topRight()), sideOf(ink.bottomLeft()));
-            EXPECT_EQ(sideOf(ink.topLeft()), sideOf(ink.topRight()));
-        }
-        if (c.side.x() != 0) {
-            EXPECT_EQ(c.side.x() > 0 ? ink.left() > middle.x() : ink.right() < middle.x(), true);
-        }
-        if (c.side.y() != 0) {
-            EXPECT_EQ(c.side.y() > 0 ? ink.top() > middle.y() : ink.bottom() < middle.y(), true);
-        }
-        // Level and upright ones: centred along them, clear of all of them.
-        if (c.side.x() == 0 && line.height() < 20) {
-            EXPECT_NEAR(ink.center().x(), middle.x(), 2);
-            EXPECT_FALSE(ink.intersects(QRectF(line).adjusted(0, -1, 0, 1)));
-        }
-        if (c.side.y() == 0) {
-            EXPECT_NEAR(ink.center().y(), middle.y(), 2);
-        }
     }
 }
