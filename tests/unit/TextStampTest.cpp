@@ -297,6 +297,9 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
          QStringList{"dblclick cmdSquare"} + box +
              QStringList{"text txtinsert Yes", "return txtinsert", "down 1 0 1500 4500", "up 1 0 6000 6000"},
          {"print 3585 2145 Yes", "print 1500 4500 ", "box 13 1 1500 4500 6000 6000 0"}, "", "Pointer", 3},
+        {"too large for its figure: at 6 points all the same, the status bar says so",
+         {"click cmdSquare", "down 1 0 1500 1500", "up 1 0 1650 1650", "text txtinsert Hi", "return txtinsert"},
+         {"print 1515 1515 Hi"}, "", "The label is larger than its figure", 2},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -308,5 +311,6 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
         EXPECT_EQ(h.dumped("Text1.visible"), c.txtinsert[0] ? "true" : "false") << c.name;
         EXPECT_TRUE(h.dumped("status").startsWith(c.status)) << c.name;
         EXPECT_EQ(h.dumped("undoSteps").toInt(), c.undoSteps) << c.name;
+        EXPECT_EQ(h.dumped("FontSize"), "9.75") << c.name << ": the chosen font stays";
     }
 }
