@@ -101,8 +101,8 @@ QString Document::cropTo(const QRect& pixels, bool toContent) {
     return {};
 }
 
-void Document::drawn(int tool, QPointF press, QPointF release) {
-    history.changeFigures([&](FigureMemory& f) { f.drawn(tool, press, release, canvas.Image().size()); });
+void Document::drawn(int tool, QPointF press, QPointF release, int penWidth) {
+    history.changeFigures([&](FigureMemory& f) { f.drawn(tool, press, release, canvas.Image().size(), penWidth); });
 }
 
 bool Document::undo() {

@@ -5,6 +5,7 @@
 
 #include "core/Canvas.h"
 #include "core/FileIdentity.h"
+#include "core/LabelSite.h"
 #include "core/Selection.h"
 #include "core/UndoHistory.h"
 
@@ -26,12 +27,12 @@ public:
     void markChanged() { canvasClean = toolsClean = false; }
 
     // The figures drawn on the picture and the last figure, line or arrow,
-    // which a label is centred in; none since start or since the picture was
+    // which a label is fitted to; none since start or since the picture was
     // wiped or replaced. They change only within a step of the history, and
     // follow the picture through its crops, turns and new sizes.
     const FigureMemory& figures() const { return history.figures(); }
     // A drag of TOOL from PRESS to RELEASE drew its figure.
-    void drawn(int tool, QPointF press, QPointF release);
+    void drawn(int tool, QPointF press, QPointF release, int penWidth = 1);
 
     // The picture's file. It changes only as part of a step of the undo
     // history: the one open, or one of its own; onIdentityChanged hears of it.

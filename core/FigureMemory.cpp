@@ -177,8 +177,8 @@ std::optional<FigureMemory::Point> FigureMemory::sideAt(QPointF at, double reach
     return std::nullopt;
 }
 
-void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size) {
-    DrawnFigure f{tool, QRectF(press, release)};
+void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth) {
+    DrawnFigure f{tool, QRectF(press, release), penWidth};
     if (tool == Tool::Circle) {
         // The circle the drag draws: centred in it, its radius from its height.
         const QPointF c = f.drag.center();

@@ -23,10 +23,11 @@ struct DrawnFigure {
     // The press and the release as opposite corners, in twips (a line's
     // two ends); a circle's is the square around the circle drawn.
     QRectF drag;
+    int penWidth = 1;  // the pen it was drawn with, which its label keeps clear of
 
     // The picture pixels the rectangle covers, edges included.
     QRect pixels() const;
-    bool operator==(const DrawnFigure& o) const { return tool == o.tool && drag == o.drag; }
+    bool operator==(const DrawnFigure& o) const { return tool == o.tool && drag == o.drag && penWidth == o.penWidth; }
 };
 
 class FigureMemory {
@@ -61,7 +62,7 @@ public:
 
     // A drag of TOOL from PRESS to RELEASE drew on a picture of SIZE pixels;
     // one that lies wholly off the picture leaves nothing to remember.
-    void drawn(int tool, QPointF press, QPointF release, QSize size);
+    void drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth = 1);
     // The picture was wiped or replaced.
     void forget();
     // The picture of SIZE pixels was cut down to PART. A crop to what is

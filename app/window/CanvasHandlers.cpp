@@ -85,10 +85,16 @@ void frmmain::txtinsert_KeyPress(int KeyAscii) {
 
 // What floats is dropped first (the rules of Return), its own step.
 void frmmain::stampLabel() {
-    switch (Label::stamp(doc, txtinsert->text())) {
+    const Label::Stamp stamped = Label::stamp(doc, txtinsert->text(), [this](int tool, float x0, float y0, float x1, float y1) {
+        return dispatcher_.labelSite(tool, x0, y0, x1, y1);
+    });
+    switch (stamped) {
     case Label::Stamp::Done:
+    case Label::Stamp::TooLarge:
         txtinsert->setText(QString());
         Text1->hide();
+        if (stamped == Label::Stamp::TooLarge)
+            status_->note(QStringLiteral("The label is larger than its figure: it is stamped at 6 points."));
         break;
     case Label::Stamp::NoFigure:
         status_->note(QStringLiteral("Draw a figure first: Return centres the text in the last figure drawn."));
