@@ -35,6 +35,13 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     });
     doc.onIdentityChanged = [this] { showCaption(); };
     recovery.holdWhile([this] { return dispatcher_.dragging(); });
+    // An elbow pressed on a figure's side leaves that side at a right angle.
+    dispatcher_.firstLegAt = [this](float x, float y) {
+        const auto side = doc.figures().sideAt(QPointF(x, y), Canvas::kTwipsPerPixel);
+        if (!side) return FirstLeg::Longer;
+        using Side = FigureMemory::Side;
+        return side->side == Side::Left || side->side == Side::Right ? FirstLeg::Horizontal : FirstLeg::Vertical;
+    };
     buildControls();
     buildMenu();
     buildToolbar();
