@@ -51,6 +51,16 @@ QStringList wrap(const QFontMetricsF& fm, const QStringList& words, double room)
     return lines;
 }
 
+// Whether WORDS could fit the room at all: a line's height, and their whole
+// advance spread over as many lines as the room is tall (a pixel a line
+// spare for kerning). Spares wrapping a long text at every size of a large
+// font.
+bool couldFit(const QFontMetricsF& fm, const QString& words, double roomW, double roomH) {
+    if (fm.height() > roomH) return false;
+    const double lines = std::floor(roomH / fm.height());
+    return fm.horizontalAdvance(words) <= lines * (roomW + fm.horizontalAdvance(QLatin1Char(' ')) + 1);
+}
+
 // The chosen size, then one point less each time down to the smallest.
 std::vector<double> sizesFrom(double chosen) {
     std::vector<double> sizes{chosen};
@@ -103,11 +113,13 @@ Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int
     const std::vector<double> sizes = sizesFrom(canvas.Font.pointSizeF());
     for (size_t i = 0; i < sizes.size(); ++i) {
         const QFontMetricsF fm = metricsAt(canvas, sizes[i]);
+        const bool last = i + 1 == sizes.size();
+        if (!last && !couldFit(fm, words.join(QLatin1Char(' ')), roomW, roomH)) continue;
         const QStringList lines = wrap(fm, words, roomW);
         double widest = 0;
         for (const QString& l : lines) widest = std::max(widest, needWidth(fm, l));
         const bool fits = widest <= roomW && needHeight(fm, lines) <= roomH;
-        if (fits || i + 1 == sizes.size()) return {centred(fm, lines, centre), sizes[i], fits};
+        if (fits || last) return {centred(fm, lines, centre), sizes[i], fits};
     }
     return {};
 }
