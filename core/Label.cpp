@@ -1,6 +1,7 @@
 #include "Label.h"
 
 #include "core/Document.h"
+#include "core/ToolCode.h"
 
 #include <QFontMetricsF>
 #include <QStringList>
@@ -126,6 +127,19 @@ Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int
 
 QPointF anchor(const QLineF& connector) { return connector.center(); }
 
+namespace {
+
+// A connector leaving a decision's corner has its label beside its start,
+// where "Yes" and "No" go: beside the middle of its first stretch.
+QLineF fromDecision(const FigureMemory& figures, const QLineF& connector) {
+    const double length = connector.length();
+    const auto corner = figures.nearestPoint(connector.p1(), 1.5 * Canvas::kTwipsPerPixel);
+    if (!corner || corner->tool != Tool::Decision || length == 0) return connector;
+    return QLineF(connector.p1(), connector.pointAt(std::min(length, kLeadPixels * Canvas::kTwipsPerPixel) / length));
+}
+
+}  // namespace
+
 Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth) {
     const QString line = text.simplified();
     if (line.isEmpty()) return {};
@@ -147,8 +161,9 @@ Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
     if (text.simplified().isEmpty()) return Stamp::NoText;
     const std::optional<DrawnFigure>& f = doc.figures().last();
     if (!f) return Stamp::NoFigure;
-    const LabelSite site = siteOf(f->tool, float(f->drag.left()), float(f->drag.top()), float(f->drag.right()),
-                                  float(f->drag.bottom()));
+    LabelSite site = siteOf(f->tool, float(f->drag.left()), float(f->drag.top()), float(f->drag.right()),
+                            float(f->drag.bottom()));
+    if (site.kind == LabelSite::Kind::Beside) site.connector = fromDecision(doc.figures(), site.connector);
     Canvas& canvas = doc.canvas;
     const Placed placed = site.kind == LabelSite::Kind::Beside
                               ? beside(canvas, text, site.connector, site.reach, f->penWidth)

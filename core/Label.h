@@ -44,6 +44,9 @@ struct Placed {
 // the room whole on a line of its own.
 Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int penWidth);
 
+// How far along a connector leaving a decision's corner its label sits:
+// beside the middle of this first stretch of it.
+constexpr double kLeadPixels = 40;
 // The point of a connector its label sits beside: its middle.
 QPointF anchor(const QLineF& connector);
 // TEXT on one line in the canvas's font beside the connector's anchor, clear

@@ -360,6 +360,13 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
         {"too large for its figure: at 6 points all the same, the status bar says so",
          {"click cmdSquare", "down 1 0 1500 1500", "up 1 0 1650 1650", "text txtinsert Hi", "return txtinsert"},
          {"print 1515 1515 Hi"}, "", "The label is larger than its figure", 2},
+        {"a line from a decision's corner is labelled beside its start, a plain line beside its middle",
+         {"click cmdrhombus", "down 1 0 1500 1500", "move 1 0 4500 3000", "up 1 0 4500 3000", "menu snap1",
+          "click cmdLine", "down 1 0 4500 2240", "move 1 0 9000 2250", "up 1 0 9000 2250", "type Yes", "key Return",
+          "click cmdLine", "down 1 0 6000 4500", "move 1 0 9000 4500", "up 1 0 9000 4500", "type No", "key Return"},
+         {"print 4635 1965 Yes", "print 6000 4500 ", "line 6 2 6000 4500 6000 4500 -",
+          "line 6 2 6000 4500 9000 4500 -", "line 13 2 6000 4500 9000 4500 0", "print 7365 4215 No"},
+         "", "Pointer", 5},
     };
     for (const Case& c : cases) {
         Harness h;
