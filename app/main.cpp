@@ -34,18 +34,13 @@ int runScript(const QString& scriptPath, const QString& tracePath, const QString
         std::fprintf(stderr, "tavimbre: cannot write trace %s\n", qPrintable(tracePath));
         return 2;
     }
-    int shown = 0;  // lines the dialogs printed
-    ScriptedDialogs dialogs([&shown](const QString& line) {
-        ++shown;
-        printLine(line);
-    });
+    ScriptedDialogs dialogs(printLine);
     frmmain window(dialogs);
     if (trace.isOpen()) window.canvas.setTrace([&traceOut](const QString& l) { traceOut << l << '\n'; });
     if (!picturePath.isEmpty()) {
-        window.openFile(picturePath);
-        // A new window asks nothing before an open: what it showed is the
-        // open's failure, and a script meant for that picture is not run.
-        if (shown > 0) {
+        // A script meant for a picture that could not be opened is not run;
+        // one opened with a warning (too large to be undone) is.
+        if (!window.openFile(picturePath)) {
             std::fprintf(stderr, "tavimbre: %s was not opened; the script was not run\n", qPrintable(picturePath));
             return ScriptRunner::Error;
         }

@@ -91,9 +91,12 @@ public:
     void PutImage(const QPoint& at, const QImage& image, bool whiteIsClear = false);
     // The 4-connected area around the pixel AT whose colours are within
     // TOLERANCE of its colour (alikeColours) painted in COLOR; returns the
-    // area's bounds, empty when nothing was painted (AT off the picture, or
-    // already that colour at tolerance 0).
-    QRect FloodFill(const QPoint& at, VbColor color, int tolerance);
+    // area's bounds, empty when nothing was painted (AT off the picture,
+    // already that colour at tolerance 0, or MAYKEEPWHOLE said no). A large
+    // area is kept by the history as the whole picture; MAYKEEPWHOLE, when
+    // given, is asked first with the picture's size.
+    QRect FloodFill(const QPoint& at, VbColor color, int tolerance,
+                    const std::function<bool(QSize)>& mayKeepWhole = {});
     // The whole picture mirrored or rotated; a quarter turn swaps width and
     // height. Returns why it cannot be, or empty; on failure nothing changes.
     QString TurnPicture(Turn turn);

@@ -41,19 +41,29 @@ void Canvas::PutImage(const QPoint& at, const QImage& image, bool whiteIsClear) 
     markDirty(QRectF(r));
 }
 
-QRect Canvas::FloodFill(const QPoint& at, VbColor color, int tolerance) {
+namespace {
+
+// A fill's area from this many pixels is kept as the whole picture, so that
+// its tiles never need more memory than the undo history holds.
+constexpr qint64 kWholeFillFrom = qint64(16) << 20;
+
+}  // namespace
+
+QRect Canvas::FloodFill(const QPoint& at, VbColor color, int tolerance, const std::function<bool(QSize)>& mayKeepWhole) {
     if (trace_) trace_(QStringLiteral("fill %1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(color).arg(tolerance));
     const QRgb ink = toQColor(color).rgb();
     if (!image_.rect().contains(at) || (tolerance <= 0 && (image_.pixel(at) & 0xFFFFFF) == (ink & 0xFFFFFF)))
         return {};
     const FillArea area = fillArea(image_, at, tolerance);
     const QRect bounds = area.bounds();
-    // A fill reaching over half the picture is kept as the whole image:
-    // then the history copies nothing it could not keep, and spends no time
-    // on each tile.
-    if (qint64(bounds.width()) * bounds.height() * 2 >= qint64(image_.width()) * image_.height())
+    // A fill reaching over half the picture, or over many pixels, is kept as
+    // the whole image: then the history copies nothing it could not keep,
+    // spends no time on each tile, and is asked before it is too large.
+    const qint64 reach = qint64(bounds.width()) * bounds.height();
+    if (reach * 2 >= qint64(image_.width()) * image_.height() || reach >= kWholeFillFrom) {
+        if (mayKeepWhole && !mayKeepWhole(image_.size())) return {};
         aboutToReplace();
-    else
+    } else
         area.forEachSpan([&](int y, int left, int right) { aboutToPaint(QRectF(left, y, right - left + 1, 1)); });
     uchar* bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();

@@ -23,13 +23,15 @@ QString Document::replacePicture(const QImage& picture, const QString& source, c
     UndoHistory::Scope step(history);
     if (QString problem = canvas.Picture(picture, source); !problem.isEmpty()) return problem;
     history.rename(id);
-    lastFigure.reset();
+    history.changeFigures([](FigureMemory& f) { f.forget(); });
     return {};
 }
 
 QString Document::clear() {
+    UndoHistory::Scope step(history);
+    if (!history.mayReplaceWith(canvas.ownSize())) return {};
     canvas.Cls();
-    lastFigure.reset();
+    history.changeFigures([](FigureMemory& f) { f.forget(); });
     const QString problem = canvas.PictureNone();
     return problem.isEmpty() ? problem : QStringLiteral("The canvas could not return to its own size: %1").arg(problem);
 }
@@ -48,33 +50,59 @@ QString Document::resize(QSize size) {
     UndoHistory::Scope step(history);
     if (!history.mayReplaceWith(size)) return {};
     if (QString problem = canvas.Resize(size); !problem.isEmpty()) return problem;
+    history.changeFigures([&](FigureMemory& f) { f.resized(now, size); });
     markChanged();
     return {};
 }
 
 QRect Document::fill(const QPoint& at, VbColor color, int tolerance) {
-    const QRect painted = canvas.FloodFill(at, color, tolerance);
+    UndoHistory::Scope step(history);
+    const QRect painted =
+        canvas.FloodFill(at, color, tolerance, [this](QSize whole) { return history.mayReplaceWith(whole); });
     if (!painted.isEmpty()) markChanged();
     return painted;
 }
 
-QString Document::turn(Turn turn) {
-    const QString problem = canvas.TurnPicture(turn);
-    if (problem.isEmpty()) markChanged();
+QString Document::changed(const std::function<QString()>& change) {
+    const qint64 before = canvas.Image().cacheKey();
+    const QString problem = change();
+    if (canvas.Image().cacheKey() != before) markChanged();
     return problem;
 }
 
-QString Document::crop(const QRect& pixels) {
-    const QSize before = canvas.Image().size();
-    const QString problem = canvas.Crop(pixels);
-    if (problem.isEmpty() && canvas.Image().size() != before) markChanged();
+QString Document::turn(Turn turn) {
+    UndoHistory::Scope step(history);
+    const QSize size = canvas.Image().size();
+    const bool quarter = turn == Turn::RotateRight || turn == Turn::RotateLeft;
+    if (!history.mayReplaceWith(quarter ? size.transposed() : size)) return {};
+    const QString problem = changed([&] { return canvas.TurnPicture(turn); });
+    if (problem.isEmpty()) history.changeFigures([&](FigureMemory& f) { f.turned(turn, size); });
     return problem;
 }
+
+QString Document::crop(const QRect& pixels) { return cropTo(pixels, false); }
 
 Document::CropResult Document::cropToContent() {
     const QRect content = contentBounds(canvas.Image());
     if (content.isEmpty()) return {true, {}};
-    return {false, crop(content)};
+    return {false, cropTo(content, true)};
+}
+
+QString Document::cropTo(const QRect& pixels, bool toContent) {
+    UndoHistory::Scope step(history);
+    const QSize before = canvas.Image().size();
+    const QRect wanted = pixels.intersected(canvas.Image().rect());
+    if (wanted != canvas.Image().rect() && !wanted.isEmpty() && !history.mayReplaceWith(wanted.size())) return {};
+    const QString problem = canvas.Crop(pixels);
+    if (!problem.isEmpty() || canvas.Image().size() == before) return problem;
+    const QRect part = pixels.intersected(QRect(QPoint(0, 0), before));
+    history.changeFigures([&](FigureMemory& f) { f.cropped(part, toContent, before); });
+    markChanged();
+    return {};
+}
+
+void Document::drawn(int tool, QPointF press, QPointF release, int penWidth) {
+    history.changeFigures([&](FigureMemory& f) { f.drawn(tool, press, release, canvas.Image().size(), penWidth); });
 }
 
 bool Document::undo() {

@@ -5,11 +5,11 @@
 
 #include "core/Canvas.h"
 #include "core/FileIdentity.h"
+#include "core/LabelSite.h"
 #include "core/Selection.h"
 #include "core/UndoHistory.h"
 
 #include <functional>
-#include <optional>
 
 class Document {
 public:
@@ -26,10 +26,13 @@ public:
     bool pictureChanged() const { return !canvasClean && !toolsClean; }
     void markChanged() { canvasClean = toolsClean = false; }
 
-    // The drag of the last figure drawn, its press and release as opposite
-    // corners in twips; none since start or since the picture was wiped or
-    // replaced. A label is centred in it.
-    std::optional<QRectF> lastFigure;
+    // The figures drawn on the picture and the last figure, line or arrow,
+    // which a label is fitted to; none since start or since the picture was
+    // wiped or replaced. They change only within a step of the history, and
+    // follow the picture through its crops, turns and new sizes.
+    const FigureMemory& figures() const { return history.figures(); }
+    // A drag of TOOL from PRESS to RELEASE drew its figure.
+    void drawn(int tool, QPointF press, QPointF release, int penWidth = 1);
 
     // The picture's file. It changes only as part of a step of the undo
     // history: the one open, or one of its own; onIdentityChanged hears of it.
@@ -43,8 +46,10 @@ public:
     void opened(const FileIdentity& id);
 
     // A step of the undo history: everything between the two is undone at
-    // once. endStep tells whether the step changed the picture.
-    void beginStep() { history.begin(); }
+    // once. A step asks before a change too large to be undone, or tells
+    // afterwards (see UndoHistory::begin). endStep tells whether the step
+    // changed the picture.
+    void beginStep(bool asksFirst = true) { history.begin(asksFirst); }
     bool endStep() { return history.end(); }
     // Shows a picture read from SOURCE in place of this one and names it ID,
     // both in one step; on failure (a canvas too large, or out of memory)
@@ -53,7 +58,8 @@ public:
     // Wipes the picture and returns the canvas to its own size, or with
     // New to the default size; when the size cannot be restored, the
     // picture is still wiped and the sentence that tells the user so is
-    // returned.
+    // returned. A wipe too large to be undone is made only when the
+    // history's question is answered yes.
     QString clear();
     QString clearToDefaultSize();
     // The canvas at another size, each side 1 to Canvas::kMaxSide pixels (or
@@ -65,7 +71,8 @@ public:
     // step, one step: a flood fill in COLOR from the pixel AT (its bounds,
     // empty when nothing changed), the whole picture turned, cut down to a
     // part, or cut down to what is drawn. They return why they cannot be, or
-    // empty; then nothing changes.
+    // empty; then nothing changes. Each is weighed against the undo history
+    // before it is made, as resize is: the fill once its area is found.
     QRect fill(const QPoint& at, VbColor color, int tolerance);
     QString turn(Turn turn);
     QString crop(const QRect& pixels);
@@ -81,4 +88,7 @@ public:
 
 private:
     void afterReplay();
+    QString cropTo(const QRect& pixels, bool toContent);
+    // Made the picture a change when CHANGE made it another image.
+    QString changed(const std::function<QString()>& change);
 };

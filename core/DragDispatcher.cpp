@@ -1,5 +1,6 @@
 #include "DragDispatcher.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -69,7 +70,7 @@ void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
     canvas_.FillStyle = 1;
     releaseAction();
     if (tool_ != Tool::Eraser && Tool::traits(tool_) && !Tool::drawsNothing(tool_, s_.startX, s_.startY, x, y))
-        doc_.lastFigure = QRectF(QPointF(s_.startX, s_.startY), QPointF(x, y));
+        doc_.drawn(tool_, QPointF(s_.startX, s_.startY), QPointF(x, y), canvas_.DrawWidth);
     endStep();
     if (locked_ != Tool::None)
         rearm();
@@ -224,6 +225,24 @@ void DragDispatcher::releaseAction() {
         shape->ErasePreview(canvas_, s_);
         canvas_.DrawMode = Canvas::kCopyPen;
         shape->DrawShape(canvas_, s_, true);
+    }
+}
+
+// Where the label of the current tool's figure goes: the line is a
+// connector, the circle holds it in the square inside it, the process box
+// in itself.
+LabelSite DragDispatcher::labelSite(int tool, float x0, float y0, float x1, float y1) const {
+    switch (tool) {
+    case Tool::Line:
+        return LabelSite::beside(x0, y0, x1, y1, 0);
+    case Tool::Circle: {
+        const double cx = (double(x0) + x1) / 2, cy = (double(y0) + y1) / 2;
+        const double half = std::fabs((y1 - y0) / 2 - 2) * std::sqrt(0.5);
+        return LabelSite::inside(cx - half, cy - half, cx + half, cy + half);
+    }
+    default:
+        if (const ShapeTool* shape = shapes_.forTool(tool)) return shape->labelSite(x0, y0, x1, y1);
+        return LabelSite::inside(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1));
     }
 }
 

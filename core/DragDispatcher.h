@@ -50,6 +50,8 @@ public:
     // stamped by the next press, whose drag then draws nothing. Only drawing
     // tools lock; Tool::None unlocks.
     void lock(int code);
+    // Where the label of TOOL's figure dragged from (x0, y0) to (x1, y1) goes.
+    LabelSite labelSite(int tool, float x0, float y0, float x1, float y1) const;
     int lockedTool() const { return locked_; }
 
     // Asked at a line's press: the way its elbow leaves a press on the side

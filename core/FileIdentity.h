@@ -12,8 +12,12 @@ struct FileIdentity {
     bool untitled = true;
     QString shown;  // what the caption shows after its prefix
 
+    // A picture with no file is the same picture whatever its path reads
+    // (nothing at start, "Untitled" after New): only its names count, so
+    // New on a fresh window is no change of name.
     bool operator==(const FileIdentity& o) const {
-        return path == o.path && title == o.title && untitled == o.untitled && shown == o.shown;
+        return (untitled && o.untitled ? true : path == o.path) && title == o.title && untitled == o.untitled &&
+               shown == o.shown;
     }
     bool operator!=(const FileIdentity& o) const { return !(*this == o); }
 };

@@ -1,55 +1,185 @@
 #include "Label.h"
 
 #include "core/Document.h"
+#include "core/ToolCode.h"
 
 #include <QFontMetricsF>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace Label {
+namespace {
 
-std::vector<Line> layout(const Canvas& canvas, const QString& text, const QRectF& figure) {
-    const QStringList words = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.isEmpty()) return {};
-    const QFontMetricsF fm = canvas.TextMetrics();
-    const double tp = Canvas::kTwipsPerPixel;
-    const double x0 = figure.left(), x1 = figure.right(), y0 = figure.top(), y1 = figure.bottom();
-    const double room = (std::fabs(x1 - x0) - 2 * kMargin) / tp;  // pixels
+constexpr double tp = Canvas::kTwipsPerPixel;
 
+// The measures of the canvas's font at POINTS (its own size for none), as
+// Print draws it.
+QFontMetricsF metricsAt(const Canvas& canvas, double points) {
+    QFont f = canvas.Font;
+    if (points > 0) f.setPointSizeF(points);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return QFontMetricsF(f, &canvas.Image());
+}
+
+// The width a line needs when it is centred on its advance: its ink may
+// reach past the advance on either side (italics, large glyphs).
+double needWidth(const QFontMetricsF& fm, const QString& line) {
+    const double advance = fm.horizontalAdvance(line);
+    const QRectF ink = fm.tightBoundingRect(line);
+    return advance + 2 * std::max({0.0, -ink.left(), ink.right() - advance});
+}
+
+// The height LINES need, ink reaching past a line's own height included.
+double needHeight(const QFontMetricsF& fm, const QStringList& lines) {
+    double over = 0;
+    for (const QString& l : lines) {
+        const QRectF ink = fm.tightBoundingRect(l);
+        over = std::max({over, -fm.ascent() - ink.top(), ink.bottom() - fm.descent()});
+    }
+    return double(lines.size()) * fm.height() + 2 * over;
+}
+
+QStringList wrap(const QFontMetricsF& fm, const QStringList& words, double room) {
     QStringList lines{words.first()};
     for (qsizetype i = 1; i < words.size(); ++i) {
         const QString longer = lines.last() + QLatin1Char(' ') + words[i];
-        if (fm.horizontalAdvance(longer) <= room)
+        if (needWidth(fm, longer) <= room)
             lines.last() = longer;
         else
             lines << words[i];
     }
+    return lines;
+}
 
-    // Whole pixels, as Print places text, so that a label lands the same on
-    // the screen as in the trace.
-    const double centreX = (x0 + x1) / 2 / tp, centreY = (y0 + y1) / 2 / tp;
-    const double top = std::floor(centreY - lines.size() * fm.height() / 2 + 0.5);
+// Whether WORDS could fit the room at all: a line's height, and their whole
+// advance spread over as many lines as the room is tall (a pixel a line
+// spare for kerning). Spares wrapping a long text at every size of a large
+// font.
+bool couldFit(const QFontMetricsF& fm, const QString& words, double roomW, double roomH) {
+    if (fm.height() > roomH) return false;
+    const double lines = std::floor(roomH / fm.height());
+    return fm.horizontalAdvance(words) <= lines * (roomW + fm.horizontalAdvance(QLatin1Char(' ')) + 1);
+}
+
+// The chosen size, then one point less each time down to the smallest.
+std::vector<double> sizesFrom(double chosen) {
+    std::vector<double> sizes{chosen};
+    for (double p = chosen - 1; p > kSmallestPoints; p -= 1) sizes.push_back(p);
+    if (chosen > kSmallestPoints) sizes.push_back(kSmallestPoints);
+    return sizes;
+}
+
+// LINES centred on CENTRE, in pixels; whole pixels, as Print places text,
+// so that a label lands the same on the screen as in the trace.
+std::vector<Line> centred(const QFontMetricsF& fm, const QStringList& lines, QPointF centre) {
+    const double top = std::floor(centre.y() - double(lines.size()) * fm.height() / 2 + 0.5);
     std::vector<Line> out;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const double left = std::floor(centreX - fm.horizontalAdvance(lines[i]) / 2 + 0.5);
+        const double left = std::floor(centre.x() - fm.horizontalAdvance(lines[i]) / 2 + 0.5);
         out.push_back({lines[i], float(left * tp), float((top + double(i) * fm.height()) * tp)});
     }
     return out;
 }
 
-Stamp stamp(Document& doc, const QString& text) {
+// The centre of a label of SIZE beside a connector through P running along
+// D, on SIDE 1 (the usual side) or -1 (the other), CLEAR pixels off it.
+QPointF besideCentre(QPointF p, QPointF d, QSizeF size, double clear, int side) {
+    const double adx = std::fabs(d.x()), ady = std::fabs(d.y());
+    const double w = size.width(), h = size.height();
+    QPointF off;
+    if (ady * 4 <= adx) {  // near level: above, lifted over the slope under it
+        const double k = adx > 0 ? ady / adx : 0;
+        off = QPointF(0, -(clear * std::sqrt(1 + k * k) + k * w / 2 + h / 2));
+    } else if (adx * 4 <= ady) {  // near upright: right, pushed past the slope beside it
+        const double k = adx / ady;
+        off = QPointF(clear * std::sqrt(1 + k * k) + k * h / 2 + w / 2, 0);
+    } else {
+        const bool falling = (d.x() > 0) == (d.y() > 0);  // y grows downwards
+        const double sx = falling || ady > adx ? 1 : -1, sy = falling || ady < adx ? -1 : 1;
+        off = QPointF(sx * (clear + w / 2), sy * (clear + h / 2));
+    }
+    return p + off * side;
+}
+
+}  // namespace
+
+Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int penWidth) {
+    const QStringList words = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty()) return {};
+    const double inset = std::max(0, penWidth) + kAirPixels;
+    const double roomW = std::max(0.0, room.width() / tp - 2 * inset);
+    const double roomH = std::max(0.0, room.height() / tp - 2 * inset);
+    const QPointF centre = room.center() / tp;
+    const std::vector<double> sizes = sizesFrom(canvas.Font.pointSizeF());
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        const QFontMetricsF fm = metricsAt(canvas, sizes[i]);
+        const bool last = i + 1 == sizes.size();
+        if (!last && !couldFit(fm, words.join(QLatin1Char(' ')), roomW, roomH)) continue;
+        const QStringList lines = wrap(fm, words, roomW);
+        double widest = 0;
+        for (const QString& l : lines) widest = std::max(widest, needWidth(fm, l));
+        const bool fits = widest <= roomW && needHeight(fm, lines) <= roomH;
+        if (fits || last) return {centred(fm, lines, centre), sizes[i], fits};
+    }
+    return {};
+}
+
+QPointF anchor(const QLineF& connector) { return connector.center(); }
+
+namespace {
+
+// A connector leaving a decision's corner has its label beside its start,
+// where "Yes" and "No" go: beside the middle of its first stretch.
+QLineF fromDecision(const FigureMemory& figures, const QLineF& connector) {
+    const double length = connector.length();
+    const auto corner = figures.nearestPoint(connector.p1(), 1.5 * Canvas::kTwipsPerPixel);
+    if (!corner || corner->tool != Tool::Decision || length == 0) return connector;
+    return QLineF(connector.p1(), connector.pointAt(std::min(length, kLeadPixels * Canvas::kTwipsPerPixel) / length));
+}
+
+}  // namespace
+
+Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth) {
+    const QString line = text.simplified();
+    if (line.isEmpty()) return {};
+    const double points = canvas.Font.pointSizeF();
+    const QFontMetricsF fm = metricsAt(canvas, points);
+    const QSizeF size(needWidth(fm, line), needHeight(fm, {line}));
+    const double clear = reach / tp + std::max(0, penWidth) + kAirPixels;
+    const QPointF p = anchor(connector) / tp, d = (connector.p2() - connector.p1()) / tp;
+    const QRectF picture(QPointF(0, 0), QSizeF(canvas.Image().size()));
+    QPointF centre = besideCentre(p, d, size, clear, 1);
+    if (!picture.contains(QRectF(centre - QPointF(size.width(), size.height()) / 2, size))) {
+        const QPointF other = besideCentre(p, d, size, clear, -1);
+        if (picture.contains(QRectF(other - QPointF(size.width(), size.height()) / 2, size))) centre = other;
+    }
+    return {centred(fm, {line}, centre), points, true};
+}
+
+Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
     if (text.simplified().isEmpty()) return Stamp::NoText;
-    if (!doc.lastFigure) return Stamp::NoFigure;
-    const std::vector<Line> lines = layout(doc.canvas, text, *doc.lastFigure);
+    const std::optional<DrawnFigure>& f = doc.figures().last();
+    if (!f) return Stamp::NoFigure;
+    LabelSite site = siteOf(f->tool, float(f->drag.left()), float(f->drag.top()), float(f->drag.right()),
+                            float(f->drag.bottom()));
+    if (site.kind == LabelSite::Kind::Beside) site.connector = fromDecision(doc.figures(), site.connector);
+    Canvas& canvas = doc.canvas;
+    const Placed placed = site.kind == LabelSite::Kind::Beside
+                              ? beside(canvas, text, site.connector, site.reach, f->penWidth)
+                              : inside(canvas, text, site.room, f->penWidth);
+    const QFont chosen = canvas.Font;
+    if (placed.points > 0) canvas.Font.setPointSizeF(placed.points);
     doc.beginStep();
-    for (const Line& l : lines) {
-        doc.canvas.CurrentX = l.x;
-        doc.canvas.CurrentY = l.y;
-        doc.canvas.Print(l.text);
+    for (const Line& l : placed.lines) {
+        canvas.CurrentX = l.x;
+        canvas.CurrentY = l.y;
+        canvas.Print(l.text);
     }
     doc.endStep();
+    canvas.Font = chosen;
     doc.markChanged();
-    return Stamp::Done;
+    return placed.fits ? Stamp::Done : Stamp::TooLarge;
 }
 
 }  // namespace Label

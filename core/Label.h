@@ -1,10 +1,18 @@
-// A label centred in the last figure drawn: its words broken into lines no
-// wider than the figure less a margin on each side, every line centred across
-// the figure and the block centred down it, printed as ordinary text lines.
+// A label for the last figure drawn. Inside a symbol or a block arrow it is
+// fitted to the room the outline leaves free: its words broken into lines no
+// wider than the room, every line centred across it and the block centred
+// down it, in a smaller size when it does not fit. Beside a connector it is
+// one line next to the connector's middle, clear of it. Either way it is
+// printed as ordinary text lines.
 #pragma once
 
+#include "core/LabelSite.h"
+
+#include <QLineF>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class Canvas;
@@ -12,27 +20,55 @@ class Document;
 
 namespace Label {
 
-// Free room between the text and each side of the figure, in twips (4
-// pixels): the inner half of an outline up to 6 pixels wide, and a little
-// air. It is fixed, so that the same words wrap the same way in every box
-// of the same size whatever pen drew it.
-constexpr double kMargin = 60;
+// Free room between a label and its figure's outline, in pixels, beyond the
+// width of the pen that drew the outline.
+constexpr double kAirPixels = 2;
+// A label too large for its figure is shrunk one point at a time, down to this.
+constexpr double kSmallestPoints = 6;
 
 struct Line {
     QString text;
     float x, y;  // its top-left corner in twips, as Print takes it
 };
 
-// The lines of TEXT (blanks between words collapse to one) for a figure
-// whose opposite corners are those of FIGURE, in either order, measured in
-// the canvas's font. A word wider than the room has a line of its own, centred
-// like the others and reaching past the figure.
-std::vector<Line> layout(const Canvas& canvas, const QString& text, const QRectF& figure);
+struct Placed {
+    std::vector<Line> lines;
+    double points = 0;  // the size of the canvas's font they are printed in
+    bool fits = true;   // false: larger than the room even at the smallest size
+};
 
-enum class Stamp { Done, NoText, NoFigure };
-// Prints TEXT centred in the document's last figure, one undo step and a
-// change of the picture. With no words, or no figure since the picture was
-// last wiped or replaced, nothing is printed.
-Stamp stamp(Document& doc, const QString& text);
+// The lines of TEXT (blanks between words collapse to one) fitted into ROOM,
+// in twips, less the pen's width and the air on every side: in the canvas's
+// font at its own size when they fit, else at the first size one point
+// smaller each time that fits, else at the smallest size, a word wider than
+// the room whole on a line of its own.
+Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int penWidth);
+
+// How far along a connector leaving a decision's corner its label sits:
+// beside the middle of this first stretch of it.
+constexpr double kLeadPixels = 40;
+// The point of a connector its label sits beside: its middle.
+QPointF anchor(const QLineF& connector);
+// TEXT on one line in the canvas's font beside the connector's anchor, clear
+// of the connector by the pen's width, the air and REACH twips (what its
+// heads reach either side of it): above a connector within 1 in 4 of level,
+// right of one within 1 in 4 of upright; for any other slant, with its
+// nearest corner towards the anchor in the quarter around it that the
+// connector leaves free: above and right of a connector that falls to the
+// right, above and left of one that rises at under 45 degrees, below and
+// right of one that rises more steeply. Where that side leaves the picture,
+// the label goes to the other side.
+Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth);
+
+enum class Stamp { Done, TooLarge, NoText, NoFigure };
+// Prints TEXT as the label of the document's last figure, one undo step and
+// a change of the picture; TooLarge when it is printed at the smallest size
+// and still does not fit. The canvas's font is left as it was. With no
+// words, or no figure since the picture was last wiped or replaced, nothing
+// is printed.
+// SITE_OF tells where the label of a tool's figure dragged between two
+// corners goes.
+using SiteOf = std::function<LabelSite(int tool, float x0, float y0, float x1, float y1)>;
+Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf);
 
 }  // namespace Label

@@ -22,6 +22,8 @@ void eachBlock(QSize size, int width, int height, Fn&& fn) {
 void PackedImage::pack() {
     if (packed() || plain_.isNull() || plain_.depth() != 32) return;
     format_ = plain_.format();
+    dotsPerMeterX_ = plain_.dotsPerMeterX();
+    dotsPerMeterY_ = plain_.dotsPerMeterY();
     std::vector<Block> blocks;
     QByteArray rows;
     eachBlock(size_, kBlockWidth, kBlockHeight, [&](const QRect& r) {
@@ -50,6 +52,8 @@ QImage PackedImage::image() const {
     if (!packed()) return plain_;
     QImage img(size_, format_);
     if (img.isNull()) return img;
+    img.setDotsPerMeterX(dotsPerMeterX_);
+    img.setDotsPerMeterY(dotsPerMeterY_);
     auto block = blocks_.begin();
     bool whole = true;
     eachBlock(size_, kBlockWidth, kBlockHeight, [&](const QRect& r) {

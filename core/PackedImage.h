@@ -18,7 +18,8 @@ public:
     // Compresses the pixels; an image that is not of 32-bit pixels stays as it is.
     void pack();
     bool packed() const { return !blocks_.empty(); }
-    // The pixels, as a new image when packed; null when there is no memory for it.
+    // The pixels, as a new image when packed, at the resolution the image
+    // had; null when there is no memory for it.
     QImage image() const;
     bool isNull() const { return size_.isEmpty(); }
     QSize size() const { return size_; }
@@ -38,5 +39,6 @@ private:
     QImage plain_;
     QSize size_;
     QImage::Format format_ = QImage::Format_Invalid;
+    int dotsPerMeterX_ = 0, dotsPerMeterY_ = 0;
     std::vector<Block> blocks_;  // row by row, then left to right
 };

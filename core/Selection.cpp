@@ -29,7 +29,9 @@ void Selection::end() {
 void Selection::press(QPoint at) {
     ++revision_;
     if (rect_.contains(at)) {
-        if (floating_.isNull()) {
+        movedFrom_ = rect_;
+        liftedByMove_ = floating_.isNull();
+        if (liftedByMove_) {
             floating_ = doc_.canvas.Image().copy(rect_);
             hole_ = rect_;
         }
@@ -66,30 +68,50 @@ void Selection::release(QPoint at) {
     drag_ = None;
 }
 
-bool Selection::cancelDrag() { return std::exchange(drag_, None) != None; }
+bool Selection::cancelDrag() {
+    const auto was = std::exchange(drag_, None);
+    if (was == Moving) {
+        ++revision_;
+        rect_ = movedFrom_;
+        if (liftedByMove_) {
+            floating_ = QImage();
+            hole_ = QRect();
+        }
+    }
+    return was != None;
+}
 
 void Selection::drop() {
     ++revision_;
     if (floating_.isNull()) return;
-    doc_.beginStep();
-    if (!hole_.isEmpty()) doc_.canvas.Whiten(hole_);
-    doc_.canvas.PutImage(rect_.topLeft(), floating_, transparent_);
-    doc_.endStep();
+    {
+        UndoHistory::Scope step(doc_.history);
+        if (!hole_.isEmpty()) doc_.canvas.Whiten(hole_);
+        doc_.canvas.PutImage(rect_.topLeft(), floating_, transparent_);
+        doc_.history.changeFigures([&](FigureMemory& f) {
+            f.moved(hole_, rect_, turned_, !transparent_, doc_.canvas.Image().size());
+        });
+    }
     doc_.markChanged();
     floating_ = QImage();
     hole_ = QRect();
+    turned_ = false;
     rect_ = rect_.intersected(doc_.canvas.Image().rect());
 }
 
 bool Selection::remove() {
     ++revision_;
     if (rect_.isEmpty()) return false;
-    doc_.beginStep();
-    doc_.canvas.Whiten(floating_.isNull() ? rect_ : hole_);
-    doc_.endStep();
+    {
+        UndoHistory::Scope step(doc_.history);
+        const QRect whitened = floating_.isNull() ? rect_ : hole_;
+        doc_.canvas.Whiten(whitened);
+        doc_.history.changeFigures([&](FigureMemory& f) { f.whitened(whitened); });
+    }
     doc_.markChanged();
     floating_ = QImage();
     hole_ = QRect();
+    turned_ = false;
     rect_ = QRect();
     return true;
 }
@@ -104,6 +126,7 @@ void Selection::put(const QImage& image, QPoint at) {
     active_ = true;
     floating_ = image;
     hole_ = QRect();
+    turned_ = false;
     rect_ = QRect(at, image.size());
 }
 
@@ -126,17 +149,18 @@ QImage Selection::shown() const {
     return shown_;
 }
 
-bool Selection::turn(Turn how) {
-    if (rect_.isEmpty()) return false;
+Selection::Turned Selection::turn(Turn how) {
+    if (rect_.isEmpty() || (floating_.isNull() && rect_ == doc_.canvas.Image().rect())) return Turned::WholePicture;
     const QImage part = floating_.isNull() ? doc_.canvas.Image().copy(rect_) : floating_;
     const QImage done = turned(part, how);
-    if (done.isNull()) return false;
+    if (done.isNull()) return Turned::NoMemory;
     ++revision_;
     if (floating_.isNull()) hole_ = rect_;
     active_ = true;
+    turned_ = true;
     floating_ = done;
     rect_.setSize(done.size());
-    return true;
+    return Turned::Part;
 }
 
 void Selection::setTransparent(bool on) {

@@ -46,7 +46,8 @@ public:
     // (snapped corners are where figures lie); 0 for none. A click still
     // marks nothing.
     void markOutlines(int penWidth) { markPen_ = penWidth; }
-    // Ends a drag where it is: the marking or the moved part stays.
+    // Ends a drag: a marking stays where it is; a move is taken back, the
+    // part where it was at the press, lifted only if it was then.
     bool cancelDrag();
     // Floating pixels onto the picture as one step; the place they were
     // lifted from turns white. The marked part stays.
@@ -65,8 +66,10 @@ public:
     QImage shown() const;
     // The marked part lifted, if it is not yet, and turned where it lies,
     // its top left kept; it floats until dropped, the lift, the turn and
-    // the drop one step. False when nothing is marked.
-    bool turn(Turn turn);
+    // the drop one step. With nothing marked, or the whole picture marked
+    // and nothing floating, the whole picture is for the caller to turn.
+    enum class Turned { Part, WholePicture, NoMemory };
+    Turned turn(Turn turn);
     // While on, the white of what floats lets the picture below show, on
     // the screen and when it is dropped.
     bool transparent() const { return transparent_; }
@@ -82,9 +85,12 @@ private:
     QRect rect_;
     QImage floating_;
     QRect hole_;
+    bool turned_ = false;  // what floats was turned since it was lifted
     enum { None, Marking, Moving } drag_ = None;
     QPoint from_;  // the marking's first corner, or the grab inside the selection
     int markPen_ = 0;
+    QRect movedFrom_;     // where a move found the part at its press
+    bool liftedByMove_ = false;  // the move's press lifted it
     quint64 revision_ = 0;
     mutable QImage shown_;  // the last picture as shown, kept while nothing changes
     mutable qint64 shownOf_ = 0;

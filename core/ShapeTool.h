@@ -1,10 +1,12 @@
 // What the drag needs of the modules that draw the shape tools: a preview
 // that erases the one before it, the erase of the last preview, and the
-// figure itself. The modules are found by tool code.
+// figure itself, and where the figure's label goes. The modules are found by
+// tool code.
 #pragma once
 
 #include "core/Canvas.h"
 #include "core/DragState.h"
+#include "core/LabelSite.h"
 
 class ShapeTool {
 public:
@@ -12,6 +14,8 @@ public:
     virtual void Preview(Canvas& canvas, const DragState& s) = 0;
     virtual void ErasePreview(Canvas& canvas, const DragState& s) = 0;
     virtual void DrawShape(Canvas& canvas, const DragState& s, bool isFinal) = 0;
+    // Where the label of the figure dragged from (x0, y0) to (x1, y1) goes.
+    virtual LabelSite labelSite(float x0, float y0, float x1, float y1) const = 0;
 };
 
 class ShapeTools {

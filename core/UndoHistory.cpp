@@ -8,9 +8,10 @@
 
 UndoHistory::UndoHistory(Canvas& canvas, std::size_t budgetBytes) : canvas_(canvas), budget_(budgetBytes) {}
 
-void UndoHistory::begin() {
+void UndoHistory::begin(bool asksFirst) {
     end();
     open_ = true;
+    current_.asksFirst = asksFirst;
 }
 
 // The name as the step found it is kept with the step at its first rename.
@@ -48,7 +49,7 @@ bool UndoHistory::mayReplaceWith(QSize size) {
         packedNowKey_ = canvas_.Image().cacheKey();
         need = 2 * packedNow_.bytes() + after / 4096;
     }
-    if (need <= budget_ || !askTooLarge_) return true;
+    if (need <= budget_ || !askTooLarge_ || !current_.asksFirst) return true;
     if (!askTooLarge_()) {
         packedNow_ = PackedImage();
         packedNowKey_ = 0;
@@ -109,13 +110,20 @@ void UndoHistory::aboutToReplace() {
 bool UndoHistory::end() {
     if (!open_) return false;
     open_ = false;
+    packedNow_ = PackedImage();  // weighed for this step only
+    packedNowKey_ = 0;
     saved_.clear();
     const bool pack = std::exchange(savedBytes_, 0) > kPackFrom;
     packedTiles_ = 0;
     Step step = std::move(current_);
     current_ = Step();
     if (step.identityBefore && identity_ != *step.identityBefore) step.identityAfter = identity_;
-    const bool renamed = step.identityAfter.has_value();
+    if (step.figuresBefore && figures_ != *step.figuresBefore) {
+        step.figuresAfter = figures_;
+        step.bytes = step.figuresBefore->bytes() + figures_.bytes();
+    }
+    // A step that renames or changes the figures is kept with no pixel changed.
+    const bool keptAnyway = step.identityAfter.has_value() || step.figuresAfter.has_value();
     const QImage& img = canvas_.Image();
     if (step.tooLarge) {
         forget(!step.agreed);
@@ -128,10 +136,10 @@ bool UndoHistory::end() {
         else
             after = PackedImage(img.copy());
         if (step.wholeBefore.same(after)) {
-            if (!renamed) return false;
-            step.wholeBefore = PackedImage();  // the name alone
+            if (!keptAnyway) return false;
+            step.wholeBefore = PackedImage();  // the name or the figures alone
         } else {
-            step.bytes = step.wholeBefore.bytes() + after.bytes();
+            step.bytes += step.wholeBefore.bytes() + after.bytes();
             step.wholeAfter = std::move(after);
         }
     } else {
@@ -144,7 +152,7 @@ bool UndoHistory::end() {
             step.bytes += t.before.bytes() + t.after.bytes();
             changed.push_back(std::move(t));
         }
-        if (changed.empty() && !renamed) return false;
+        if (changed.empty() && !keptAnyway) return false;
         step.tiles = std::move(changed);
     }
     push(std::move(step));
@@ -180,6 +188,7 @@ void UndoHistory::forget(bool tell) {
 
 void UndoHistory::apply(const Step& step, bool forward) {
     if (step.identityAfter) setIdentity(forward ? *step.identityAfter : *step.identityBefore);
+    if (step.figuresAfter) figures_ = forward ? *step.figuresAfter : *step.figuresBefore;
     if (!step.wholeBefore.isNull()) {
         const QImage whole = (forward ? step.wholeAfter : step.wholeBefore).image();
         if (!whole.isNull()) canvas_.restoreImage(whole);

@@ -8,9 +8,11 @@
 //
 // The picture's file identity belongs to the history as its pixels do: it
 // changes only within a step, and undo and redo of that step put it back,
-// so that Save never writes one picture over another's file.
+// so that Save never writes one picture over another's file. So do the
+// figures remembered on the picture.
 #pragma once
 
+#include "core/FigureMemory.h"
 #include "core/FileIdentity.h"
 #include "core/PackedImage.h"
 
@@ -59,6 +61,17 @@ public:
     // Told after every change of the identity, undo and redo included.
     void onRenamed(std::function<void()> tell) { renamed_ = std::move(tell); }
 
+    const FigureMemory& figures() const { return figures_; }
+    // Changes the remembered figures within the open step, or in a step of
+    // its own when none is open. A step that changes them is kept though no
+    // pixel changed.
+    template <typename Change>
+    void changeFigures(Change change) {
+        Scope step(*this);
+        if (!current_.figuresBefore) current_.figuresBefore = figures_;
+        change(figures_);
+    }
+
     // The picture was just written to ID's file or read from it. What the
     // open step did so far ends as a step, the change of name is a step of
     // its own, and this point of the history is remembered as the one the
@@ -74,11 +87,15 @@ public:
     void onTooLargeToUndo(std::function<bool()> ask) { askTooLarge_ = std::move(ask); }
     // Whether the open step may replace the picture by one of SIZE: the
     // budget holds the step, or the user agrees to lose the history (and is
-    // not told of it again).
+    // not told of it again). A step opened to tell afterwards asks nothing:
+    // the change is made, and onStepNotKept hears of it.
     bool mayReplaceWith(QSize size);
+    // The memory the steps may hold.
+    void setBudget(std::size_t bytes) { budget_ = bytes; }
 
-    // Opens a step; a step still open is closed first.
-    void begin();
+    // Opens a step that asks first, or tells afterwards, when a change
+    // would not fit the budget; a step still open is closed first.
+    void begin(bool asksFirst = true);
     // Closes the open step; a step that changed neither a pixel nor the name
     // is dropped. True when the step changed the picture.
     bool end();
@@ -106,7 +123,9 @@ private:
         PackedImage wholeBefore, wholeAfter;  // set when the image was replaced
         bool tooLarge = false;                // replaced a picture larger than the budget, packed
         bool agreed = false;                  // the user agreed to lose the history for it
+        bool asksFirst = true;                // asks before a change too large, or tells after it
         std::optional<FileIdentity> identityBefore, identityAfter;  // after: only when it changed
+        std::optional<FigureMemory> figuresBefore, figuresAfter;    // the same for the figures
         std::size_t bytes = 0;
         std::uint64_t id = 0;  // the point of the history after it
     };
@@ -121,6 +140,7 @@ private:
 
     Canvas& canvas_;
     FileIdentity identity_{QString(), QStringLiteral("Untitled"), true, QStringLiteral("Untitled")};
+    FigureMemory figures_;
     std::function<void()> renamed_;
     std::function<void()> notKept_;
     std::function<bool()> askTooLarge_;

@@ -2,8 +2,10 @@
 // interface: the window uses Qt's, scripts and tests use a scripted queue.
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class QPrinter;
@@ -37,6 +39,14 @@ struct CommonDialog {
     bool FontStrikethru = false;
 };
 
+// One row of the window's list of keys: the keys or mouse gestures, what
+// they do, and the group they are listed under.
+struct KeyRow {
+    QString group;
+    QStringList keys;  // a key sequence in portable text ("Ctrl+Z"), or a gesture in words
+    QString does;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -63,6 +73,11 @@ public:
     // The print dialog: false when the user cancelled, otherwise PRINTER is
     // set up for the chosen printer or file.
     virtual bool ShowPrinter(QPrinter& printer) = 0;
+    // The list of keys and gestures, the rows of a group one after another.
+    virtual void ShowShortcuts(const QList<KeyRow>& rows) = 0;
+    // The program's about box (TEXT may be rich text, with a link), and Qt's.
+    virtual void ShowAbout(const QString& title, const QString& text) = 0;
+    virtual void ShowAboutQt() = 0;
     // A message of the program's own (failures the user must hear about).
     virtual void Message(const QString& title, const QString& text) = 0;
     // The same from work in the background, which may end while a command's

@@ -2,6 +2,7 @@
 
 #include "core/ToolCode.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -51,6 +52,10 @@ void ShapeModule::DrawShape(Canvas& canvas, const DragState& s, bool isFinal) {
     const Corners c{s.startX, s.startY, s.curX, s.curY};
     if (isFinal ? !acceptsFinal(c) : !accepts(c)) return;
     figure(canvas, isFinal ? Pass::Final : Pass::Preview, c, s.drawColor);
+}
+
+Corners ShapeModule::ordered(const Corners& c) {
+    return {std::min(c.x0, c.x1), std::min(c.y0, c.y1), std::max(c.x0, c.x1), std::max(c.y0, c.y1)};
 }
 
 void ShapeModule::frame(Canvas& canvas, const Corners& c) {

@@ -1,4 +1,5 @@
-// The protocol every shape tool follows: Preview, ErasePreview and DrawShape.
+// The protocol every shape tool follows: Preview, ErasePreview and DrawShape,
+// and where the finished figure's label goes.
 // A module draws straight onto the canvas from the shared drawing state; the
 // caller sets the raster mode, the pen width and the fill style around it.
 #pragma once
@@ -26,8 +27,15 @@ public:
     void Preview(Canvas& canvas, const DragState& s) final;
     void ErasePreview(Canvas& canvas, const DragState& s) override;
     void DrawShape(Canvas& canvas, const DragState& s, bool isFinal) override;
+    LabelSite labelSite(float x0, float y0, float x1, float y1) const final { return label({x0, y0, x1, y1}); }
 
 protected:
+    // Where the label of the figure on these corners goes: the part of the
+    // drag its outline leaves free, or the line it is drawn along. Every
+    // module names its own, next to its figure.
+    virtual LabelSite label(const Corners& c) const = 0;
+    // The same corners with (x0, y0) the top left and (x1, y1) the bottom right.
+    static Corners ordered(const Corners& c);
     // Direction-restricted modules accept only some end points; a preview is
     // drawn, and so erased, only for an end point that passes.
     virtual bool accepts(const Corners&) const { return true; }

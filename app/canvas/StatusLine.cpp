@@ -5,6 +5,7 @@
 #include "app/palette/Palette.h"
 #include "core/Document.h"
 #include "core/DragDispatcher.h"
+#include "core/PressTools.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -68,6 +69,10 @@ QString StatusLine::line() const {
     if (dispatcher_.dragging() && dispatcher_.dragButton() == MouseButton::Left &&
         Tool::drawsNothing(tool, state_.startX, state_.startY, x_, y_))
         return text + QStringLiteral("    This figure is drawn by dragging down and to the right.");
+    // The tool a press reaches names itself: Fill or Pick Colour, then Select.
+    if (const QString name = pressTools ? pressTools->name() : QString(); !name.isEmpty())
+        return text + QStringLiteral("    ") + name;
+    if (doc_.selection.active()) return text + QStringLiteral("    Select");
     const int locked = dispatcher_.lockedTool();
     if (locked != Tool::None) return text + QStringLiteral("    ") + toolName(locked) + QStringLiteral(" (locked)");
     if (const QString name = toolName(tool); !name.isEmpty()) text += QStringLiteral("    ") + name;

@@ -13,6 +13,7 @@ class CanvasView;
 class Document;
 class PictureFrame;
 class DragDispatcher;
+class PressTools;
 struct DragState;
 
 class StatusLine : public QLabel {
@@ -22,10 +23,11 @@ public:
 
     // The last pointer point over the canvas, in twips.
     void pointerAt(float x, float y);
-    // The window's current tool code, read for the line.
+    // The window's current tool code, and its press tools, read for the line.
     const int* currentTool = nullptr;
     // The frame whose held handle's size shows after the picture's.
     const PictureFrame* frame = nullptr;
+    const PressTools* pressTools = nullptr;
     // NOTE in place of the line until the next press on the canvas, or a few seconds.
     void note(const QString& note);
     void clearNote();

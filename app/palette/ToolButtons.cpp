@@ -2,20 +2,30 @@
 // the pending text before it selects its tool; Clear asks, then wipes. A
 // double-click locks the tool: it is chosen again after every release.
 #include "app/palette/Palette.h"
+#include "app/window/CommandTable.h"
 #include "app/palette/PaletteButton.h"
 #include "app/window/frmmain.h"
 
 #include <QLineEdit>
 
+namespace {
+
+// Clear, the one button with no tool, wipes the picture.
+Command::Rules rulesOf(const PaletteEntry& entry) {
+    return entry.code >= 0 ? Command::kPaletteTool : Command::kPaletteClear;
+}
+
+}  // namespace
+
 void frmmain::paletteClick(const PaletteEntry& entry) {
     dispatcher_.lock(Tool::None);
-    asOneStep(entry.handler);
+    runCommand(rulesOf(entry), [&] { (this->*entry.handler)(); });
 }
 
 // Clear has no tool to lock, and asks its question only once.
 void frmmain::paletteDoubleClick(const PaletteEntry& entry) {
     if (!Tool::traits(entry.code)) return;
-    asOneStep(entry.handler);
+    runCommand(rulesOf(entry), [&] { (this->*entry.handler)(); });
     dispatcher_.lock(entry.code);
 }
 
@@ -35,7 +45,6 @@ void frmmain::showCurrentButton() {
 void frmmain::selectTool(Tool::Code code) {
     txtinsert->setText(QString());  // raises txtinsert_Change when it held text
     form.currentTool = code;
-    pressTool_ = PressTool::None;
     doc.toolsClean = false;
 }
 
@@ -45,14 +54,10 @@ void frmmain::cmdClear_Click() {
         dialogs.MsgBox(QStringLiteral("Are you sure you want to clear the picture?"), MsgStyle::YesNo,
                        QStringLiteral("Tavimbre")));
     if (form.msgAnswer.toInt() != Answer::Yes) return;
-    const BusyWhile busy(dialogs, canvas.Image().size());
     if (const QString problem = doc.clear(); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }
 
-void frmmain::cmdErase_Click() {
-    form.currentTool = Tool::Eraser;
-    pressTool_ = PressTool::None;
-}
+void frmmain::cmdErase_Click() { form.currentTool = Tool::Eraser; }
 void frmmain::cmdStart_Click() { selectTool(Tool::Start); }
 void frmmain::cmdCircle_Click() { selectTool(Tool::Circle); }
 void frmmain::cmdSquare_Click() { selectTool(Tool::Process); }

@@ -148,6 +148,7 @@ QStringList frmmain::dump() const {
     auto n = [](float v) { return Canvas::number(v); };
     const QFont& f = canvas.Font;
     const QRect& marked = doc.selection.rect();
+    const std::optional<DrawnFigure>& last = doc.figures().last();
     return {
         QStringLiteral("currentTool=%1").arg(form.currentTool),
         QStringLiteral("canvasClean=") + b(doc.canvasClean),
@@ -196,16 +197,18 @@ QStringList frmmain::dump() const {
         QStringLiteral("grid=") + onOff(grid.shown),
         QStringLiteral("snap=") + onOff(grid.snap),
         QStringLiteral("gridSpacing=%1").arg(grid.spacing()),
-        QStringLiteral("tolerance=%1").arg(fillTolerance_),
+        QStringLiteral("tolerance=%1").arg(pressTools.tolerance()),
         QStringLiteral("transparent=") + b(doc.selection.transparent()),
-        QStringLiteral("pressTool=") + (pressTool_ == PressTool::Fill        ? QStringLiteral("fill")
-                                        : pressTool_ == PressTool::PickColor ? QStringLiteral("pickcolor")
-                                                                             : QString()),
+        QStringLiteral("pressTool=") + pressTools.key(),
         QStringLiteral("toolbar=") + b(!toolbar_->isHidden()),
         QStringLiteral("focus=") + (focusWidget() ? focusWidget()->objectName() : QString()),
         QStringLiteral("lineEnds=") + nameOf(state.lineLook.ends),
         QStringLiteral("lineStyle=") + nameOf(state.lineLook.style),
         QStringLiteral("lineRoute=") + nameOf(state.lineLook.route),
+        QStringLiteral("figures=%1").arg(doc.figures().figures().size()),
+        QStringLiteral("lastFigure=") + (last ? QStringLiteral("%1,%2,%3,%4").arg(n(float(last->drag.left())), n(float(last->drag.top())),
+                                                                                n(float(last->drag.right())), n(float(last->drag.bottom())))
+                                              : QString()),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPrinter>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -97,3 +98,16 @@ bool ScriptedDialogs::ShowPrinter(QPrinter& printer) {
 void ScriptedDialogs::Message(const QString& title, const QString& text) {
     out_(QStringLiteral("message %1|%2").arg(escaped(title), escaped(text)));
 }
+
+void ScriptedDialogs::ShowShortcuts(const QList<KeyRow>& rows) {
+    out_(QStringLiteral("dialog shortcuts"));
+    for (const KeyRow& r : rows)
+        out_(QStringLiteral("shortcut %1|%2|%3").arg(r.group, r.keys.join(QStringLiteral(", ")), escaped(r.does)));
+}
+
+// The about box's text as it reads, without its markup.
+void ScriptedDialogs::ShowAbout(const QString& title, const QString& text) {
+    out_(QStringLiteral("about %1|%2").arg(escaped(title), escaped(QTextDocumentFragment::fromHtml(text).toPlainText())));
+}
+
+void ScriptedDialogs::ShowAboutQt() { out_(QStringLiteral("about About Qt|Qt %1").arg(QLatin1String(qVersion()))); }

@@ -1,5 +1,6 @@
 // Dialogs answered from a script: each kind keeps a queue of answers, and
-// every question or dialog shown is reported on the output, one line each.
+// every question or dialog shown is reported on the output, one line each
+// (the list of keys a line more for each of its rows).
 #pragma once
 
 #include "files/Dialogs.h"
@@ -45,6 +46,9 @@ public:
     bool AskTolerance(int& value) override;
     bool AskChainGap(int& gap) override;
     bool ShowPrinter(QPrinter& printer) override;
+    void ShowShortcuts(const QList<KeyRow>& rows) override;
+    void ShowAbout(const QString& title, const QString& text) override;
+    void ShowAboutQt() override;
     void Message(const QString& title, const QString& text) override;
 
 private:

@@ -6,7 +6,9 @@
 // gets is a grid point.
 #include "app/window/frmmain.h"
 
+#include "app/canvas/CanvasView.h"
 #include "app/canvas/StatusLine.h"
+#include "app/window/CommandTable.h"
 #include "core/Label.h"
 
 #include <QLineEdit>
@@ -20,37 +22,55 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     // Snap is for the tools that draw, mark or move. The eraser whitens
     // where the pointer is, and Fill and Pick Colour act on the pressed pixel.
     const int locked = dispatcher_.lockedTool();
-    snapGesture_ = pressTool_ == PressTool::None &&
+    snapGesture_ = pressTools.current() == PressTools::None &&
                    ((locked != Tool::None ? locked : form.currentTool) != Tool::Eraser || doc.selection.active());
-    if (snapGesture_) grid.snapPoint(X, Y);
+    status_->clearNote();
+    if (snapGesture_) snapped(X, Y);
     // A marking of snapped corners takes in the outline a pen draws on them.
     doc.selection.markOutlines(snapGesture_ && grid.snap ? penWidth() : 0);
     status_->pointerAt(X, Y);
-    status_->clearNote();
     GestureOwner* owner = &toolGesture_;
-    if (pressTool_ != PressTool::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
+    if (pressTools.current() != PressTools::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
     else if (doc.selection.active()) owner = Button == MouseButton::Left ? &selectionGesture_ : nullptr;
     gestures_.press(owner, Button, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
-    if (gestures_.owner() ? snapGesture_ : pressTool_ == PressTool::None && form.currentTool != Tool::Eraser)
-        grid.snapPoint(X, Y);
+    if (gestures_.owner() ? snapGesture_ : pressTools.current() == PressTools::None && form.currentTool != Tool::Eraser)
+        snapped(X, Y);
     status_->pointerAt(X, Y);
-    if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active() && pressTool_ == PressTool::None) dispatcher_.MouseMove(0, Shift, X, Y);
+    if (!gestures_.move(Button, Shift, X, Y) && !doc.selection.active() &&
+        pressTools.current() == PressTools::None)
+        dispatcher_.MouseMove(0, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
-    if (snapGesture_) grid.snapPoint(X, Y);
+    if (snapGesture_) snapped(X, Y);
     status_->pointerAt(X, Y);
     gestures_.release(Button, Shift, X, Y);
+}
+
+// The line tool's points take a figure's connection point within 8 screen
+// pixels before a grid point, and the status bar names it.
+void frmmain::snapped(float& x, float& y) const {
+    if (!grid.snap) return;
+    if (form.currentTool == Tool::Line) {
+        const double reach = 8 * 100.0 / Picture1->zoom() * Canvas::kTwipsPerPixel;
+        if (const auto point = doc.figures().nearestPoint(QPointF(x, y), reach)) {
+            x = float(point->at.x());
+            y = float(point->at.y());
+            status_->note(FigureMemory::describe(*point));
+            return;
+        }
+    }
+    grid.snapPoint(x, y);
 }
 
 void frmmain::Picture1_Click() { doc.canvasClean = false; }
 
 void frmmain::txtinsert_Change() {
     if (doc.selection.active()) doc.selection.end();  // text is a tool too
-    pressTool_ = PressTool::None;
+    pressTools.leave();
     form.currentTool = Tool::TextPending;
     moveText1(0, 0);  // back to the canvas's top-left corner
     Text1->setText(txtinsert->text());
@@ -60,12 +80,21 @@ void frmmain::txtinsert_Change() {
 
 void frmmain::txtinsert_KeyPress(int KeyAscii) {
     if (KeyAscii != 13) return;
-    cancelDrag();
-    doc.selection.end();  // what floats is dropped first, its own step
-    switch (Label::stamp(doc, txtinsert->text())) {
+    runCommand(Command::kStampLabel, [this] { stampLabel(); });
+}
+
+// What floats is dropped first (the rules of Return), its own step.
+void frmmain::stampLabel() {
+    const Label::Stamp stamped = Label::stamp(doc, txtinsert->text(), [this](int tool, float x0, float y0, float x1, float y1) {
+        return dispatcher_.labelSite(tool, x0, y0, x1, y1);
+    });
+    switch (stamped) {
     case Label::Stamp::Done:
+    case Label::Stamp::TooLarge:
         txtinsert->setText(QString());
         Text1->hide();
+        if (stamped == Label::Stamp::TooLarge)
+            status_->note(QStringLiteral("The label is larger than its figure: it is stamped at 6 points."));
         break;
     case Label::Stamp::NoFigure:
         status_->note(QStringLiteral("Draw a figure first: Return centres the text in the last figure drawn."));

@@ -216,6 +216,7 @@ void frmmain::buildCanvas(QWidget* central) {
     status_->setObjectName(QStringLiteral("status"));
     status_->currentTool = &form.currentTool;
     status_->frame = frame_;
+    status_->pressTools = &pressTools;
     statusBar()->addWidget(status_, 1);
 }
 

@@ -12,11 +12,9 @@
 #include <QClipboard>
 #include <QLineEdit>
 
-// What floats is dropped first: an undo then takes back the whole move.
-void frmmain::undo1_Click() {
-    doc.selection.end();
-    doc.undo();
-}
+// What floats is dropped first (its row's rule): an undo then takes back
+// the whole move.
+void frmmain::undo1_Click() { doc.undo(); }
 
 // What floats is the newest change: there is nothing to redo until it is
 // dropped, and its drop, a new step, ends what could be redone.
@@ -35,8 +33,8 @@ void frmmain::updateEditItems() {
     menuItems.value(QStringLiteral("redo1"))->setEnabled(gesture || (history.canRedo() && s.floating().isNull()));
     for (const char* name : {"cut1", "delete1"}) menuItems.value(QLatin1String(name))->setEnabled(!s.rect().isEmpty());
     menuItems.value(QStringLiteral("select1"))->setChecked(s.active());
-    menuItems.value(QStringLiteral("fill1"))->setChecked(pressTool_ == PressTool::Fill);
-    menuItems.value(QStringLiteral("pickcolor1"))->setChecked(pressTool_ == PressTool::PickColor);
+    menuItems.value(QStringLiteral("fill1"))->setChecked(pressTools.current() == PressTools::Fill);
+    menuItems.value(QStringLiteral("pickcolor1"))->setChecked(pressTools.current() == PressTools::PickColor);
     menuItems.value(QStringLiteral("copy1"))
         ->setText(s.rect().isEmpty() ? QStringLiteral("Copy Picture") : QStringLiteral("Copy"));
 }
@@ -51,9 +49,12 @@ void frmmain::copy1_Click() {
     QApplication::clipboard()->setImage(part.isNull() ? canvas.Image() : part);
 }
 
+// Select again leaves it, what floats dropped.
 void frmmain::select1_Click() {
-    pressTool_ = PressTool::None;
-    doc.selection.start();
+    if (doc.selection.active())
+        doc.selection.end();
+    else
+        doc.selection.start();
 }
 
 void frmmain::transparent1_Click() {
@@ -69,11 +70,9 @@ void frmmain::selectall1_Click() {
     doc.selection.markAll();
 }
 
-// Esc also gives up a locked tool.
-void frmmain::deselect1_Click() {
-    doc.selection.end();
-    unlockTool();
-}
+// Esc leaves Select, Fill and Pick Colour (its row's rules), and gives up
+// a locked tool.
+void frmmain::deselect1_Click() { unlockTool(); }
 
 void frmmain::delete1_Click() { doc.selection.remove(); }
 
@@ -100,16 +99,11 @@ void frmmain::pasteFrom(const QMimeData* data, const QString& refusal) {
         status_->note(QStringLiteral("The clipboard holds no picture."));
         return;
     }
-    doc.selection.end();
     const QSize now = canvas.Image().size();
     if (pasted.width() > now.width() || pasted.height() > now.height()) {
         const int answer = dialogs.MsgBox(QStringLiteral("The pasted picture is larger than this one. Enlarge it?"),
                                           MsgStyle::YesNo, QStringLiteral("Tavimbre"));
-        if (answer == Answer::Yes) {
-            doc.beginStep();
-            resizeCanvas(now.expandedTo(pasted.size()));
-            doc.endStep();
-        }
+        if (answer == Answer::Yes) resizeCanvas(now.expandedTo(pasted.size()));
     }
     doc.selection.put(pasted, scroller_->firstPixelShown());
 }

@@ -1,4 +1,5 @@
 // The File menu, Exit and the closing of the window.
+#include "app/window/CommandTable.h"
 #include "app/window/frmmain.h"
 
 #include "app/canvas/StatusLine.h"
@@ -37,13 +38,9 @@ void frmmain::exportpdf1_Click() {
         status_->note(QStringLiteral("Exported to %1").arg(cdlforpdf_.FileTitle));
 }
 
-void frmmain::openFile(const QString& path) {
-    cancelDrag();
-    doc.selection.end();
-    doc.beginStep();
-    FileCommands::openNamed(files_, path);
-    doc.endStep();
-    refreshCanvas();
+bool frmmain::openFile(const QString& path) {
+    runCommand(Command::kOpenFile, [&] { FileCommands::openNamed(files_, path); });
+    return !doc.identity().untitled && doc.identity().path == path;
 }
 
 // From the menu, Yes saves and leaves the window open. Inside a close, a

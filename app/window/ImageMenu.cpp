@@ -1,6 +1,8 @@
 // The Image menu: Canvas Size and the handles of the picture's frame (the
 // picture at another size, its pixels kept at the top left), the flips and
-// rotations of the picture or of its selected part, and the crops.
+// rotations of the picture or of its selected part, and the crops. Each
+// row's rules make it one step, weighed against the undo budget first.
+#include "app/window/CommandTable.h"
 #include "app/window/frmmain.h"
 
 #include "app/canvas/StatusLine.h"
@@ -10,19 +12,9 @@ void frmmain::canvassize1_Click() {
     if (dialogs.AskCanvasSize(size)) resizeCanvas(size);
 }
 
-void frmmain::resizeByHandle(QSize size) {
-    cancelDrag();
-    doc.selection.end();
-    doc.beginStep();
-    resizeCanvas(size);
-    doc.endStep();
-    refreshCanvas();
-}
+void frmmain::resizeByHandle(QSize size) { runCommand(Command::kHandleResize, [&] { resizeCanvas(size); }); }
 
-void frmmain::resizeCanvas(QSize size) {
-    const BusyWhile busy(dialogs, size.expandedTo(canvas.Image().size()));
-    if (const QString problem = doc.resize(size); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
-}
+void frmmain::resizeCanvas(QSize size) { tell(doc.resize(size)); }
 
 void frmmain::fliph1_Click() { turnPicture(Turn::FlipHorizontal); }
 void frmmain::flipv1_Click() { turnPicture(Turn::FlipVertical); }
@@ -30,22 +22,30 @@ void frmmain::rotateright1_Click() { turnPicture(Turn::RotateRight); }
 void frmmain::rotateleft1_Click() { turnPicture(Turn::RotateLeft); }
 void frmmain::rotate1801_Click() { turnPicture(Turn::Rotate180); }
 
+// A marked part floats turned until dropped, its lift one step; the whole
+// picture marked is the picture turned, and marked whole again.
 void frmmain::turnPicture(Turn turn) {
-    if (doc.selection.turn(turn)) return;  // floats until dropped, with its lift one step
-    pictureStep([&] { return doc.turn(turn); });
+    const bool allMarked = !doc.selection.rect().isEmpty();
+    switch (doc.selection.turn(turn)) {
+    case Selection::Turned::Part:
+        return;
+    case Selection::Turned::NoMemory:
+        tell(QStringLiteral("Not enough memory to turn the selected part"));
+        return;
+    case Selection::Turned::WholePicture:
+        break;
+    }
+    const qint64 before = canvas.Image().cacheKey();
+    tell(doc.turn(turn));
+    if (allMarked && canvas.Image().cacheKey() != before) doc.selection.markAll();
 }
 
-// A change of the whole picture as one step, a busy cursor on a large one;
-// why it could not be made is told.
-void frmmain::pictureStep(const std::function<QString()>& change) {
-    const BusyWhile busy(dialogs, canvas.Image().size());
-    doc.beginStep();
-    const QString problem = change();
-    doc.endStep();
+void frmmain::tell(const QString& problem) {
     if (!problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }
 
-// What floats is dropped first, a step of its own; the crop is one more.
+// What floats is dropped first (its row's rule), a step of its own; the
+// crop is one more, and ends Select.
 void frmmain::cropselection1_Click() {
     const QRect marked = doc.selection.rect().intersected(canvas.Image().rect());
     if (marked.isEmpty()) {
@@ -53,12 +53,11 @@ void frmmain::cropselection1_Click() {
         return;
     }
     doc.selection.end();
-    pictureStep([&] { return doc.crop(marked); });
+    tell(doc.crop(marked));
 }
 
 void frmmain::cropcontent1_Click() {
-    const BusyWhile busy(dialogs, canvas.Image().size());
     const Document::CropResult result = doc.cropToContent();
     if (result.allWhite) status_->note(QStringLiteral("The picture is all white: there is nothing to crop to."));
-    if (!result.problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), result.problem);
+    tell(result.problem);
 }

@@ -1,71 +1,80 @@
-// The menu bar: File, Edit, View, Image, Tools and Exit, with their shortcuts
-// and Alt+letter keys. Every command ends a drag under way first.
+// The menu bar: File, Edit, View, Image, Tools, Help and Exit, with their shortcuts
+// and Alt+letter keys, built from the command table; and the one runner
+// that applies a command's rules around its handler.
+//
+// A new command is one row: its menu, name, caption, shortcuts, handler and
+// rules. An edit of the pixels takes Command::kEdit (one step, asked about
+// first, busy on a large picture, a change), with LeavesSelect or
+// DropsFloating when what floats must be dropped before it.
+#include "app/window/CommandTable.h"
 #include "app/window/frmmain.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenuBar>
 
-void frmmain::buildMenu() {
-    struct Item {
-        const char* menu;
-        const char* name;
-        const char* caption;
-        QList<QKeySequence> shortcuts;
-        void (frmmain::*handler)();
-        bool changesPicture;  // runs as one step of the undo history
-    };
-    const Item items[] = {
-        {"File", "new1", "New", {QKeySequence(Qt::CTRL | Qt::Key_N)}, &frmmain::new1_Click, true},
-        {"File", "open1", "Open", {QKeySequence(Qt::CTRL | Qt::Key_O)}, &frmmain::open1_Click, true},
-        {"File", "save1", "Save", {QKeySequence(Qt::CTRL | Qt::Key_S)}, &frmmain::save1_Click, true},
-        {"File", "saveas1", "Save As", {}, &frmmain::saveas1_Click, true},
-        {"Edit", "undo1", "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &frmmain::undo1_Click, false},
-        {"Edit", "redo1", "Redo",
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &frmmain::redo1_Click,
-         false},
-        {"Edit", "select1", "Select", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, &frmmain::select1_Click, false},
-        {"Edit", "selectall1", "Select All", {QKeySequence(Qt::CTRL | Qt::Key_A)}, &frmmain::selectall1_Click, false},
-        {"Edit", "deselect1", "Deselect", {QKeySequence(Qt::Key_Escape)}, &frmmain::deselect1_Click, false},
-        {"Edit", "cut1", "Cut", {QKeySequence(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, false},
-        {"Edit", "copy1", "Copy Picture", {QKeySequence(Qt::CTRL | Qt::Key_C)}, &frmmain::copy1_Click, false},
-        {"Edit", "paste1", "Paste", {QKeySequence(Qt::CTRL | Qt::Key_V)}, &frmmain::paste1_Click, false},
-        {"Edit", "delete1", "Delete", {QKeySequence(Qt::Key_Delete)}, &frmmain::delete1_Click, false},
-        {"View", "zoomin1", "Zoom In", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         &frmmain::zoomin1_Click, false},
-        {"View", "zoomout1", "Zoom Out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &frmmain::zoomout1_Click, false},
-        {"View", "zoom100", "Actual Size", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &frmmain::zoom100_Click, false},
-        {"View", "zoomfit1", "Fit Window", {}, &frmmain::zoomfit1_Click, false},
-        {"View", "showgrid1", "Show Grid", {}, &frmmain::showgrid1_Click, false},
-        {"View", "snap1", "Snap to Grid", {}, &frmmain::snap1_Click, false},
-        {"View", "gridspacing1", "Grid Spacing...", {}, &frmmain::gridspacing1_Click, false},
-        {"Image", "canvassize1", "Canvas Size...", {}, &frmmain::canvassize1_Click, true},
-        {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, true},
-        {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, true},
-        {"File", "print1", "Print...", {QKeySequence(Qt::CTRL | Qt::Key_P)}, &frmmain::print1_Click, false},
-        {"File", "exportpdf1", "Export as PDF...", {}, &frmmain::exportpdf1_Click, false},
-        {"Edit", "transparent1", "Transparent Selection", {}, &frmmain::transparent1_Click, false},
-        {"View", "toolbar1", "Toolbar", {}, &frmmain::toolbar1_Click, false},
-        {"Image", "fliph1", "Flip Horizontal", {}, &frmmain::fliph1_Click, false},
-        {"Image", "flipv1", "Flip Vertical", {}, &frmmain::flipv1_Click, false},
-        {"Image", "rotateright1", "Rotate Right", {}, &frmmain::rotateright1_Click, false},
-        {"Image", "rotateleft1", "Rotate Left", {}, &frmmain::rotateleft1_Click, false},
-        {"Image", "rotate1801", "Rotate 180\xB0", {}, &frmmain::rotate1801_Click, false},
-        {"Image", "cropselection1", "Crop to Selection", {}, &frmmain::cropselection1_Click, false},
-        {"Image", "cropcontent1", "Crop to Content", {}, &frmmain::cropcontent1_Click, true},
-        {"Tools", "fill1", "Fill", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, &frmmain::fill1_Click, false},
-        {"Tools", "tolerance1", "Fill Tolerance...", {}, &frmmain::tolerance1_Click, false},
-        {"Tools", "pickcolor1", "Pick Colour", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K)}, &frmmain::pickcolor1_Click, false},
+using namespace Command;
+
+const std::vector<CommandRow>& commandTable() {
+    using K = QKeySequence;
+    static const std::vector<CommandRow> rows = {
+        {"File", "new1", "New", {K(Qt::CTRL | Qt::Key_N)}, &frmmain::new1_Click, kReplace},
+        {"File", "open1", "Open", {K(Qt::CTRL | Qt::Key_O)}, &frmmain::open1_Click, kReplace},
+        {"File", "save1", "Save", {K(Qt::CTRL | Qt::Key_S)}, &frmmain::save1_Click, LeavesSelect | Step | Busy},
+        {"File", "saveas1", "Save As", {}, &frmmain::saveas1_Click, LeavesSelect | Step | Busy},
+        {"Edit", "undo1", "Undo", {K(Qt::CTRL | Qt::Key_Z)}, &frmmain::undo1_Click, EndsDragOnly | LeavesSelect | Busy},
+        {"Edit", "redo1", "Redo", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)},
+         &frmmain::redo1_Click, EndsDragOnly | Busy},
+        {"Edit", "select1", "Select", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, &frmmain::select1_Click, LeavesPressTool, true},
+        {"Edit", "selectall1", "Select All", {K(Qt::CTRL | Qt::Key_A)}, &frmmain::selectall1_Click, LeavesPressTool},
+        {"Edit", "deselect1", "Deselect", {K(Qt::Key_Escape)}, &frmmain::deselect1_Click,
+         EndsDragOnly | LeavesSelect | LeavesPressTool},
+        {"Edit", "cut1", "Cut", {K(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, kEdit},
+        {"Edit", "copy1", "Copy Picture", {K(Qt::CTRL | Qt::Key_C)}, &frmmain::copy1_Click, 0},
+        {"Edit", "paste1", "Paste", {K(Qt::CTRL | Qt::Key_V)}, &frmmain::paste1_Click,
+         LeavesSelect | LeavesPressTool | kEdit},
+        {"Edit", "delete1", "Delete", {K(Qt::Key_Delete)}, &frmmain::delete1_Click, kEdit},
+        {"View", "zoomin1", "Zoom In", {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
+         &frmmain::zoomin1_Click, 0},
+        {"View", "zoomout1", "Zoom Out", {K(Qt::CTRL | Qt::Key_Minus)}, &frmmain::zoomout1_Click, 0},
+        {"View", "zoom100", "Actual Size", {K(Qt::CTRL | Qt::Key_0)}, &frmmain::zoom100_Click, 0},
+        {"View", "zoomfit1", "Fit Window", {}, &frmmain::zoomfit1_Click, 0},
+        {"View", "showgrid1", "Show Grid", {}, &frmmain::showgrid1_Click, 0, true},
+        {"View", "snap1", "Snap to Grid", {}, &frmmain::snap1_Click, 0, true},
+        {"View", "gridspacing1", "Grid Spacing...", {}, &frmmain::gridspacing1_Click, 0},
+        {"Image", "canvassize1", "Canvas Size...", {}, &frmmain::canvassize1_Click, LeavesSelect | kEdit},
+        {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, LeavesSelect | Step},
+        {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, LeavesSelect | Step},
+        {"File", "print1", "Print...", {K(Qt::CTRL | Qt::Key_P)}, &frmmain::print1_Click, Busy},
+        {"File", "exportpdf1", "Export as PDF...", {}, &frmmain::exportpdf1_Click, Busy},
+        {"Edit", "transparent1", "Transparent Selection", {}, &frmmain::transparent1_Click, 0, true},
+        {"View", "toolbar1", "Toolbar", {}, &frmmain::toolbar1_Click, 0, true},
+        // A marked part turns where it floats; the whole picture is an edit.
+        {"Image", "fliph1", "Flip Horizontal", {}, &frmmain::fliph1_Click, kEdit},
+        {"Image", "flipv1", "Flip Vertical", {}, &frmmain::flipv1_Click, kEdit},
+        {"Image", "rotateright1", "Rotate Right", {}, &frmmain::rotateright1_Click, kEdit},
+        {"Image", "rotateleft1", "Rotate Left", {}, &frmmain::rotateleft1_Click, kEdit},
+        {"Image", "rotate1801", "Rotate 180\xB0", {}, &frmmain::rotate1801_Click, kEdit},
+        {"Image", "cropselection1", "Crop to Selection", {}, &frmmain::cropselection1_Click, DropsFloating | kEdit},
+        {"Image", "cropcontent1", "Crop to Content", {}, &frmmain::cropcontent1_Click, LeavesSelect | kEdit},
+        // Choosing the press tool in use again leaves it.
+        {"Tools", "fill1", "Fill", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, &frmmain::fill1_Click, LeavesSelect, true},
+        {"Tools", "tolerance1", "Fill Tolerance...", {}, &frmmain::tolerance1_Click, 0},
+        {"Tools", "pickcolor1", "Pick Colour", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_K)}, &frmmain::pickcolor1_Click, LeavesSelect, true},
         // A submenu's items are one choice: the first is checked at start.
-        {"Tools/Line Ends", "lineendnone1", "None", {}, &frmmain::lineendnone1_Click, false},
-        {"Tools/Line Ends", "lineendarrow1", "Arrow at End", {}, &frmmain::lineendarrow1_Click, false},
-        {"Tools/Line Ends", "lineendboth1", "Arrows at Both Ends", {}, &frmmain::lineendboth1_Click, false},
-        {"Tools/Line Style", "linesolid1", "Solid", {}, &frmmain::linesolid1_Click, false},
-        {"Tools/Line Style", "linedash1", "Dashed", {}, &frmmain::linedash1_Click, false},
-        {"Tools/Line Style", "linedot1", "Dotted", {}, &frmmain::linedot1_Click, false},
-        {"Tools/Line Route", "routestraight1", "Straight", {}, &frmmain::routestraight1_Click, false},
-        {"Tools/Line Route", "routeelbow1", "Elbow", {}, &frmmain::routeelbow1_Click, false},
+        {"Tools/Line Ends", "lineendnone1", "None", {}, &frmmain::lineendnone1_Click, 0, true},
+        {"Tools/Line Ends", "lineendarrow1", "Arrow at End", {}, &frmmain::lineendarrow1_Click, 0, true},
+        {"Tools/Line Ends", "lineendboth1", "Arrows at Both Ends", {}, &frmmain::lineendboth1_Click, 0, true},
+        {"Tools/Line Style", "linesolid1", "Solid", {}, &frmmain::linesolid1_Click, 0, true},
+        {"Tools/Line Style", "linedash1", "Dashed", {}, &frmmain::linedash1_Click, 0, true},
+        {"Tools/Line Style", "linedot1", "Dotted", {}, &frmmain::linedot1_Click, 0, true},
+        {"Tools/Line Route", "routestraight1", "Straight", {}, &frmmain::routestraight1_Click, 0, true},
+        {"Tools/Line Route", "routeelbow1", "Elbow", {}, &frmmain::routeelbow1_Click, 0, true},
     };
+    return rows;
+}
+
+void frmmain::buildMenu() {
     const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"View", "view1"},
                                                              {"Image", "image1"}, {"Tools", "tool1"}};
     QMap<QString, QMenu*> menus;
@@ -75,38 +84,20 @@ void frmmain::buildMenu() {
         connect(m, &QMenu::aboutToShow, this, &frmmain::cancelDrag);  // a menu takes the pointer
         menus.insert(QLatin1String(caption), m);
     }
-    for (const Item& it : items) {
-        QAction* a = menuFor(menus, QLatin1String(it.menu))->addAction(QString::fromLatin1(it.caption));
-        a->setObjectName(QLatin1String(it.name));
-        a->setShortcuts(it.shortcuts);
-        const auto handler = it.handler;
-        const bool step = it.changesPicture;
-        connect(a, &QAction::triggered, this, [this, handler, step] {
-            // Esc, Undo and Redo end a drag under way, as in every paint
-            // program, and only that; without one they do their own work.
-            const bool endsDragOnly = handler == &frmmain::deselect1_Click || handler == &frmmain::undo1_Click ||
-                                      handler == &frmmain::redo1_Click;
-            if (cancelDrag() && endsDragOnly) return;
-            if (step)
-                asOneStep(handler);
-            else
-                (this->*handler)();
-            refreshCanvas();
-        });
-        menuItems.insert(QLatin1String(it.name), a);
+    for (const CommandRow& row : commandTable()) {
+        QAction* a = menuFor(menus, QLatin1String(row.menu))->addAction(QString::fromLatin1(row.caption));
+        a->setObjectName(QLatin1String(row.name));
+        a->setShortcuts(row.shortcuts);
+        a->setCheckable(row.checkable);
+        connect(a, &QAction::triggered, this, [this, &row] { runCommand(row.rules, [&] { (this->*row.handler)(); }); });
+        menuItems.insert(QLatin1String(row.name), a);
     }
     makeChoices(menus);
-    for (const char* toggle : {"showgrid1", "snap1"}) menuItems.value(QLatin1String(toggle))->setCheckable(true);
-    for (const char* name : {"select1", "fill1", "pickcolor1", "transparent1", "toolbar1"})
-        menuItems.value(QLatin1String(name))->setCheckable(true);
     menuItems.value(QStringLiteral("toolbar1"))->setChecked(true);
+    buildHelpMenu();
     QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));  // Alt+E is Edit's
     exit->setObjectName(QStringLiteral("exit1"));
-    connect(exit, &QAction::triggered, this, [this] {
-        cancelDrag();
-        doc.selection.end();
-        exit1_Click();
-    });
+    connect(exit, &QAction::triggered, this, [this] { runCommand(kClose, [this] { exit1_Click(); }); });
     menuItems.insert(QStringLiteral("exit1"), exit);
     updateEditItems();
 }
@@ -124,11 +115,23 @@ void frmmain::makeChoices(const QMap<QString, QMenu*>& menus) {
     for (auto m = menus.begin(); m != menus.end(); ++m) {
         if (!m.key().contains(QLatin1Char('/'))) continue;
         auto* group = new QActionGroup(m.value());
-        for (QAction* a : m.value()->actions()) {
-            a->setCheckable(true);
-            group->addAction(a);
-        }
+        for (QAction* a : m.value()->actions()) group->addAction(a);
         m.value()->actions().constFirst()->setChecked(true);
     }
 }
 
+// Every command ends a drag under way first: its preview erased, a
+// selection's move taken back. Esc, Undo and Redo then do only that.
+void frmmain::runCommand(Rules rules, const std::function<void()>& work) {
+    if (cancelDrag() && (rules & EndsDragOnly)) return;
+    if (rules & LeavesPressTool) pressTools.leave();
+    if (rules & LeavesSelect) doc.selection.end();  // what floats dropped, its own step
+    if (rules & DropsFloating) doc.selection.drop();
+    {
+        const BusyWhile busy(dialogs, rules & Busy ? canvas.Image().size() : QSize());
+        if (rules & Step) doc.beginStep(rules & AsksFirst);
+        work();
+        if ((rules & Step) && doc.endStep() && (rules & Changes)) doc.markChanged();
+    }
+    refreshCanvas();
+}

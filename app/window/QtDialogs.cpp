@@ -20,6 +20,8 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
+#include <QTreeWidget>
 #include <algorithm>
 
 int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
@@ -174,6 +176,43 @@ bool QtDialogs::ShowPrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
+
+// The keys in two columns, each group a bold heading over its rows.
+void QtDialogs::ShowShortcuts(const QList<KeyRow>& rows) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
+    auto* list = new QTreeWidget(&dialog);
+    list->setObjectName(QStringLiteral("shortcuts"));
+    list->setHeaderLabels({QStringLiteral("Keys"), QStringLiteral("What they do")});
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setWordWrap(true);
+    QTreeWidgetItem* group = nullptr;
+    for (const KeyRow& row : rows) {
+        if (!group || group->text(0) != row.group) {
+            group = new QTreeWidgetItem(list, {row.group});
+            group->setFirstColumnSpanned(true);
+            QFont bold = group->font(0);
+            bold.setBold(true);
+            group->setFont(0, bold);
+        }
+        new QTreeWidgetItem(group, {row.keys.join(QStringLiteral(", ")), row.does});
+    }
+    list->expandAll();
+    list->resizeColumnToContents(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog.resize(760, 620);
+    dialog.exec();
+}
+
+void QtDialogs::ShowAbout(const QString& title, const QString& text) { QMessageBox::about(parent_, title, text); }
+
+void QtDialogs::ShowAboutQt() { QMessageBox::aboutQt(parent_, QStringLiteral("About Qt")); }
 
 void QtDialogs::Message(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text);

@@ -25,6 +25,9 @@ public:
     bool AskTolerance(int& value) override;
     bool AskChainGap(int& gap) override;
     bool ShowPrinter(QPrinter& printer) override;
+    void ShowShortcuts(const QList<KeyRow>& rows) override;
+    void ShowAbout(const QString& title, const QString& text) override;
+    void ShowAboutQt() override;
     void Message(const QString& title, const QString& text) override;
     void Notice(const QString& title, const QString& text) override;
     void Busy(bool busy) override;

@@ -2,6 +2,7 @@
 // box and its floating preview show too, the tools that act at one press:
 // Fill, with its tolerance, and Pick Colour, and the line tool's look.
 #include "app/canvas/StatusLine.h"
+#include "app/window/CommandTable.h"
 #include "app/window/frmmain.h"
 #include "settings/SettingsCommands.h"
 
@@ -14,19 +15,20 @@ void frmmain::font1_Click() {
     fitText1();
 }
 
-// Fill stays on until another tool is chosen; Pick Colour ends at its press.
+// Fill stays on until another tool is chosen, Esc, or Fill again; Pick
+// Colour ends at its press, or at Pick Colour again.
 void frmmain::fill1_Click() {
-    doc.selection.end();
     txtinsert->setText(QString());
-    pressTool_ = PressTool::Fill;
-    status_->note(QStringLiteral("Fill: press the area to fill with the draw colour."));
+    pressTools.choose(PressTools::Fill);
+    if (pressTools.current() == PressTools::Fill)
+        status_->note(QStringLiteral("Fill: press the area to fill with the draw colour."));
 }
 
 void frmmain::pickcolor1_Click() {
-    doc.selection.end();
     txtinsert->setText(QString());
-    pressTool_ = PressTool::PickColor;
-    status_->note(QStringLiteral("Pick Colour: press the colour to draw with."));
+    pressTools.choose(PressTools::PickColor);
+    if (pressTools.current() == PressTools::PickColor)
+        status_->note(QStringLiteral("Pick Colour: press the colour to draw with."));
 }
 
 // The line tool's look, which the dispatcher takes at each line's press.
@@ -40,21 +42,19 @@ void frmmain::routestraight1_Click() { state.lineLook.route = LineRoute::Straigh
 void frmmain::routeelbow1_Click() { state.lineLook.route = LineRoute::Elbow; }
 
 void frmmain::tolerance1_Click() {
-    int value = fillTolerance_;
-    if (dialogs.AskTolerance(value)) fillTolerance_ = std::clamp(value, 0, 255);
+    int value = pressTools.tolerance();
+    if (dialogs.AskTolerance(value)) pressTools.setTolerance(value);
 }
 
 void frmmain::pressedWith(QPoint pixel) {
-    if (pressTool_ == PressTool::Fill) {
-        const BusyWhile busy(dialogs, canvas.Image().size());
-        doc.beginStep();
-        doc.fill(pixel, state.drawColor, fillTolerance_);
-        doc.endStep();
+    if (pressTools.current() == PressTools::Fill) {
+        runCommand(Command::kFillPress,
+                   [&] { doc.fill(pixel, state.drawColor, pressTools.tolerance()); });
         return;
     }
     const QImage& picture = canvas.Image();
     if (!picture.rect().contains(pixel)) return;
-    pressTool_ = PressTool::None;
+    pressTools.leave();
     const QRgb c = picture.pixel(pixel);
     state.drawColor = Canvas::toVbColor(c);
     status_->note(QStringLiteral("Draw colour: red %1, green %2, blue %3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)));

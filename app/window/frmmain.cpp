@@ -2,6 +2,8 @@
 // of the window as a whole, and the end of a drag that a command interrupts.
 #include "frmmain.h"
 
+#include "app/window/CommandTable.h"
+
 #include "app/canvas/CanvasView.h"
 #include "app/canvas/PictureFrame.h"
 #include "app/canvas/StatusLine.h"
@@ -33,6 +35,13 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     });
     doc.onIdentityChanged = [this] { showCaption(); };
     recovery.holdWhile([this] { return dispatcher_.dragging(); });
+    // An elbow pressed on a figure's side leaves that side at a right angle.
+    dispatcher_.firstLegAt = [this](float x, float y) {
+        const auto side = doc.figures().sideAt(QPointF(x, y), Canvas::kTwipsPerPixel);
+        if (!side) return FirstLeg::Longer;
+        using Side = FigureMemory::Side;
+        return side->side == Side::Left || side->side == Side::Right ? FirstLeg::Horizontal : FirstLeg::Vertical;
+    };
     buildControls();
     buildMenu();
     buildToolbar();
@@ -90,10 +99,8 @@ bool frmmain::event(QEvent* event) {
 }
 
 void frmmain::closeEvent(QCloseEvent* event) {
-    cancelDrag();
-    doc.selection.end();
     bool cancel = false;
-    Form_Unload(cancel);
+    runCommand(Command::kClose, [&] { Form_Unload(cancel); });
     if (cancel) {
         event->ignore();
         return;
@@ -151,12 +158,4 @@ bool frmmain::cancelDrag() {
     if (!gestures_.cancel()) return false;
     refreshCanvas();
     return true;
-}
-
-void frmmain::asOneStep(void (frmmain::*handler)()) {
-    cancelDrag();
-    doc.selection.end();  // dropped first, its own step
-    doc.beginStep();
-    (this->*handler)();
-    doc.endStep();
 }

@@ -10,7 +10,9 @@
 #include "core/Grid.h"
 #include "core/DragDispatcher.h"
 #include "core/GestureRouter.h"
+#include "core/CommandRules.h"
 #include "core/ImageOps.h"
+#include "core/PressTools.h"
 #include "files/AutoRecovery.h"
 #include "files/FileCommands.h"
 #include "shapes/ShapeModule.h"
@@ -74,9 +76,11 @@ public:
     void lineendnone1_Click(); void lineendarrow1_Click(); void lineendboth1_Click();
     void linesolid1_Click(); void linedash1_Click(); void linedot1_Click();
     void routestraight1_Click(); void routeelbow1_Click();
+    void shortcuts1_Click(); void about1_Click(); void aboutqt1_Click();
     // Opens a picture named on the command line or dropped on the window,
-    // as Open would after its dialog, with the change question first; one step.
-    void openFile(const QString& path);
+    // as Open would after its dialog, with the change question first; one
+    // step. True when the picture is now that file's, warned of or not.
+    bool openFile(const QString& path);
     // The window's unload event; cancel keeps the window open.
     void Form_Unload(bool& cancel);
     // Ends the gesture under way without its result (a figure's preview
@@ -113,6 +117,7 @@ public:
     CommonDialog cdlforcolor;
     Dialogs& dialogs;
     Grid grid;  // shown by the view, never part of the picture
+    PressTools pressTools;  // Fill or Pick Colour, and the fill's tolerance
     AutoRecovery recovery{doc, dialogs};
 
     QComboBox* cmbDrawWidth = nullptr;
@@ -142,13 +147,18 @@ private:
     QMenu* menuFor(QMap<QString, QMenu*>& menus, const QString& path);
     // Each submenu's items become one choice of radio items, the first checked.
     void makeChoices(const QMap<QString, QMenu*>& menus);
+    // Help, between the other menus and Exit: the keys, the about boxes.
+    void buildHelpMenu();
     // The toolbar above the canvas: the menu's tools and switches that the
     // palette does not have, those of them the menu holds.
     void buildToolbar();
     // The selection turned where it lies when a part is marked, else the
-    // whole picture as one step.
+    // whole picture.
     void turnPicture(Turn turn);
-    void pictureStep(const std::function<QString()>& change);
+    // The text centred in the last figure drawn, or why not.
+    void stampLabel();
+    // Why a change could not be made, told; nothing for none.
+    void tell(const QString& problem);
     // The next press's pixel filled (Fill) or its colour taken (Pick Colour).
     void pressedWith(QPoint pixel);
     // Greys out what has nothing to do; Copy's caption follows the selection.
@@ -164,11 +174,12 @@ private:
     void unlockTool();
     // The current tool's button looks pressed, and the locked one's.
     void showCurrentButton();
-    // Gestures take grid points with Snap on; the eraser never does.
+    // Gestures take grid points with Snap on, the line tool a figure's
+    // connection point first; the eraser never snaps.
     void snapped(float& x, float& y) const;
-    // Runs a command as one step of the undo history, a gesture under way
-    // ended and what floats dropped first.
-    void asOneStep(void (frmmain::*handler)());
+    // Runs WORK as a command with RULES, the one place they are applied
+    // (the command table, CommandTable.h).
+    void runCommand(Command::Rules rules, const std::function<void()>& work);
     // The picture at the size its frame's handle was let go at, as one step.
     void resizeByHandle(QSize size);
     void resizeCanvas(QSize size);
@@ -190,9 +201,7 @@ private:
     GestureRouter gestures_;
     ToolGesture toolGesture_{dispatcher_};
     SelectionGesture selectionGesture_{doc.selection};
-    enum class PressTool { None, Fill, PickColor } pressTool_ = PressTool::None;
     PressGesture pressGesture_{[this](QPoint pixel) { pressedWith(pixel); }};
-    int fillTolerance_ = 0;
     CommonDialog cdlforpdf_;
     QToolBar* toolbar_ = nullptr;
     WidthBoxes widths_;

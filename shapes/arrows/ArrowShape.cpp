@@ -1,5 +1,6 @@
 #include "ArrowShape.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace arrows {
@@ -35,6 +36,13 @@ void ArrowShape::figure(Canvas& canvas, Pass pass, const Corners& c, VbColor dra
         canvas.Line(resolve(s.from.x, c.x0, c.x1), resolve(s.from.y, c.y0, c.y1),
                     resolve(s.to.x, c.x0, c.x1), resolve(s.to.y, c.y0, c.y1), color);
     }
+}
+
+LabelSite ArrowShape::label(const Corners& c) const {
+    const float ax = resolve(label_.a.x, c.x0, c.x1), ay = resolve(label_.a.y, c.y0, c.y1);
+    const float bx = resolve(label_.b.x, c.x0, c.x1), by = resolve(label_.b.y, c.y0, c.y1);
+    if (label_.kind == LabelSpec::Kind::Connector) return LabelSite::beside(ax, ay, bx, by, kHeadReach);
+    return LabelSite::inside(std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by));
 }
 
 }  // namespace arrows

@@ -46,6 +46,18 @@ struct Segment {
 
 using Outline = std::vector<Segment>;
 
+// Where an arrow's label goes: inside its body, the rectangle with corners A
+// and B, or, for an arrow that is a line with heads, beside the line from A
+// (its tail) to B (its tip).
+struct LabelSpec {
+    enum class Kind { Body, Connector };
+    Kind kind;
+    Point a, b;
+};
+
+// How far the head of a line with heads reaches either side of the line.
+constexpr float kHeadReach = 100;
+
 // One arrow's lines from a table whose rows are the steps, in drawing order,
 // and whose columns are the arrows that share it.
 template <std::size_t Steps, std::size_t Arrows>
@@ -71,17 +83,19 @@ float resolve(Coord c, float a, float b);
 
 class ArrowShape final : public ShapeModule {
 public:
-    ArrowShape(Outline outline, PreviewFrame frame, Direction direction)
-        : outline_(std::move(outline)), frame_(frame), direction_(direction) {}
+    ArrowShape(Outline outline, PreviewFrame frame, Direction direction, LabelSpec label)
+        : outline_(std::move(outline)), frame_(frame), direction_(direction), label_(label) {}
 
 protected:
     bool accepts(const Corners& c) const override;
     void figure(Canvas& canvas, Pass pass, const Corners& c, VbColor drawColor) override;
+    LabelSite label(const Corners& c) const override;
 
 private:
     Outline outline_;
     PreviewFrame frame_;
     Direction direction_;
+    LabelSpec label_;
 };
 
 }  // namespace arrows

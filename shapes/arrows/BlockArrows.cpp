@@ -24,12 +24,20 @@ constexpr Segment kLines[7][4] = {
     {{{f0, f14}, {f0, f34}}, {{f1, f14}, {f1, f34}}, {{f14, f1}, {f34, f1}}, {{f14, f0}, {f34, f0}}},
 };
 
+// Each arrow's shaft, its body, from one corner to the other; by column.
+constexpr LabelSpec kBodies[4] = {
+    {LabelSpec::Kind::Body, {f0, f14}, {f34, f34}},
+    {LabelSpec::Kind::Body, {f14, f14}, {f1, f34}},
+    {LabelSpec::Kind::Body, {f14, f14}, {f34, f1}},
+    {LabelSpec::Kind::Body, {f14, f0}, {f34, f34}},
+};
+
 }  // namespace
 
 Outline blockArrow(BlockArrow which) { return column(kLines, int(which)); }
 
 std::unique_ptr<ShapeModule> makeBlockArrow(BlockArrow which) {
-    return std::make_unique<ArrowShape>(blockArrow(which), PreviewFrame::Margin, Direction::Any);
+    return std::make_unique<ArrowShape>(blockArrow(which), PreviewFrame::Margin, Direction::Any, kBodies[int(which)]);
 }
 
 }  // namespace arrows

@@ -21,7 +21,11 @@ const Outline kLines = {
     {{f1 - 100, mid - 100}, {f1, mid}},        // right head, upper slant to its tip
 };
 
-const ShapeRegistration registration(
-    "Doublesidearrow", [] { return std::make_unique<ArrowShape>(kLines, PreviewFrame::DragRect, Direction::RightAndBelow); });
+// A line with heads: its label goes beside the shaft.
+constexpr LabelSpec kAlong{LabelSpec::Kind::Connector, {f0, mid}, {f1, mid}};
+
+const ShapeRegistration registration("Doublesidearrow", [] {
+    return std::make_unique<ArrowShape>(kLines, PreviewFrame::DragRect, Direction::RightAndBelow, kAlong);
+});
 
 }  // namespace

@@ -21,7 +21,11 @@ const Outline kLines = {
     {{f34, f1}, {f1, f12}},    // right head, lower slant to its tip
 };
 
-const ShapeRegistration registration(
-    "doublearrow", [] { return std::make_unique<ArrowShape>(kLines, PreviewFrame::DragRect, Direction::Any); });
+// The label goes inside the shaft.
+constexpr LabelSpec kBody{LabelSpec::Kind::Body, {f14, f14}, {f34, f34}};
+
+const ShapeRegistration registration("doublearrow", [] {
+    return std::make_unique<ArrowShape>(kLines, PreviewFrame::DragRect, Direction::Any, kBody);
+});
 
 }  // namespace

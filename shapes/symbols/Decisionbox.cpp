@@ -19,6 +19,13 @@ class Decisionbox final : public ShapeModule {
         canvas.Line(mx, c.y1, c.x1, my, color);  // bottom to right
         canvas.Line(c.x1, my, mx, c.y0, color);  // right to top
     }
+    // The rectangle inside the diamond whose corners touch its sides: half
+    // the drag's width and half its height, about the centre.
+    LabelSite label(const Corners& c) const override {
+        const Corners o = ordered(c);
+        const float w = o.x1 - o.x0, h = o.y1 - o.y0;
+        return LabelSite::inside(o.x0 + w / 4, o.y0 + h / 4, o.x1 - w / 4, o.y1 - h / 4);
+    }
 };
 
 const ShapeRegistration registration("Decisionbox", [] { return std::make_unique<Decisionbox>(); });

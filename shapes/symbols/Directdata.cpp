@@ -27,6 +27,11 @@ class Directdata final : public ShapeModule {
         canvas.Circle(right, ym, r, color, kHalfPi, kThreeHalvesPi, kEndAspect);
         canvas.Circle(right, ym, r, color, kThreeHalvesPi, kHalfPi, kEndAspect);
     }
+    // From the left end's centre line to where the whole right end begins.
+    LabelSite label(const Corners& c) const override {
+        const double q = std::fabs(c.y1 - c.y0) / 2 / kEndDivisor;
+        return LabelSite::inside(c.x0 + q, c.y0, c.x1 - 2 * q, c.y1);
+    }
 };
 
 const ShapeRegistration registration("Directdata", [] { return std::make_unique<Directdata>(); });

@@ -13,6 +13,10 @@ class Documentdata final : public WaveSymbol {
         canvas.Line(c.x0, c.y0, c.x1, c.y0, color);  // top
         wave(canvas, c, c.y1, kWaveAspect, color);
     }
+    // Above the crest of the wave.
+    LabelSite label(const Corners& c) const override {
+        return LabelSite::inside(c.x0, c.y0, c.x1, c.y1 - amplitude(c, kWaveAspect));
+    }
 };
 
 const ShapeRegistration registration("Documentdata", [] { return std::make_unique<Documentdata>(); });

@@ -16,6 +16,14 @@ class DrawData final : public ShapeModule {
         canvas.Line(a, c.y0, c.x1, c.y0, color);  // top
         canvas.Line(c.x0, c.y1, b, c.y1, color);  // bottom
     }
+    // Between the slanted sides over the middle half of the height: each
+    // side is a third of the width off the upright, so a quarter of the
+    // width in from either end there.
+    LabelSite label(const Corners& c) const override {
+        const Corners o = ordered(c);
+        const float w = o.x1 - o.x0, h = o.y1 - o.y0;
+        return LabelSite::inside(o.x0 + w / 4, o.y0 + h / 4, o.x1 - w / 4, o.y1 - h / 4);
+    }
 };
 
 const ShapeRegistration registration("DrawData", [] { return std::make_unique<DrawData>(); });

@@ -3,6 +3,8 @@
 #include "Angles.h"
 #include "shapes/ShapeModule.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr float kRadius = 200.0f;
@@ -21,6 +23,11 @@ class Internalprocess final : public ShapeModule {
         canvas.Circle(c.x0 + r, c.y1 - r, r, color, kPiSingle, kThreeHalvesPi);  // bottom left
         canvas.Circle(c.x1 - r, c.y0 + r, r, color, 0, kHalfPi);                // top right
         canvas.Circle(c.x1 - r, c.y1 - r, r, color, kThreeHalvesPi, 0);         // bottom right
+    }
+    // The drag, drawn in until its corners meet the rounded ones.
+    LabelSite label(const Corners& c) const override {
+        const double in = kRadius * (1 - std::sqrt(0.5));
+        return LabelSite::inside(c.x0 + in, c.y0 + in, c.x1 - in, c.y1 - in);
     }
 };
 

@@ -16,6 +16,10 @@ class Internalstorage final : public ShapeModule {
         canvas.Line(c.x0 + w / 6, c.y0, c.x0 + w / 6, c.y1, color);
         canvas.Line(c.x0, c.y0 + h / 6, c.x1, c.y0 + h / 6, color);
     }
+    // Right of the inner vertical line and below the inner horizontal one.
+    LabelSite label(const Corners& c) const override {
+        return LabelSite::inside(c.x0 + (c.x1 - c.x0) / 6, c.y0 + (c.y1 - c.y0) / 6, c.x1, c.y1);
+    }
 };
 
 const ShapeRegistration registration("Internalstorage", [] { return std::make_unique<Internalstorage>(); });

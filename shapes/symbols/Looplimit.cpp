@@ -18,6 +18,10 @@ private:
             {c.x0 + w / 6, c.y0}, {c.x0, cutY}, {c.x0, c.y1}, {c.x1, c.y1}, {c.x1, cutY}, {c.x0 + (w * 5) / 6, c.y0},
         };
     }
+    // Below the cut corners, the whole width.
+    LabelSite label(const Corners& c) const override {
+        return LabelSite::inside(c.x0, c.y0 + (c.y1 - c.y0) / 6, c.x1, c.y1);
+    }
 };
 
 const ShapeRegistration registration("Looplimit", [] { return std::make_unique<Looplimit>(); });

@@ -20,6 +20,10 @@ private:
             {c.x1 - 50, c.y0 + 50},
         };
     }
+    // Below the sloping top where it is lowest, inside the drawn-in sides.
+    LabelSite label(const Corners& c) const override {
+        return LabelSite::inside(c.x0 + 50, (c.y1 - c.y0) / 4 + (c.y0 + 50), c.x1 - 50, c.y1 - 50);
+    }
 };
 
 const ShapeRegistration registration("Manualinput", [] { return std::make_unique<Manualinput>(); });

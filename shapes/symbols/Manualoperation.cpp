@@ -19,6 +19,11 @@ private:
             {c.x1, c.y0},
         };
     }
+    // Upright above the narrow bottom edge, the whole height.
+    LabelSite label(const Corners& c) const override {
+        const float w = c.x1 - c.x0;
+        return LabelSite::inside(c.x0 + w / 4, c.y0, c.x1 - w / 4, c.y1);
+    }
 };
 
 const ShapeRegistration registration("Manualoperation", [] { return std::make_unique<Manualoperation>(); });

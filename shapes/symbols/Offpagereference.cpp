@@ -16,6 +16,10 @@ private:
         const float sideEnd = c.y0 + h / 2;
         return {{c.x0, c.y0}, {c.x0, sideEnd}, {c.x0 + w / 2, c.y1}, {c.x1, sideEnd}, {c.x1, c.y0}};
     }
+    // The upright part above the point, the whole width.
+    LabelSite label(const Corners& c) const override {
+        return LabelSite::inside(c.x0, c.y0, c.x1, c.y0 + (c.y1 - c.y0) / 2);
+    }
 };
 
 const ShapeRegistration registration("Offpagereference", [] { return std::make_unique<Offpagereference>(); });

@@ -14,6 +14,11 @@ class Papertape final : public WaveSymbol {
         wave(canvas, c, c.y0, kWaveAspect, color);
         wave(canvas, c, c.y1, kWaveAspect, color);
     }
+    // Below the trough of the top wave and above the crest of the bottom one.
+    LabelSite label(const Corners& c) const override {
+        const float a = amplitude(c, kWaveAspect);
+        return LabelSite::inside(c.x0, c.y0 + a, c.x1, c.y1 - a);
+    }
 };
 
 const ShapeRegistration registration("Papertape", [] { return std::make_unique<Papertape>(); });

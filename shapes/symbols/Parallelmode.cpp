@@ -15,6 +15,12 @@ class Parallelmode final : public ShapeModule {
         canvas.Line(c.x0, third, c.x1, third, color);
         canvas.Line(c.x0, twoThirds, c.x1, twoThirds, color);
     }
+    // Between the two lines.
+    LabelSite label(const Corners& c) const override {
+        const Corners o = ordered(c);
+        const float h = o.y1 - o.y0;
+        return LabelSite::inside(o.x0, o.y0 + h / 3, o.x1, o.y1 - h / 3);
+    }
 };
 
 const ShapeRegistration registration("Parallelmode", [] { return std::make_unique<Parallelmode>(); });

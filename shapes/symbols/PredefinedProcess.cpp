@@ -3,6 +3,8 @@
 // Only for drags not left of and not above the start.
 #include "shapes/ShapeModule.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr float kInset = 200;
@@ -14,6 +16,12 @@ class PredefinedProcess final : public ShapeModule {
         canvas.Box(c.x0, c.y0, c.x1, c.y1, color);
         canvas.Line(c.x0 + kInset, c.y0, c.x0 + kInset, c.y1, color);
         canvas.Line(c.x1 - kInset, c.y0, c.x1 - kInset, c.y1, color);
+    }
+    // Between the two inner lines, inside the box (where a narrow box has
+    // them swapped, too).
+    LabelSite label(const Corners& c) const override {
+        const float a = c.x0 + kInset, b = c.x1 - kInset;
+        return LabelSite::inside(std::max(c.x0, std::min(a, b)), c.y0, std::min(c.x1, std::max(a, b)), c.y1);
     }
 };
 

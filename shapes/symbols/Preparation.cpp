@@ -18,6 +18,12 @@ private:
             {quarter, c.y0}, {c.x0, ym}, {quarter, c.y1}, {threeQuarters, c.y1}, {c.x1, ym}, {threeQuarters, c.y0},
         };
     }
+    // Between the pointed ends, the whole height.
+    LabelSite label(const Corners& c) const override {
+        const Corners o = ordered(c);
+        const float w = o.x1 - o.x0;
+        return LabelSite::inside(o.x0 + w / 4, o.y0, o.x1 - w / 4, o.y1);
+    }
 };
 
 const ShapeRegistration registration("Preparation", [] { return std::make_unique<Preparation>(); });

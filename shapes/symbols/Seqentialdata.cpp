@@ -18,6 +18,12 @@ class Seqentialdata final : public ShapeModule {
         canvas.Circle(mx, my, float(r), color);
         canvas.Line(mx, c.y1, c.x1, c.y1, color);  // the tail
     }
+    // The square inside the circle.
+    LabelSite label(const Corners& c) const override {
+        const float mx = c.x0 + (c.x1 - c.x0) / 2, my = c.y0 + (c.y1 - c.y0) / 2;
+        const double half = std::fabs(c.y1 - c.y0) / 2.0 * std::sqrt(0.5);
+        return LabelSite::inside(mx - half, my - half, mx + half, my + half);
+    }
 };
 
 const ShapeRegistration registration("Seqentialdata", [] { return std::make_unique<Seqentialdata>(); });

@@ -19,6 +19,8 @@ protected:
         canvas.Circle(c.x0 + w / 4, y, w / 4, color, kPiSingle, 0, aspect);
         canvas.Circle(c.x0 + (w * 3) / 4, y, w / 4, color, 0, kPiSingle, aspect);
     }
+    // How far a wave reaches above and below its line.
+    static float amplitude(const Corners& c, float aspect) { return (c.x1 - c.x0) / 4 * aspect; }
     static void sides(Canvas& canvas, const Corners& c, std::optional<VbColor> color) {
         canvas.Line(c.x0, c.y0, c.x0, c.y1, color);
         canvas.Line(c.x1, c.y0, c.x1, c.y1, color);

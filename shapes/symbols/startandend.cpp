@@ -4,6 +4,7 @@
 #include "Angles.h"
 #include "shapes/ShapeModule.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -31,6 +32,18 @@ class startandend final : public ShapeModule {
         canvas.Line(c.x0 + h, c.y1, c.x1 - h, c.y1, color);
         canvas.Circle(c.x0 + h, c.y0 + h, r, color, a1, a2);
         canvas.Circle(c.x1 - h, c.y0 + h, r, color, a2, a1);
+    }
+    // Between the centres of the round ends, the whole height. Dragged up or
+    // to the left (not both) the straight edges run past the drag and the
+    // ends face away from each other whatever the width; otherwise a drag
+    // narrower than tall crosses them over.
+    LabelSite label(const Corners& c) const override {
+        const float h = (c.y1 - c.y0) / 2;
+        const float a = c.x0 + h, b = c.x1 - h;
+        const float top = std::min(c.y0, c.y1), bottom = std::max(c.y0, c.y1);
+        const bool leftward = c.x1 < c.x0, upward = c.y1 < c.y0;
+        if (leftward != upward) return LabelSite::inside(std::min(a, b), top, std::max(a, b), bottom);
+        return leftward ? LabelSite::inside(b, top, a, bottom) : LabelSite::inside(a, top, b, bottom);
     }
 };
 

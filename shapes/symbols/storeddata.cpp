@@ -23,6 +23,15 @@ class storeddata final : public ShapeModule {
         canvas.Circle(xa, ym, float(r), drawColor, kHalfPi, kThreeHalvesPi, kCapAspect);
         canvas.Circle(c.x1, ym, float(r), drawColor, kHalfPi, kThreeHalvesPi, kCapAspect);
     }
+    // From the convex end's centre line to where the hollow end begins;
+    // dragged to the left, the bar runs back over its convex end, and the
+    // room lies between the hollow end and the drag's start.
+    LabelSite label(const Corners& c) const override {
+        const Corners o = ordered(c);
+        const double rx = (o.y1 - o.y0) / 2.0 / kCapDivisor;
+        if (c.x1 >= c.x0) return LabelSite::inside(c.x0 + rx, o.y0, c.x1 - rx, o.y1);
+        return LabelSite::inside(c.x1, o.y0, c.x0, o.y1);
+    }
 };
 
 const ShapeRegistration registration("storeddata", [] { return std::make_unique<storeddata>(); });

@@ -65,6 +65,11 @@ TEST(CommandLine, HelpVersionAndScriptsNeedNoDisplay) {
         {{"--script=" + script}, {"currentTool=3"}},
         {{chart, "--script", script}, {"filePath=" + chart, "caption=" + kCaptionPrefix + chart}},
         {{"--script", "-", chart}, {"filePath=" + chart}, "dump\n"},
+        // Help's dialogs print their text; F1 opens the list of keys.
+        {{"--script", "-"},
+         {"about About Tavimbre|Tavimbre " TAVIMBRE_VERSION "\\n", "MIT License", "\"Using it\"", "about About Qt|Qt 6.",
+          "dialog shortcuts\nshortcut Drawing|Drag on the canvas|"},
+         "menu about1\nmenu aboutqt1\nkey F1\n"},
         // A script meant for a picture that did not open is not run.
         {{gone, "--script", script}, {"could not be opened", "the script was not run"}, {}, 2},
     };

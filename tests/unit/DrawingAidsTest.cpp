@@ -3,6 +3,7 @@
 // nothing.
 #include "core/Canvas.h"
 #include "core/DragDispatcher.h"
+#include "core/FigureMemory.h"
 #include "core/Grid.h"
 #include "shapes/ShapeModule.h"
 
@@ -218,4 +219,54 @@ TEST(DrawingAids, DragsThatDrawNothingAreKnownBeforeTheRelease) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(Tool::drawsNothing(c.code, 3000, 3000, c.x, c.y), c.nothing) << c.code << " " << c.x << "," << c.y;
+}
+
+// Each figure offers the middles of its sides, a decision its corners, and
+// every one of them is a pixel of the figure as drawn.
+TEST(DrawingAids, ConnectionPointsLieOnTheFigureDrawn) {
+    const struct {
+        int tool;
+        QRectF drag;
+    } cases[] = {
+        {Tool::Process, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::Process, QRectF(QPointF(4500, 3000), QPointF(1500, 1500))},
+        {Tool::Decision, QRectF(QPointF(1500, 1500), QPointF(4530, 3030))},
+        {Tool::Circle, QRectF(QPointF(1500, 1500), QPointF(6000, 3000))},
+        {Tool::Start, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::Preparation, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::OffPageReference, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::PredefinedProcess, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::Data, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::ManualOperation, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::DocumentSymbol, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::PaperTape, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::StoredData, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::ManualInput, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::LoopLimit, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::SequentialData, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::DirectData, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::InternalProcess, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::InternalStorage, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+        {Tool::ParallelMode, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
+    };
+    for (const auto& c : cases) {
+        BareDrag b;
+        b.click(c.tool);
+        b.drag(float(c.drag.left()), float(c.drag.top()), float(c.drag.right()), float(c.drag.bottom()));
+        ASSERT_EQ(b.doc.figures().figures().size(), 1u) << c.tool;
+        // On a slanted side, the pixel the line took may be the next one.
+        const int slack = c.tool == Tool::Data || c.tool == Tool::ManualOperation ? 1 : 0;
+        for (const FigureMemory::Point& p : FigureMemory::points(b.doc.figures().figures().front())) {
+            const QPoint at(Canvas::toPixels(float(p.at.x())), Canvas::toPixels(float(p.at.y())));
+            int ink = 0;
+            for (int dx = -slack; dx <= slack; ++dx)
+                ink += (b.doc.canvas.Image().pixel(at + QPoint(dx, 0)) & 0xFFFFFF) != 0xFFFFFF;
+            EXPECT_GT(ink, 0) << c.tool << ": " << qPrintable(FigureMemory::describe(p)) << " at " << at.x() << ","
+                              << at.y();
+            // A press there lies on that side of that figure.
+            const std::optional<FigureMemory::Point> side = b.doc.figures().sideAt(p.at, 1);
+            EXPECT_TRUE(side && side->side == p.side) << c.tool << ": " << qPrintable(FigureMemory::describe(p));
+        }
+        EXPECT_EQ(b.doc.figures().under(c.drag.center()), &b.doc.figures().figures().front()) << c.tool;
+    }
 }

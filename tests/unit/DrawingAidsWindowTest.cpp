@@ -90,6 +90,17 @@ TEST(DrawingAidsWindow, WithSnapOnEveryGestureButTheEraserTakesGridPoints) {
         {"selection moved", {"menu select1", "down 1 0 0 0", "up 1 0 6000 6000"},
          {"selection=200,90,401,401"}, {}},
         {"eraser", {"click cmdErase"}, {"startX=1574", "startY=1576", "curX=4440", "curY=3070"}, {}},
+        // The box's right middle, (4330, 3100), lies 114 twips from the
+        // release, further than the grid point.
+        {"line: a figure's connection point wins over the grid",
+         {"menu snap1", "click cmdSquare", "down 1 0 1000 2000", "up 1 0 4330 4200", "menu snap1", "click cmdLine"},
+         {"startX=1500", "startY=1650", "curX=4330", "curY=3100", "status=Right of the process box"}, {}},
+        {"line: a decision's connection points are its corners",
+         {"menu snap1", "click cmdrhombus", "down 1 0 1000 2000", "up 1 0 4330 4200", "menu snap1", "click cmdLine"},
+         {"curX=4330", "curY=3100", "status=Right corner of the decision"}, {}},
+        {"box: connection points are the line's alone",
+         {"menu snap1", "click cmdSquare", "down 1 0 1000 2000", "up 1 0 4330 4200", "menu snap1", "click cmdSquare"},
+         {"curX=4500", "curY=3000"}, {}},
     };
     for (const Case& c : cases) {
         Harness h;

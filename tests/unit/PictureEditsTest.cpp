@@ -3,6 +3,7 @@
 // the picture on a PDF or printed page.
 #include "core/Document.h"
 #include "core/Fill.h"
+#include "core/ToolCode.h"
 #include "files/PdfExport.h"
 
 #include <QPainter>
@@ -125,6 +126,19 @@ QImage picture(const std::vector<const char*>& rows) {
     return img;
 }
 
+// The letters under the last figure's press and release, or "" for none.
+std::string lettersAtLastFigure(const Document& doc) {
+    const std::optional<DrawnFigure>& f = doc.figures().last();
+    if (!f) return "";
+    std::string letters;
+    for (const QPointF& p : {f->drag.topLeft(), f->drag.bottomRight()}) {
+        const QPoint at(Canvas::toPixels(float(p.x())), Canvas::toPixels(float(p.y())));
+        for (char c = 'a'; c <= 'z'; ++c)
+            if (doc.canvas.Image().valid(at) && doc.canvas.Image().pixel(at) == letterColour(c)) letters += c;
+    }
+    return letters;
+}
+
 }  // namespace
 
 TEST(PictureEdits, TurnsGiveTheExpectedPixelsAsOneStep) {
@@ -145,17 +159,20 @@ TEST(PictureEdits, TurnsGiveTheExpectedPixelsAsOneStep) {
         EXPECT_EQ(turned(abc, k.turn), picture(k.expected)) << "a floating part";
         Document doc;
         doc.canvas.Picture(abc, "abc.bmp");
+        doc.drawn(Tool::Line, QPointF(0, 0), QPointF(15, 15));  // from a to e
         QStringList trace;
         doc.canvas.setTrace([&](const QString& l) { trace << l; });
         doc.history.begin();
         EXPECT_EQ(doc.turn(k.turn), "");
         doc.history.end();
+        EXPECT_EQ(lettersAtLastFigure(doc), "ae") << "the last figure turns with the picture";
         EXPECT_EQ(doc.canvas.Image(), picture(k.expected));
         EXPECT_EQ(doc.canvas.ownSize(), picture(k.expected).size());
         EXPECT_EQ(trace, QStringList{k.trace});
         EXPECT_TRUE(doc.pictureChanged());
         doc.undo();
         EXPECT_EQ(doc.canvas.Image(), abc);
+        EXPECT_EQ(lettersAtLastFigure(doc), "ae");
     }
 }
 
@@ -167,26 +184,31 @@ TEST(PictureEdits, CropsCutThePictureDown) {
         std::vector<const char*> expected;
         QStringList trace;
         bool refused;
+        const char* figure;  // the letters the last figure joins after the crop: "" when it was cut
     } cases[] = {
-        {"to content", [](Document& d) { return d.cropToContent().problem; }, {"a..", "..b"}, {"crop 2 1 3 2"}, false},
-        {"to a part", [](Document& d) { return d.crop({1, 1, 2, 3}); }, {".a", "..", ".."}, {"crop 1 1 2 3"}, false},
+        {"to content", [](Document& d) { return d.cropToContent().problem; }, {"a..", "..b"}, {"crop 2 1 3 2"}, false,
+         "ab"},
+        {"to a part", [](Document& d) { return d.crop({1, 1, 2, 3}); }, {".a", "..", ".."}, {"crop 1 1 2 3"}, false,
+         ""},
         {"to a part reaching out", [](Document& d) { return d.crop({4, 2, 10, 10}); }, {"b.", ".."}, {"crop 4 2 2 2"},
-         false},
+         false, ""},
         {"to the whole: nothing", [](Document& d) { return d.crop({0, 0, 6, 4}); },
-         {"......", "..a...", "....b.", "......"}, {}, false},
+         {"......", "..a...", "....b.", "......"}, {}, false, "ab"},
         {"outside: refused", [](Document& d) { return d.crop({7, 0, 3, 3}); },
-         {"......", "..a...", "....b.", "......"}, {}, true},
+         {"......", "..a...", "....b.", "......"}, {}, true, "ab"},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
         Document doc;
         doc.canvas.Picture(drawn, "drawn.bmp");
+        doc.drawn(Tool::Line, QPointF(30, 15), QPointF(60, 30));  // from a to b
         QStringList trace;
         doc.canvas.setTrace([&](const QString& l) { trace << l; });
         doc.history.begin();
         const size_t stepsBefore = doc.history.steps();
         EXPECT_EQ(k.crop(doc).isEmpty(), !k.refused);
         doc.history.end();
+        EXPECT_EQ(lettersAtLastFigure(doc), k.figure);
         EXPECT_EQ(doc.canvas.Image(), picture(k.expected));
         EXPECT_EQ(trace, k.trace);
         EXPECT_EQ(doc.history.steps() - stepsBefore, k.trace.size() == 1 ? 1u : 0u);

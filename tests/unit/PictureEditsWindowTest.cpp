@@ -59,6 +59,16 @@ TEST(PictureEdits, FromTheWindow) {
          {"tolerance=40", "undoSteps=2"}},
         {"a palette tool ends Fill", QStringList{"menu fill1", "click cmdLine"} + kFillAt30, {{{20, 20}, kWhite}},
          {"pressTool="}},
+        {"Fill chosen again ends it", QStringList{"menu fill1", "menu fill1"} + kFillAt30, {{{20, 20}, kWhite}},
+         {"pressTool=", "undoSteps=0"}},
+        {"Esc ends Fill", QStringList{"menu fill1", "key Esc"} + kFillAt30, {{{20, 20}, kWhite}},
+         {"pressTool=", "undoSteps=0"}},
+        {"Pick Colour chosen again ends it", QStringList{"menu pickcolor1", "menu pickcolor1"}, {}, {"pressTool="}},
+        {"Select chosen again ends it", QStringList{"menu select1", "menu select1"}, {},
+         {"status=Pointer 0, 0    Picture 742 × 689    Zoom 100%"}},
+        {"Fill over a locked tool: the status bar names Fill",
+         QStringList{"dblclick cmdSquare", "menu fill1"} + kFillAt30, {{{20, 20}, kBlack}},
+         {"toolLocked=true", "status=Pointer 2, 2    Picture 742 × 689    Zoom 100%    Fill"}},
         {"pick colour by its key: the pixel's colour, then the tool ends",
          QStringList{"color 65280", "menu drawcolor1", "menu fill1"} + kFillAt30 +
              QStringList{"color 255", "menu drawcolor1", "key Ctrl+Shift+K"} + kFillAt30,
@@ -78,6 +88,9 @@ TEST(PictureEdits, FromTheWindow) {
          {"undoSteps=2", "pictureWidth=742"}},
         {"rotate the whole picture: its sides swap", kTopLine + QStringList{"menu rotateright1"},
          {{{688, 5}, kBlack}}, {"pictureWidth=689", "pictureHeight=742", "undoSteps=2"}},
+        {"all of it marked, rotated left: the picture turns whole, still all marked",
+         kTopLine + QStringList{"menu selectall1", "menu rotateleft1"}, {{{0, 736}, kBlack}, {{0, 741}, kBlack}},
+         {"pictureWidth=689", "pictureHeight=742", "selection=0,0,689,742", "floating=false", "undoSteps=2"}},
         {"crop to the marked part", kTopLine + kMarkTopLeft + QStringList{"menu cropselection1"}, {{{5, 0}, kBlack}},
          {"pictureWidth=20", "pictureHeight=10", "selection=", "undoSteps=2"}},
         {"crop to nothing marked", QStringList{"menu cropselection1"}, {},
@@ -159,6 +172,9 @@ TEST(PictureEdits, ToolbarAndKeys) {
     fill->click();
     EXPECT_EQ(h.dumped("pressTool"), "fill");
     EXPECT_TRUE(fill->isChecked());
+    fill->click();
+    EXPECT_EQ(h.dumped("pressTool"), "");
+    EXPECT_FALSE(fill->isChecked());
     auto* zoomIn = qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("zoomin1")));
     zoomIn->click();
     EXPECT_NE(h.dumped("zoom"), "100");

@@ -7,12 +7,14 @@
 // there, and counts as a change. Every Undo and Redo must bring back the
 // pixels and the file identity the picture had at that point of the
 // history; a save writes no file but the one the caption names; a recovery
-// copy, once written, holds what the window shows.
+// copy, once written, holds what the window shows; the last figure is one in
+// the picture.
 #include "RandomAnswers.h"
 
 #include "app/canvas/CanvasView.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -103,6 +105,13 @@ struct Session {
     void follow(const QString& line, bool fresh = false) {
         const QString fault = points.follow(*w, line, fresh);
         ASSERT_TRUE(fault.isEmpty()) << qPrintable(fault) << "\n" << qPrintable(lastLines());
+        // The last figure always shows on the picture, and a figure's is remembered.
+        const FigureMemory& f = w->doc.figures();
+        if (!f.last()) return;
+        const bool listed = !FigureMemory::isFigure(f.last()->tool) ||
+                            std::find(f.figures().begin(), f.figures().end(), *f.last()) != f.figures().end();
+        ASSERT_TRUE(listed && f.last()->pixels().intersects(w->canvas.Image().rect()))
+            << "the last figure is not a figure in the picture\n" << qPrintable(lastLines());
     }
     void checkWrites(const QMap<QString, size_t>& was, const QString& captionBefore);
     void checkRecoveryCopy();

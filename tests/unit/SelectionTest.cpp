@@ -42,6 +42,7 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
         std::function<QImage(const QImage& box)> expected;
         const char* selection;
         bool floating;
+        const char* lastFigure = "1500,1500,3000,3000";  // the box, wherever it went
     } cases[] = {
         {"marked, nothing changes", kMarkAround, [](const QImage& b) { return b; }, "80,80,140,140", false},
         {"marked past the picture's edge, clipped",
@@ -50,11 +51,14 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
         {"moved, the picture unchanged while it floats", kMarkAround + kMoveBy200,
          [](const QImage& b) { return b; }, "280,280,140,140", true},
         {"moved and dropped: the block moved, white behind", kMarkAround + kMoveBy200 + QStringList{"key Esc"},
-         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false},
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false, "4500,4500,6000,6000"},
+        {"a part that cuts the box forgets it",
+         QStringList{"down 1 0 1200 1200", "up 1 0 2250 3300"} + kMoveBy200 + QStringList{"key Esc"},
+         [](const QImage& b) { return moved(b, QRect(80, 80, 70, 140), {200, 200}); }, "", false, ""},
         {"a press outside drops it", kMarkAround + kMoveBy200 + QStringList{"down 1 0 150 150", "up 1 0 150 150"},
-         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false},
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false, "4500,4500,6000,6000"},
         {"a tool drops it", kMarkAround + kMoveBy200 + QStringList{"click cmdLine"},
-         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false},
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false, "4500,4500,6000,6000"},
         {"undo takes back the lift, the moves and the drop at once",
          kMarkAround + kMoveBy200 + QStringList{"key Esc", "menu undo1"}, [](const QImage& b) { return b; }, "", false},
         {"undo while it floats", kMarkAround + kMoveBy200 + QStringList{"menu undo1"},
@@ -64,15 +68,15 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
              QStringList{"menu redo1"},
          [](const QImage& b) { return b; }, "280,280,140,140", true},
         {"deleted: exactly the rectangle white", kMarkAround + QStringList{"key Del"},
-         [](const QImage& b) { return whitened(b, kAround); }, "", false},
+         [](const QImage& b) { return whitened(b, kAround); }, "", false, ""},
         {"deleted after a move: only the hole white", kMarkAround + kMoveBy200 + QStringList{"key Del"},
-         [](const QImage& b) { return whitened(b, kAround); }, "", false},
+         [](const QImage& b) { return whitened(b, kAround); }, "", false, ""},
         {"cut, pasted and dropped where it was",
          {"down 1 0 0 0", "up 1 0 3300 3300", "key Ctrl+X", "key Ctrl+V", "key Esc"},
-         [](const QImage& b) { return b; }, "", false},
+         [](const QImage& b) { return b; }, "", false, ""},
         {"selected all and moved off the edge",
          {"key Ctrl+A", "down 1 0 1500 1500", "move 1 0 1650 1500", "up 1 0 1650 1500", "key Ctrl+Shift+M"},
-         [](const QImage& b) { return moved(b, b.rect(), {10, 0}); }, "", false},
+         [](const QImage& b) { return moved(b, b.rect(), {10, 0}); }, "", false, "1650,1500,3150,3000"},
         {"survives the zoom", kMarkAround + QStringList{"menu zoomin1", "menu zoomin1", "menu zoom100"},
          [](const QImage& b) { return b; }, "80,80,140,140", false},
         // A marking cut short by a command: its moves and release reach
@@ -87,7 +91,7 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
         {"a marking cut short by New leaves the new picture",
          {"click cmdSquare", "key Ctrl+Shift+M", "down 1 0 6000 6000", "answer 7", "key Ctrl+N", "move 1 0 9000 9000",
           "up 1 0 9000 9000"},
-         [](const QImage& b) { return whitened(b, b.rect()); }, "", false},
+         [](const QImage& b) { return whitened(b, b.rect()); }, "", false, ""},
         // Undo and Redo during a drag take back only the drag.
         {"Undo during a box's drag: the box before stays",
          {"click cmdSquare", "down 1 0 6000 6000", "move 1 0 9000 9000", "key Ctrl+Z", "up 1 0 9000 9000"},
@@ -95,11 +99,15 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
         {"Redo during a drag: the undone box stays undone",
          {"menu undo1", "click cmdSquare", "down 1 0 6000 6000", "move 1 0 9000 9000", "key Ctrl+Y",
           "up 1 0 9000 9000"},
-         [](const QImage& b) { return whitened(b, b.rect()); }, "", false},
-        {"Undo during a move: the part floats where it was let go of",
+         [](const QImage& b) { return whitened(b, b.rect()); }, "", false, ""},
+        {"Undo during a move takes it back: the part marked where it was, not lifted",
          kMarkAround + QStringList{"down 1 0 1500 1500", "move 1 0 4500 4500", "key Ctrl+Z", "move 1 0 6000 6000",
                                    "up 1 0 6000 6000"},
-         [](const QImage& b) { return b; }, "280,280,140,140", true},
+         [](const QImage& b) { return b; }, "80,80,140,140", false},
+        {"Undo during a move of a floating part: it floats where the press found it",
+         kMarkAround + kMoveBy200 +
+             QStringList{"down 1 0 4500 4500", "move 1 0 6000 6000", "key Ctrl+Z", "up 1 0 6000 6000", "key Esc"},
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false, "4500,4500,6000,6000"},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -109,6 +117,7 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
         EXPECT_EQ(h.image(), c.expected(box)) << c.name;
         EXPECT_EQ(h.dumped("selection"), QLatin1String(c.selection)) << c.name;
         EXPECT_EQ(h.dumped("floating"), QLatin1String(c.floating ? "true" : "false")) << c.name;
+        EXPECT_EQ(h.dumped("lastFigure"), QLatin1String(c.lastFigure)) << c.name;
     }
 }
 

@@ -4,10 +4,12 @@
 
 #include "app/palette/Palette.h"
 #include "app/palette/PaletteIcons.h"
+#include "app/window/CommandTable.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolButton>
 
 TEST(Startup, DumpShowsTheStartValues) {
@@ -24,7 +26,7 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
                                "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "gridSpacing=10",
                                "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "focus=Picture1", "lineEnds=none",
-                               "lineStyle=solid", "lineRoute=straight", "undoSteps=0", "redoSteps=0",
+                               "lineStyle=solid", "lineRoute=straight", "figures=0", "lastFigure=", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
@@ -108,6 +110,9 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"linedot1", "Dotted", QKeySequence()},
         {"routestraight1", "Straight", QKeySequence()},
         {"routeelbow1", "Elbow", QKeySequence()},
+        {"shortcuts1", "Keyboard Shortcuts", QKeySequence(QStringLiteral("F1"))},
+        {"about1", "About Tavimbre", QKeySequence()},
+        {"aboutqt1", "About Qt", QKeySequence()},
     };
     for (const Case& c : cases) {
         QAction* a = h.w->menuItems.value(QLatin1String(c.name));
@@ -122,8 +127,8 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         keys << QKeySequence::mnemonic(m->text()).toString();
     }
     EXPECT_EQ(titles.mid(0, 3), (QStringList{"File", "Edit", "View"}));
-    EXPECT_EQ(titles.last(), "Exit");
-    for (const char* key : {"Alt+F", "Alt+E", "Alt+V", "Alt+T", "Alt+X"}) EXPECT_TRUE(keys.contains(key)) << key;
+    EXPECT_EQ(titles.mid(titles.size() - 2), (QStringList{"Help", "Exit"}));
+    for (const char* key : {"Alt+F", "Alt+E", "Alt+V", "Alt+T", "Alt+H", "Alt+X"}) EXPECT_TRUE(keys.contains(key)) << key;
     EXPECT_EQ(keys.removeDuplicates(), 0) << qPrintable(keys.join(' '));
     // Typing is always open: no command of the window is a key that writes text.
     for (const QAction* a : h.w->findChildren<QAction*>())
@@ -134,6 +139,71 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
                 EXPECT_TRUE(command || k.key() < Qt::Key_Space || k.key() > Qt::Key_ydiaeresis)
                     << qPrintable(a->objectName()) << " " << qPrintable(shortcut.toString());
             }
+}
+
+// Every command of the table, run with every dialog cancelled and every
+// question refused, on a picture too large for any step: one that changed
+// the picture is a step, and one that counted it a change asked first and
+// shows that it is busy. A new row that forgets a rule its work needs fails.
+TEST(Startup, EveryCommandDeclaresTheRulesItsWorkNeeds) {
+    for (const bool marked : {false, true}) {
+        for (const CommandRow& row : commandTable()) {
+            SCOPED_TRACE(testing::Message() << row.name << (marked ? ", a part marked" : ""));
+            EXPECT_EQ(Command::fault(row.rules), "");
+            Harness h;
+            h.w->history.setBudget(1);
+            h.run({"click cmdSquare", "down 1 0 1500 1500", "up 1 0 4500 3000"});
+            if (marked) h.run({"menu select1", "down 1 0 0 0", "up 1 0 3000 3000"});
+            h.w->doc.canvasClean = h.w->doc.toolsClean = true;
+            const QImage before = h.image().copy();
+            h.w->runMenu(QLatin1String(row.name));
+            if (h.image() == before) continue;
+            EXPECT_TRUE(row.rules & Command::Step);
+            if (h.w->doc.pictureChanged()) {
+                EXPECT_EQ(row.rules & Command::kEdit, Command::kEdit);
+            }
+        }
+    }
+}
+
+// Help > Keyboard Shortcuts lists every key of the window, those given to a
+// menu or to the window after start too, each group's rows together.
+TEST(Startup, KeyboardShortcutsListEveryKeyOfTheWindow) {
+    Harness h;
+    auto* added = new QAction(QStringLiteral("Added"), h.w->findChild<QMenu*>(QStringLiteral("view1")));
+    added->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+J")));
+    h.w->findChild<QMenu*>(QStringLiteral("view1"))->addAction(added);
+    new QShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+Q")), h.w.get());
+    auto* windowWide = new QAction(h.w.get());
+    windowWide->setShortcuts({QKeySequence(QStringLiteral("Shift+F7")), QKeySequence(QStringLiteral("Esc"))});
+    h.w->addAction(windowWide);
+    h.run("key F1");
+    ASSERT_EQ(h.out.value(0), "dialog shortcuts");
+    QMultiMap<QString, QString> groupOf;  // key -> groups it is listed under
+    QStringList groups;
+    for (const QString& line : h.out.mid(1)) {
+        const QStringList f = line.mid(QStringLiteral("shortcut ").size()).split('|');
+        ASSERT_TRUE(line.startsWith("shortcut ") && f.size() == 3 && !f[2].isEmpty()) << qPrintable(line);
+        if (groups.isEmpty() || groups.last() != f[0]) groups << f[0];
+        for (const QString& k : f[1].split(", ")) groupOf.insert(k, f[0]);
+    }
+    EXPECT_EQ(groups.removeDuplicates(), 0) << qPrintable(groups.join(' '));
+    QStringList keys;
+    for (QAction* a : h.w->findChildren<QAction*>())
+        for (const QKeySequence& k : a->shortcuts()) keys << k.toString();
+    for (QShortcut* s : h.w->findChildren<QShortcut*>())
+        for (const QKeySequence& k : s->keys()) keys << k.toString();
+    for (QAction* m : h.w->menuBar()->actions()) keys << QKeySequence::mnemonic(m->text()).toString();
+    for (const QString& k : keys) EXPECT_TRUE(groupOf.contains(k)) << "not listed: " << qPrintable(k);
+    const std::pair<const char*, const char*> placed[] = {
+        {"Ctrl+N", "Files"},     {"Ctrl+Z", "Drawing"},       {"Ctrl+A", "Selection"},  {"Esc", "Selection"},
+        {"Esc", "Drawing"},      {"Ctrl+0", "View"},          {"Ctrl+wheel", "View"},   {"Return", "Labels"},
+        {"Alt+Down", "Chaining"}, {"Alt+Right", "Chaining"},  {"Double-click a palette button", "Drawing"},
+        {"F1", "Menus"},         {"Alt+H", "Menus"},          {"Ctrl+Alt+J", "View"},   {"Ctrl+Alt+Q", "Other keys"},
+        {"Shift+F7", "Other keys"},
+    };
+    for (const auto& [key, group] : placed) EXPECT_TRUE(groupOf.contains(key, group)) << key << " in " << group;
+    EXPECT_EQ(groupOf.count("Esc"), 2);  // not listed again for the window's own action
 }
 
 // Each toolbar picture comes at 24 and 48 pixels, dark lines on clear.

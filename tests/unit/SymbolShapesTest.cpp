@@ -3,6 +3,9 @@
 #include "Harness.h"
 #include "SymbolTrace.h"
 
+#include <QPainter>
+#include <vector>
+
 namespace {
 
 constexpr VbColor kRed = 255;
@@ -129,6 +132,54 @@ const Worked kWorked[] = {
       "circle 2743.3333 1462 462 255 4.712389 1.5707964 1.8"}},
 };
 
+// The white pixels of a picture that can be reached from its edge without
+// crossing what is drawn, 4-connected.
+std::vector<char> outsideOf(const QImage& img) {
+    const int w = img.width(), h = img.height();
+    std::vector<char> out(size_t(w) * size_t(h), 0);
+    std::vector<QPoint> todo;
+    auto visit = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h || out[size_t(y) * w + x]) return;
+        if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) return;
+        out[size_t(y) * w + x] = 1;
+        todo.push_back({x, y});
+    };
+    for (int x = 0; x < w; ++x) visit(x, 0), visit(x, h - 1);
+    for (int y = 0; y < h; ++y) visit(0, y), visit(w - 1, y);
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        visit(p.x() + 1, p.y()), visit(p.x() - 1, p.y()), visit(p.x(), p.y() + 1), visit(p.x(), p.y() - 1);
+    }
+    return out;
+}
+
+// How a label's pixels (those that differ between FIGURE and LABELLED) lie
+// against the figure's own.
+struct LabelPixels {
+    int count = 0;
+    int touching = 0;  // on a figure pixel or next to one, diagonals too
+    int outside = 0;   // where OUTSIDE marks the figure's outside
+    QRect box;
+};
+
+LabelPixels labelPixels(const QImage& figure, const QImage& labelled, const std::vector<char>& outside) {
+    LabelPixels l;
+    auto drawn = [&](int x, int y) { return figure.valid(x, y) && (figure.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF; };
+    for (int y = 0; y < figure.height(); ++y)
+        for (int x = 0; x < figure.width(); ++x) {
+            if (figure.pixel(x, y) == labelled.pixel(x, y)) continue;
+            ++l.count;
+            l.box |= QRect(x, y, 1, 1);
+            l.outside += outside[size_t(y) * figure.width() + x];
+            bool touches = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) touches = touches || drawn(x + dx, y + dy);
+            l.touching += touches;
+        }
+    return l;
+}
+
 }  // namespace
 
 TEST(SymbolShapes, FinishedOutlinesToTheTwip) {
@@ -153,4 +204,109 @@ TEST(SymbolShapes, FinishedOutlinesToTheTwip) {
         for (qsizetype i = preview.size(); i < h.trace.size(); ++i) outline << shapeOf(h.trace[i]);
         EXPECT_EQ(outline, k.outline);
     }
+}
+
+// A label inside every figure, clear of its outline: a word, and four long
+// words that need a line each, in small figures (the parallel mode's open
+// ends closed for the test). Beside every connector, clear of it and wholly
+// on its side of it: above level ones, right of upright ones, in the free
+// quarter of slanted ones, and on the other side where that leaves the picture.
+TEST(SymbolShapes, LabelsStayInsideFiguresAndBesideConnectors) {
+    const QPoint inside(0, 0), above(0, -1), below(0, 1), right(1, 0), left(-1, 0);
+    struct Case {
+        const char* button;
+        float x0, y0, x1, y1;
+        QPoint side = {};  // a connector's: its label lies this way of its middle on each axis not 0
+        int pen = 2;
+    } cases[] = {
+        {"cmdSquare", 1500, 1500, 3000, 2700},
+        {"cmdSquare", 1500, 1500, 3000, 2700, inside, 8},
+        {"cmdCircle", 1500, 1500, 3300, 3300},
+        {"cmdStart", 1500, 1500, 4500, 2700},
+        {"cmdterminate", 4500, 2700, 1500, 1500},
+        {"cmdStart", 1500, 2700, 2100, 1500},
+        {"cmdrhombus", 1500, 1500, 4500, 3900},
+        {"cmdrhombus", 4500, 3900, 1500, 1500, inside, 6},
+        {"cmdparallelogram", 1500, 1500, 4800, 3900},
+        {"cmdparallelogram", 4800, 3900, 1500, 1500},
+        {"cmdstoreddata", 1500, 1500, 3600, 2700},
+        {"cmdstoreddata", 3300, 2700, 1500, 1500},
+        {"cmdpreprocess", 1500, 1500, 3300, 2700},
+        {"cmdinternalstorage", 1500, 1500, 3300, 3000},
+        {"cmdseqdata", 1500, 1500, 4500, 3600},
+        {"cmddirectdata", 1500, 1500, 3900, 2700},
+        {"cmdmanualinput", 1500, 1500, 3300, 3300},
+        {"cmdmanualoperation", 1500, 1500, 4500, 2700},
+        {"cmdpreparation", 1500, 1500, 4500, 2700},
+        {"cmdpreparation", 4500, 2700, 1500, 1500},
+        {"cmdlooplimit", 1500, 1500, 3300, 3000},
+        {"cmdoffpageref", 1500, 1500, 3300, 4500},
+        {"cmdparallelmod", 1500, 1500, 3300, 4500},
+        {"cmdinternalprocess", 1500, 1500, 3300, 3000, inside, 5},
+        {"cmdpapertap", 1500, 1500, 3300, 3300},
+        {"cmddocument", 1500, 1500, 3300, 3000},
+        {"cmdArrowright", 1500, 1500, 3900, 3600},
+        {"cmdArrowleft", 3900, 3600, 1500, 1500},
+        {"cmdArrowup", 1500, 1500, 3300, 4500},
+        {"cmdArrowdown", 1500, 1500, 3300, 4500},
+        {"cmddoublearrow", 1500, 1500, 4500, 3600},
+        {"cmdLine", 1500, 3000, 6000, 3000, above},
+        {"cmdLine", 6000, 3000, 1500, 3000, above, 4},
+        {"cmdLine", 1500, 3000, 6000, 3600, above},  // nearly level: lifted over its slope
+        {"cmdLine", 3000, 1500, 3000, 6000, right},
+        {"cmdLine", 3000, 1500, 3600, 6000, right, 4},
+        {"cmdLine", 1500, 1500, 4500, 4500, above + right},  // falling to the right
+        {"cmdLine", 4500, 4500, 9000, 2500, above + left},   // rising flatly
+        {"cmdLine", 1500, 6000, 3000, 1500, below + right},  // rising steeply
+        {"cmdLine", 1500, 30, 6000, 30, below},            // at the top of the picture
+        {"cmdLine", 11100, 1500, 11100, 6000, left},       // at its right edge
+        {"cmdleftsinglearrow", 1500, 3000, 4500, 3300, above},
+        {"cmdrightsinglearrow", 1500, 3000, 1800, 3000, above, 4},  // short: clear of its head
+        {"cmdupsinglearrow", 3000, 1500, 3300, 4500, right},
+        {"cmddownsinglearrow", 3000, 1500, 3300, 4500, right},
+        {"cmddoublesidearrow", 1500, 3000, 6000, 3600, above},
+    };
+    const QString texts[] = {"Yes", "Recompute outstanding quarterly balances"};
+    for (const Case& c : cases)
+        for (const QString& text : texts) {
+            SCOPED_TRACE(QStringLiteral("%1 %2 %3 %4 %5 pen %6: %7")
+                             .arg(c.button).arg(c.x0).arg(c.y0).arg(c.x1).arg(c.y1).arg(c.pen).arg(text).toStdString());
+            Harness h;
+            h.w->canvas.ForeColor = kRed;  // the outline is black
+            h.run({QStringLiteral("select cmbDrawWidth %1").arg(c.pen - 1), QStringLiteral("click %1").arg(c.button),
+                   mouseLine("down", 1, c.x0, c.y0), mouseLine("move", 1, c.x1, c.y1), mouseLine("up", 1, c.x1, c.y1)});
+            const QImage figure = h.image().copy();
+            h.trace.clear();
+            h.run({"text txtinsert " + text, "return txtinsert"});
+            EXPECT_TRUE(h.dumped("status").startsWith("Pointer"));  // not too large
+            QImage closed = figure;
+            if (QLatin1String(c.button) == QLatin1String("cmdparallelmod")) {
+                QPainter p(&closed);
+                p.drawLine(QLineF(c.x0 / 15, c.y0 / 15, c.x0 / 15, c.y1 / 15));
+                p.drawLine(QLineF(c.x1 / 15, c.y0 / 15, c.x1 / 15, c.y1 / 15));
+            }
+            const LabelPixels l = labelPixels(figure, h.image(), outsideOf(closed));
+            EXPECT_GT(l.count, 0);
+            EXPECT_EQ(l.touching, 0);
+            if (c.side == inside) {
+                EXPECT_EQ(h.trace.size(), text.contains(' ') ? 4 : 1);
+                EXPECT_EQ(l.outside, 0);
+                continue;
+            }
+            // Past the connector's middle on each axis the side names.
+            const QPointF middle = QRectF(QPointF(c.x0, c.y0), QPointF(c.x1, c.y1)).normalized().center() / 15;
+            const QRectF ink(l.box.left(), l.box.top(), l.box.width() - 1, l.box.height() - 1);
+            EXPECT_TRUE(c.side.x() == 0 || (c.side.x() > 0 ? ink.left() > middle.x() : ink.right() < middle.x()));
+            EXPECT_TRUE(c.side.y() == 0 || (c.side.y() > 0 ? ink.top() > middle.y() : ink.bottom() < middle.y()));
+            // A line's label lies wholly on one side of it.
+            if (QLatin1String(c.button) != QLatin1String("cmdLine")) continue;
+            const QLineF axis(c.x0 / 15, c.y0 / 15, c.x1 / 15, c.y1 / 15);
+            auto sideOf = [&](QPointF p) {
+                const QPointF d = axis.p2() - axis.p1(), v = p - axis.p1();
+                return d.x() * v.y() - d.y() * v.x() > 0;
+            };
+            const bool first = sideOf(ink.topLeft());
+            EXPECT_TRUE(sideOf(ink.topRight()) == first && sideOf(ink.bottomLeft()) == first &&
+                        sideOf(ink.bottomRight()) == first);
+        }
 }

@@ -3,6 +3,9 @@
 #include "Harness.h"
 
 #include "core/Label.h"
+#include "core/ToolCode.h"
+
+#include <cmath>
 
 #include <QLineEdit>
 #include <QMap>
@@ -29,6 +32,11 @@ Ink inkOf(const QImage& img, QRgb color) {
         }
     return ink;
 }
+
+// The label site of a box: the whole drag.
+const Label::SiteOf kBoxSite = [](int, float x0, float y0, float x1, float y1) {
+    return LabelSite::inside(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1));
+};
 
 }  // namespace
 
@@ -183,92 +191,142 @@ TEST(Clear, AsksAndWipesOnlyOnYes) {
     }
 }
 
-// Return in the text box: the text centred in the last figure drawn.
+// Return in the text box: the text fitted into the room of the last figure
+// drawn, in a smaller size when it needs one; the chosen font stays.
 TEST(TextStamp, ALabelIsCentredInTheLastFigure) {
     const std::optional<QRectF> box(QRectF(QPointF(1500, 1500), QPointF(3000, 4500)));  // 100 x 200 px
+    constexpr double kShrunk = -1;  // below the chosen size, and fitting
     struct Case {
         const char* name;
         std::optional<QRectF> figure;
         QString text;
         Label::Stamp result;
         QStringList lines;  // empty: whatever the font wraps, but more than one line
-        bool fits = true;   // every pixel of the label inside the figure
+        double points = 9.75;  // the size printed in
+        bool fits = true;      // every pixel of the label inside the figure
+        double chosen = 9.75;  // the font's own size
+        int pen = 1;
     } cases[] = {
         {"one line", QRectF(QPointF(1500, 1500), QPointF(7500, 3000)), "Start", Label::Stamp::Done, {"Start"}},
         {"wrapped at blanks", box, "Read  input file now", Label::Stamp::Done, {}},
         {"either corner order", QRectF(QPointF(3000, 4500), QPointF(1500, 1500)), "Read input file now",
          Label::Stamp::Done, {}},
-        {"a word wider than the figure is not broken", QRectF(QPointF(1500, 1500), QPointF(2100, 1800)),
-         "Supercalifragilistic ok", Label::Stamp::Done, {"Supercalifragilistic", "ok"}, false},
+        {"too tall for the room at its size: shrunk until it fits", QRectF(QPointF(1500, 1500), QPointF(3000, 2000)),
+         "Read input file now", Label::Stamp::Done, {"Read input file now"}, kShrunk},
+        {"a wide pen leaves less room", QRectF(QPointF(1500, 1500), QPointF(3000, 1800)), "Read input file now",
+         Label::Stamp::TooLarge, {"Read input file now"}, 6, false, 9.75, 10},
+        {"a word wider than the figure even at 6 points: whole, at 6 points",
+         QRectF(QPointF(1500, 1500), QPointF(2100, 1800)), "Supercalifragilistic ok", Label::Stamp::TooLarge,
+         {"Supercalifragilistic", "ok"}, 6, false},
+        {"a large font steps down a point at a time", QRectF(QPointF(1500, 1500), QPointF(6000, 1950)), "Go on",
+         Label::Stamp::Done, {"Go on"}, kShrunk, true, 20},
+        {"a font smaller than 6 points is never enlarged", QRectF(QPointF(1500, 1500), QPointF(1600, 1600)), "Go",
+         Label::Stamp::TooLarge, {"Go"}, 5, false, 5},
         {"no figure since the picture was wiped: nothing, the text stays", std::nullopt, "Hi",
          Label::Stamp::NoFigure, {}},
         {"no words", box, "   ", Label::Stamp::NoText, {}},
     };
     for (const Case& c : cases) {
         Document doc;
-        doc.lastFigure = c.figure;
+        doc.canvas.Font.setPointSizeF(c.chosen);
+        const QFont chosen = doc.canvas.Font;
+        if (c.figure) doc.drawn(Tool::Process, c.figure->topLeft(), c.figure->bottomRight(), c.pen);
+        const QRectF f = c.figure.value_or(QRectF()).normalized();
+        const std::size_t steps = doc.history.steps();
         QStringList trace;
         doc.canvas.setTrace([&](const QString& l) { trace << l; });
         const QImage before = doc.canvas.Image().copy();
-        ASSERT_EQ(Label::stamp(doc, c.text), c.result) << c.name;
-        if (c.result != Label::Stamp::Done) {
+        ASSERT_EQ(Label::stamp(doc, c.text, kBoxSite), c.result) << c.name;
+        EXPECT_EQ(doc.canvas.Font, chosen) << c.name;
+        if (!c.figure || c.text.simplified().isEmpty()) {
             EXPECT_TRUE(trace.isEmpty()) << c.name;
-            EXPECT_FALSE(doc.history.canUndo()) << c.name;
+            EXPECT_EQ(doc.history.steps(), steps) << c.name;
             continue;
         }
-        const QRectF f = c.figure->normalized();
-        const QFontMetricsF fm = doc.canvas.TextMetrics();
-        const std::vector<Label::Line> lines = Label::layout(doc.canvas, c.text, *c.figure);
+        const Label::Placed placed = Label::inside(doc.canvas, c.text, f, c.pen);
+        if (c.points == kShrunk) {
+            EXPECT_LT(placed.points, c.chosen) << c.name;
+            EXPECT_GE(placed.points, Label::kSmallestPoints) << c.name;
+            EXPECT_EQ(std::fmod(c.chosen - placed.points, 1.0), 0) << c.name << ": " << placed.points;
+        } else {
+            EXPECT_EQ(placed.points, c.points) << c.name;
+        }
+        EXPECT_EQ(placed.fits, c.fits) << c.name;
+        QFont used = doc.canvas.Font;
+        used.setPointSizeF(placed.points);
+        const QFontMetricsF fm(used, &doc.canvas.Image());
+        const double inset = (c.pen + Label::kAirPixels) * 15;
         QStringList texts, expectedTrace;
-        for (const Label::Line& l : lines) {
+        for (const Label::Line& l : placed.lines) {
             texts << l.text;
             expectedTrace << QStringLiteral("print %1 %2 %3").arg(Canvas::number(l.x), Canvas::number(l.y), l.text);
             const double width = fm.horizontalAdvance(l.text) * 15;
             EXPECT_NEAR(l.x + width / 2, f.center().x(), 15) << c.name << ": " << qPrintable(l.text);
             if (!l.text.contains(' ')) continue;
-            EXPECT_LE(width, f.width() - 2 * Label::kMargin) << c.name << ": " << qPrintable(l.text);
+            EXPECT_LE(width, f.width() - 2 * inset) << c.name << ": " << qPrintable(l.text);
         }
         if (c.lines.isEmpty())
             EXPECT_GT(texts.size(), 1) << c.name;
         else
             EXPECT_EQ(texts, c.lines) << c.name;
         EXPECT_EQ(texts.join(' '), c.text.simplified()) << c.name;
-        EXPECT_NEAR(lines.front().y + lines.size() * fm.height() * 15 / 2, f.center().y(), 15) << c.name;
+        EXPECT_NEAR(placed.lines.front().y + double(placed.lines.size()) * fm.height() * 15 / 2, f.center().y(), 15)
+            << c.name;
         EXPECT_EQ(trace, expectedTrace) << c.name;
-        // The ink is centred too, and fits a figure wide enough for it.
+        // The ink is centred too, and fits the room less the pen and the air when it can.
         const QRect ink = inkOf(doc.canvas.Image(), 0).box;
         EXPECT_NEAR(ink.center().x(), f.center().x() / 15, 3) << c.name;
-        EXPECT_EQ(QRectF(f.topLeft() / 15, f.bottomRight() / 15).contains(QRectF(ink)), c.fits) << c.name;
+        const QRectF room = QRectF(f.topLeft() / 15, f.bottomRight() / 15).adjusted(inset / 15, inset / 15, -inset / 15, -inset / 15);
+        EXPECT_EQ(room.contains(QRectF(ink)), c.fits) << c.name;
         EXPECT_TRUE(doc.pictureChanged()) << c.name;
         EXPECT_TRUE(doc.undo()) << c.name;
         EXPECT_EQ(doc.canvas.Image(), before) << c.name << ": one undo step takes all the lines off";
     }
 }
 
-// Which drags leave a figure for a label, and what forgets it.
+// Which drags leave a figure for a label, what forgets it, and how it
+// follows the picture's changes.
 TEST(TextStamp, TheLastFigureIsTheLastDragThatDrewOne) {
+    const QStringList box = {"click cmdSquare", "down 1 0 1500 1500", "up 1 0 4500 3000"};
+    const QRectF boxAt(QPointF(1500, 1500), QPointF(4500, 3000));
     struct Case {
         const char* name;
         QStringList script;
-        QString expected;  // how the label's trace starts, or empty for no label
+        std::optional<QRectF> figure;  // what the label is centred in; none for no label
     } cases[] = {
-        {"a box", {"click cmdSquare", "down 1 0 3000 3000", "up 1 0 1500 1500"}, "print "},
-        {"an eraser drag is no figure", {"click cmdErase", "down 1 0 3000 3000", "up 1 0 1500 1500"}, ""},
+        {"a box", {"click cmdSquare", "down 1 0 3000 3000", "up 1 0 1500 1500"},
+         QRectF(QPointF(3000, 3000), QPointF(1500, 1500))},
+        {"a line", {"click cmdLine", "down 1 0 1500 1500", "up 1 0 4500 3000"}, boxAt},
+        {"an eraser drag is no figure", {"click cmdErase", "down 1 0 3000 3000", "up 1 0 1500 1500"}, {}},
         {"a restricted figure dragged up draws none",
-         {"click cmdpreprocess", "down 1 0 3000 3000", "up 1 0 1500 1500"}, ""},
-        {"nor does a drag with no tool", {"down 1 0 3000 3000", "up 1 0 1500 1500"}, ""},
+         {"click cmdpreprocess", "down 1 0 3000 3000", "up 1 0 1500 1500"}, {}},
+        {"nor does a drag with no tool", {"down 1 0 3000 3000", "up 1 0 1500 1500"}, {}},
         {"Clear forgets it",
-         {"click cmdSquare", "down 1 0 3000 3000", "up 1 0 1500 1500", "answer 6", "click cmdClear"}, ""},
+         {"click cmdSquare", "down 1 0 3000 3000", "up 1 0 1500 1500", "answer 6", "click cmdClear"}, {}},
+        {"Undo takes it back to the figure drawn before",
+         box + QStringList{"click cmdSquare", "down 1 0 6000 6000", "up 1 0 7500 7500", "menu undo1"}, boxAt},
+        {"Redo brings it back",
+         box + QStringList{"click cmdSquare", "down 1 0 6000 6000", "up 1 0 7500 7500", "menu undo1", "menu redo1"},
+         QRectF(QPointF(6000, 6000), QPointF(7500, 7500))},
+        {"a crop to what is drawn moves it by the crop's offset", box + QStringList{"menu cropcontent1"},
+         QRectF(QPointF(0, 0), QPointF(3000, 1500))},
+        {"a quarter turn turns it with the picture", box + QStringList{"menu rotateright1"},
+         QRectF(QPointF(8820, 1500), QPointF(7320, 4500))},
+        {"a Canvas Size that cuts it forgets it", box + QStringList{"size 200 150", "menu canvassize1"}, {}},
+        {"a Canvas Size that keeps it whole keeps it", box + QStringList{"size 301 201", "menu canvassize1"}, boxAt},
     };
     for (const Case& c : cases) {
         Harness h;
         h.run(c.script);
         h.trace.clear();
-        const bool stamped = Label::stamp(h.w->doc, "Hi") == Label::Stamp::Done;
-        EXPECT_EQ(stamped, !c.expected.isEmpty()) << c.name;
-        if (stamped) {
-            EXPECT_TRUE(h.trace.value(0).startsWith(c.expected)) << c.name;
-        }
+        const int pen = h.w->doc.figures().last() ? h.w->doc.figures().last()->penWidth : 1;
+        const bool stamped = Label::stamp(h.w->doc, "Hi", kBoxSite) == Label::Stamp::Done;
+        EXPECT_EQ(stamped, c.figure.has_value()) << c.name;
+        if (!stamped || !c.figure) continue;
+        QStringList expected;
+        for (const Label::Line& l : Label::inside(h.w->canvas, "Hi", c.figure->normalized(), pen).lines)
+            expected << QStringLiteral("print %1 %2 %3").arg(Canvas::number(l.x), Canvas::number(l.y), l.text);
+        EXPECT_EQ(h.trace, expected) << c.name;
     }
 }
 
@@ -299,6 +357,16 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
         {"Return on the canvas with no figure yet: the text stays",
          {"type Yes", "key Return"}, {}, "Yes",
          "Draw a figure first: Return centres the text in the last figure drawn.", 0},
+        {"too large for its figure: at 6 points all the same, the status bar says so",
+         {"click cmdSquare", "down 1 0 1500 1500", "up 1 0 1650 1650", "text txtinsert Hi", "return txtinsert"},
+         {"print 1515 1515 Hi"}, "", "The label is larger than its figure", 2},
+        {"a line from a decision's corner is labelled beside its start, a plain line beside its middle",
+         {"click cmdrhombus", "down 1 0 1500 1500", "move 1 0 4500 3000", "up 1 0 4500 3000", "menu snap1",
+          "click cmdLine", "down 1 0 4500 2240", "move 1 0 9000 2250", "up 1 0 9000 2250", "type Yes", "key Return",
+          "click cmdLine", "down 1 0 6000 4500", "move 1 0 9000 4500", "up 1 0 9000 4500", "type No", "key Return"},
+         {"print 4635 1965 Yes", "print 6000 4500 ", "line 6 2 6000 4500 6000 4500 -",
+          "line 6 2 6000 4500 9000 4500 -", "line 13 2 6000 4500 9000 4500 0", "print 7365 4215 No"},
+         "", "Pointer", 5},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -311,5 +379,6 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
         EXPECT_EQ(h.dumped("Text1.visible"), c.txtinsert[0] ? "true" : "false") << c.name;
         EXPECT_TRUE(h.dumped("status").startsWith(c.status)) << c.name;
         EXPECT_EQ(h.dumped("undoSteps").toInt(), c.undoSteps) << c.name;
+        EXPECT_EQ(h.dumped("FontSize"), "9.75") << c.name << ": the chosen font stays";
     }
 }

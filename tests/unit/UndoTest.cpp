@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -66,17 +67,19 @@ TEST(Undo, ClearNewOpenAndTextAreStepsToo) {
     struct Case {
         const char* name;
         QStringList commands;
+        int figures;  // remembered after the commands; the square and the circle before
     } cases[] = {
-        {"clear", {"answer 6", "click cmdClear"}},
-        {"new", {"answer 7", "menu new1"}},
-        {"open", {"answer 7", "file " + picture, "menu open1"}},
-        {"a larger canvas", {"size 900 700", "menu canvassize1"}},
-        {"a smaller canvas", {"size 300 200", "menu canvassize1"}},
+        {"clear", {"answer 6", "click cmdClear"}, 0},
+        {"new", {"answer 7", "menu new1"}, 0},
+        {"open", {"answer 7", "file " + picture, "menu open1"}, 0},
+        {"a larger canvas", {"size 900 700", "menu canvassize1"}, 2},
+        {"a smaller canvas, cutting the circle", {"size 300 250", "menu canvassize1"}, 1},
         // The last f reaches 30 pixels past the text's advance box, here
         // into the next 64-pixel tile.
         {"large italic text",
          {"font 200 0 1 0 0 0 Liberation Serif", "menu font1", "text txtinsert fjf", "down 1 0 1200 1500",
-          "up 1 0 1200 1500"}},
+          "up 1 0 1200 1500"},
+         2},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -85,10 +88,13 @@ TEST(Undo, ClearNewOpenAndTextAreStepsToo) {
         const QImage drawn = h.image().copy();
         h.run(c.commands);
         ASSERT_NE(h.image(), drawn) << c.name;
+        EXPECT_EQ(h.dumped("figures").toInt(), c.figures) << c.name;
         h.run("menu undo1");
         EXPECT_EQ(h.image(), drawn) << c.name;
+        EXPECT_EQ(h.dumped("figures"), "2") << c.name;
         h.run("menu redo1");
         EXPECT_NE(h.image(), drawn) << c.name;
+        EXPECT_EQ(h.dumped("figures").toInt(), c.figures) << c.name;
     }
 }
 
@@ -330,8 +336,64 @@ TEST(Undo, AStepAboveTheBudgetIsNotKeptAndNothingIsReplayedAcrossIt) {
     EXPECT_EQ(history.steps(), 1u);
 }
 
+// Every edit the undo history could not hold asks before it is made: No
+// leaves the picture and every step as they were; Yes makes it, and nothing
+// more is said. A picture that opens too large to be undone is opened all
+// the same, with a warning.
+TEST(Undo, AnEditTooLargeToUndoAsksFirst) {
+    QTemporaryDir dir;
+    const QString noisy = dir.filePath("noise.bmp");
+    QImage noise(600, 600, QImage::Format_RGB32);
+    noise.fill(Qt::white);
+    quint32 seed = 12345;
+    for (int y = 10; y < 590; ++y)
+        for (int x = 10; x < 590; ++x) noise.setPixel(x, y, (seed = seed * 1664525u + 1013904223u) >> 8);
+    ASSERT_TRUE(noise.save(noisy, "BMP"));
+    const QString asked = "ask 52 Tavimbre|This change is too large to be undone. Make it anyway?";
+    const struct {
+        const char* name;
+        QStringList commands;
+    } cases[] = {
+        {"Canvas Size", {"size 700 700", "menu canvassize1"}},
+        {"Fill at tolerance 255", {"tolerance 255", "menu tolerance1", "menu fill1", "down 1 0 30 30", "up 1 0 30 30"}},
+        {"Rotate Right", {"menu rotateright1"}},
+        {"Flip Horizontal", {"menu fliph1"}},
+        {"Crop to Selection", {"menu select1", "down 1 0 0 0", "move 1 0 7500 7500", "up 1 0 7500 7500",
+                               "menu cropselection1"}},
+        {"Crop to Content", {"menu cropcontent1"}},
+        {"Clear", {"answer 6", "click cmdClear"}},
+    };
+    for (const int answer : {Answer::No, Answer::Yes}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.name << ", answered " << answer);
+            Harness h;
+            h.w->history.setBudget(std::size_t(2) << 20);  // the picture takes 1.4 MB
+            h.run({"file " + noisy, "menu open1"});
+            h.run(kSquare);
+            const QImage before = h.image().copy();
+            const QString steps = h.dumped("undoSteps");
+            h.out.clear();
+            QStringList script = c.commands;  // the question comes after the command's own
+            script.insert(script.lastIndexOf(QRegularExpression("answer .*")) + 1, QStringLiteral("answer %1").arg(answer));
+            h.run(script);
+            EXPECT_TRUE(h.out.contains(asked)) << qPrintable(h.out.join('\n') + "\n" + script.join('\n'));
+            EXPECT_EQ(h.out.filter("message").join('|'), "");
+            EXPECT_EQ(h.image() == before, answer == Answer::No);
+            if (answer == Answer::No) {
+                EXPECT_EQ(h.dumped("undoSteps"), steps);
+            }
+        }
+    }
+    Harness h;
+    h.w->history.setBudget(std::size_t(1) << 20);
+    EXPECT_TRUE(h.w->openFile(noisy));
+    EXPECT_EQ(h.out.filter("message").join('|'), "message Tavimbre|This change is too large to be undone.");
+    EXPECT_FALSE(h.w->openFile(dir.filePath("missing.bmp")));
+}
+
 // Steps that replace or repaint a large picture are kept packed: they stay
-// within the budget and come back to the exact pixels.
+// within the budget and come back to the exact pixels, at the picture's
+// own resolution.
 TEST(Undo, LargePicturesStepsComeBackExactly) {
     enum Change { CanvasSize, Open, Clear };
     const QSize small = Canvas::kDefaultSize, mid(4000, 3000), large(10000, 10000);
@@ -381,8 +443,10 @@ TEST(Undo, LargePicturesStepsComeBackExactly) {
         EXPECT_EQ(notKept, 0);
         EXPECT_LE(doc.history.bytes(), UndoHistory::kDefaultBudget / 4);
         const QImage after = doc.canvas.Image().copy();
+        const int dotsPerMeter = after.dotsPerMeterX();
         ASSERT_TRUE(doc.undo());
         EXPECT_TRUE(doc.canvas.Image() == start);
+        EXPECT_EQ(doc.canvas.Image().dotsPerMeterX(), dotsPerMeter);
         ASSERT_TRUE(doc.redo());
         EXPECT_TRUE(doc.canvas.Image() == after);
         if (qint64(c.from.width()) * c.from.height() >= 4'000'000) {

@@ -1,0 +1,45 @@
+// The window's commands and the rules each declares (see CommandRules.h):
+// one row a menu item, and the rules of the commands that have no menu
+// item. The window's one runner applies them; no handler opens a step,
+// weighs a change against the undo budget or shows that it is busy itself.
+#pragma once
+
+#include "core/CommandRules.h"
+
+#include <QKeySequence>
+#include <QList>
+#include <vector>
+
+class frmmain;
+
+struct CommandRow {
+    const char* menu;     // the caption of its menu, without the &
+    const char* name;     // the item's object name, as scripts call it
+    const char* caption;
+    QList<QKeySequence> shortcuts;
+    void (frmmain::*handler)();
+    Command::Rules rules;
+    bool checkable = false;
+};
+
+// In menu order within each menu.
+const std::vector<CommandRow>& commandTable();
+
+namespace Command {
+// A palette button's click, a tool chosen (Clear, which wipes, is an edit
+// that counts as no change).
+constexpr Rules kPaletteTool = LeavesSelect | LeavesPressTool | Step;
+constexpr Rules kPaletteClear = kPaletteTool | AsksFirst | Busy;
+// A press of Fill on the canvas.
+constexpr Rules kFillPress = kEdit;
+// The picture's frame's handle let go at a new size.
+constexpr Rules kHandleResize = LeavesSelect | kEdit;
+// A file named on the command line or dropped on the window, and picture
+// data dropped on it, as Open and Paste.
+constexpr Rules kOpenFile = kReplace;
+constexpr Rules kDroppedPicture = LeavesSelect | LeavesPressTool | kEdit;
+// Return in the text box: the label stamped in the last figure, its own step.
+constexpr Rules kStampLabel = LeavesSelect;
+// Exit, and the window's close box.
+constexpr Rules kClose = LeavesSelect | Busy;
+}  // namespace Command

@@ -1,0 +1,178 @@
+// The Help menu: the list of every key and mouse gesture of the window, and
+// the about boxes. The list is read from the live menus and shortcuts, so a
+// key given to a menu item or to the window shows up in it by itself; what
+// no menu item carries comes from the table of gestures below.
+#include "app/window/frmmain.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QUrl>
+
+namespace {
+
+// The groups of the list, in their order; keys of the window that none of
+// the menus and gestures name come last, under "Other keys".
+const char* const kGroups[] = {"Drawing", "Labels", "Chaining", "Selection", "View", "Files", "Menus", "Other keys"};
+
+// Keys and gestures that live outside the menus. Keys of one row are
+// separated by '|'.
+struct GestureRow {
+    const char* group;
+    const char* keys;
+    const char* does;
+};
+const GestureRow kGestures[] = {
+    {"Drawing", "Drag on the canvas", "Draws the chosen tool's figure, its outline following the pointer"},
+    {"Drawing", "Double-click a palette button",
+     "Locks its tool: it is chosen again after each figure, until Esc or another button"},
+    {"Drawing", "Esc", "Ends a drag without its figure; gives up a locked tool"},
+    {"Drawing", "Drag a handle on the picture's right edge, bottom edge or corner", "Sets the picture's size"},
+    {"Labels", "Click on the canvas", "Stamps the text typed in \"Enter Text\" with its top-left corner there"},
+    {"Labels", "Return", "In \"Enter Text\" or on the canvas: centres the text in the last figure drawn"},
+    {"Chaining", "Alt+Down|Alt+Up|Alt+Left|Alt+Right",
+     "Draws the next figure below, above, left or right of the one under the pointer (or the last one), "
+     "joined to it by an arrow"},
+    {"Selection", "Drag with Select on", "Marks a part of the picture"},
+    {"Selection", "Drag from inside the marked part", "Moves its pixels; they float until dropped"},
+    {"Selection", "Press outside the marked part", "Drops what floats"},
+    {"View", "Ctrl+wheel", "Zooms in or out about the pointer"},
+    {"Files", "Drop a picture file on the window", "Opens it, as Open does"},
+    {"Files", "Drop picture data on the window", "Floats it, as Paste does"},
+};
+
+// Where the items of a menu are listed: by the menu, and in Edit and Tools
+// by the item.
+QString groupOf(const QString& menu, const QString& item) {
+    if (menu == QLatin1String("file1")) return QStringLiteral("Files");
+    if (menu == QLatin1String("view1")) return QStringLiteral("View");
+    if (menu == QLatin1String("help1")) return QStringLiteral("Menus");
+    if (menu == QLatin1String("edit1"))
+        return item == QLatin1String("undo1") || item == QLatin1String("redo1") ? QStringLiteral("Drawing")
+                                                                                : QStringLiteral("Selection");
+    if (menu == QLatin1String("tool1") && item == QLatin1String("font1")) return QStringLiteral("Labels");
+    return QStringLiteral("Drawing");  // Image, Tools, and a menu to come
+}
+
+QStringList keysOf(const QList<QKeySequence>& sequences) {
+    QStringList keys;
+    for (const QKeySequence& k : sequences)
+        if (!k.isEmpty()) keys << k.toString(QKeySequence::PortableText);
+    return keys;
+}
+
+QString caption(const QAction* a) { return a->text().remove(QLatin1Char('&')); }
+
+// The items of MENU and of its submenus that have keys, under TITLE.
+void addMenuRows(QList<KeyRow>& rows, const QMenu* menu, const QString& top, const QString& title) {
+    for (const QAction* a : menu->actions()) {
+        if (a->menu()) {
+            addMenuRows(rows, a->menu(), top, title + QStringLiteral(" > ") + caption(a));
+            continue;
+        }
+        const QStringList keys = keysOf(a->shortcuts());
+        if (!keys.isEmpty()) rows.append({groupOf(top, a->objectName()), keys, title + QStringLiteral(" > ") + caption(a)});
+    }
+}
+
+QList<KeyRow> keyRows(QMainWindow& w) {
+    QList<KeyRow> rows;
+    for (const GestureRow& g : kGestures)
+        rows.append({QLatin1String(g.group), QString::fromUtf8(g.keys).split(QLatin1Char('|')), QString::fromUtf8(g.does)});
+    // Alt and a menu's underlined letter.
+    QStringList mnemonics, titles;
+    for (const QAction* m : w.menuBar()->actions()) {
+        const QString key = QKeySequence::mnemonic(m->text()).toString(QKeySequence::PortableText);
+        if (key.isEmpty()) continue;
+        mnemonics << key;
+        titles << caption(m);
+    }
+    if (!mnemonics.isEmpty())
+        rows.append({QStringLiteral("Menus"), mnemonics, QStringLiteral("Open the menu bar's ") + titles.join(QStringLiteral(", "))});
+    for (const QAction* m : w.menuBar()->actions())
+        if (m->menu()) addMenuRows(rows, m->menu(), m->menu()->objectName(), caption(m));
+    // Any other key of the window: an action outside the menus, a shortcut.
+    QStringList listed;
+    for (const KeyRow& r : rows) listed << r.keys;
+    auto addOther = [&](const QStringList& keys, const QString& does) {
+        QStringList missing;
+        for (const QString& k : keys)
+            if (!listed.contains(k)) missing << k;
+        if (missing.isEmpty()) return;
+        rows.append({QStringLiteral("Other keys"), missing, does});
+        listed << missing;
+    };
+    // What such a key does, as far as it tells.
+    auto described = [](const QStringList& words) {
+        for (const QString& w : words)
+            if (!w.isEmpty()) return w;
+        return QStringLiteral("A key of the window");
+    };
+    for (const QAction* a : w.findChildren<QAction*>())
+        addOther(keysOf(a->shortcuts()), described({caption(a), a->whatsThis(), a->objectName()}));
+    for (const QShortcut* s : w.findChildren<QShortcut*>())
+        addOther(keysOf(s->keys()), described({s->whatsThis(), s->objectName()}));
+    // Group by group, each in the order its rows came.
+    QList<KeyRow> grouped;
+    for (const char* g : kGroups)
+        for (const KeyRow& r : std::as_const(rows))
+            if (r.group == QLatin1String(g)) grouped.append(r);
+    return grouped;
+}
+
+// The README's section on use, linked where an installed copy lies beside
+// the program, else named.
+QString readmeLink() {
+    const QString installed =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/tavimbre/README.md"));
+    if (!QFileInfo::exists(installed)) return QStringLiteral("the section \"Using it\" of the README");
+    const QString url = QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath()).toString();
+    return QStringLiteral("the section \"Using it\" of the <a href=\"%1\">README</a>").arg(url.toHtmlEscaped());
+}
+
+}  // namespace
+
+void frmmain::buildHelpMenu() {
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("help1"));
+    connect(help, &QMenu::aboutToShow, this, &frmmain::cancelDrag);
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence key;
+        void (frmmain::*handler)();
+    } items[] = {
+        {"shortcuts1", "Keyboard Shortcuts", QKeySequence(Qt::Key_F1), &frmmain::shortcuts1_Click},
+        {"about1", "About Tavimbre", QKeySequence(), &frmmain::about1_Click},
+        {"aboutqt1", "About Qt", QKeySequence(), &frmmain::aboutqt1_Click},
+    };
+    for (const auto& it : items) {
+        QAction* a = help->addAction(QString::fromLatin1(it.caption));
+        a->setObjectName(QLatin1String(it.name));
+        a->setShortcut(it.key);
+        a->setShortcutContext(Qt::WindowShortcut);  // whichever control has the focus
+        const auto handler = it.handler;
+        connect(a, &QAction::triggered, this, [this, handler] {
+            cancelDrag();
+            (this->*handler)();
+        });
+        menuItems.insert(QLatin1String(it.name), a);
+    }
+}
+
+void frmmain::shortcuts1_Click() { dialogs.ShowShortcuts(keyRows(*this)); }
+
+void frmmain::about1_Click() {
+    dialogs.ShowAbout(QStringLiteral("About Tavimbre"),
+                      QStringLiteral("<h3>Tavimbre %1</h3>"
+                                     "<p>Draws flowcharts by hand on a raster canvas.</p>"
+                                     "<p>Released under the MIT License (see LICENSE).</p>"
+                                     "<p>How to use it: %2.</p>")
+                          .arg(QStringLiteral(TAVIMBRE_VERSION), readmeLink()));
+}
+
+void frmmain::aboutqt1_Click() { dialogs.ShowAboutQt(); }

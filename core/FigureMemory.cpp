@@ -1,0 +1,252 @@
+#include "FigureMemory.h"
+
+#include "core/Canvas.h"
+#include "core/ImageOps.h"
+#include "core/ToolCode.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+constexpr double kTp = Canvas::kTwipsPerPixel;
+
+struct Name {
+    int tool;
+    const char* noun;
+};
+
+// Every figure tool, by what the status bar calls it.
+const Name kFigures[] = {
+    {Tool::Circle, "circle"},
+    {Tool::Process, "process box"},
+    {Tool::Start, "start symbol"},
+    {Tool::Decision, "decision"},
+    {Tool::Terminate, "terminal symbol"},
+    {Tool::Data, "data symbol"},
+    {Tool::StoredData, "stored data symbol"},
+    {Tool::PredefinedProcess, "predefined process"},
+    {Tool::InternalStorage, "internal storage symbol"},
+    {Tool::SequentialData, "sequential data symbol"},
+    {Tool::DirectData, "direct data symbol"},
+    {Tool::ManualInput, "manual input symbol"},
+    {Tool::ManualOperation, "manual operation"},
+    {Tool::Preparation, "preparation symbol"},
+    {Tool::LoopLimit, "loop limit"},
+    {Tool::OffPageReference, "off-page reference"},
+    {Tool::ParallelMode, "parallel mode symbol"},
+    {Tool::InternalProcess, "internal process"},
+    {Tool::PaperTape, "paper tape"},
+    {Tool::DocumentSymbol, "document"},
+};
+
+const char* nounOf(int tool) {
+    for (const Name& n : kFigures)
+        if (n.tool == tool) return n.noun;
+    return nullptr;
+}
+
+// What of a figure shows on a picture of SIZE pixels.
+QRect shown(const DrawnFigure& f, QSize size) { return f.pixels().intersected(QRect(QPoint(0, 0), size)); }
+
+DrawnFigure translated(DrawnFigure f, QPoint byPixels) {
+    f.drag.translate(byPixels.x() * kTp, byPixels.y() * kTp);
+    return f;
+}
+
+// A point of a picture of SIZE pixels where the turn puts it, in twips, so
+// that the pixel holding it goes where the turn takes that pixel.
+QPointF turnedPoint(QPointF p, Turn turn, QSize size) {
+    const double right = (size.width() - 1) * kTp, bottom = (size.height() - 1) * kTp;
+    switch (turn) {
+    case Turn::FlipHorizontal: return {right - p.x(), p.y()};
+    case Turn::FlipVertical: return {p.x(), bottom - p.y()};
+    case Turn::Rotate180: return {right - p.x(), bottom - p.y()};
+    case Turn::RotateRight: return {bottom - p.y(), p.x()};
+    case Turn::RotateLeft: return {p.y(), right - p.x()};
+    }
+    return p;
+}
+
+double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+// How far P lies from the segment A-B.
+double distanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF d = b - a;
+    const double length2 = d.x() * d.x() + d.y() * d.y();
+    double t = length2 > 0 ? ((p.x() - a.x()) * d.x() + (p.y() - a.y()) * d.y()) / length2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return distance(p, a + t * d);
+}
+
+}  // namespace
+
+QRect DrawnFigure::pixels() const {
+    const QRectF r = drag.normalized();
+    return QRect(QPoint(Canvas::toPixels(float(r.left())), Canvas::toPixels(float(r.top()))),
+                 QPoint(Canvas::toPixels(float(r.right())), Canvas::toPixels(float(r.bottom()))));
+}
+
+bool FigureMemory::isFigure(int tool) { return nounOf(tool) != nullptr; }
+
+// The middles of a figure's sides where its outline passes: those of its
+// rectangle, but where a symbol's side is slanted, curved, inset or absent.
+std::array<FigureMemory::Point, 4> FigureMemory::points(const DrawnFigure& figure) {
+    const double x0 = figure.drag.left(), y0 = figure.drag.top(), x1 = figure.drag.right(), y1 = figure.drag.bottom();
+    const double w = x1 - x0, h = y1 - y0;
+    const QPointF c = figure.drag.center();
+    double xa = x0, xb = x1, ya = y0, yb = y1, sideY = c.y();
+    switch (figure.tool) {
+    case Tool::Data:  // slanted sides, a third of the width each
+        xa = x0 + w / 6, xb = x1 - w / 6;
+        break;
+    case Tool::ManualOperation:  // sides slanted by a quarter of the width
+        xa = x0 + w / 8, xb = x1 - w / 8;
+        break;
+    case Tool::StoredData:  // the far side is the inside of its cap
+        xb = x1 - std::fabs(h) / 2 / 1.8;
+        break;
+    case Tool::SequentialData:  // a circle as high as the drag
+        xa = c.x() - std::fabs(h) / 2, xb = c.x() + std::fabs(h) / 2;
+        break;
+    case Tool::ManualInput:  // inset by 50 twips, its top slanted down to the left
+        xa = x0 + 50, xb = x1 - 50, ya = y0 + 50 + h / 8, yb = y1 - 50;
+        sideY = std::clamp(c.y(), y0 + 50 + h / 4, std::max(y1 - 50, y0 + 50 + h / 4));
+        break;
+    case Tool::ParallelMode:  // two lines across, no sides: their ends
+        ya = y0 + h / 3, yb = y0 + 2 * h / 3, sideY = ya;
+        break;
+    default:
+        break;
+    }
+    const int t = figure.tool;
+    return {{{QPointF(c.x(), std::min(ya, yb)), Side::Top, t},
+             {QPointF(c.x(), std::max(ya, yb)), Side::Bottom, t},
+             {QPointF(std::min(xa, xb), sideY), Side::Left, t},
+             {QPointF(std::max(xa, xb), sideY), Side::Right, t}}};
+}
+
+QString FigureMemory::describe(const Point& point) {
+    static const char* const sides[] = {"Top", "Bottom", "Left", "Right"};
+    const char* noun = nounOf(point.tool);
+    const QString side = QString::fromLatin1(sides[int(point.side)]);
+    if (!noun) return side;
+    // A decision's sides meet the middles of its rectangle at its corners.
+    const QString where = point.tool == Tool::Decision ? side + QStringLiteral(" corner") : side;
+    return QStringLiteral("%1 of the %2").arg(where, QString::fromLatin1(noun));
+}
+
+const DrawnFigure* FigureMemory::under(QPointF at) const {
+    for (auto it = figures_.rbegin(); it != figures_.rend(); ++it) {
+        const QRectF r = it->drag.normalized();
+        if (at.x() >= r.left() && at.x() <= r.right() && at.y() >= r.top() && at.y() <= r.bottom()) return &*it;
+    }
+    return nullptr;
+}
+
+std::optional<FigureMemory::Point> FigureMemory::nearestPoint(QPointF at, double reach) const {
+    std::optional<Point> best;
+    double bestDistance = reach;
+    for (auto it = figures_.rbegin(); it != figures_.rend(); ++it)
+        for (const Point& p : points(*it))
+            if (const double d = distance(at, p.at); d <= bestDistance && (!best || d < bestDistance)) {
+                best = p;
+                bestDistance = d;
+            }
+    return best;
+}
+
+// A connection point itself names its side first: where two sides meet (a
+// decision's corners, the ends of the parallel mode's lines) it tells which.
+std::optional<FigureMemory::Point> FigureMemory::sideAt(QPointF at, double reach) const {
+    for (auto it = figures_.rbegin(); it != figures_.rend(); ++it) {
+        const std::array<Point, 4> middles = points(*it);
+        for (const Point& p : middles)
+            if (distance(at, p.at) <= reach) return p;
+        if (it->tool == Tool::Decision) continue;  // its sides are slanted: only its corners
+        const QRectF r = it->drag.normalized();
+        for (const Point& p : middles) {
+            // The side through its connection point, as long as the figure.
+            const bool across = p.side == Side::Top || p.side == Side::Bottom;
+            const QPointF a = across ? QPointF(r.left(), p.at.y()) : QPointF(p.at.x(), r.top());
+            const QPointF b = across ? QPointF(r.right(), p.at.y()) : QPointF(p.at.x(), r.bottom());
+            if (distanceToSegment(at, a, b) <= reach) return p;
+        }
+    }
+    return std::nullopt;
+}
+
+void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth) {
+    DrawnFigure f{tool, QRectF(press, release), penWidth};
+    if (tool == Tool::Circle) {
+        // The circle the drag draws: centred in it, its radius from its height.
+        const QPointF c = f.drag.center();
+        const double r = std::fabs((release.y() - press.y()) / 2 - 2);
+        f.drag = QRectF(c - QPointF(r, r), c + QPointF(r, r));
+    }
+    if (shown(f, size).isEmpty()) return;
+    last_ = f;
+    if (isFigure(tool)) figures_.push_back(f);
+}
+
+void FigureMemory::forget() {
+    figures_.clear();
+    last_.reset();
+}
+
+template <typename Map>
+void FigureMemory::remap(Map map) {
+    std::vector<DrawnFigure> kept;
+    for (const DrawnFigure& f : figures_)
+        if (std::optional<DrawnFigure> m = map(f)) kept.push_back(*m);
+    figures_ = std::move(kept);
+    if (last_) last_ = map(*last_);
+}
+
+void FigureMemory::cropped(const QRect& part, bool toContent, QSize size) {
+    remap([&](const DrawnFigure& f) -> std::optional<DrawnFigure> {
+        const QRect was = shown(f, size);
+        if (toContent ? !was.intersects(part) : !part.contains(was)) return std::nullopt;
+        return translated(f, -part.topLeft());
+    });
+}
+
+void FigureMemory::resized(QSize from, QSize to) {
+    const QRect now(QPoint(0, 0), to);
+    remap([&](const DrawnFigure& f) -> std::optional<DrawnFigure> {
+        if (!now.contains(shown(f, from))) return std::nullopt;
+        return f;
+    });
+}
+
+void FigureMemory::turned(Turn turn, QSize size) {
+    remap([&](const DrawnFigure& f) -> std::optional<DrawnFigure> {
+        DrawnFigure t = f;
+        t.drag = QRectF(turnedPoint(f.drag.topLeft(), turn, size), turnedPoint(f.drag.bottomRight(), turn, size));
+        return t;
+    });
+}
+
+void FigureMemory::moved(const QRect& from, const QRect& to, bool turnedPart, bool covers, QSize size) {
+    if (!turnedPart && from == to) return;  // put back where it was lifted
+    const QRect picture(QPoint(0, 0), size);
+    remap([&](const DrawnFigure& f) -> std::optional<DrawnFigure> {
+        const QRect was = shown(f, size);
+        if (!from.isEmpty() && from.contains(was)) {
+            if (turnedPart) return std::nullopt;
+            const DrawnFigure m = translated(f, to.topLeft() - from.topLeft());
+            if (!picture.contains(was.translated(to.topLeft() - from.topLeft()))) return std::nullopt;
+            return m;
+        }
+        if (was.intersects(from) || (covers && was.intersects(to))) return std::nullopt;
+        return f;
+    });
+}
+
+void FigureMemory::whitened(const QRect& part) {
+    remap([&](const DrawnFigure& f) -> std::optional<DrawnFigure> {
+        if (f.pixels().intersects(part)) return std::nullopt;
+        return f;
+    });
+}
