@@ -1,8 +1,10 @@
 // The next figure in one key: where a figure of the same size goes when it
-// is chained from a source figure in one of four directions, and the
-// connector that joins the middles of their facing sides. Everything is in
-// twips, as the drag's corners are.
+// is chained from a source figure in one of four directions, the drag that
+// draws it, and the connector that joins the middles of their facing
+// sides. Everything is in twips, as the drag's corners are.
 #pragma once
+
+#include "core/FigureMemory.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -19,16 +21,18 @@ enum class Direction { Up, Down, Left, Right };
 constexpr int kMinGap = 10, kMaxGap = 400, kDefaultGap = 40;  // pixels
 
 struct Plan {
-    QRectF figure;  // top-left and bottom-right corners: the press and the release
-    QPointF from;   // the connector's press, on the source's facing side
-    QPointF to;     // its release, on the new figure's facing side
+    DrawnFigure figure;     // the new figure as the memory will hold it
+    QPointF press, release;  // the drag that draws it: its top-left and bottom-right corners
+    QPointF from;           // the connector's press, on the source's facing side
+    QPointF to;             // its release, on the new figure's facing side
 };
 
-// The new figure the gap (pixels) away from SOURCE in direction D, its
-// left side kept for Up and Down and its top for Left and Right; with snap
-// on, its leading edge lies on the grid line nearest that place, never
-// closer to the source than the gap's first grid line. Empty, with WHY
-// set, when it would not lie wholly inside a picture of PICTURE pixels.
-std::optional<Plan> plan(const QRectF& source, Direction d, int gap, const Grid& grid, QSize picture, QString& why);
+// The new figure of TOOL, the gap (pixels) away from SOURCE in direction D,
+// as large as the source, its left side kept for Up and Down and its top
+// for Left and Right; with snap on, its leading edge lies on the grid line
+// nearest that place, never on or behind the source's edge. Empty, with
+// WHY set, when it would not lie wholly inside a picture of PICTURE pixels.
+std::optional<Plan> plan(const DrawnFigure& source, int tool, Direction d, int gap, const Grid& grid, QSize picture,
+                         QString& why);
 
 }  // namespace Chain

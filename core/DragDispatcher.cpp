@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -76,6 +77,26 @@ void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
         rearm();
     else
         tool_ = Tool::Finished;
+}
+
+void DragDispatcher::drawAt(int tool, float x0, float y0, float x1, float y1, const LineLook& look) {
+    if (dragging()) return;
+    const int current = std::exchange(tool_, tool);
+    doc_.canvasClean = false;
+    s_.startX = x0, s_.startY = y0;
+    look_ = look;
+    s_.firstLeg = FirstLeg::Longer;
+    // As at a press: a plain line's band starts as a line of length zero.
+    const bool band = tool == Tool::Line && look.plain();
+    s_.prevX = band ? x0 : -1, s_.prevY = band ? y0 : -1;
+    moved_ = false;
+    s_.curX = x1, s_.curY = y1;
+    canvas_.FillStyle = 1;
+    canvas_.DrawWidth = host_.penWidth();
+    releaseAction();
+    if (Tool::traits(tool) && !Tool::drawsNothing(tool, x0, y0, x1, y1))
+        doc_.drawn(tool, QPointF(x0, y0), QPointF(x1, y1), canvas_.DrawWidth);
+    tool_ = current;
 }
 
 void DragDispatcher::lock(int code) { locked_ = Tool::traits(code) ? code : int(Tool::None); }

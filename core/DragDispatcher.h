@@ -44,6 +44,11 @@ public:
     // Erases the preview that is up and ends the drag without its figure:
     // the rest of its moves and its release draw nothing.
     void Cancel();
+    // TOOL's figure drawn as a press at (x0, y0) and a release at (x1, y1)
+    // with no move between would draw it, in the step under way: a line in
+    // LOOK, and remembered as a drag's figure is. The text pending stays,
+    // and so does the current tool. Not during a drag.
+    void drawAt(int tool, float x0, float y0, float x1, float y1, const LineLook& look = {});
 
     // A locked tool stays: each release chooses it again, as a click on its
     // palette button would, except that text typed meanwhile is kept and is

@@ -84,3 +84,11 @@ QPoint CanvasScroller::firstPixelShown() const {
     const QPointF at = view_.toPicture(QPointF(std::max(0, shown.x()), std::max(0, shown.y())));
     return QPoint(int(std::ceil(at.x())), int(std::ceil(at.y())));
 }
+
+void CanvasScroller::showPixels(const QRect& part) {
+    auto at = [this](int x, int y) { return view_.mapTo(widget(), QPoint(view_.toWidget(x), view_.toWidget(y))); };
+    const QPoint far = at(part.right() + 1, part.bottom() + 1), near = at(part.left(), part.top());
+    constexpr int kMargin = 8;
+    ensureVisible(far.x(), far.y(), kMargin, kMargin);
+    ensureVisible(near.x(), near.y(), kMargin, kMargin);  // the top left wins
+}

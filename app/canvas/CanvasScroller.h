@@ -21,6 +21,8 @@ public:
     // The largest level that shows the whole picture; below the smallest,
     // the largest whole percentage that does.
     void zoomToFit();
+    // Scrolls, as little as it takes, to show the picture pixels PART.
+    void showPixels(const QRect& part);
     // The picture pixel at the top left of what shows, rounded up.
     QPoint firstPixelShown() const;
     // Told after every change of the zoom.

@@ -290,3 +290,8 @@ void CanvasView::wheelEvent(QWheelEvent* e) {
     if (notches != 0) onZoomWheel(notches, e->position());
     e->accept();
 }
+
+void CanvasView::leaveEvent(QEvent* e) {
+    if (onLeave) onLeave();
+    QWidget::leaveEvent(e);
+}

@@ -30,6 +30,8 @@ public:
     // Whether the picture is still being reduced for the zoom, a slice at a time.
     bool reducing() const { return reducing_.isActive(); }
     std::function<void()> onClick;
+    // The pointer left the view.
+    std::function<void()> onLeave;
     // Whether the moves of the drag under way may wait for the frame's end.
     // Those that may and come within a frame of the last move handed on
     // wait, and only the last of them is handed on, before anything else
@@ -77,6 +79,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     struct Move {

@@ -205,6 +205,7 @@ QStringList frmmain::dump() const {
         QStringLiteral("lineEnds=") + nameOf(state.lineLook.ends),
         QStringLiteral("lineStyle=") + nameOf(state.lineLook.style),
         QStringLiteral("lineRoute=") + nameOf(state.lineLook.route),
+        QStringLiteral("chainGap=%1").arg(form.chainGap),
         QStringLiteral("figures=%1").arg(doc.figures().figures().size()),
         QStringLiteral("lastFigure=") + (last ? QStringLiteral("%1,%2,%3,%4").arg(n(float(last->drag.left())), n(float(last->drag.top())),
                                                                                 n(float(last->drag.right())), n(float(last->drag.bottom())))

@@ -36,6 +36,7 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {
+    form.pointer = QPointF(X, Y);  // where it is, not where it snaps to
     if (gestures_.owner() ? snapGesture_ : pressTools.current() == PressTools::None && form.currentTool != Tool::Eraser)
         snapped(X, Y);
     status_->pointerAt(X, Y);

@@ -38,6 +38,8 @@ constexpr Rules kHandleResize = LeavesSelect | kEdit;
 // data dropped on it, as Open and Paste.
 constexpr Rules kOpenFile = kReplace;
 constexpr Rules kDroppedPicture = LeavesSelect | LeavesPressTool | kEdit;
+// Alt and an arrow key: the next figure and its arrow, one edit.
+constexpr Rules kChain = kEdit;
 // Return in the text box: the label stamped in the last figure, its own step.
 constexpr Rules kStampLabel = LeavesSelect;
 // Exit, and the window's close box.

@@ -197,6 +197,7 @@ void frmmain::buildCanvas(QWidget* central) {
     };
     Picture1->onDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); refreshCanvas(); };
     Picture1->onMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); refreshCanvas(); };
+    Picture1->onLeave = [this] { form.pointer.reset(); };
     Picture1->onUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); refreshCanvas(); };
     Picture1->onClick = [this] { Picture1_Click(); };
     // The eraser whitens at every point it passes; a selection moves only.

@@ -2,7 +2,11 @@
 // its change flags) is the Document's.
 #pragma once
 
+#include "core/Chain.h"
 #include "core/ToolCode.h"
+
+#include <QPointF>
+#include <optional>
 
 #include <QString>
 
@@ -11,6 +15,11 @@ struct FormState {
     QString msgAnswer;  // answer code of the last question box
     bool cancelClose = false;
     bool closeConfirmed = false;
+    // Pixels between a figure and the next one chained from it.
+    int chainGap = Chain::kDefaultGap;
+    // Where the pointer came to rest over the picture, in twips: unset
+    // when it left the picture, and after each chain.
+    std::optional<QPointF> pointer;
 };
 
 inline const QString kCaptionPrefix = QStringLiteral("  Tavimbre -   ");

@@ -62,6 +62,7 @@ const std::vector<CommandRow>& commandTable() {
         {"Tools", "tolerance1", "Fill Tolerance...", {}, &frmmain::tolerance1_Click, 0},
         {"Tools", "pickcolor1", "Pick Colour", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_K)}, &frmmain::pickcolor1_Click, LeavesSelect, true},
         // A submenu's items are one choice: the first is checked at start.
+        {"Tools", "chaingap1", "Chain Gap...", {}, &frmmain::chaingap1_Click, 0},
         {"Tools/Line Ends", "lineendnone1", "None", {}, &frmmain::lineendnone1_Click, 0, true},
         {"Tools/Line Ends", "lineendarrow1", "Arrow at End", {}, &frmmain::lineendarrow1_Click, 0, true},
         {"Tools/Line Ends", "lineendboth1", "Arrows at Both Ends", {}, &frmmain::lineendboth1_Click, 0, true},

@@ -45,6 +45,7 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     buildControls();
     buildMenu();
     buildToolbar();
+    buildChainKeys();
     Form_Load();
     // The design size where the screen has room for it; on a smaller screen
     // the window is smaller, and the canvas and the left column scroll.

@@ -77,6 +77,7 @@ public:
     void linesolid1_Click(); void linedash1_Click(); void linedot1_Click();
     void routestraight1_Click(); void routeelbow1_Click();
     void shortcuts1_Click(); void about1_Click(); void aboutqt1_Click();
+    void chaingap1_Click();
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one
     // step. True when the picture is now that file's, warned of or not.
@@ -149,6 +150,12 @@ private:
     void makeChoices(const QMap<QString, QMenu*>& menus);
     // Help, between the other menus and Exit: the keys, the about boxes.
     void buildHelpMenu();
+    // Alt and the arrow keys, window-wide: the next figure chained.
+    void buildChainKeys();
+    // The next figure drawn the chain gap from the one under the pointer,
+    // or the last one, and the arrow to it, as one step; or why not, told.
+    void chain(Chain::Direction direction);
+    QString chainRefusal() const;
     // The toolbar above the canvas: the menu's tools and switches that the
     // palette does not have, those of them the menu holds.
     void buildToolbar();
