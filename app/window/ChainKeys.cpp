@@ -36,6 +36,7 @@ QString frmmain::chainRefusal() const {
 }
 
 void frmmain::chain(Chain::Direction direction) {
+    cancelDrag();  // as every command does, drawn or not
     QString why = chainRefusal();
     if (!why.isEmpty()) {
         status_->note(why);

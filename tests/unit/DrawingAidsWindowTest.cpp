@@ -222,3 +222,92 @@ TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
     EXPECT_EQ(h.dumped("toolLocked"), "true");
     EXPECT_EQ(h.dumped("pressTool"), "") << "a typed letter turned a tool on";
 }
+
+// Alt and an arrow key: the next figure from the one under the pointer or
+// the last one, the chosen or locked figure tool's or the source's, the
+// same calls as a line and a drag of it would make, one step, labelled by
+// Return; or nothing drawn and the status bar says why.
+TEST(DrawingAidsWindow, AltAndAnArrowKeyChainTheNextFigure) {
+    const QRect box(QPoint(4500, 3000), QPoint(7500, 4500)), second(QPoint(4500, 7500), QPoint(7500, 9000));
+    const QStringList secondBox = {"click cmdSquare", "down 1 0 4500 7500", "up 1 0 7500 9000"};
+    struct Case {
+        const char* name;
+        QStringList before;  // after a process box is drawn over BOX
+        const char* key;
+        QRect source, figure;  // the new figure's corners; none when nothing is drawn
+        const char* button;    // its tool's
+        const char* note = "";
+        const char* last = nullptr;  // a circle's is its square, not the drag's
+    };
+    const Case cases[] = {
+        {"down", {}, "Alt+Down", box, {QPoint(4500, 5100), QPoint(7500, 6600)}, "cmdSquare"},
+        {"up", {}, "Alt+Up", box, {QPoint(4500, 900), QPoint(7500, 2400)}, "cmdSquare"},
+        {"left", {}, "Alt+Left", box, {QPoint(900, 3000), QPoint(3900, 4500)}, "cmdSquare"},
+        {"right", {}, "Alt+Right", box, {QPoint(8100, 3000), QPoint(11100, 4500)}, "cmdSquare"},
+        {"from the figure under the pointer", secondBox + QStringList{"move 0 0 5000 3500"}, "Alt+Right", box,
+         {QPoint(8100, 3000), QPoint(11100, 4500)}, "cmdSquare"},
+        {"from the last figure, the pointer over none", secondBox + QStringList{"move 0 0 900 900"}, "Alt+Up", second,
+         {QPoint(4500, 5400), QPoint(7500, 6900)}, "cmdSquare"},
+        {"a locked decision", {"dblclick cmdrhombus"}, "Alt+Down", box, {QPoint(4500, 5100), QPoint(7500, 6600)},
+         "cmdrhombus"},
+        {"a chosen circle, dashed", {"click cmdCircle", "menu linedash1"}, "Alt+Down", box,
+         {QPoint(4500, 5100), QPoint(7500, 6600)}, "cmdCircle", "", "5250,5100,6750,6600"},
+        {"the line tool takes the source's", {"click cmdLine"}, "Alt+Down", box,
+         {QPoint(4500, 5100), QPoint(7500, 6600)}, "cmdSquare"},
+        {"snapped: the leading edge on the grid", {"menu snap1", "gap 45", "menu chaingap1"}, "Alt+Down", box,
+         {QPoint(4500, 5250), QPoint(7500, 6750)}, "cmdSquare"},
+        {"off the picture", {"gap 400", "menu chaingap1"}, "Alt+Right", box, {}, "",
+         "The next figure would not fit inside the picture."},
+        {"the eraser", {"click cmdErase"}, "Alt+Down", box, {}, "", "in place of the eraser"},
+        {"Select", {"menu select1"}, "Alt+Down", box, {}, "", "leave Select first"},
+        {"no figure", {"answer 7", "menu new1"}, "Alt+Down", box, {}, "", "Draw a figure first"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.run({"click cmdSquare", "down 1 0 4500 3000", "up 1 0 7500 4500"});
+        h.run(c.before);
+        const QImage before = h.image();
+        const QString figures = h.dumped("figures"), last = h.dumped("lastFigure"), steps = h.dumped("undoSteps");
+        h.trace.clear();
+        h.run(QStringLiteral("key ") + c.key);
+        if (c.figure.isNull()) {
+            EXPECT_TRUE(h.trace.isEmpty()) << c.name;
+            EXPECT_TRUE(h.dumped("status").contains(QLatin1String(c.note))) << c.name << ": " << qPrintable(h.dumped("status"));
+            EXPECT_EQ(h.dumped("undoSteps"), steps) << c.name;
+            continue;
+        }
+        const QRect& f = c.figure;
+        EXPECT_EQ(h.dumped("lastFigure"), c.last ? QString::fromLatin1(c.last)
+                                                 : QStringLiteral("%1,%2,%3,%4").arg(f.left()).arg(f.top()).arg(f.right()).arg(f.bottom()))
+            << c.name;
+        EXPECT_EQ(h.dumped("figures").toInt(), figures.toInt() + 1) << c.name;
+        // The connector between the middles of the facing sides, straight.
+        const QPoint s = c.source.center();
+        const bool vertical = f.left() == c.source.left();
+        const QPoint from = vertical ? QPoint(s.x(), f.top() > s.y() ? c.source.bottom() : c.source.top())
+                                     : QPoint(f.left() > s.x() ? c.source.right() : c.source.left(), s.y());
+        const QPoint to = vertical ? QPoint(s.x(), f.top() > s.y() ? f.top() : f.bottom())
+                                   : QPoint(f.left() > s.x() ? f.left() : f.right(), s.y());
+        // A circle's drag is 2 twips higher and lower than its square.
+        const int grow = c.last ? 2 : 0;
+        Harness drags;
+        drags.w->canvas.DrawWidth = h.w->canvas.DrawWidth;
+        drags.run({"menu lineendarrow1", h.dumped("lineStyle") == "dashed" ? "menu linedash1" : "menu linesolid1",
+                   "click cmdLine", QStringLiteral("down 1 0 %1 %2").arg(from.x()).arg(from.y()),
+                   QStringLiteral("up 1 0 %1 %2").arg(to.x()).arg(to.y()), QStringLiteral("click ") + c.button,
+                   QStringLiteral("down 1 0 %1 %2").arg(f.left()).arg(f.top() - grow),
+                   QStringLiteral("up 1 0 %1 %2").arg(f.right()).arg(f.bottom() + grow)});
+        drags.trace.removeAll(QStringLiteral("print %1 %2 ").arg(from.x()).arg(from.y()));
+        drags.trace.removeAll(QStringLiteral("print %1 %2 ").arg(f.left()).arg(f.top() - grow));
+        EXPECT_EQ(h.trace, drags.trace) << c.name;
+        h.trace.clear();
+        h.run({"type Go", "key Return"});
+        ASSERT_EQ(h.trace.size(), 1) << c.name;
+        const QStringList print = h.trace.first().split(' ');
+        EXPECT_TRUE(f.contains(print[1].toInt(), print[2].toInt())) << c.name << ": " << qPrintable(h.trace.first());
+        h.run({"key Ctrl+Z", "key Ctrl+Z"});
+        EXPECT_EQ(h.image(), before) << c.name;
+        EXPECT_EQ(h.dumped("figures"), figures) << c.name;
+        EXPECT_EQ(h.dumped("lastFigure"), last) << c.name;
+    }
+}

@@ -129,7 +129,7 @@ void Session::someCommand() {
                                   "copy1", "exit1", "canvassize1", "undo1", "redo1", "select1", "selectall1",
                                   "deselect1", "cut1", "paste1", "delete1", "zoomin1", "zoomout1", "zoom100",
                                   "zoomfit1", "lineendarrow1", "lineendboth1", "lineendnone1", "linedash1",
-                                  "linedot1", "linesolid1", "routeelbow1", "routestraight1"};
+                                  "linedot1", "linesolid1", "routeelbow1", "routestraight1", "snap1"};
     static const char* boxes[] = {"txtinsert", "Text1", "cmbDrawWidth", "cmberaserwidth"};
     static const char* clips[] = {"clear.png", "cut.bmp", "old.bmp"};
     const int r = int(rng.bounded(100));
@@ -150,6 +150,9 @@ void Session::someCommand() {
         checkRecoveryCopy();
     } else if (r < 59) {
         run(rng.bounded(2) ? QStringLiteral("autosave async") : QStringLiteral("wait %1").arg(rng.bounded(15)));
+    } else if (r < 61) {  // the next figure chained, or why not
+        static const char* arrows[] = {"Down", "Up", "Left", "Right"};
+        run(QStringLiteral("key Alt+") + arrows[rng.bounded(4)]);
     } else if (r < 64) {  // keys typed where the last press left the focus: the canvas
         const QString typed = junk();
         run(typed.isEmpty() ? QStringLiteral("key Return") : "type " + typed);
@@ -309,7 +312,7 @@ void Session::interrupt(const QImage& before, int tool, int button) {
                                      "menu drawcolor1", "menu font1", "deactivate", "key Esc", "key Ctrl+Z",
                                      "click cmdCircle", "text txtinsert x", "menu select1", "menu paste1",
                                      "menu cut1", "menu delete1", "menu zoomin1", "menu zoomfit1", "menu saveas1",
-                                     "menu canvassize1", "key Ctrl+V", "menu selectall1"};
+                                     "menu canvassize1", "key Ctrl+V", "menu selectall1", "key Alt+Down"};
     const QImage mid = w->canvas.Image().copy();
     int from = int(trace.size());
     run(commands[rng.bounded(int(std::size(commands)))]);

@@ -26,7 +26,7 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
                                "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "gridSpacing=10",
                                "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "focus=Picture1", "lineEnds=none",
-                               "lineStyle=solid", "lineRoute=straight", "figures=0", "lastFigure=", "undoSteps=0", "redoSteps=0",
+                               "lineStyle=solid", "lineRoute=straight", "chainGap=40", "figures=0", "lastFigure=", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
