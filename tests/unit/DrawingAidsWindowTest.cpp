@@ -146,17 +146,20 @@ TEST(DrawingAidsWindow, TheGridIsNeverInThePicture) {
     }
 }
 
+// The grid's spacing, 2 to 200 pixels, and the chain's gap, 10 to 400.
 TEST(DrawingAidsWindow, TheSpacingDialogTakesTwoToTwoHundredPixels) {
     struct Case {
         const char* answer;
         const char* spacing;
         int messages;
-    } cases[] = {{"grid 25", "25", 0}, {"grid cancel", "10", 0}, {"grid 201", "10", 1}, {"grid 2", "2", 0}};
+    } cases[] = {{"grid 25", "25", 0}, {"grid cancel", "10", 0}, {"grid 201", "10", 1}, {"grid 2", "2", 0},
+                 {"gap 400", "400", 0}, {"gap 9", "40", 1}, {"gap cancel", "40", 0}};
     for (const Case& c : cases) {
         Harness h;
-        h.run({c.answer, "menu gridspacing1"});
-        EXPECT_EQ(h.dumped("gridSpacing"), c.spacing) << c.answer;
-        EXPECT_EQ(h.out.first(), "dialog grid 10") << c.answer;
+        const bool gap = QString(c.answer).startsWith("gap");
+        h.run({c.answer, gap ? "menu chaingap1" : "menu gridspacing1"});
+        EXPECT_EQ(h.dumped(gap ? "chainGap" : "gridSpacing"), c.spacing) << c.answer;
+        EXPECT_EQ(h.out.first(), gap ? "dialog gap 40" : "dialog grid 10") << c.answer;
         EXPECT_EQ(h.out.filter("message").size(), c.messages) << c.answer;
     }
 }
