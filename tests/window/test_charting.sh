@@ -2,7 +2,8 @@
 # The real window: the grid over the picture at 100 % and 400 %, a box drawn
 # with Snap on whose corners sit on grid points, a locked tool, and a label
 # centred in a decision box by Return in "Enter Text", and an elbow line
-# with an arrowhead chosen on the toolbar.
+# with an arrowhead chosen on the toolbar, and the next decision chained
+# below the first by Alt+Down.
 source "$(dirname "$0")/lib.sh"
 OUT="$OUT/charting"; mkdir -p "$OUT"
 start_xvfb
@@ -70,6 +71,25 @@ expect_pixel connector 450 200 "0,0,0" "its second leg down"
 expect_pixel connector 448 294 "0,0,0" "the head at its end"
 expect_pixel connector 444 293 "255,255,255" "no wider than the head"
 expect_pixel connector 301 181 "255,255,255" "no straight line between"
+
+# Alt+Down with the focus in "Enter Text": the next decision, the last
+# figure's size, 40 pixels below it, its arrow between the corners; "No"
+# typed there and Return label it.
+xdotool mousemove $((WIN_X + 104 + 80)) $((TOP_Y + 64 + 12)) click 1
+sleep 0.2
+xdotool key alt+Down
+sleep 0.3
+xdotool type --delay 50 'No'
+xdotool key Return
+sleep 0.4
+shot chained
+expect_pixel chained 300 220 "0,0,0" "the chain's arrow leaves the decision's bottom corner"
+expect_pixel chained 298 234 "0,0,0" "its head at the new decision's top corner"
+expect_pixel chained 200 290 "0,0,0" "the new decision's left corner, in line with the first's"
+expect_pixel chained 300 340 "0,0,0" "its bottom corner"
+n=$(convert "$OUT/chained.png" -crop "40x20+$((CANVAS_X + 280))+$((CANVAS_Y + 280))" +repage -fill black +opaque white \
+  -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
+if [ "$n" -gt 6 ]; then echo "ok: No lies at the new decision's centre"; else echo "FAIL: no label in the new decision"; FAILURES=$((FAILURES + 1)); fi
 
 # Ctrl+wheel to 400 % about the first box's corner, which stays under the pointer.
 xdotool mousemove $((CANVAS_X + 30)) $((CANVAS_Y + 30)) keydown ctrl
