@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QCoreApplication>
 
 namespace {
 
@@ -72,8 +73,10 @@ void FileCommands::prepareFileDialog(CommonDialog& d) {
 
 bool FileCommands::mayReplace(FileContext& c, const QString& path) {
     if (!fileExists(path)) return true;
-    const QString question = path + QStringLiteral(" already exists.\r\nDo you want to replace it?");
-    c.msgAnswer = QString::number(c.dialogs.MsgBox(question, MsgStyle::YesNoQuestion, QStringLiteral("Warning")));
+    const QString question =
+        QCoreApplication::translate("FileCommands", "%1 already exists.\r\nDo you want to replace it?").arg(path);
+    const QString title = QCoreApplication::translate("FileCommands", "Warning");
+    c.msgAnswer = QString::number(c.dialogs.MsgBox(question, MsgStyle::YesNoQuestion, title));
     return c.msgAnswer.toInt() == Answer::Yes;
 }
 
