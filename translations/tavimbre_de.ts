@@ -919,11 +919,11 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Stamps the text typed in &quot;Enter Text&quot; with its top-left corner there</source>
-        <translation>Setzt den unter „Text eingeben“ getippten Text mit seiner linken oberen Ecke dorthin</translation>
+        <translation>Setzt den unter „Texteingabe“ getippten Text mit seiner linken oberen Ecke dorthin</translation>
     </message>
     <message>
         <source>In &quot;Enter Text&quot; or on the canvas: centres the text in the last figure drawn</source>
-        <translation>In „Text eingeben“ oder auf der Leinwand: zentriert den Text in der zuletzt gezeichneten Figur</translation>
+        <translation>In „Texteingabe“ oder auf der Leinwand: zentriert den Text in der zuletzt gezeichneten Figur</translation>
     </message>
     <message>
         <source>Draws the next figure below, above, left or right of the one under the pointer (or the last one), joined to it by an arrow</source>
@@ -1041,11 +1041,11 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Eraser width</source>
-        <translation>Radiererbreite</translation>
+        <translation>Radierbreite</translation>
     </message>
     <message>
         <source>Enter Text</source>
-        <translation>Text eingeben</translation>
+        <translation>Texteingabe</translation>
     </message>
     <message>
         <source>To write the text to picture box,  write text in above textbox and click left mouse button at the specified position of the picture.</source>

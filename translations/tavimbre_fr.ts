@@ -919,11 +919,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Stamps the text typed in &quot;Enter Text&quot; with its top-left corner there</source>
-        <translation>Appose le texte tapé dans « Saisir le texte », son coin supérieur gauche à cet endroit</translation>
+        <translation>Appose le texte tapé dans « Texte », son coin supérieur gauche à cet endroit</translation>
     </message>
     <message>
         <source>In &quot;Enter Text&quot; or on the canvas: centres the text in the last figure drawn</source>
-        <translation>Dans « Saisir le texte » ou sur le canevas : centre le texte dans la dernière figure dessinée</translation>
+        <translation>Dans « Texte » ou sur le canevas : centre le texte dans la dernière figure dessinée</translation>
     </message>
     <message>
         <source>Draws the next figure below, above, left or right of the one under the pointer (or the last one), joined to it by an arrow</source>
@@ -1045,7 +1045,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Enter Text</source>
-        <translation>Saisir le texte</translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>To write the text to picture box,  write text in above textbox and click left mouse button at the specified position of the picture.</source>

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -167,6 +168,13 @@ bool QtDialogs::ShowPrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+// A key as the menus show it ("Strg+Z" in German); a gesture in words as it is.
+static QString shownKey(const QString& key) {
+    const QKeySequence sequence = QKeySequence::fromString(key, QKeySequence::PortableText);
+    if (sequence.isEmpty() || sequence.toString(QKeySequence::PortableText) != key) return key;
+    return sequence.toString(QKeySequence::NativeText);
+}
+
 // The keys in two columns, each group a bold heading over its rows.
 void QtDialogs::ShowShortcuts(const QList<KeyRow>& rows) {
     QDialog dialog(parent_);
@@ -190,7 +198,9 @@ void QtDialogs::ShowShortcuts(const QList<KeyRow>& rows) {
             bold.setBold(true);
             group->setFont(0, bold);
         }
-        new QTreeWidgetItem(group, {row.keys.join(QStringLiteral(", ")), row.does});
+        QStringList keys;
+        for (const QString& k : row.keys) keys << shownKey(k);
+        new QTreeWidgetItem(group, {keys.join(QStringLiteral(", ")), row.does});
     }
     list->expandAll();
     list->resizeColumnToContents(0);
