@@ -66,8 +66,12 @@ void loadPictureFile(FileContext& c, const QString& path, const QString& title) 
 }  // namespace
 
 void FileCommands::prepareFileDialog(CommonDialog& d) {
-    d.Filter = QStringLiteral("JPEG files (*.jpg)|*.jpg|GIF files (*.GIF)|*.GIF|Bitmap files (*.bmp)|*.bmp|"
-                              "All files (*.*)|*.*");
+    // The names are in the user's language; the patterns never change.
+    d.Filter = QStringLiteral("%1 (*.jpg)|*.jpg|%2 (*.GIF)|*.GIF|%3 (*.bmp)|*.bmp|%4 (*.*)|*.*")
+                   .arg(QCoreApplication::translate("FileCommands", "JPEG files"),
+                        QCoreApplication::translate("FileCommands", "GIF files"),
+                        QCoreApplication::translate("FileCommands", "Bitmap files"),
+                        QCoreApplication::translate("FileCommands", "All files"));
     d.CancelError = true;
 }
 

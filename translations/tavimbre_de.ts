@@ -201,6 +201,22 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>JPEG files</source>
+        <translation>JPEG-Dateien</translation>
+    </message>
+    <message>
+        <source>GIF files</source>
+        <translation>GIF-Dateien</translation>
+    </message>
+    <message>
+        <source>Bitmap files</source>
+        <translation>Bitmap-Dateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
 </context>
 <context>
     <name>FontColorDialog</name>

@@ -201,6 +201,22 @@ Voulez-vous le remplacer ?</translation>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
+    <message>
+        <source>JPEG files</source>
+        <translation>Fichiers JPEG</translation>
+    </message>
+    <message>
+        <source>GIF files</source>
+        <translation>Fichiers GIF</translation>
+    </message>
+    <message>
+        <source>Bitmap files</source>
+        <translation>Fichiers bitmap</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
 </context>
 <context>
     <name>FontColorDialog</name>
