@@ -40,6 +40,6 @@ void FileCommands::newPicture(FileContext& c) {
     } else {
         clearPicture(c);
     }
-    const QString untitled = QCoreApplication::translate("FileCommands", "Untitled");
+    const QString untitled = untitledTitle();
     c.doc.setIdentity({kUntitled, untitled, true, untitled});
 }

@@ -1,4 +1,5 @@
 #include "Recovery.h"
+#include "core/FileIdentity.h"
 
 #include "files/CheckedWrite.h"
 #include "files/PictureFile.h"
@@ -35,7 +36,7 @@ std::shared_ptr<QLockFile> claimed(const QString& lockPath) {
 // Fills in the file, title and time from the side file. A missing or damaged
 // one leaves no file, the title "Untitled" and the time of the copy itself.
 void readSide(RecoveryStore::Found& found) {
-    found.title = QCoreApplication::translate("FileCommands", "Untitled");
+    found.title = untitledTitle();
     found.when = QFileInfo(found.png).lastModified();
     QFile file(found.side);
     if (!file.open(QIODevice::ReadOnly)) return;

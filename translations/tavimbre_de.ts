@@ -180,10 +180,6 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
-    </message>
-    <message>
         <source>The  %1 file has changed. Do you want to save the changes?</source>
         <translation>Die Datei %1 wurde geändert. Möchten Sie die Änderungen speichern?</translation>
     </message>
@@ -216,6 +212,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>All files</source>
         <translation>Alle Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>FileIdentity</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>

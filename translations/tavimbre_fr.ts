@@ -180,10 +180,6 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
-    <message>
         <source>The  %1 file has changed. Do you want to save the changes?</source>
         <translation>Le fichier %1 a été modifié. Voulez-vous enregistrer les modifications ?</translation>
     </message>
@@ -216,6 +212,13 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>All files</source>
         <translation>Tous les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>FileIdentity</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,6 @@
 #include "app/canvas/StatusLine.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
@@ -72,7 +71,7 @@ void frmmain::Form_Load() {
     colorchange();
     state.drawColor = 0;
     widths_.selectDraw(1);
-    const QString untitled = QCoreApplication::translate("FileCommands", "Untitled");
+    const QString untitled = untitledTitle();
     doc.setIdentity({doc.identity().path, untitled, true, untitled});
 }
 

@@ -94,6 +94,8 @@ TEST(CommandLine, HelpVersionAndScriptsNeedNoDisplay) {
           "|Ctrl+N|Fichier > Nouveau\n", "|Ctrl+O|Fichier > Ouvrir\n", "|Ctrl+S|Fichier > Enregistrer\n",
           "about À propos de Tavimbre|Tavimbre " TAVIMBRE_VERSION "\\nDessine des organigrammes"},
          kDrawThenNew, 0, {"LANG=fr_FR.UTF-8"}},
+        // A window started in another language has nothing to undo.
+        {{"--script", "-"}, {"fileTitle=Unbenannt\n", "undoSteps=0\n"}, "dump\n", 0, {"LANG=de_DE.UTF-8"}},
         // LANGUAGE alone chooses among languages; under the C locale it is passed over, as gettext does.
         {{"--script", "-"}, {"|Ctrl+N|Fichier > Nouveau\n"}, kDrawThenNew, 0, {"LANG=de_DE.UTF-8", "LANGUAGE=fr:de"}},
         {{"--script", "-"},
