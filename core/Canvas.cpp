@@ -64,8 +64,7 @@ QString Canvas::blankImage(QSize size, QImage& image) {
     QImage made(size, QImage::Format_RGB32);
     if (made.isNull())
         return QCoreApplication::translate("Canvas", "Not enough memory for a canvas of %1 x %2 pixels")
-            .arg(size.width())
-            .arg(size.height());
+            .arg(size.width()).arg(size.height());
     made.setDotsPerMeterX(kDotsPerMeter96);
     made.setDotsPerMeterY(kDotsPerMeter96);
     made.fill(Qt::white);
@@ -272,8 +271,7 @@ QString Canvas::PictureNone() {
 QString Canvas::Resize(QSize size) {
     if (size.width() < 1 || size.height() < 1)
         return QCoreApplication::translate("Canvas", "A canvas of %1 x %2 pixels has no pixels")
-            .arg(size.width())
-            .arg(size.height());
+            .arg(size.width()).arg(size.height());
     if (size == image_.size()) {
         ownSize_ = size;
         return {};
