@@ -156,4 +156,3 @@ int main(int argc, char* argv[]) {
     if (!parser.positionalArguments().isEmpty()) window.openFile(parser.positionalArguments().constFirst());
     return app.exec();
 }
-

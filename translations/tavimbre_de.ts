@@ -506,6 +506,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Line Route</source>
         <translation>Linienführung</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>
@@ -1073,14 +1077,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>--Select--</source>
         <translation>--Auswahl--</translation>
-    </message>
-    <message>
-        <source>Copy Picture</source>
-        <translation>Bild kopieren</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
     </message>
     <message>
         <source>The picture could not be pasted: %1</source>

@@ -506,6 +506,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Line Route</source>
         <translation>Tracé de ligne</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>
@@ -1073,14 +1077,6 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>--Select--</source>
         <translation>--Choisir--</translation>
-    </message>
-    <message>
-        <source>Copy Picture</source>
-        <translation>Copier l&apos;image</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
     </message>
     <message>
         <source>The picture could not be pasted: %1</source>

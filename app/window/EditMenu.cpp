@@ -36,7 +36,8 @@ void frmmain::updateEditItems() {
     menuItems.value(QStringLiteral("fill1"))->setChecked(pressTools.current() == PressTools::Fill);
     menuItems.value(QStringLiteral("pickcolor1"))->setChecked(pressTools.current() == PressTools::PickColor);
     menuItems.value(QStringLiteral("copy1"))
-        ->setText(s.rect().isEmpty() ? tr("Copy Picture") : tr("Copy"));
+        ->setText(QCoreApplication::translate("Menu", s.rect().isEmpty() ? QT_TRANSLATE_NOOP("Menu", "Copy Picture")
+                                                                         : QT_TRANSLATE_NOOP("Menu", "Copy")));
 }
 
 void frmmain::copy1_Click() {
