@@ -2,8 +2,8 @@
 // and Alt+letter keys, built from the command table; and the one runner
 // that applies a command's rules around its handler.
 //
-// A new command is one row: its menu, name, caption, shortcuts, handler and
-// rules. An edit of the pixels takes Command::kEdit (one step, asked about
+// A new command is one row: its menu, name, caption (marked for the
+// translations), shortcuts, handler and rules. An edit of the pixels takes Command::kEdit (one step, asked about
 // first, busy on a large picture, a change), with LeavesSelect or
 // DropsFloating when what floats must be dropped before it.
 #include "app/window/CommandTable.h"
