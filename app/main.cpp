@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <csignal>
 
@@ -55,6 +58,59 @@ int runScript(const QString& scriptPath, const QString& tracePath, const QString
     return status;
 }
 
+struct Options {
+    QCommandLineOption script{QStringLiteral("script")};
+    QCommandLineOption trace{QStringLiteral("trace")};
+};
+
+// The command line's options, their texts in the language in use.
+Options describe(QCommandLineParser& parser) {
+    Options o;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Draw flowcharts by hand on a raster canvas."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    o.script.setDescription(QCoreApplication::translate("main", "Run the commands in FILE headless, then exit."));
+    o.script.setValueName(QStringLiteral("FILE"));
+    o.trace.setDescription(QCoreApplication::translate("main", "With --script, write every canvas call to FILE."));
+    o.trace.setValueName(QStringLiteral("FILE"));
+    parser.addOption(o.script);
+    parser.addOption(o.trace);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("main", "A picture to open at start."),
+                                 QStringLiteral("[FILE]"));
+    return o;
+}
+
+// Whether the messages' locale (LC_ALL, else LC_MESSAGES, else LANG) is C:
+// then LANGUAGE is passed over too, as gettext does.
+bool messagesInC() {
+    QByteArray name = qgetenv("LC_ALL");
+    if (name.isEmpty()) name = qgetenv("LC_MESSAGES");
+    if (name.isEmpty()) name = qgetenv("LANG");
+    return name.isEmpty() || name == "C" || name == "POSIX" || name.startsWith("C.");
+}
+
+// The language the desktop asks for (LANGUAGE, then LC_ALL, LC_MESSAGES or
+// LANG), when the program has it, and Qt's own texts in that language for
+// its dialogs and buttons. English, C and a language the program lacks
+// load nothing, so that the window never mixes two languages.
+void useDesktopLanguage(QApplication& app) {
+    if (messagesInC()) return;
+    auto* own = new QTranslator(&app);
+    if (!own->load(QLocale::system(), QStringLiteral("tavimbre"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        delete own;
+        return;
+    }
+    QApplication::installTranslator(own);
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(own->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
+    else
+        delete qt;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -62,30 +118,17 @@ int main(int argc, char* argv[]) {
     // ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draw flowcharts by hand on a raster canvas."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption scriptOption(QStringLiteral("script"),
-                                          QStringLiteral("Run the commands in FILE headless, then exit."),
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption traceOption(QStringLiteral("trace"),
-                                         QStringLiteral("With --script, write every canvas call to FILE."),
-                                         QStringLiteral("FILE"));
-    parser.addOption(scriptOption);
-    parser.addOption(traceOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A picture to open at start."),
-                                 QStringLiteral("[FILE]"));
-
     // A script run, the help and the version need no display. The command
     // line is read here as the parser reads it later (--script FILE and
     // --script=FILE alike); Qt's own options are not known yet and are
     // passed over.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    parser.parse(arguments);
-    const bool headless = parser.isSet(scriptOption) || parser.isSet(QStringLiteral("help")) ||
-                          parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"));
+    QCommandLineParser probe;
+    const Options probed = describe(probe);
+    probe.parse(arguments);
+    const bool headless = probe.isSet(probed.script) || probe.isSet(QStringLiteral("help")) ||
+                          probe.isSet(QStringLiteral("help-all")) || probe.isSet(QStringLiteral("version"));
     if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -93,10 +136,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavimbre"));
     QApplication::setApplicationVersion(QStringLiteral(TAVIMBRE_VERSION));
+    useDesktopLanguage(app);
+    QCommandLineParser parser;
+    const Options options = describe(parser);
     parser.process(app);
 
-    if (parser.isSet(scriptOption))
-        return runScript(parser.value(scriptOption), parser.value(traceOption),
+    if (parser.isSet(options.script))
+        return runScript(parser.value(options.script), parser.value(options.trace),
                          parser.positionalArguments().value(0));
 
     QtDialogs dialogs;

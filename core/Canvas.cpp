@@ -3,6 +3,7 @@
 #include "core/PictureCopy.h"
 #include "core/UndoHistory.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
@@ -54,14 +55,16 @@ QString Canvas::number(float v) {
 
 QString Canvas::blankImage(QSize size, QImage& image) {
     if (qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return QStringLiteral("The canvas it needs would be %1 x %2 pixels, more than the %3 megapixels "
-                              "this program opens")
+        return QCoreApplication::translate("Canvas",
+                                           "The canvas it needs would be %1 x %2 pixels, more than the %3 megapixels "
+                                           "this program opens")
             .arg(size.width())
             .arg(size.height())
             .arg(kMaxPicturePixels / 1'000'000);
     QImage made(size, QImage::Format_RGB32);
     if (made.isNull())
-        return QStringLiteral("Not enough memory for a canvas of %1 x %2 pixels").arg(size.width()).arg(size.height());
+        return QCoreApplication::translate("Canvas", "Not enough memory for a canvas of %1 x %2 pixels")
+            .arg(size.width()).arg(size.height());
     made.setDotsPerMeterX(kDotsPerMeter96);
     made.setDotsPerMeterY(kDotsPerMeter96);
     made.fill(Qt::white);
@@ -267,7 +270,8 @@ QString Canvas::PictureNone() {
 
 QString Canvas::Resize(QSize size) {
     if (size.width() < 1 || size.height() < 1)
-        return QStringLiteral("A canvas of %1 x %2 pixels has no pixels").arg(size.width()).arg(size.height());
+        return QCoreApplication::translate("Canvas", "A canvas of %1 x %2 pixels has no pixels")
+            .arg(size.width()).arg(size.height());
     if (size == image_.size()) {
         ownSize_ = size;
         return {};

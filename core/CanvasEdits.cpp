@@ -4,6 +4,7 @@
 
 #include "core/Fill.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 void Canvas::Whiten(const QRect& pixels) {
@@ -78,7 +79,7 @@ QRect Canvas::FloodFill(const QPoint& at, VbColor color, int tolerance, const st
 QString Canvas::TurnPicture(Turn turn) {
     QImage made = turned(image_, turn);
     if (made.isNull())
-        return QStringLiteral("Not enough memory to turn a picture of %1 x %2 pixels")
+        return QCoreApplication::translate("Canvas", "Not enough memory to turn a picture of %1 x %2 pixels")
             .arg(image_.width())
             .arg(image_.height());
     takeImage(std::move(made), QStringLiteral("turn %1").arg(turnName(turn)));
@@ -87,11 +88,13 @@ QString Canvas::TurnPicture(Turn turn) {
 
 QString Canvas::Crop(const QRect& pixels) {
     const QRect r = pixels.intersected(image_.rect());
-    if (r.isEmpty()) return QStringLiteral("The part to crop to lies outside the picture");
+    if (r.isEmpty()) return QCoreApplication::translate("Canvas", "The part to crop to lies outside the picture");
     if (r == image_.rect()) return {};
     QImage made = image_.copy(r);
     if (made.isNull())
-        return QStringLiteral("Not enough memory for a picture of %1 x %2 pixels").arg(r.width()).arg(r.height());
+        return QCoreApplication::translate("Canvas", "Not enough memory for a picture of %1 x %2 pixels")
+            .arg(r.width())
+            .arg(r.height());
     takeImage(std::move(made), QStringLiteral("crop %1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
     return {};
 }

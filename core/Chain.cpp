@@ -4,6 +4,8 @@
 #include "core/Grid.h"
 #include "core/ToolCode.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kTwips = Canvas::kTwipsPerPixel;
@@ -38,7 +40,7 @@ std::optional<Chain::Plan> Chain::plan(const DrawnFigure& source, int tool, Dire
     const QPointF press(f.left(), f.top() - grow), release(f.right(), f.bottom() + grow);
     const QRectF inside(0, 0, (picture.width() - 1) * kTwips, (picture.height() - 1) * kTwips);
     if (!inside.contains(QRectF(press, release))) {
-        why = QStringLiteral("The next figure would not fit inside the picture.");
+        why = QCoreApplication::translate("Chain", "The next figure would not fit inside the picture.");
         return std::nullopt;
     }
     Plan p{{tool, f, source.penWidth}, press, release, {}, {}};

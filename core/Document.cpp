@@ -1,5 +1,6 @@
 #include "Document.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 Document::Document() {
@@ -33,7 +34,8 @@ QString Document::clear() {
     canvas.Cls();
     history.changeFigures([](FigureMemory& f) { f.forget(); });
     const QString problem = canvas.PictureNone();
-    return problem.isEmpty() ? problem : QStringLiteral("The canvas could not return to its own size: %1").arg(problem);
+    if (problem.isEmpty()) return problem;
+    return QCoreApplication::translate("Document", "The canvas could not return to its own size: %1").arg(problem);
 }
 
 QString Document::clearToDefaultSize() {
@@ -46,7 +48,9 @@ QString Document::resize(QSize size) {
     if (size == now) return {};
     const int maxWidth = std::max(Canvas::kMaxSide, now.width()), maxHeight = std::max(Canvas::kMaxSide, now.height());
     if (size.width() < 1 || size.height() < 1 || size.width() > maxWidth || size.height() > maxHeight)
-        return QStringLiteral("The width must be 1 to %1 pixels and the height 1 to %2.").arg(maxWidth).arg(maxHeight);
+        return QCoreApplication::translate("Document", "The width must be 1 to %1 pixels and the height 1 to %2.")
+            .arg(maxWidth)
+            .arg(maxHeight);
     UndoHistory::Scope step(history);
     if (!history.mayReplaceWith(size)) return {};
     if (QString problem = canvas.Resize(size); !problem.isEmpty()) return problem;

@@ -4,6 +4,7 @@
 #include "core/ImageOps.h"
 #include "core/ToolCode.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -19,26 +20,26 @@ struct Name {
 
 // Every figure tool, by what the status bar calls it.
 const Name kFigures[] = {
-    {Tool::Circle, "circle"},
-    {Tool::Process, "process box"},
-    {Tool::Start, "start symbol"},
-    {Tool::Decision, "decision"},
-    {Tool::Terminate, "terminal symbol"},
-    {Tool::Data, "data symbol"},
-    {Tool::StoredData, "stored data symbol"},
-    {Tool::PredefinedProcess, "predefined process"},
-    {Tool::InternalStorage, "internal storage symbol"},
-    {Tool::SequentialData, "sequential data symbol"},
-    {Tool::DirectData, "direct data symbol"},
-    {Tool::ManualInput, "manual input symbol"},
-    {Tool::ManualOperation, "manual operation"},
-    {Tool::Preparation, "preparation symbol"},
-    {Tool::LoopLimit, "loop limit"},
-    {Tool::OffPageReference, "off-page reference"},
-    {Tool::ParallelMode, "parallel mode symbol"},
-    {Tool::InternalProcess, "internal process"},
-    {Tool::PaperTape, "paper tape"},
-    {Tool::DocumentSymbol, "document"},
+    {Tool::Circle, QT_TRANSLATE_NOOP("FigureMemory", "circle")},
+    {Tool::Process, QT_TRANSLATE_NOOP("FigureMemory", "process box")},
+    {Tool::Start, QT_TRANSLATE_NOOP("FigureMemory", "start symbol")},
+    {Tool::Decision, QT_TRANSLATE_NOOP("FigureMemory", "decision")},
+    {Tool::Terminate, QT_TRANSLATE_NOOP("FigureMemory", "terminal symbol")},
+    {Tool::Data, QT_TRANSLATE_NOOP("FigureMemory", "data symbol")},
+    {Tool::StoredData, QT_TRANSLATE_NOOP("FigureMemory", "stored data symbol")},
+    {Tool::PredefinedProcess, QT_TRANSLATE_NOOP("FigureMemory", "predefined process")},
+    {Tool::InternalStorage, QT_TRANSLATE_NOOP("FigureMemory", "internal storage symbol")},
+    {Tool::SequentialData, QT_TRANSLATE_NOOP("FigureMemory", "sequential data symbol")},
+    {Tool::DirectData, QT_TRANSLATE_NOOP("FigureMemory", "direct data symbol")},
+    {Tool::ManualInput, QT_TRANSLATE_NOOP("FigureMemory", "manual input symbol")},
+    {Tool::ManualOperation, QT_TRANSLATE_NOOP("FigureMemory", "manual operation")},
+    {Tool::Preparation, QT_TRANSLATE_NOOP("FigureMemory", "preparation symbol")},
+    {Tool::LoopLimit, QT_TRANSLATE_NOOP("FigureMemory", "loop limit")},
+    {Tool::OffPageReference, QT_TRANSLATE_NOOP("FigureMemory", "off-page reference")},
+    {Tool::ParallelMode, QT_TRANSLATE_NOOP("FigureMemory", "parallel mode symbol")},
+    {Tool::InternalProcess, QT_TRANSLATE_NOOP("FigureMemory", "internal process")},
+    {Tool::PaperTape, QT_TRANSLATE_NOOP("FigureMemory", "paper tape")},
+    {Tool::DocumentSymbol, QT_TRANSLATE_NOOP("FigureMemory", "document")},
 };
 
 const char* nounOf(int tool) {
@@ -128,13 +129,26 @@ std::array<FigureMemory::Point, 4> FigureMemory::points(const DrawnFigure& figur
 }
 
 QString FigureMemory::describe(const Point& point) {
-    static const char* const sides[] = {"Top", "Bottom", "Left", "Right"};
-    const char* noun = nounOf(point.tool);
-    const QString side = QString::fromLatin1(sides[int(point.side)]);
-    if (!noun) return side;
+    // Whole sentences, so that each language words them its own way.
+    static const char* const sides[] = {QT_TRANSLATE_NOOP("FigureMemory", "Top"),
+                                        QT_TRANSLATE_NOOP("FigureMemory", "Bottom"),
+                                        QT_TRANSLATE_NOOP("FigureMemory", "Left"),
+                                        QT_TRANSLATE_NOOP("FigureMemory", "Right")};
+    static const char* const ofFigure[] = {QT_TRANSLATE_NOOP("FigureMemory", "Top of the %1"),
+                                           QT_TRANSLATE_NOOP("FigureMemory", "Bottom of the %1"),
+                                           QT_TRANSLATE_NOOP("FigureMemory", "Left of the %1"),
+                                           QT_TRANSLATE_NOOP("FigureMemory", "Right of the %1")};
     // A decision's sides meet the middles of its rectangle at its corners.
-    const QString where = point.tool == Tool::Decision ? side + QStringLiteral(" corner") : side;
-    return QStringLiteral("%1 of the %2").arg(where, QString::fromLatin1(noun));
+    static const char* const corners[] = {QT_TRANSLATE_NOOP("FigureMemory", "Top corner of the %1"),
+                                          QT_TRANSLATE_NOOP("FigureMemory", "Bottom corner of the %1"),
+                                          QT_TRANSLATE_NOOP("FigureMemory", "Left corner of the %1"),
+                                          QT_TRANSLATE_NOOP("FigureMemory", "Right corner of the %1")};
+    const int side = int(point.side);
+    const char* noun = nounOf(point.tool);
+    if (!noun) return QCoreApplication::translate("FigureMemory", sides[side]);
+    const char* sentence = point.tool == Tool::Decision ? corners[side] : ofFigure[side];
+    return QCoreApplication::translate("FigureMemory", sentence)
+        .arg(QCoreApplication::translate("FigureMemory", noun));
 }
 
 const DrawnFigure* FigureMemory::under(QPointF at) const {

@@ -4,7 +4,11 @@
 // never writes one picture over another's file.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
+
+// The title of a picture that has no file, in the user's language.
+inline QString untitledTitle() { return QCoreApplication::translate("FileIdentity", "Untitled"); }
 
 struct FileIdentity {
     QString path;

@@ -1,5 +1,6 @@
 #include "PressTools.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 void PressTools::setTolerance(int value) { tolerance_ = std::clamp(value, 0, kMaxTolerance); }
@@ -15,8 +16,8 @@ QString PressTools::key() const {
 
 QString PressTools::name() const {
     switch (current_) {
-    case Fill: return QStringLiteral("Fill");
-    case PickColor: return QStringLiteral("Pick Colour");
+    case Fill: return QCoreApplication::translate("PressTools", "Fill");
+    case PickColor: return QCoreApplication::translate("PressTools", "Pick Colour");
     case None: break;
     }
     return {};

@@ -139,7 +139,7 @@ private:
     static std::size_t sizeOf(const QImage& img) { return std::size_t(img.sizeInBytes()); }
 
     Canvas& canvas_;
-    FileIdentity identity_{QString(), QStringLiteral("Untitled"), true, QStringLiteral("Untitled")};
+    FileIdentity identity_{QString(), untitledTitle(), true, untitledTitle()};
     FigureMemory figures_;
     std::function<void()> renamed_;
     std::function<void()> notKept_;

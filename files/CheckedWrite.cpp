@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -63,7 +64,7 @@ QString writeChecked(const QString& path, const std::function<QString(QIODevice&
     if (file.error() != QFileDevice::NoError)
         reason = file.errorString();
     else if (file.fellShort())
-        reason = QStringLiteral("The disk took only part of the file");
+        reason = QCoreApplication::translate("CheckedWrite", "The disk took only part of the file");
     else if (reason.isEmpty() && ::fsync(file.handle()) != 0 && errno != EINVAL)
         reason = systemReason(errno);
     if (!reason.isEmpty()) {

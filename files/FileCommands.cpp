@@ -1,8 +1,11 @@
 // The change question and New.
 #include "files/FileCommands.h"
 
+#include <QCoreApplication>
+
 namespace {
 
+// The path of a picture New made; its title is "Untitled" in the user's language.
 const QString kUntitled = QStringLiteral("Untitled");
 
 void clearPicture(FileContext& c) {
@@ -14,9 +17,11 @@ void clearPicture(FileContext& c) {
 }  // namespace
 
 int FileCommands::askToSaveChanges(FileContext& c, Asker asker) {
-    const QString blanks = asker == Asker::Open ? QStringLiteral(" ") : QStringLiteral("  ");
-    const QString text = QStringLiteral("The  ") + c.doc.identity().title + blanks +
-                         QStringLiteral("file has changed. Do you want to save the changes?");
+    // Open's question has one blank after the name, New's and Exit's two.
+    const char* const question =
+        asker == Asker::Open ? QT_TRANSLATE_NOOP("FileCommands", "The  %1 file has changed. Do you want to save the changes?")
+                             : QT_TRANSLATE_NOOP("FileCommands", "The  %1  file has changed. Do you want to save the changes?");
+    const QString text = QCoreApplication::translate("FileCommands", question).arg(c.doc.identity().title);
     c.msgAnswer = QString::number(c.dialogs.MsgBox(text, MsgStyle::YesNoCancelQuestion, QStringLiteral("Tavimbre")));
     return c.msgAnswer.toInt();
 }
@@ -35,5 +40,6 @@ void FileCommands::newPicture(FileContext& c) {
     } else {
         clearPicture(c);
     }
-    c.doc.setIdentity({kUntitled, kUntitled, true, kUntitled});
+    const QString untitled = untitledTitle();
+    c.doc.setIdentity({kUntitled, untitled, true, untitled});
 }

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QCoreApplication>
 
 namespace {
 
@@ -65,15 +66,21 @@ void loadPictureFile(FileContext& c, const QString& path, const QString& title) 
 }  // namespace
 
 void FileCommands::prepareFileDialog(CommonDialog& d) {
-    d.Filter = QStringLiteral("JPEG files (*.jpg)|*.jpg|GIF files (*.GIF)|*.GIF|Bitmap files (*.bmp)|*.bmp|"
-                              "All files (*.*)|*.*");
+    // The names are in the user's language; the patterns never change.
+    d.Filter = QStringLiteral("%1 (*.jpg)|*.jpg|%2 (*.GIF)|*.GIF|%3 (*.bmp)|*.bmp|%4 (*.*)|*.*")
+                   .arg(QCoreApplication::translate("FileCommands", "JPEG files"),
+                        QCoreApplication::translate("FileCommands", "GIF files"),
+                        QCoreApplication::translate("FileCommands", "Bitmap files"),
+                        QCoreApplication::translate("FileCommands", "All files"));
     d.CancelError = true;
 }
 
 bool FileCommands::mayReplace(FileContext& c, const QString& path) {
     if (!fileExists(path)) return true;
-    const QString question = path + QStringLiteral(" already exists.\r\nDo you want to replace it?");
-    c.msgAnswer = QString::number(c.dialogs.MsgBox(question, MsgStyle::YesNoQuestion, QStringLiteral("Warning")));
+    const QString question =
+        QCoreApplication::translate("FileCommands", "%1 already exists.\r\nDo you want to replace it?").arg(path);
+    const QString title = QCoreApplication::translate("FileCommands", "Warning");
+    c.msgAnswer = QString::number(c.dialogs.MsgBox(question, MsgStyle::YesNoQuestion, title));
     return c.msgAnswer.toInt() == Answer::Yes;
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
@@ -27,9 +28,9 @@ void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImag
 
 QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture) {
     QPainter painter;
-    if (!painter.begin(&device)) return QStringLiteral("The page cannot be painted");
+    if (!painter.begin(&device)) return QCoreApplication::translate("PdfExport", "The page cannot be painted");
     paintPicture(painter, QRectF(0, 0, device.width(), device.height()), device.logicalDpiX(), picture);
-    return painter.end() ? QString() : QStringLiteral("The page cannot be finished");
+    return painter.end() ? QString() : QCoreApplication::translate("PdfExport", "The page cannot be finished");
 }
 
 QString exportPdf(const QImage& picture, const QString& path, const QString& title) {
@@ -46,5 +47,6 @@ QString exportPdf(const QImage& picture, const QString& path, const QString& tit
         return paintPictureOnPage(pdf, picture);
     });
     if (reason.isEmpty()) return {};
-    return QStringLiteral("The picture could not be exported to \"%1\": %2").arg(path, reason);
+    return QCoreApplication::translate("PdfExport", "The picture could not be exported to \"%1\": %2")
+        .arg(path, reason);
 }

@@ -12,9 +12,10 @@
 #include <QMimeData>
 #include <QPainter>
 #include <algorithm>
+#include <QCoreApplication>
 
 QString cannotOpen(const QString& path, const QString& reason) {
-    return QStringLiteral("The file \"%1\" could not be opened: %2").arg(path, reason);
+    return QCoreApplication::translate("PictureFile", "The file \"%1\" could not be opened: %2").arg(path, reason);
 }
 
 namespace {
@@ -39,13 +40,13 @@ constexpr int kReaderAllocationMegabytes = int(kMaxPicturePixels * 4 / (1024 * 1
 // The reason a path cannot be read as a file at all, or empty.
 QString fileProblem(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("No such file or directory");
-    if (info.isDir()) return QStringLiteral("It is a folder, not a file");
+    if (!info.exists()) return QCoreApplication::translate("PictureFile", "No such file or directory");
+    if (info.isDir()) return QCoreApplication::translate("PictureFile", "It is a folder, not a file");
     // Opening a pipe, socket or device could wait for ever, or never end.
-    if (!info.isFile()) return QStringLiteral("It is not a regular file");
+    if (!info.isFile()) return QCoreApplication::translate("PictureFile", "It is not a regular file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return file.errorString();
-    if (file.size() == 0) return QStringLiteral("The file is empty");
+    if (file.size() == 0) return QCoreApplication::translate("PictureFile", "The file is empty");
     return {};
 }
 
@@ -65,32 +66,43 @@ void completeColorTable(QImage& image) {
     image.setColorTable(table);
 }
 
+// Why a bitmap cut short cannot be had, read from a file or from data.
+QString truncatedBitmap(bool file) {
+    return file ? QCoreApplication::translate("PictureFile", "The bitmap is truncated: the file ends before its pixels do")
+                : QCoreApplication::translate("PictureFile", "The bitmap is truncated: the data ends before its pixels do");
+}
+
 // Decodes what the reader reads, under the size cap, into a zero-filled
 // image: pixels a damaged picture leaves undecoded come out zero rather than
 // undefined. HEADERS and LENGTH, the data's first bytes and its whole length,
-// tell a bitmap cut short, named as WHAT ("file"). Returns the reason the
-// picture cannot be had, or empty.
-QString decode(QImageReader& reader, const QByteArray& headers, qint64 length, const QString& what, QImage& image) {
+// tell a bitmap cut short, for which TRUNCATED is the reason given. Returns
+// the reason the picture cannot be had, or empty.
+QString decode(QImageReader& reader, const QByteArray& headers, qint64 length, const QString& truncated,
+               QImage& image) {
     QImageReader::setAllocationLimit(kReaderAllocationMegabytes);
     if (!reader.canRead())
-        return QStringLiteral("It is not a picture this program can read (%1)").arg(reader.errorString());
+        return QCoreApplication::translate("PictureFile", "It is not a picture this program can read (%1)")
+            .arg(reader.errorString());
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return QStringLiteral("The picture claims %1 x %2 pixels, more than the %3 megapixels this program opens")
+        return QCoreApplication::translate("PictureFile",
+                                           "The picture claims %1 x %2 pixels, more than the %3 megapixels this "
+                                           "program opens")
             .arg(size.width())
             .arg(size.height())
             .arg(kMaxPicturePixels / 1'000'000);
     if (reader.format() == "bmp" && bitmapIsTruncated(headers, length))
-        return QStringLiteral("The bitmap is truncated: the %1 ends before its pixels do").arg(what);
+        return truncated;
     image = QImage();
     if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
         image = QImage(size, reader.imageFormat());
-        if (image.isNull()) return QStringLiteral("Not enough memory for the picture");
+        if (image.isNull()) return QCoreApplication::translate("PictureFile", "Not enough memory for the picture");
         image.fill(0);
     }
     if (!reader.read(&image) || image.isNull()) {
         image = QImage();
-        return QStringLiteral("Its picture data cannot be decoded (%1)").arg(reader.errorString());
+        return QCoreApplication::translate("PictureFile", "Its picture data cannot be decoded (%1)")
+            .arg(reader.errorString());
     }
     completeColorTable(image);
     return {};
@@ -123,7 +135,7 @@ LoadedPicture loadPicture(const QString& path) {
     const QByteArray headers = file.peek(64);
     QImageReader reader(&file);
     QImage image;
-    if (const QString problem = decode(reader, headers, file.size(), QStringLiteral("file"), image); !problem.isEmpty())
+    if (const QString problem = decode(reader, headers, file.size(), truncatedBitmap(true), image); !problem.isEmpty())
         return {{}, cannotOpen(path, problem)};
     return {image, {}};
 }
@@ -134,11 +146,12 @@ LoadedPicture decodePicture(const QByteArray& data, const QByteArray& format, co
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     QImage image;
-    if (const QString problem = decode(reader, data.left(64), data.size(), QStringLiteral("data"), image);
+    if (const QString problem = decode(reader, data.left(64), data.size(), truncatedBitmap(false), image);
         !problem.isEmpty())
         return {{}, refusal.arg(problem)};
     const QImage opaque = onWhite(image);
-    if (opaque.isNull()) return {{}, refusal.arg(QStringLiteral("Not enough memory for the picture"))};
+    if (opaque.isNull())
+        return {{}, refusal.arg(QCoreApplication::translate("PictureFile", "Not enough memory for the picture"))};
     return {opaque, {}};
 }
 
@@ -177,5 +190,5 @@ QString writePicture(const QImage& image, const QString& path, bool quickly) {
 QString savePicture(const QImage& image, const QString& path, bool quickly) {
     const QString reason = writePicture(image, path, quickly);
     if (reason.isEmpty()) return {};
-    return QStringLiteral("The picture could not be saved to \"%1\": %2").arg(path, reason);
+    return QCoreApplication::translate("PictureFile", "The picture could not be saved to \"%1\": %2").arg(path, reason);
 }

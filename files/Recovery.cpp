@@ -1,4 +1,5 @@
 #include "Recovery.h"
+#include "core/FileIdentity.h"
 
 #include "files/CheckedWrite.h"
 #include "files/PictureFile.h"
@@ -35,7 +36,7 @@ std::shared_ptr<QLockFile> claimed(const QString& lockPath) {
 // Fills in the file, title and time from the side file. A missing or damaged
 // one leaves no file, the title "Untitled" and the time of the copy itself.
 void readSide(RecoveryStore::Found& found) {
-    found.title = QStringLiteral("Untitled");
+    found.title = untitledTitle();
     found.when = QFileInfo(found.png).lastModified();
     QFile file(found.side);
     if (!file.open(QIODevice::ReadOnly)) return;
@@ -62,12 +63,14 @@ RecoveryStore::RecoveryStore(QString folder)
 bool RecoveryStore::write(const QImage& image, const QString& path, const QString& title) {
     error_.clear();
     auto fail = [this](const QString& reason) {
-        error_ = QStringLiteral("The recovery copy could not be written to \"%1\": %2").arg(folder_, reason);
+        error_ = QCoreApplication::translate("Recovery", "The recovery copy could not be written to \"%1\": %2")
+                     .arg(folder_, reason);
         return false;
     };
     if (!lock_.isLocked()) {
-        if (folder_.isEmpty() || !QDir().mkpath(folder_)) return fail(QStringLiteral("The folder cannot be made"));
-        if (!lock_.tryLock(0)) return fail(QStringLiteral("Its lock file cannot be made"));
+        if (folder_.isEmpty() || !QDir().mkpath(folder_))
+            return fail(QCoreApplication::translate("Recovery", "The folder cannot be made"));
+        if (!lock_.tryLock(0)) return fail(QCoreApplication::translate("Recovery", "Its lock file cannot be made"));
     }
     if (const QString reason = writePicture(image, base_ + QLatin1String(".png"), true); !reason.isEmpty())
         return fail(reason);
@@ -110,10 +113,14 @@ std::optional<RecoveryStore::Found> RecoveryStore::newestStale(const QString& fo
 }
 
 QString RecoveryStore::question(const Found& found, const QDateTime& now) {
-    const QLocale c = QLocale::c();
-    const QString day = found.when.date() == now.date() ? QStringLiteral("today")
-                                                        : c.toString(found.when.date(), QStringLiteral("d MMMM yyyy"));
-    return QStringLiteral("Tavimbre was closed with unsaved changes to %1 (%2 %3). Recover them?")
+    // The date is written as the question's language writes it: the
+    // translation names the locale of its month names and its order.
+    const QLocale c(QCoreApplication::translate("Recovery", "C", "the locale of the date in the recovery question"));
+    const QString day = found.when.date() == now.date()
+                            ? QCoreApplication::translate("Recovery", "today")
+                            : c.toString(found.when.date(), QCoreApplication::translate("Recovery", "d MMMM yyyy"));
+    return QCoreApplication::translate("Recovery",
+                                       "Tavimbre was closed with unsaved changes to %1 (%2 %3). Recover them?")
         .arg(found.title, day, c.toString(found.when.time(), QStringLiteral("HH:mm")));
 }
 

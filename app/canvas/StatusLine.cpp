@@ -18,7 +18,7 @@ constexpr int kNoteMs = 5000;
 // The tool tip of the palette button that chooses CODE, or nothing.
 QString toolName(int code) {
     for (const PaletteEntry& e : paletteEntries())
-        if (e.code == code && code >= 0) return QString::fromLatin1(e.toolTip);
+        if (e.code == code && code >= 0) return e.shownToolTip();
     return {};
 }
 
@@ -55,27 +55,33 @@ QString StatusLine::line() const {
     if (!note_.isEmpty()) return note_;
     // The pixel the canvas acts on at the pointer's twips: the one under the
     // pointer, as the view maps it.
-    QString text = QStringLiteral("Pointer %1, %2").arg(Canvas::toPixels(x_)).arg(Canvas::toPixels(y_));
+    // Each part is a whole text of its own, four blanks apart.
+    const QString gap = QStringLiteral("    ");
+    QString text = tr("Pointer %1, %2").arg(Canvas::toPixels(x_)).arg(Canvas::toPixels(y_));
     if (dispatcher_.dragging())
-        text += QStringLiteral("    Drag %1 × %2")
-                    .arg(std::abs(qint64(Canvas::toPixels(x_)) - Canvas::toPixels(state_.startX)))
-                    .arg(std::abs(qint64(Canvas::toPixels(y_)) - Canvas::toPixels(state_.startY)));
+        text += gap + tr("Drag %1 × %2")
+                          .arg(std::abs(qint64(Canvas::toPixels(x_)) - Canvas::toPixels(state_.startX)))
+                          .arg(std::abs(qint64(Canvas::toPixels(y_)) - Canvas::toPixels(state_.startY)));
     const QSize size = doc_.canvas.Image().size();
-    text += QStringLiteral("    Picture %1 × %2").arg(size.width()).arg(size.height());
     if (const QSize asked = frame ? frame->asked() : QSize(); asked.isValid())
-        text += QStringLiteral(" → %1 × %2").arg(asked.width()).arg(asked.height());
-    text += QStringLiteral("    Zoom %1%").arg(view_.zoom());
+        text += gap + tr("Picture %1 × %2 → %3 × %4")
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(asked.width())
+                          .arg(asked.height());
+    else
+        text += gap + tr("Picture %1 × %2").arg(size.width()).arg(size.height());
+    text += gap + tr("Zoom %1%").arg(view_.zoom());
     const int tool = currentTool ? *currentTool : int(Tool::None);
     if (dispatcher_.dragging() && dispatcher_.dragButton() == MouseButton::Left &&
         Tool::drawsNothing(tool, state_.startX, state_.startY, x_, y_))
-        return text + QStringLiteral("    This figure is drawn by dragging down and to the right.");
+        return text + gap + tr("This figure is drawn by dragging down and to the right.");
     // The tool a press reaches names itself: Fill or Pick Colour, then Select.
-    if (const QString name = pressTools ? pressTools->name() : QString(); !name.isEmpty())
-        return text + QStringLiteral("    ") + name;
-    if (doc_.selection.active()) return text + QStringLiteral("    Select");
+    if (const QString name = pressTools ? pressTools->name() : QString(); !name.isEmpty()) return text + gap + name;
+    if (doc_.selection.active()) return text + gap + tr("Select");
     const int locked = dispatcher_.lockedTool();
-    if (locked != Tool::None) return text + QStringLiteral("    ") + toolName(locked) + QStringLiteral(" (locked)");
-    if (const QString name = toolName(tool); !name.isEmpty()) text += QStringLiteral("    ") + name;
+    if (locked != Tool::None) return text + gap + tr("%1 (locked)").arg(toolName(locked));
+    if (const QString name = toolName(tool); !name.isEmpty()) text += gap + name;
     return text;
 }
 

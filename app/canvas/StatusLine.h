@@ -6,6 +6,7 @@
 // is laid out at most once a frame.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -17,6 +18,8 @@ class PressTools;
 struct DragState;
 
 class StatusLine : public QLabel {
+    Q_DECLARE_TR_FUNCTIONS(StatusLine)
+
 public:
     StatusLine(const Document& doc, const DragDispatcher& dispatcher, const DragState& state,
                const CanvasView& view, QWidget* bar);

@@ -3,18 +3,23 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <vector>
 
 class frmmain;
 
 struct PaletteEntry {
     const char* name;
-    const char* caption;
+    const char* caption;  // the English texts, translated in the context "Palette"
     const char* toolTip;
     int code;          // the tool code it selects; -1 for Clear
     double pointSize;  // "Courier New" bold
     QSize picture;     // pixel size of its picture; empty for none
     void (frmmain::*handler)();
+
+    // The caption and the tool tip in the user's language.
+    QString shownCaption() const;
+    QString shownToolTip() const;
 };
 
 const std::vector<PaletteEntry>& paletteEntries();

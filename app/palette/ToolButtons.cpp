@@ -51,7 +51,7 @@ void frmmain::selectTool(Tool::Code code) {
 // Wipes the picture after a question; no flag changes.
 void frmmain::cmdClear_Click() {
     form.msgAnswer = QString::number(
-        dialogs.MsgBox(QStringLiteral("Are you sure you want to clear the picture?"), MsgStyle::YesNo,
+        dialogs.MsgBox(tr("Are you sure you want to clear the picture?"), MsgStyle::YesNo,
                        QStringLiteral("Tavimbre")));
     if (form.msgAnswer.toInt() != Answer::Yes) return;
     if (const QString problem = doc.clear(); !problem.isEmpty()) dialogs.Message(QStringLiteral("Tavimbre"), problem);

@@ -95,10 +95,10 @@ void frmmain::stampLabel() {
         txtinsert->setText(QString());
         Text1->hide();
         if (stamped == Label::Stamp::TooLarge)
-            status_->note(QStringLiteral("The label is larger than its figure: it is stamped at 6 points."));
+            status_->note(tr("The label is larger than its figure: it is stamped at 6 points."));
         break;
     case Label::Stamp::NoFigure:
-        status_->note(QStringLiteral("Draw a figure first: Return centres the text in the last figure drawn."));
+        status_->note(tr("Draw a figure first: Return centres the text in the last figure drawn."));
         break;
     case Label::Stamp::NoText:
         break;

@@ -23,15 +23,15 @@ void frmmain::buildChainKeys() {
 
 // Why no figure can be chained now, or empty.
 QString frmmain::chainRefusal() const {
-    if (doc.selection.active()) return QStringLiteral("Chaining draws a figure: leave Select first (Esc).");
-    if (pressTools.current() == PressTools::Fill) return QStringLiteral("Chaining draws a figure: leave Fill first (Esc).");
+    if (doc.selection.active()) return tr("Chaining draws a figure: leave Select first (Esc).");
+    if (pressTools.current() == PressTools::Fill) return tr("Chaining draws a figure: leave Fill first (Esc).");
     if (pressTools.current() == PressTools::PickColor)
-        return QStringLiteral("Chaining draws a figure: leave Pick Colour first (Esc).");
+        return tr("Chaining draws a figure: leave Pick Colour first (Esc).");
     const int locked = dispatcher_.lockedTool();
     if ((locked != Tool::None ? locked : form.currentTool) == Tool::Eraser)
-        return QStringLiteral("Chaining draws a figure: choose a figure tool in place of the eraser.");
+        return tr("Chaining draws a figure: choose a figure tool in place of the eraser.");
     if (doc.figures().figures().empty())
-        return QStringLiteral("Draw a figure first: Alt and an arrow key draw the next one from it.");
+        return tr("Draw a figure first: Alt and an arrow key draw the next one from it.");
     return QString();
 }
 
@@ -72,7 +72,7 @@ void frmmain::chaingap1_Click() {
     if (!dialogs.AskChainGap(gap)) return;
     if (gap < Chain::kMinGap || gap > Chain::kMaxGap) {
         dialogs.Message(QStringLiteral("Tavimbre"),
-                        QStringLiteral("The chain gap is %1 to %2 pixels.").arg(Chain::kMinGap).arg(Chain::kMaxGap));
+                        tr("The chain gap is %1 to %2 pixels.").arg(Chain::kMinGap).arg(Chain::kMaxGap));
         return;
     }
     form.chainGap = gap;

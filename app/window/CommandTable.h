@@ -15,7 +15,7 @@ class frmmain;
 struct CommandRow {
     const char* menu;     // the caption of its menu, without the &
     const char* name;     // the item's object name, as scripts call it
-    const char* caption;
+    const char* caption;  // English, UTF-8, marked QT_TRANSLATE_NOOP("Menu", ...) and shown translated
     QList<QKeySequence> shortcuts;
     void (frmmain::*handler)();
     Command::Rules rules;

@@ -84,12 +84,12 @@ void frmmain::buildControls() {
         l->setFont(bold ? labelFont(9.75, true) : labelFont(8.25, false));
         return l;
     };
-    label("lblwidth", QStringLiteral("Draw width"), twipsRect(120, 240, 1215, 375), true);
-    label("lbleraserwidth", QStringLiteral("Eraser width"), twipsRect(120, 600, 1335, 255), true);
-    label("Label1", QStringLiteral("Enter Text"), twipsRect(120, 960, 1215, 375), true);
+    label("lblwidth", tr("Draw width"), twipsRect(120, 240, 1215, 375), true);
+    label("lbleraserwidth", tr("Eraser width"), twipsRect(120, 600, 1335, 255), true);
+    label("Label1", tr("Enter Text"), twipsRect(120, 960, 1215, 375), true);
     label("Label2",
-          QStringLiteral("To write the text to picture box,  write text in above textbox and click left mouse "
-                         "button at the specified position of the picture."),
+          tr("To write the text to picture box,  write text in above textbox and click left mouse "
+             "button at the specified position of the picture."),
           twipsRect(120, 1440, 3855, 615), false)
         ->setWordWrap(true);
 
@@ -107,8 +107,8 @@ void frmmain::buildControls() {
     };
     cmbDrawWidth = combo("cmbDrawWidth", twipsRect(1560, 240, 2415, 315));
     cmberaserwidth = combo("cmberaserwidth", twipsRect(1560, 600, 2415, 315));
-    cmbDrawWidth->setEditText(QStringLiteral("--Select--"));
-    cmberaserwidth->setEditText(QStringLiteral("--Select--"));
+    cmbDrawWidth->setEditText(tr("--Select--"));
+    cmberaserwidth->setEditText(tr("--Select--"));
     widths_.attach(cmbDrawWidth, cmberaserwidth);
     // A width chosen while a preview is up would erase it at the wrong
     // width: the drag ends first, its preview erased at its own width.
@@ -141,8 +141,8 @@ void frmmain::buildControls() {
         const PaletteEntry& e = entries[i];
         auto* b = new PaletteButton(controls);
         b->setObjectName(QLatin1String(e.name));
-        b->setText(QString::fromLatin1(e.caption));
-        b->setToolTip(QString::fromLatin1(e.toolTip));
+        b->setText(e.shownCaption());
+        b->setToolTip(e.shownToolTip());
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         QFont f(QStringLiteral("Courier New"));
         f.setPointSizeF(e.pointSize);

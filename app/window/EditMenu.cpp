@@ -36,7 +36,8 @@ void frmmain::updateEditItems() {
     menuItems.value(QStringLiteral("fill1"))->setChecked(pressTools.current() == PressTools::Fill);
     menuItems.value(QStringLiteral("pickcolor1"))->setChecked(pressTools.current() == PressTools::PickColor);
     menuItems.value(QStringLiteral("copy1"))
-        ->setText(s.rect().isEmpty() ? QStringLiteral("Copy Picture") : QStringLiteral("Copy"));
+        ->setText(QCoreApplication::translate("Menu", s.rect().isEmpty() ? QT_TRANSLATE_NOOP("Menu", "Copy Picture")
+                                                                         : QT_TRANSLATE_NOOP("Menu", "Copy")));
 }
 
 void frmmain::copy1_Click() {
@@ -85,7 +86,7 @@ void frmmain::cut1_Click() {
 // The clipboard's picture floats at the top left of what shows, after a
 // question when it is larger than the picture.
 void frmmain::paste1_Click() {
-    pasteFrom(QApplication::clipboard()->mimeData(), QStringLiteral("The picture could not be pasted: %1"));
+    pasteFrom(QApplication::clipboard()->mimeData(), tr("The picture could not be pasted: %1"));
 }
 
 void frmmain::pasteFrom(const QMimeData* data, const QString& refusal) {
@@ -96,12 +97,12 @@ void frmmain::pasteFrom(const QMimeData* data, const QString& refusal) {
     }
     const QImage pasted = picture.image.convertToFormat(canvas.Image().format());
     if (pasted.isNull()) {
-        status_->note(QStringLiteral("The clipboard holds no picture."));
+        status_->note(tr("The clipboard holds no picture."));
         return;
     }
     const QSize now = canvas.Image().size();
     if (pasted.width() > now.width() || pasted.height() > now.height()) {
-        const int answer = dialogs.MsgBox(QStringLiteral("The pasted picture is larger than this one. Enlarge it?"),
+        const int answer = dialogs.MsgBox(tr("The pasted picture is larger than this one. Enlarge it?"),
                                           MsgStyle::YesNo, QStringLiteral("Tavimbre"));
         if (answer == Answer::Yes) resizeCanvas(now.expandedTo(pasted.size()));
     }

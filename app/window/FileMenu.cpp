@@ -25,7 +25,7 @@ void frmmain::print1_Click() {
                                                                                 : QPageLayout::Portrait);
     if (!dialogs.ShowPrinter(printer)) return;
     if (const QString problem = paintPictureOnPage(printer, doc.selection.shown()); !problem.isEmpty())
-        dialogs.Message(QStringLiteral("Tavimbre"), QStringLiteral("The picture could not be printed: %1").arg(problem));
+        dialogs.Message(QStringLiteral("Tavimbre"), tr("The picture could not be printed: %1").arg(problem));
 }
 
 void frmmain::exportpdf1_Click() {
@@ -35,7 +35,7 @@ void frmmain::exportpdf1_Click() {
         !problem.isEmpty())
         dialogs.Message(QStringLiteral("Tavimbre"), problem);
     else
-        status_->note(QStringLiteral("Exported to %1").arg(cdlforpdf_.FileTitle));
+        status_->note(tr("Exported to %1").arg(cdlforpdf_.FileTitle));
 }
 
 bool frmmain::openFile(const QString& path) {

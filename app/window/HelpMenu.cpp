@@ -17,33 +17,52 @@ namespace {
 
 // The groups of the list, in their order; keys of the window that none of
 // the menus and gestures name come last, under "Other keys".
-const char* const kGroups[] = {"Drawing", "Labels", "Chaining", "Selection", "View", "Files", "Menus", "Other keys"};
+// The names are English; the list shows them in the user's language.
+const char* const kGroups[] = {
+    QT_TRANSLATE_NOOP("Shortcuts", "Drawing"), QT_TRANSLATE_NOOP("Shortcuts", "Labels"),
+    QT_TRANSLATE_NOOP("Shortcuts", "Chaining"), QT_TRANSLATE_NOOP("Shortcuts", "Selection"),
+    QT_TRANSLATE_NOOP("Shortcuts", "View"), QT_TRANSLATE_NOOP("Shortcuts", "Files"),
+    QT_TRANSLATE_NOOP("Shortcuts", "Menus"), QT_TRANSLATE_NOOP("Shortcuts", "Other keys")};
 
 // Keys and gestures that live outside the menus. Keys of one row are
-// separated by '|'.
+// separated by '|'; a gesture in words is translated, a key is not.
 struct GestureRow {
     const char* group;
     const char* keys;
     const char* does;
 };
 const GestureRow kGestures[] = {
-    {"Drawing", "Drag on the canvas", "Draws the chosen tool's figure, its outline following the pointer"},
-    {"Drawing", "Double-click a palette button",
-     "Locks its tool: it is chosen again after each figure, until Esc or another button"},
-    {"Drawing", "Esc", "Ends a drag without its figure; gives up a locked tool"},
-    {"Drawing", "Drag a handle on the picture's right edge, bottom edge or corner", "Sets the picture's size"},
-    {"Labels", "Click on the canvas", "Stamps the text typed in \"Enter Text\" with its top-left corner there"},
-    {"Labels", "Return", "In \"Enter Text\" or on the canvas: centres the text in the last figure drawn"},
+    {"Drawing", QT_TRANSLATE_NOOP("Shortcuts", "Drag on the canvas"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Draws the chosen tool's figure, its outline following the pointer")},
+    {"Drawing", QT_TRANSLATE_NOOP("Shortcuts", "Double-click a palette button"),
+     QT_TRANSLATE_NOOP("Shortcuts",
+                       "Locks its tool: it is chosen again after each figure, until Esc or another button")},
+    {"Drawing", "Esc", QT_TRANSLATE_NOOP("Shortcuts", "Ends a drag without its figure; gives up a locked tool")},
+    {"Drawing", QT_TRANSLATE_NOOP("Shortcuts", "Drag a handle on the picture's right edge, bottom edge or corner"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Sets the picture's size")},
+    {"Labels", QT_TRANSLATE_NOOP("Shortcuts", "Click on the canvas"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Stamps the text typed in \"Enter Text\" with its top-left corner there")},
+    {"Labels", "Return",
+     QT_TRANSLATE_NOOP("Shortcuts", "In \"Enter Text\" or on the canvas: centres the text in the last figure drawn")},
     {"Chaining", "Alt+Down|Alt+Up|Alt+Left|Alt+Right",
-     "Draws the next figure below, above, left or right of the one under the pointer (or the last one), "
-     "joined to it by an arrow"},
-    {"Selection", "Drag with Select on", "Marks a part of the picture"},
-    {"Selection", "Drag from inside the marked part", "Moves its pixels; they float until dropped"},
-    {"Selection", "Press outside the marked part", "Drops what floats"},
-    {"View", "Ctrl+wheel", "Zooms in or out about the pointer"},
-    {"Files", "Drop a picture file on the window", "Opens it, as Open does"},
-    {"Files", "Drop picture data on the window", "Floats it, as Paste does"},
+     QT_TRANSLATE_NOOP("Shortcuts",
+                       "Draws the next figure below, above, left or right of the one under the pointer (or the last "
+                       "one), joined to it by an arrow")},
+    {"Selection", QT_TRANSLATE_NOOP("Shortcuts", "Drag with Select on"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Marks a part of the picture")},
+    {"Selection", QT_TRANSLATE_NOOP("Shortcuts", "Drag from inside the marked part"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Moves its pixels; they float until dropped")},
+    {"Selection", QT_TRANSLATE_NOOP("Shortcuts", "Press outside the marked part"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Drops what floats")},
+    {"View", QT_TRANSLATE_NOOP("Shortcuts", "Ctrl+wheel"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Zooms in or out about the pointer")},
+    {"Files", QT_TRANSLATE_NOOP("Shortcuts", "Drop a picture file on the window"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Opens it, as Open does")},
+    {"Files", QT_TRANSLATE_NOOP("Shortcuts", "Drop picture data on the window"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Floats it, as Paste does")},
 };
+
+QString translated(const char* text) { return QCoreApplication::translate("Shortcuts", text); }
 
 // Where the items of a menu are listed: by the menu, and in Edit and Tools
 // by the item.
@@ -82,7 +101,7 @@ void addMenuRows(QList<KeyRow>& rows, const QMenu* menu, const QString& top, con
 QList<KeyRow> keyRows(QMainWindow& w) {
     QList<KeyRow> rows;
     for (const GestureRow& g : kGestures)
-        rows.append({QLatin1String(g.group), QString::fromUtf8(g.keys).split(QLatin1Char('|')), QString::fromUtf8(g.does)});
+        rows.append({QLatin1String(g.group), translated(g.keys).split(QLatin1Char('|')), translated(g.does)});
     // Alt and a menu's underlined letter.
     QStringList mnemonics, titles;
     for (const QAction* m : w.menuBar()->actions()) {
@@ -92,7 +111,9 @@ QList<KeyRow> keyRows(QMainWindow& w) {
         titles << caption(m);
     }
     if (!mnemonics.isEmpty())
-        rows.append({QStringLiteral("Menus"), mnemonics, QStringLiteral("Open the menu bar's ") + titles.join(QStringLiteral(", "))});
+        rows.append({QStringLiteral("Menus"), mnemonics,
+                     translated(QT_TRANSLATE_NOOP("Shortcuts", "Open the menu bar's %1"))
+                         .arg(titles.join(QStringLiteral(", ")))});
     for (const QAction* m : w.menuBar()->actions())
         if (m->menu()) addMenuRows(rows, m->menu(), m->menu()->objectName(), caption(m));
     // Any other key of the window: an action outside the menus, a shortcut.
@@ -110,7 +131,7 @@ QList<KeyRow> keyRows(QMainWindow& w) {
     auto described = [](const QStringList& words) {
         for (const QString& w : words)
             if (!w.isEmpty()) return w;
-        return QStringLiteral("A key of the window");
+        return translated(QT_TRANSLATE_NOOP("Shortcuts", "A key of the window"));
     };
     for (const QAction* a : w.findChildren<QAction*>())
         addOther(keysOf(a->shortcuts()), described({caption(a), a->whatsThis(), a->objectName()}));
@@ -129,15 +150,15 @@ QList<KeyRow> keyRows(QMainWindow& w) {
 QString readmeLink() {
     const QString installed =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/tavimbre/README.md"));
-    if (!QFileInfo::exists(installed)) return QStringLiteral("the section \"Using it\" of the README");
+    if (!QFileInfo::exists(installed)) return frmmain::tr("the section \"Using it\" of the README");
     const QString url = QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath()).toString();
-    return QStringLiteral("the section \"Using it\" of the <a href=\"%1\">README</a>").arg(url.toHtmlEscaped());
+    return frmmain::tr("the section \"Using it\" of the <a href=\"%1\">README</a>").arg(url.toHtmlEscaped());
 }
 
 }  // namespace
 
 void frmmain::buildHelpMenu() {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("Menu", "&Help"));
     help->setObjectName(QStringLiteral("help1"));
     connect(help, &QMenu::aboutToShow, this, &frmmain::cancelDrag);
     const struct {
@@ -146,12 +167,13 @@ void frmmain::buildHelpMenu() {
         QKeySequence key;
         void (frmmain::*handler)();
     } items[] = {
-        {"shortcuts1", "Keyboard Shortcuts", QKeySequence(Qt::Key_F1), &frmmain::shortcuts1_Click},
-        {"about1", "About Tavimbre", QKeySequence(), &frmmain::about1_Click},
-        {"aboutqt1", "About Qt", QKeySequence(), &frmmain::aboutqt1_Click},
+        {"shortcuts1", QT_TRANSLATE_NOOP("Menu", "Keyboard Shortcuts"), QKeySequence(Qt::Key_F1),
+         &frmmain::shortcuts1_Click},
+        {"about1", QT_TRANSLATE_NOOP("Menu", "About Tavimbre"), QKeySequence(), &frmmain::about1_Click},
+        {"aboutqt1", QT_TRANSLATE_NOOP("Menu", "About Qt"), QKeySequence(), &frmmain::aboutqt1_Click},
     };
     for (const auto& it : items) {
-        QAction* a = help->addAction(QString::fromLatin1(it.caption));
+        QAction* a = help->addAction(QCoreApplication::translate("Menu", it.caption));
         a->setObjectName(QLatin1String(it.name));
         a->setShortcut(it.key);
         a->setShortcutContext(Qt::WindowShortcut);  // whichever control has the focus
@@ -167,11 +189,10 @@ void frmmain::buildHelpMenu() {
 void frmmain::shortcuts1_Click() { dialogs.ShowShortcuts(keyRows(*this)); }
 
 void frmmain::about1_Click() {
-    dialogs.ShowAbout(QStringLiteral("About Tavimbre"),
-                      QStringLiteral("<h3>Tavimbre %1</h3>"
-                                     "<p>Draws flowcharts by hand on a raster canvas.</p>"
-                                     "<p>Released under the MIT License (see LICENSE).</p>"
-                                     "<p>How to use it: %2.</p>")
+    dialogs.ShowAbout(tr("About Tavimbre"), tr("<h3>Tavimbre %1</h3>"
+                                               "<p>Draws flowcharts by hand on a raster canvas.</p>"
+                                               "<p>Released under the MIT License (see LICENSE).</p>"
+                                               "<p>How to use it: %2.</p>")
                           .arg(QStringLiteral(TAVIMBRE_VERSION), readmeLink()));
 }
 

@@ -30,7 +30,7 @@ void frmmain::turnPicture(Turn turn) {
     case Selection::Turned::Part:
         return;
     case Selection::Turned::NoMemory:
-        tell(QStringLiteral("Not enough memory to turn the selected part"));
+        tell(tr("Not enough memory to turn the selected part"));
         return;
     case Selection::Turned::WholePicture:
         break;
@@ -49,7 +49,7 @@ void frmmain::tell(const QString& problem) {
 void frmmain::cropselection1_Click() {
     const QRect marked = doc.selection.rect().intersected(canvas.Image().rect());
     if (marked.isEmpty()) {
-        status_->note(QStringLiteral("Nothing is selected."));
+        status_->note(tr("Nothing is selected."));
         return;
     }
     doc.selection.end();
@@ -58,6 +58,6 @@ void frmmain::cropselection1_Click() {
 
 void frmmain::cropcontent1_Click() {
     const Document::CropResult result = doc.cropToContent();
-    if (result.allWhite) status_->note(QStringLiteral("The picture is all white: there is nothing to crop to."));
+    if (result.allWhite) status_->note(tr("The picture is all white: there is nothing to crop to."));
     tell(result.problem);
 }

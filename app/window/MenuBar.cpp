@@ -2,8 +2,8 @@
 // and Alt+letter keys, built from the command table; and the one runner
 // that applies a command's rules around its handler.
 //
-// A new command is one row: its menu, name, caption, shortcuts, handler and
-// rules. An edit of the pixels takes Command::kEdit (one step, asked about
+// A new command is one row: its menu, name, caption (marked for the
+// translations), shortcuts, handler and rules. An edit of the pixels takes Command::kEdit (one step, asked about
 // first, busy on a large picture, a change), with LeavesSelect or
 // DropsFloating when what floats must be dropped before it.
 #include "app/window/CommandTable.h"
@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenuBar>
 
 using namespace Command;
@@ -18,75 +19,110 @@ using namespace Command;
 const std::vector<CommandRow>& commandTable() {
     using K = QKeySequence;
     static const std::vector<CommandRow> rows = {
-        {"File", "new1", "New", {K(Qt::CTRL | Qt::Key_N)}, &frmmain::new1_Click, kReplace},
-        {"File", "open1", "Open", {K(Qt::CTRL | Qt::Key_O)}, &frmmain::open1_Click, kReplace},
-        {"File", "save1", "Save", {K(Qt::CTRL | Qt::Key_S)}, &frmmain::save1_Click, LeavesSelect | Step | Busy},
-        {"File", "saveas1", "Save As", {}, &frmmain::saveas1_Click, LeavesSelect | Step | Busy},
-        {"Edit", "undo1", "Undo", {K(Qt::CTRL | Qt::Key_Z)}, &frmmain::undo1_Click, EndsDragOnly | LeavesSelect | Busy},
-        {"Edit", "redo1", "Redo", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)},
+        {"File", "new1", QT_TRANSLATE_NOOP("Menu", "New"), {K(Qt::CTRL | Qt::Key_N)}, &frmmain::new1_Click, kReplace},
+        {"File", "open1", QT_TRANSLATE_NOOP("Menu", "Open"), {K(Qt::CTRL | Qt::Key_O)},
+         &frmmain::open1_Click, kReplace},
+        {"File", "save1", QT_TRANSLATE_NOOP("Menu", "Save"), {K(Qt::CTRL | Qt::Key_S)},
+         &frmmain::save1_Click, LeavesSelect | Step | Busy},
+        {"File", "saveas1", QT_TRANSLATE_NOOP("Menu", "Save As"), {},
+         &frmmain::saveas1_Click, LeavesSelect | Step | Busy},
+        {"Edit", "undo1", QT_TRANSLATE_NOOP("Menu", "Undo"), {K(Qt::CTRL | Qt::Key_Z)},
+         &frmmain::undo1_Click, EndsDragOnly | LeavesSelect | Busy},
+        {"Edit", "redo1", QT_TRANSLATE_NOOP("Menu", "Redo"),
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)},
          &frmmain::redo1_Click, EndsDragOnly | Busy},
-        {"Edit", "select1", "Select", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, &frmmain::select1_Click, LeavesPressTool, true},
-        {"Edit", "selectall1", "Select All", {K(Qt::CTRL | Qt::Key_A)}, &frmmain::selectall1_Click, LeavesPressTool},
-        {"Edit", "deselect1", "Deselect", {K(Qt::Key_Escape)}, &frmmain::deselect1_Click,
+        {"Edit", "select1", QT_TRANSLATE_NOOP("Menu", "Select"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
+         &frmmain::select1_Click, LeavesPressTool, true},
+        {"Edit", "selectall1", QT_TRANSLATE_NOOP("Menu", "Select All"), {K(Qt::CTRL | Qt::Key_A)},
+         &frmmain::selectall1_Click, LeavesPressTool},
+        {"Edit", "deselect1", QT_TRANSLATE_NOOP("Menu", "Deselect"), {K(Qt::Key_Escape)}, &frmmain::deselect1_Click,
          EndsDragOnly | LeavesSelect | LeavesPressTool},
-        {"Edit", "cut1", "Cut", {K(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, kEdit},
-        {"Edit", "copy1", "Copy Picture", {K(Qt::CTRL | Qt::Key_C)}, &frmmain::copy1_Click, 0},
-        {"Edit", "paste1", "Paste", {K(Qt::CTRL | Qt::Key_V)}, &frmmain::paste1_Click,
+        {"Edit", "cut1", QT_TRANSLATE_NOOP("Menu", "Cut"), {K(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, kEdit},
+        {"Edit", "copy1", QT_TRANSLATE_NOOP("Menu", "Copy Picture"), {K(Qt::CTRL | Qt::Key_C)},
+         &frmmain::copy1_Click, 0},
+        {"Edit", "paste1", QT_TRANSLATE_NOOP("Menu", "Paste"), {K(Qt::CTRL | Qt::Key_V)}, &frmmain::paste1_Click,
          LeavesSelect | LeavesPressTool | kEdit},
-        {"Edit", "delete1", "Delete", {K(Qt::Key_Delete)}, &frmmain::delete1_Click, kEdit},
-        {"View", "zoomin1", "Zoom In", {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
+        {"Edit", "delete1", QT_TRANSLATE_NOOP("Menu", "Delete"), {K(Qt::Key_Delete)}, &frmmain::delete1_Click, kEdit},
+        {"View", "zoomin1", QT_TRANSLATE_NOOP("Menu", "Zoom In"),
+         {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
          &frmmain::zoomin1_Click, 0},
-        {"View", "zoomout1", "Zoom Out", {K(Qt::CTRL | Qt::Key_Minus)}, &frmmain::zoomout1_Click, 0},
-        {"View", "zoom100", "Actual Size", {K(Qt::CTRL | Qt::Key_0)}, &frmmain::zoom100_Click, 0},
-        {"View", "zoomfit1", "Fit Window", {}, &frmmain::zoomfit1_Click, 0},
-        {"View", "showgrid1", "Show Grid", {}, &frmmain::showgrid1_Click, 0, true},
-        {"View", "snap1", "Snap to Grid", {}, &frmmain::snap1_Click, 0, true},
-        {"View", "gridspacing1", "Grid Spacing...", {}, &frmmain::gridspacing1_Click, 0},
-        {"Image", "canvassize1", "Canvas Size...", {}, &frmmain::canvassize1_Click, LeavesSelect | kEdit},
-        {"Tools", "drawcolor1", "DrawColor", {}, &frmmain::drawcolor1_Click, LeavesSelect | Step},
-        {"Tools", "font1", "Text Font - Color", {}, &frmmain::font1_Click, LeavesSelect | Step},
-        {"File", "print1", "Print...", {K(Qt::CTRL | Qt::Key_P)}, &frmmain::print1_Click, Busy},
-        {"File", "exportpdf1", "Export as PDF...", {}, &frmmain::exportpdf1_Click, Busy},
-        {"Edit", "transparent1", "Transparent Selection", {}, &frmmain::transparent1_Click, 0, true},
-        {"View", "toolbar1", "Toolbar", {}, &frmmain::toolbar1_Click, 0, true},
+        {"View", "zoomout1", QT_TRANSLATE_NOOP("Menu", "Zoom Out"), {K(Qt::CTRL | Qt::Key_Minus)},
+         &frmmain::zoomout1_Click, 0},
+        {"View", "zoom100", QT_TRANSLATE_NOOP("Menu", "Actual Size"), {K(Qt::CTRL | Qt::Key_0)},
+         &frmmain::zoom100_Click, 0},
+        {"View", "zoomfit1", QT_TRANSLATE_NOOP("Menu", "Fit Window"), {}, &frmmain::zoomfit1_Click, 0},
+        {"View", "showgrid1", QT_TRANSLATE_NOOP("Menu", "Show Grid"), {}, &frmmain::showgrid1_Click, 0, true},
+        {"View", "snap1", QT_TRANSLATE_NOOP("Menu", "Snap to Grid"), {}, &frmmain::snap1_Click, 0, true},
+        {"View", "gridspacing1", QT_TRANSLATE_NOOP("Menu", "Grid Spacing..."), {}, &frmmain::gridspacing1_Click, 0},
+        {"Image", "canvassize1", QT_TRANSLATE_NOOP("Menu", "Canvas Size..."), {},
+         &frmmain::canvassize1_Click, LeavesSelect | kEdit},
+        {"Tools", "drawcolor1", QT_TRANSLATE_NOOP("Menu", "DrawColor"), {},
+         &frmmain::drawcolor1_Click, LeavesSelect | Step},
+        {"Tools", "font1", QT_TRANSLATE_NOOP("Menu", "Text Font - Color"), {},
+         &frmmain::font1_Click, LeavesSelect | Step},
+        {"File", "print1", QT_TRANSLATE_NOOP("Menu", "Print..."), {K(Qt::CTRL | Qt::Key_P)},
+         &frmmain::print1_Click, Busy},
+        {"File", "exportpdf1", QT_TRANSLATE_NOOP("Menu", "Export as PDF..."), {}, &frmmain::exportpdf1_Click, Busy},
+        {"Edit", "transparent1", QT_TRANSLATE_NOOP("Menu", "Transparent Selection"), {},
+         &frmmain::transparent1_Click, 0, true},
+        {"View", "toolbar1", QT_TRANSLATE_NOOP("Menu", "Toolbar"), {}, &frmmain::toolbar1_Click, 0, true},
         // A marked part turns where it floats; the whole picture is an edit.
-        {"Image", "fliph1", "Flip Horizontal", {}, &frmmain::fliph1_Click, kEdit},
-        {"Image", "flipv1", "Flip Vertical", {}, &frmmain::flipv1_Click, kEdit},
-        {"Image", "rotateright1", "Rotate Right", {}, &frmmain::rotateright1_Click, kEdit},
-        {"Image", "rotateleft1", "Rotate Left", {}, &frmmain::rotateleft1_Click, kEdit},
-        {"Image", "rotate1801", "Rotate 180\xB0", {}, &frmmain::rotate1801_Click, kEdit},
-        {"Image", "cropselection1", "Crop to Selection", {}, &frmmain::cropselection1_Click, DropsFloating | kEdit},
-        {"Image", "cropcontent1", "Crop to Content", {}, &frmmain::cropcontent1_Click, LeavesSelect | kEdit},
+        {"Image", "fliph1", QT_TRANSLATE_NOOP("Menu", "Flip Horizontal"), {}, &frmmain::fliph1_Click, kEdit},
+        {"Image", "flipv1", QT_TRANSLATE_NOOP("Menu", "Flip Vertical"), {}, &frmmain::flipv1_Click, kEdit},
+        {"Image", "rotateright1", QT_TRANSLATE_NOOP("Menu", "Rotate Right"), {}, &frmmain::rotateright1_Click, kEdit},
+        {"Image", "rotateleft1", QT_TRANSLATE_NOOP("Menu", "Rotate Left"), {}, &frmmain::rotateleft1_Click, kEdit},
+        {"Image", "rotate1801", QT_TRANSLATE_NOOP("Menu", "Rotate 180°"), {}, &frmmain::rotate1801_Click, kEdit},
+        {"Image", "cropselection1", QT_TRANSLATE_NOOP("Menu", "Crop to Selection"), {},
+         &frmmain::cropselection1_Click, DropsFloating | kEdit},
+        {"Image", "cropcontent1", QT_TRANSLATE_NOOP("Menu", "Crop to Content"), {},
+         &frmmain::cropcontent1_Click, LeavesSelect | kEdit},
         // Choosing the press tool in use again leaves it.
-        {"Tools", "fill1", "Fill", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, &frmmain::fill1_Click, LeavesSelect, true},
-        {"Tools", "tolerance1", "Fill Tolerance...", {}, &frmmain::tolerance1_Click, 0},
-        {"Tools", "pickcolor1", "Pick Colour", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_K)}, &frmmain::pickcolor1_Click, LeavesSelect, true},
+        {"Tools", "fill1", QT_TRANSLATE_NOOP("Menu", "Fill"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
+         &frmmain::fill1_Click, LeavesSelect, true},
+        {"Tools", "tolerance1", QT_TRANSLATE_NOOP("Menu", "Fill Tolerance..."), {}, &frmmain::tolerance1_Click, 0},
+        {"Tools", "pickcolor1", QT_TRANSLATE_NOOP("Menu", "Pick Colour"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_K)},
+         &frmmain::pickcolor1_Click, LeavesSelect, true},
         // A submenu's items are one choice: the first is checked at start.
-        {"Tools", "chaingap1", "Chain Gap...", {}, &frmmain::chaingap1_Click, 0},
-        {"Tools/Line Ends", "lineendnone1", "None", {}, &frmmain::lineendnone1_Click, 0, true},
-        {"Tools/Line Ends", "lineendarrow1", "Arrow at End", {}, &frmmain::lineendarrow1_Click, 0, true},
-        {"Tools/Line Ends", "lineendboth1", "Arrows at Both Ends", {}, &frmmain::lineendboth1_Click, 0, true},
-        {"Tools/Line Style", "linesolid1", "Solid", {}, &frmmain::linesolid1_Click, 0, true},
-        {"Tools/Line Style", "linedash1", "Dashed", {}, &frmmain::linedash1_Click, 0, true},
-        {"Tools/Line Style", "linedot1", "Dotted", {}, &frmmain::linedot1_Click, 0, true},
-        {"Tools/Line Route", "routestraight1", "Straight", {}, &frmmain::routestraight1_Click, 0, true},
-        {"Tools/Line Route", "routeelbow1", "Elbow", {}, &frmmain::routeelbow1_Click, 0, true},
+        {"Tools", "chaingap1", QT_TRANSLATE_NOOP("Menu", "Chain Gap..."), {}, &frmmain::chaingap1_Click, 0},
+        {"Tools/Line Ends", "lineendnone1", QT_TRANSLATE_NOOP("Menu", "None"), {},
+         &frmmain::lineendnone1_Click, 0, true},
+        {"Tools/Line Ends", "lineendarrow1", QT_TRANSLATE_NOOP("Menu", "Arrow at End"), {},
+         &frmmain::lineendarrow1_Click, 0, true},
+        {"Tools/Line Ends", "lineendboth1", QT_TRANSLATE_NOOP("Menu", "Arrows at Both Ends"), {},
+         &frmmain::lineendboth1_Click, 0, true},
+        {"Tools/Line Style", "linesolid1", QT_TRANSLATE_NOOP("Menu", "Solid"), {}, &frmmain::linesolid1_Click, 0, true},
+        {"Tools/Line Style", "linedash1", QT_TRANSLATE_NOOP("Menu", "Dashed"), {}, &frmmain::linedash1_Click, 0, true},
+        {"Tools/Line Style", "linedot1", QT_TRANSLATE_NOOP("Menu", "Dotted"), {}, &frmmain::linedot1_Click, 0, true},
+        {"Tools/Line Route", "routestraight1", QT_TRANSLATE_NOOP("Menu", "Straight"), {},
+         &frmmain::routestraight1_Click, 0, true},
+        {"Tools/Line Route", "routeelbow1", QT_TRANSLATE_NOOP("Menu", "Elbow"), {},
+         &frmmain::routeelbow1_Click, 0, true},
     };
     return rows;
 }
 
 void frmmain::buildMenu() {
-    const std::pair<const char*, const char*> menuNames[] = {{"File", "file1"}, {"Edit", "edit1"}, {"View", "view1"},
-                                                             {"Image", "image1"}, {"Tools", "tool1"}};
+    // The table's name of each menu, its object name and its title: in
+    // English Alt and its first letter open it.
+    const struct {
+        const char* menu;
+        const char* name;
+        const char* title;
+    } menuNames[] = {{"File", "file1", QT_TRANSLATE_NOOP("Menu", "&File")},
+                     {"Edit", "edit1", QT_TRANSLATE_NOOP("Menu", "&Edit")},
+                     {"View", "view1", QT_TRANSLATE_NOOP("Menu", "&View")},
+                     {"Image", "image1", QT_TRANSLATE_NOOP("Menu", "&Image")},
+                     {"Tools", "tool1", QT_TRANSLATE_NOOP("Menu", "&Tools")}};
     QMap<QString, QMenu*> menus;
-    for (const auto& [caption, name] : menuNames) {
-        QMenu* m = menuBar()->addMenu(QLatin1Char('&') + QLatin1String(caption));  // Alt+its first letter
-        m->setObjectName(QLatin1String(name));
+    for (const auto& n : menuNames) {
+        QMenu* m = menuBar()->addMenu(QCoreApplication::translate("Menu", n.title));
+        m->setObjectName(QLatin1String(n.name));
         connect(m, &QMenu::aboutToShow, this, &frmmain::cancelDrag);  // a menu takes the pointer
-        menus.insert(QLatin1String(caption), m);
+        menus.insert(QLatin1String(n.menu), m);
     }
     for (const CommandRow& row : commandTable()) {
-        QAction* a = menuFor(menus, QLatin1String(row.menu))->addAction(QString::fromLatin1(row.caption));
+        QAction* a =
+            menuFor(menus, QLatin1String(row.menu))->addAction(QCoreApplication::translate("Menu", row.caption));
         a->setObjectName(QLatin1String(row.name));
         a->setShortcuts(row.shortcuts);
         a->setCheckable(row.checkable);
@@ -96,18 +132,33 @@ void frmmain::buildMenu() {
     makeChoices(menus);
     menuItems.value(QStringLiteral("toolbar1"))->setChecked(true);
     buildHelpMenu();
-    QAction* exit = menuBar()->addAction(QStringLiteral("E&xit"));  // Alt+E is Edit's
+    QAction* exit = menuBar()->addAction(QCoreApplication::translate("Menu", "E&xit"));  // Alt+E is Edit's
     exit->setObjectName(QStringLiteral("exit1"));
     connect(exit, &QAction::triggered, this, [this] { runCommand(kClose, [this] { exit1_Click(); }); });
     menuItems.insert(QStringLiteral("exit1"), exit);
     updateEditItems();
 }
 
+namespace {
+
+// A submenu's title in the user's language.
+QString submenuTitle(const QString& name) {
+    static const char* const titles[] = {QT_TRANSLATE_NOOP("Menu", "Line Ends"),
+                                         QT_TRANSLATE_NOOP("Menu", "Line Style"),
+                                         QT_TRANSLATE_NOOP("Menu", "Line Route")};
+    for (const char* t : titles)
+        if (name == QLatin1String(t)) return QCoreApplication::translate("Menu", t);
+    return name;
+}
+
+}  // namespace
+
 // The menu a row names, "Menu" or "Menu/Submenu"; a submenu is made at its
 // first row, its items a group of radio items.
 QMenu* frmmain::menuFor(QMap<QString, QMenu*>& menus, const QString& path) {
     if (QMenu* m = menus.value(path)) return m;
-    QMenu* sub = menus.value(path.section(QLatin1Char('/'), 0, 0))->addMenu(path.section(QLatin1Char('/'), 1));
+    QMenu* sub =
+        menus.value(path.section(QLatin1Char('/'), 0, 0))->addMenu(submenuTitle(path.section(QLatin1Char('/'), 1)));
     menus.insert(path, sub);
     return sub;
 }

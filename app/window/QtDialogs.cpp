@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -77,13 +78,13 @@ static bool finishFileDialog(CommonDialog& d, const QString& path) {
 }
 
 bool QtDialogs::ShowOpen(CommonDialog& d) {
-    return finishFileDialog(d, QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), startPath(d),
+    return finishFileDialog(d, QFileDialog::getOpenFileName(parent_, tr("Open"), startPath(d),
                                                             qtFilter(d.Filter)));
 }
 
 bool QtDialogs::ShowSave(CommonDialog& d) {
     // The program asks its own replace question, so Qt's is turned off.
-    return finishFileDialog(d, QFileDialog::getSaveFileName(parent_, QStringLiteral("Save As"), startPath(d),
+    return finishFileDialog(d, QFileDialog::getSaveFileName(parent_, tr("Save As"), startPath(d),
                                                             qtFilter(d.Filter), nullptr,
                                                             QFileDialog::DontConfirmOverwrite));
 }
@@ -111,13 +112,13 @@ bool QtDialogs::ShowFont(CommonDialog& d) {
 // off while the two make more pixels than any canvas may have.
 bool QtDialogs::AskCanvasSize(QSize& size) {
     QDialog dialog(parent_);
-    dialog.setWindowTitle(QStringLiteral("Canvas Size"));
+    dialog.setWindowTitle(tr("Canvas Size"));
     auto side = [&](const char* name, int value) {
         auto* box = new QSpinBox(&dialog);
         box->setObjectName(QLatin1String(name));
         box->setRange(1, std::max(Canvas::kMaxSide, value));
         box->setValue(value);
-        box->setSuffix(QStringLiteral(" pixels"));
+        box->setSuffix(tr(" pixels"));
         return box;
     };
     QSpinBox* width = side("width", size.width());
@@ -126,7 +127,7 @@ bool QtDialogs::AskCanvasSize(QSize& size) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     auto check = [&] {
         const bool over = qint64(width->value()) * height->value() > kMaxPicturePixels;
-        tooLarge->setText(over ? QStringLiteral("More than the %1 megapixels a canvas may have.")
+        tooLarge->setText(over ? tr("More than the %1 megapixels a canvas may have.")
                                      .arg(kMaxPicturePixels / 1'000'000)
                                : QString());
         buttons->button(QDialogButtonBox::Ok)->setEnabled(!over);
@@ -136,8 +137,8 @@ bool QtDialogs::AskCanvasSize(QSize& size) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);
-    form->addRow(QStringLiteral("Width:"), width);
-    form->addRow(QStringLiteral("Height:"), height);
+    form->addRow(tr("Width:"), width);
+    form->addRow(tr("Height:"), height);
     form->addRow(tooLarge);
     form->addRow(buttons);
     check();
@@ -148,7 +149,7 @@ bool QtDialogs::AskCanvasSize(QSize& size) {
 
 bool QtDialogs::AskGridSpacing(int& spacing) {
     bool ok = false;
-    const int value = QInputDialog::getInt(parent_, QStringLiteral("Grid Spacing"), QStringLiteral("Pixels between grid lines:"),
+    const int value = QInputDialog::getInt(parent_, tr("Grid Spacing"), tr("Pixels between grid lines:"),
                                            spacing, Grid::kMinSpacing, Grid::kMaxSpacing, 1, &ok);
     if (ok) spacing = value;
     return ok;
@@ -156,8 +157,8 @@ bool QtDialogs::AskGridSpacing(int& spacing) {
 
 bool QtDialogs::AskTolerance(int& value) {
     bool ok = false;
-    const int v = QInputDialog::getInt(parent_, QStringLiteral("Fill Tolerance"),
-                                       QStringLiteral("How far a colour may differ from the pressed one (0 to 255):"),
+    const int v = QInputDialog::getInt(parent_, tr("Fill Tolerance"),
+                                       tr("How far a colour may differ from the pressed one (0 to 255):"),
                                        value, 0, 255, 1, &ok);
     if (ok) value = v;
     return ok;
@@ -165,8 +166,8 @@ bool QtDialogs::AskTolerance(int& value) {
 
 bool QtDialogs::AskChainGap(int& gap) {
     bool ok = false;
-    const int v = QInputDialog::getInt(parent_, QStringLiteral("Chain Gap"),
-                                       QStringLiteral("Pixels between a figure and the next one chained from it:"), gap,
+    const int v = QInputDialog::getInt(parent_, tr("Chain Gap"),
+                                       tr("Pixels between a figure and the next one chained from it:"), gap,
                                        Chain::kMinGap, Chain::kMaxGap, 1, &ok);
     if (ok) gap = v;
     return ok;
@@ -177,27 +178,39 @@ bool QtDialogs::ShowPrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+// A key as the menus show it ("Strg+Z" in German); a gesture in words as it is.
+static QString shownKey(const QString& key) {
+    const QKeySequence sequence = QKeySequence::fromString(key, QKeySequence::PortableText);
+    if (sequence.isEmpty() || sequence.toString(QKeySequence::PortableText) != key) return key;
+    return sequence.toString(QKeySequence::NativeText);
+}
+
 // The keys in two columns, each group a bold heading over its rows.
 void QtDialogs::ShowShortcuts(const QList<KeyRow>& rows) {
     QDialog dialog(parent_);
-    dialog.setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
+    dialog.setWindowTitle(tr("Keyboard Shortcuts"));
     auto* list = new QTreeWidget(&dialog);
     list->setObjectName(QStringLiteral("shortcuts"));
-    list->setHeaderLabels({QStringLiteral("Keys"), QStringLiteral("What they do")});
+    list->setHeaderLabels({tr("Keys"), tr("What they do")});
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setWordWrap(true);
     QTreeWidgetItem* group = nullptr;
+    QString groupName;
     for (const KeyRow& row : rows) {
-        if (!group || group->text(0) != row.group) {
-            group = new QTreeWidgetItem(list, {row.group});
+        if (!group || groupName != row.group) {
+            groupName = row.group;
+            const QByteArray name = row.group.toUtf8();
+            group = new QTreeWidgetItem(list, {QCoreApplication::translate("Shortcuts", name.constData())});
             group->setFirstColumnSpanned(true);
             QFont bold = group->font(0);
             bold.setBold(true);
             group->setFont(0, bold);
         }
-        new QTreeWidgetItem(group, {row.keys.join(QStringLiteral(", ")), row.does});
+        QStringList keys;
+        for (const QString& k : row.keys) keys << shownKey(k);
+        new QTreeWidgetItem(group, {keys.join(QStringLiteral(", ")), row.does});
     }
     list->expandAll();
     list->resizeColumnToContents(0);
@@ -212,7 +225,7 @@ void QtDialogs::ShowShortcuts(const QList<KeyRow>& rows) {
 
 void QtDialogs::ShowAbout(const QString& title, const QString& text) { QMessageBox::about(parent_, title, text); }
 
-void QtDialogs::ShowAboutQt() { QMessageBox::aboutQt(parent_, QStringLiteral("About Qt")); }
+void QtDialogs::ShowAboutQt() { QMessageBox::aboutQt(parent_, tr("About Qt")); }
 
 void QtDialogs::Message(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text);

@@ -6,6 +6,7 @@
 #include "app/window/WorkingBar.h"
 #include "files/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <memory>
 #include <utility>
@@ -13,6 +14,8 @@
 class QMainWindow;
 
 class QtDialogs : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+
 public:
     void setParent(QMainWindow* parent) { parent_ = parent; }
     int MsgBox(const QString& text, int style, const QString& title) override;

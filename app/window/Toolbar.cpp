@@ -8,7 +8,7 @@
 #include <QToolBar>
 
 void frmmain::buildToolbar() {
-    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_ = addToolBar(tr("Toolbar"));
     toolbar_->setObjectName(QStringLiteral("toolbar"));
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);

@@ -21,14 +21,14 @@ void frmmain::fill1_Click() {
     txtinsert->setText(QString());
     pressTools.choose(PressTools::Fill);
     if (pressTools.current() == PressTools::Fill)
-        status_->note(QStringLiteral("Fill: press the area to fill with the draw colour."));
+        status_->note(tr("Fill: press the area to fill with the draw colour."));
 }
 
 void frmmain::pickcolor1_Click() {
     txtinsert->setText(QString());
     pressTools.choose(PressTools::PickColor);
     if (pressTools.current() == PressTools::PickColor)
-        status_->note(QStringLiteral("Pick Colour: press the colour to draw with."));
+        status_->note(tr("Pick Colour: press the colour to draw with."));
 }
 
 // The line tool's look, which the dispatcher takes at each line's press.
@@ -57,5 +57,5 @@ void frmmain::pressedWith(QPoint pixel) {
     pressTools.leave();
     const QRgb c = picture.pixel(pixel);
     state.drawColor = Canvas::toVbColor(c);
-    status_->note(QStringLiteral("Draw colour: red %1, green %2, blue %3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)));
+    status_->note(tr("Draw colour: red %1, green %2, blue %3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)));
 }

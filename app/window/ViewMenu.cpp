@@ -27,7 +27,7 @@ void frmmain::gridspacing1_Click() {
     if (!dialogs.AskGridSpacing(spacing)) return;
     if (!grid.setSpacing(spacing)) {
         dialogs.Message(QStringLiteral("Tavimbre"),
-                        QStringLiteral("The grid spacing is %1 to %2 pixels.").arg(Grid::kMinSpacing).arg(Grid::kMaxSpacing));
+                        tr("The grid spacing is %1 to %2 pixels.").arg(Grid::kMinSpacing).arg(Grid::kMaxSpacing));
         return;
     }
     if (grid.shown) Picture1->update();

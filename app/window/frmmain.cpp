@@ -27,10 +27,10 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     setObjectName(QStringLiteral("frmmain"));
     setAcceptDrops(true);
     history.onStepNotKept([this] {
-        dialogs.Message(QStringLiteral("Tavimbre"), QStringLiteral("This change is too large to be undone."));
+        dialogs.Message(QStringLiteral("Tavimbre"), tr("This change is too large to be undone."));
     });
     history.onTooLargeToUndo([this] {
-        return dialogs.MsgBox(QStringLiteral("This change is too large to be undone. Make it anyway?"),
+        return dialogs.MsgBox(tr("This change is too large to be undone. Make it anyway?"),
                               MsgStyle::YesNoWarning, QStringLiteral("Tavimbre")) == Answer::Yes;
     });
     doc.onIdentityChanged = [this] { showCaption(); };
@@ -72,7 +72,7 @@ void frmmain::Form_Load() {
     colorchange();
     state.drawColor = 0;
     widths_.selectDraw(1);
-    const QString untitled = QStringLiteral("Untitled");
+    const QString untitled = untitledTitle();
     doc.setIdentity({doc.identity().path, untitled, true, untitled});
 }
 
@@ -139,7 +139,7 @@ void frmmain::dropEvent(QDropEvent* event) {
     if (path.isEmpty() && !droppedPicture(event->mimeData())) return;
     event->acceptProposedAction();
     if (path.isEmpty())
-        pasteFrom(event->mimeData(), QStringLiteral("The dropped picture could not be used: %1"));
+        pasteFrom(event->mimeData(), tr("The dropped picture could not be used: %1"));
     else
         openFile(path);
 }

@@ -11,10 +11,16 @@
 
 namespace {
 
-// Runs the program as if no display were there at all, input on a pipe.
-QString runProgram(const QStringList& args, int* exitCode, const QByteArray& input) {
+// Runs the program as if no display were there at all, input on a pipe;
+// LANGUAGE ("LANG=de_DE.UTF-8", ...), when given, replaces the locale's
+// variables.
+QString runProgram(const QStringList& args, int* exitCode, const QByteArray& input, const QStringList& language = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
+    if (!language.isEmpty())
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env.remove(QLatin1String(name));
+    for (const QString& setting : language)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(TAVIMBRE_EXE), args);
@@ -53,11 +59,14 @@ TEST(CommandLine, HelpVersionAndScriptsNeedNoDisplay) {
     f.write("dump\n");
     f.close();
     const QString gone = dir.filePath(QStringLiteral("gone.bmp"));
+    const QByteArray kDrawThenNew =
+        "click cmdSquare\ndown 1 0 1500 1500\nup 1 0 3000 2500\nanswer 7\nmenu new1\nmenu about1\nkey F1\ndump\n";
     struct Case {
         QStringList args;
         QStringList mustShow;
         QByteArray input = {};  // standard input
         int code = 0;
+        QStringList language = {};  // the locale's variables, when not English
     } cases[] = {
         {{"--help"}, {"--script", "--trace", "FILE", "--version"}},
         {{"--version"}, {"tavimbre 1.0.0"}},
@@ -72,11 +81,31 @@ TEST(CommandLine, HelpVersionAndScriptsNeedNoDisplay) {
          "menu about1\nmenu aboutqt1\nkey F1\n"},
         // A script meant for a picture that did not open is not run.
         {{gone, "--script", script}, {"could not be opened", "the script was not run"}, {}, 2},
+        // The desktop's language: the change question, the File menu's
+        // items (in the list of keys) and the about box.
+        {{"--script", "-"},
+         {"ask 35 Tavimbre|Die Datei Unbenannt wurde geändert. Möchten Sie die Änderungen speichern?",
+          "|Ctrl+N|Datei > Neu\n", "|Ctrl+O|Datei > Öffnen\n", "|Ctrl+S|Datei > Speichern\n",
+          "|Ctrl+P|Datei > Drucken...\n", "about Über Tavimbre|Tavimbre " TAVIMBRE_VERSION "\\nZeichnet Flussdiagramme",
+          "caption=" + kCaptionPrefix + "Unbenannt"},
+         kDrawThenNew, 0, {"LANG=de_DE.UTF-8"}},
+        {{"--script", "-"},
+         {"ask 35 Tavimbre|Le fichier Sans titre a été modifié. Voulez-vous enregistrer les modifications ?",
+          "|Ctrl+N|Fichier > Nouveau\n", "|Ctrl+O|Fichier > Ouvrir\n", "|Ctrl+S|Fichier > Enregistrer\n",
+          "about À propos de Tavimbre|Tavimbre " TAVIMBRE_VERSION "\\nDessine des organigrammes"},
+         kDrawThenNew, 0, {"LANG=fr_FR.UTF-8"}},
+        // A window started in another language has nothing to undo.
+        {{"--script", "-"}, {"fileTitle=Unbenannt\n", "undoSteps=0\n"}, "dump\n", 0, {"LANG=de_DE.UTF-8"}},
+        // LANGUAGE alone chooses among languages; under the C locale it is passed over, as gettext does.
+        {{"--script", "-"}, {"|Ctrl+N|Fichier > Nouveau\n"}, kDrawThenNew, 0, {"LANG=de_DE.UTF-8", "LANGUAGE=fr:de"}},
+        {{"--script", "-"},
+         {"ask 35 Tavimbre|The  Untitled  file has changed. Do you want to save the changes?", "|Ctrl+N|File > New\n"},
+         kDrawThenNew, 0, {"LC_ALL=C", "LANGUAGE=de"}},
     };
     for (const Case& c : cases) {
         const std::string args = c.args.join(' ').toStdString();
         int code = -1;
-        const QString out = runProgram(c.args, &code, c.input);
+        const QString out = runProgram(c.args, &code, c.input, c.language);
         EXPECT_EQ(code, c.code) << args;
         for (const QString& s : c.mustShow) EXPECT_TRUE(out.contains(s)) << args << " lacks " << qPrintable(s);
         if (c.code != 0) {

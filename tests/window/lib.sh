@@ -11,6 +11,9 @@ done
 
 # Recovery copies of this script's runs stay in a folder of its own.
 XDG_DATA_HOME=$(mktemp -d); export XDG_DATA_HOME
+# The window shows its English texts, which the checks look for.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LANGUAGE LC_MESSAGES
 XVFB_PID= APP_PID=
 cleanup() {
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
