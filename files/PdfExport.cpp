@@ -1,5 +1,6 @@
 #include "PdfExport.h"
 
+#include "core/Progress.h"
 #include "files/CheckedWrite.h"
 
 #include <QPainter>
@@ -10,6 +11,8 @@ namespace {
 
 constexpr double kPictureDpi = 96.0;
 constexpr double kMarginMillimetres = 10.0;
+// The pixels of one band of a large picture put on a page.
+constexpr qint64 kBandPixels = 4'000'000;
 
 }  // namespace
 
@@ -20,15 +23,33 @@ QRectF pictureOnPage(QSize picture, const QRectF& area, double dpi) {
     return QRectF(area.center() - QPointF(size.width() / 2, size.height() / 2), size);
 }
 
+// A large picture goes onto the page a band of rows at a time, and the share
+// of its rows painted is told after each band; the writes of the page's own
+// data are told by that share alone. Each band but the last takes the next
+// band's first row too, so that no seam can show between them.
 void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImage& picture) {
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.drawImage(pictureOnPage(picture.size(), area, dpi), picture);
+    const QRectF page = pictureOnPage(picture.size(), area, dpi);
+    if (page.isEmpty()) return;
+    const int height = picture.height();
+    const int band = std::max(1, int(std::min<qint64>(height, kBandPixels / picture.width())));
+    const double scale = page.height() / height;
+    for (int top = 0; top < height; top += band) {
+        const int rows = std::min(band + 1, height - top);
+        {
+            const progress::Listener quiet([](double) {});
+            painter.drawImage(QRectF(page.left(), page.top() + top * scale, page.width(), rows * scale), picture,
+                              QRectF(0, top, picture.width(), rows));
+        }
+        progress::report(double(std::min(top + band, height)) / height);
+    }
 }
 
 QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture) {
     QPainter painter;
     if (!painter.begin(&device)) return QStringLiteral("The page cannot be painted");
     paintPicture(painter, QRectF(0, 0, device.width(), device.height()), device.logicalDpiX(), picture);
+    const progress::Listener quiet([](double) {});
     return painter.end() ? QString() : QStringLiteral("The page cannot be finished");
 }
 

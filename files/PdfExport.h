@@ -15,7 +15,8 @@ class QPainter;
 QRectF pictureOnPage(QSize picture, const QRectF& area, double dpi);
 
 // Paints PICTURE into AREA (device pixels at DPI) of any painter's target;
-// images go into a PDF without loss.
+// images go into a PDF without loss. A large picture reports its progress
+// as it is painted.
 void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImage& picture);
 
 // Paints PICTURE on a page of DEVICE, a QPdfWriter or a QPrinter, whose page
