@@ -43,7 +43,7 @@ public:
     bool AskCanvasSize(QSize& size) override;
     bool AskGridSpacing(int& spacing) override;
     bool AskTolerance(int& value) override;
-    bool ShowPrinter(QPrinter& printer) override;
+    bool ShowPrinter(Printer& printer) override;
     void ShowShortcuts(const QList<KeyRow>& rows) override;
     void ShowAbout(const QString& title, const QString& text) override;
     void ShowAboutQt() override;

@@ -2,6 +2,7 @@
 
 #include "core/Canvas.h"
 #include "core/Grid.h"
+#include "files/Printer.h"
 #include "settings/FontColorDialog.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -162,10 +162,7 @@ bool QtDialogs::AskTolerance(int& value) {
     return ok;
 }
 
-bool QtDialogs::ShowPrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
-    return dialog.exec() == QDialog::Accepted;
-}
+bool QtDialogs::ShowPrinter(Printer& printer) { return printer.ask(parent_); }
 
 // The keys in two columns, each group a bold heading over its rows.
 void QtDialogs::ShowShortcuts(const QList<KeyRow>& rows) {
