@@ -5,14 +5,14 @@
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <algorithm>
+#include <chrono>
+#include <future>
 
 namespace {
 
 constexpr double kPictureDpi = 96.0;
 constexpr double kMarginMillimetres = 10.0;
-// The pixels of one band of a large picture put on a page.
-constexpr qint64 kBandPixels = 4'000'000;
+constexpr int kTellEveryMs = 50;
 
 }  // namespace
 
@@ -23,34 +23,27 @@ QRectF pictureOnPage(QSize picture, const QRectF& area, double dpi) {
     return QRectF(area.center() - QPointF(size.width() / 2, size.height() / 2), size);
 }
 
-// A large picture goes onto the page a band of rows at a time, and the share
-// of its rows painted is told after each band; the writes of the page's own
-// data are told by that share alone. Each band but the last takes the next
-// band's first row too, so that no seam can show between them.
 void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImage& picture) {
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    const QRectF page = pictureOnPage(picture.size(), area, dpi);
-    if (page.isEmpty()) return;
-    const int height = picture.height();
-    const int band = std::max(1, int(std::min<qint64>(height, kBandPixels / picture.width())));
-    const double scale = page.height() / height;
-    for (int top = 0; top < height; top += band) {
-        const int rows = std::min(band + 1, height - top);
-        {
-            const progress::Listener quiet([](double) {});
-            painter.drawImage(QRectF(page.left(), page.top() + top * scale, page.width(), rows * scale), picture,
-                              QRectF(0, top, picture.width(), rows));
-        }
-        progress::report(double(std::min(top + band, height)) / height);
-    }
+    painter.drawImage(pictureOnPage(picture.size(), area, dpi), picture);
 }
 
+// The picture goes onto the page whole, as one image, which for a large
+// picture takes seconds that cannot be cut into parts: the page is painted
+// on a thread of its own while the window's thread says, when it begins,
+// every 50 ms and when the page is done, how far the work has got.
 QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture) {
-    QPainter painter;
-    if (!painter.begin(&device)) return QStringLiteral("The page cannot be painted");
-    paintPicture(painter, QRectF(0, 0, device.width(), device.height()), device.logicalDpiX(), picture);
-    const progress::Listener quiet([](double) {});
-    return painter.end() ? QString() : QStringLiteral("The page cannot be finished");
+    auto page = std::async(std::launch::async, [&device, &picture] {
+        QPainter painter;
+        if (!painter.begin(&device)) return QStringLiteral("The page cannot be painted");
+        paintPicture(painter, QRectF(0, 0, device.width(), device.height()), device.logicalDpiX(), picture);
+        return painter.end() ? QString() : QStringLiteral("The page cannot be finished");
+    });
+    progress::report(-1);
+    while (page.wait_for(std::chrono::milliseconds(kTellEveryMs)) != std::future_status::ready) progress::report(-1);
+    const QString problem = page.get();
+    if (problem.isEmpty()) progress::report(1);
+    return problem;
 }
 
 QString exportPdf(const QImage& picture, const QString& path, const QString& title) {

@@ -15,12 +15,12 @@ class QPainter;
 QRectF pictureOnPage(QSize picture, const QRectF& area, double dpi);
 
 // Paints PICTURE into AREA (device pixels at DPI) of any painter's target;
-// images go into a PDF without loss. A large picture reports its progress
-// as it is painted.
+// images go into a PDF without loss.
 void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImage& picture);
 
 // Paints PICTURE on a page of DEVICE, a QPdfWriter or a QPrinter, whose page
-// layout is already set. Returns why it cannot, or empty.
+// layout is already set, telling the window's thread meanwhile that the
+// work goes on. Returns why it cannot, or empty.
 QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture);
 
 // Writes PICTURE as a one-page PDF at PATH: an A4 page with 10 mm margins,
