@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <cstdint>
 
-class QPrinter;
+class Printer;
 
 namespace Answer {
 constexpr int Yes = 6, No = 7, Cancel = 2;
@@ -72,7 +72,7 @@ public:
     virtual bool AskChainGap(int& gap) = 0;
     // The print dialog: false when the user cancelled, otherwise PRINTER is
     // set up for the chosen printer or file.
-    virtual bool ShowPrinter(QPrinter& printer) = 0;
+    virtual bool ShowPrinter(Printer& printer) = 0;
     // The list of keys and gestures, the rows of a group one after another.
     virtual void ShowShortcuts(const QList<KeyRow>& rows) = 0;
     // The program's about box (TEXT may be rich text, with a link), and Qt's.

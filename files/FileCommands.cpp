@@ -9,7 +9,6 @@ namespace {
 const QString kUntitled = QStringLiteral("Untitled");
 
 void clearPicture(FileContext& c) {
-    const BusyWhile busy(c.dialogs, c.doc.canvas.Image().size());
     if (const QString problem = c.doc.clearToDefaultSize(); !problem.isEmpty())
         c.dialogs.Message(QStringLiteral("Tavimbre"), problem);
 }

@@ -12,7 +12,6 @@ const QString kTitle = QStringLiteral("Tavimbre");
 
 // Writes the canvas's image; a failure is told to the user.
 bool writeCanvas(FileContext& c, const QString& path) {
-    const BusyWhile busy(c.dialogs, c.doc.canvas.Image().size());
     const QString error = savePicture(c.doc.canvas.Image(), path);
     if (error.isEmpty()) return true;
     c.dialogs.Message(kTitle, error);
@@ -47,6 +46,8 @@ bool openMayGoOn(FileContext& c) {
 }
 
 void loadPictureFile(FileContext& c, const QString& path, const QString& title) {
+    // The command was busy for the picture it replaces; a large file makes
+    // it busy too, which only its header tells once the file is chosen.
     // Only a regular file's header is read for its size: a pipe would wait.
     const BusyWhile busy(c.dialogs, QFileInfo(path).isFile() ? QImageReader(path).size() : QSize());
     const LoadedPicture picture = loadPicture(path);

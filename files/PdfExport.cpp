@@ -1,16 +1,19 @@
 #include "PdfExport.h"
 
+#include "core/Progress.h"
 #include "files/CheckedWrite.h"
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <algorithm>
 #include <QCoreApplication>
+#include <chrono>
+#include <future>
 
 namespace {
 
 constexpr double kPictureDpi = 96.0;
 constexpr double kMarginMillimetres = 10.0;
+constexpr int kTellEveryMs = 50;
 
 }  // namespace
 
@@ -26,11 +29,22 @@ void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImag
     painter.drawImage(pictureOnPage(picture.size(), area, dpi), picture);
 }
 
+// The picture goes onto the page whole, as one image, which for a large
+// picture takes seconds that cannot be cut into parts: the page is painted
+// on a thread of its own while the window's thread says, when it begins,
+// every 50 ms and when the page is done, how far the work has got.
 QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture) {
-    QPainter painter;
-    if (!painter.begin(&device)) return QCoreApplication::translate("PdfExport", "The page cannot be painted");
-    paintPicture(painter, QRectF(0, 0, device.width(), device.height()), device.logicalDpiX(), picture);
-    return painter.end() ? QString() : QCoreApplication::translate("PdfExport", "The page cannot be finished");
+    auto page = std::async(std::launch::async, [&device, &picture] {
+        QPainter painter;
+        if (!painter.begin(&device)) return QCoreApplication::translate("PdfExport", "The page cannot be painted");
+        paintPicture(painter, QRectF(0, 0, device.width(), device.height()), device.logicalDpiX(), picture);
+        return painter.end() ? QString() : QCoreApplication::translate("PdfExport", "The page cannot be finished");
+    });
+    progress::report(-1);
+    while (page.wait_for(std::chrono::milliseconds(kTellEveryMs)) != std::future_status::ready) progress::report(-1);
+    const QString problem = page.get();
+    if (problem.isEmpty()) progress::report(1);
+    return problem;
 }
 
 QString exportPdf(const QImage& picture, const QString& path, const QString& title) {

@@ -19,7 +19,8 @@ QRectF pictureOnPage(QSize picture, const QRectF& area, double dpi);
 void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImage& picture);
 
 // Paints PICTURE on a page of DEVICE, a QPdfWriter or a QPrinter, whose page
-// layout is already set. Returns why it cannot, or empty.
+// layout is already set, telling the window's thread meanwhile that the
+// work goes on. Returns why it cannot, or empty.
 QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture);
 
 // Writes PICTURE as a one-page PDF at PATH: an A4 page with 10 mm margins,

@@ -791,6 +791,21 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Printer</name>
+    <message>
+        <source>%1 is not this program&apos;s</source>
+        <translation>%1 gehört nicht zu diesem Programm</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>The print support could not be loaded: %1</source>
+        <translation>Die Druckunterstützung konnte nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Open</source>

@@ -791,6 +791,21 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>Printer</name>
+    <message>
+        <source>%1 is not this program&apos;s</source>
+        <translation>%1 n&apos;appartient pas à ce programme</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>The print support could not be loaded: %1</source>
+        <translation>Le module d&apos;impression n&apos;a pas pu être chargé : %1</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Open</source>

@@ -1,7 +1,8 @@
 #include "ScriptedDialogs.h"
 
+#include "files/Printer.h"
+
 #include <QFileInfo>
-#include <QPrinter>
 #include <QTextDocumentFragment>
 
 namespace {
@@ -87,11 +88,10 @@ bool ScriptedDialogs::AskTolerance(int& value) { return askNumber(tolerances_, "
 bool ScriptedDialogs::AskChainGap(int& gap) { return askNumber(gaps_, "gap", gap); }
 
 // A script answers the print dialog with a file: the page goes into it as a PDF.
-bool ScriptedDialogs::ShowPrinter(QPrinter& printer) {
+bool ScriptedDialogs::ShowPrinter(Printer& printer) {
     CommonDialog d;
     if (!fileDialog(d, "print")) return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(d.FileName);
+    printer.printToFile(d.FileName);
     return true;
 }
 

@@ -45,7 +45,7 @@ public:
     bool AskGridSpacing(int& spacing) override;
     bool AskTolerance(int& value) override;
     bool AskChainGap(int& gap) override;
-    bool ShowPrinter(QPrinter& printer) override;
+    bool ShowPrinter(Printer& printer) override;
     void ShowShortcuts(const QList<KeyRow>& rows) override;
     void ShowAbout(const QString& title, const QString& text) override;
     void ShowAboutQt() override;

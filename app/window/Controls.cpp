@@ -101,6 +101,10 @@ void frmmain::buildControls() {
         auto* edit = new QLineEdit(c);
         edit->setPalette(c->palette());
         c->setLineEdit(edit);
+        // Every start of an entry is itself an entry ("1" to "20"): the
+        // completer Qt gives an editable box could never add a character,
+        // and is let go rather than kept and updated at every choice.
+        edit->setCompleter(nullptr);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setGeometry(where);
         return c;

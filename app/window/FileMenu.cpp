@@ -4,8 +4,9 @@
 
 #include "app/canvas/StatusLine.h"
 #include "files/PdfExport.h"
+#include "files/Printer.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 using FileCommands::Asker;
 
@@ -19,13 +20,17 @@ void frmmain::saveas1_Click() { FileCommands::saveUnderChosenName(files_); }
 
 // Print and Export as PDF hold the picture as the window shows it.
 void frmmain::print1_Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(doc.identity().title);
-    printer.setPageOrientation(canvas.Image().width() > canvas.Image().height() ? QPageLayout::Landscape
-                                                                                : QPageLayout::Portrait);
+    const QString failed = tr("The picture could not be printed: %1");
+    Printer printer(doc.identity().title);
+    if (!printer.device()) {
+        dialogs.Message(QStringLiteral("Tavimbre"), failed.arg(printer.why()));
+        return;
+    }
+    printer.device()->setPageOrientation(canvas.Image().width() > canvas.Image().height() ? QPageLayout::Landscape
+                                                                                          : QPageLayout::Portrait);
     if (!dialogs.ShowPrinter(printer)) return;
-    if (const QString problem = paintPictureOnPage(printer, doc.selection.shown()); !problem.isEmpty())
-        dialogs.Message(QStringLiteral("Tavimbre"), tr("The picture could not be printed: %1").arg(problem));
+    if (const QString problem = paintPictureOnPage(*printer.device(), doc.selection.shown()); !problem.isEmpty())
+        dialogs.Message(QStringLiteral("Tavimbre"), failed.arg(problem));
 }
 
 void frmmain::exportpdf1_Click() {

@@ -3,6 +3,7 @@
 #include "core/Canvas.h"
 #include "core/Chain.h"
 #include "core/Grid.h"
+#include "files/Printer.h"
 #include "settings/FontColorDialog.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -173,10 +173,7 @@ bool QtDialogs::AskChainGap(int& gap) {
     return ok;
 }
 
-bool QtDialogs::ShowPrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
-    return dialog.exec() == QDialog::Accepted;
-}
+bool QtDialogs::ShowPrinter(Printer& printer) { return printer.ask(parent_); }
 
 // A key as the menus show it ("Strg+Z" in German); a gesture in words as it is.
 static QString shownKey(const QString& key) {

@@ -47,6 +47,7 @@ grep -q "^ Tavimbre is a small drawing program" <<<"$description" || fail "the d
 dpkg-deb -c "$DEB" | awk '$1 !~ /^d/ {print $1, $2, $6}' | sort >"$OUT/files"
 sort >"$OUT/expected" <<FILES
 -rwxr-xr-x root/root ./usr/bin/tavimbre
+-rw-r--r-- root/root ./usr/lib/tavimbre/modules/tavimbre-print.so
 -rw-r--r-- root/root ./usr/share/applications/tavimbre.desktop
 -rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/tavimbre.svg
 -rw-r--r-- root/root ./usr/share/metainfo/org.tavimbre.Tavimbre.metainfo.xml
@@ -62,6 +63,7 @@ dpkg-deb -c "$DEB" | awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" {bad = 1; print} END {
 ROOT="$OUT/root"
 dpkg -x "$DEB" "$ROOT"
 file -b "$ROOT/usr/bin/tavimbre" | grep -q ', stripped' || fail "the program is not stripped"
+file -b "$ROOT/usr/lib/tavimbre/modules/tavimbre-print.so" | grep -q ', stripped' || fail "the print module is not stripped"
 DOC="$ROOT/usr/share/doc/tavimbre"
 head -1 "$DOC/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
   fail "the copyright file is not in Debian's format"

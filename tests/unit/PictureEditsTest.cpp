@@ -3,6 +3,7 @@
 // the picture on a PDF or printed page.
 #include "core/Document.h"
 #include "core/Fill.h"
+#include "core/Progress.h"
 #include "core/ToolCode.h"
 #include "files/PdfExport.h"
 
@@ -250,12 +251,14 @@ TEST(PdfPage, HoldsThePictureCentredAndUnstretched) {
         QSize picture;
         bool printer;
         QSize shown;  // on the rendered page
+        int reports = 0;  // how far the page has got, told at least this often
     } cases[] = {
         {"fits: its own size", {300, 200}, false, {300, 200}},
         {"tall, fits", {200, 500}, false, {200, 500}},
         {"too wide: scaled down to the margins", {4000, 1000}, false, {1047, 262}},
-        {"too tall: scaled down to the margins", {1000, 8000}, false, {131, 1047}},
+        {"too tall: scaled down to the margins, told as it is painted", {1000, 8000}, false, {131, 1047}, 2},
         {"printed to a file", {300, 200}, true, {300, 200}},
+        {"large, printed to a file, told as it is painted", {3000, 3000}, true, {718, 718}, 2},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
@@ -263,6 +266,8 @@ TEST(PdfPage, HoldsThePictureCentredAndUnstretched) {
         c.DrawWidth = 2;
         c.Box(15, 15, (k.picture.width() - 1) * 15.0f, (k.picture.height() - 1) * 15.0f, 0);
         const QString pdf = dir.filePath(QStringLiteral("page.pdf")), png = dir.filePath(QStringLiteral("page"));
+        std::vector<double> heard;
+        const progress::Listener listener([&](double done) { heard.push_back(done); });
         if (k.printer) {
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -272,6 +277,11 @@ TEST(PdfPage, HoldsThePictureCentredAndUnstretched) {
             ASSERT_EQ(paintPictureOnPage(printer, c.Image()), "");
         } else {
             ASSERT_EQ(exportPdf(c.Image(), pdf, "chart"), "");
+        }
+        EXPECT_GE(int(heard.size()), k.reports);
+        EXPECT_TRUE(std::is_sorted(heard.begin(), heard.end()));
+        if (k.reports) {
+            EXPECT_EQ(heard.back(), 1.0);
         }
         ASSERT_EQ(QProcess::execute("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, png}), 0);
         const QImage page(png + ".png");
