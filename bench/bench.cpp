@@ -1,5 +1,6 @@
 // How fast the rubber band follows the hand, and what opening, saving and
 // starting cost. Run: build/tavimbre_bench (offscreen platform).
+#include "BenchWindow.h"
 #include "app/canvas/CanvasView.h"
 #include "app/scripting/ScriptedDialogs.h"
 #include "app/window/frmmain.h"
@@ -21,30 +22,11 @@
 
 namespace {
 
+using bench::bigPicture;
+using bench::Window;
+
 const int kDrawingTools[] = {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17,
                              18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
-
-struct Window {
-    ScriptedDialogs dialogs{[](const QString&) {}};
-    frmmain w{dialogs};
-
-    Window() {
-        w.show();
-        QApplication::processEvents();
-    }
-    // Paints what the last handler dirtied, as the event loop would.
-    void flush() {
-        w.refreshCanvas();
-        w.Picture1->flushPending();
-        QApplication::processEvents();
-    }
-};
-
-QImage bigPicture() {
-    QImage img(4000, 3000, QImage::Format_RGB32);
-    img.fill(QColor(200, 220, 240));
-    return img;
-}
 
 // One move of the drag below, the window zoomed to `zoom` percent and
 // scrolled to the picture's top-left corner.
@@ -81,50 +63,6 @@ void BM_Drag(benchmark::State& st) {
         }
         win.w.Picture1_MouseUp(1, 0, 4500, 3500);
         win.flush();
-    }
-}
-
-// One chain step, Alt+Down then Alt+Up from the figure it drew, on the
-// default picture (0) or a 4 000 x 3 000 one (1); and what it is measured
-// against: the same process box dragged (press, one move, release) and
-// the arrow between them dragged as a line.
-void chainWindow(Window& win, bool big) {
-    if (big) win.w.canvas.Picture(bigPicture(), QStringLiteral("big.jpg"));
-    win.w.clickButton(QStringLiteral("cmdSquare"));
-    win.w.Picture1_MouseDown(1, 0, 1500, 1500);
-    win.w.Picture1_MouseUp(1, 0, 4500, 3000);
-    win.w.runMenu(QStringLiteral("lineendarrow1"));
-    win.flush();
-}
-
-void BM_Chain(benchmark::State& st) {
-    Window win;
-    chainWindow(win, st.range(0) == 1);
-    bool down = true;
-    for (auto _ : st) {
-        win.w.pressKey(down ? QStringLiteral("Alt+Down") : QStringLiteral("Alt+Up"));
-        win.flush();
-        down = !down;
-    }
-    if (win.w.doc.figures().figures().size() < 2) st.SkipWithError("nothing was chained");
-}
-
-void BM_ChainByDrags(benchmark::State& st) {
-    Window win;
-    chainWindow(win, st.range(0) == 1);
-    bool down = true;
-    for (auto _ : st) {
-        const float top = down ? 3600 : 1500;
-        win.w.clickButton(QStringLiteral("cmdLine"));
-        win.w.Picture1_MouseDown(1, 0, 3000, down ? 3000 : 3600);
-        win.w.Picture1_MouseMove(1, 0, 3000, 3300);
-        win.w.Picture1_MouseUp(1, 0, 3000, down ? 3600 : 3000);
-        win.w.clickButton(QStringLiteral("cmdSquare"));
-        win.w.Picture1_MouseDown(1, 0, 1500, top);
-        win.w.Picture1_MouseMove(1, 0, 3000, top + 750);
-        win.w.Picture1_MouseUp(1, 0, 4500, top + 1500);
-        win.flush();
-        down = !down;
     }
 }
 
@@ -300,8 +238,6 @@ void dragArgs(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_PreviewMove)->Apply(previewArgs);
 BENCHMARK(BM_PreviewMoveZoomed)->Apply(dragArgs);
 BENCHMARK(BM_Drag)->Apply(dragArgs);
-BENCHMARK(BM_Chain)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ChainByDrags)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenSave)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewMoveReduced)->Apply(dragArgs);
 BENCHMARK(BM_ReducedRepaint)->Arg(10000)->Unit(benchmark::kMillisecond);
