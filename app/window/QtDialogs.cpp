@@ -25,7 +25,29 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+namespace {
+
+// A dialog waits for the user: over the busy cursor of the command that
+// opened it, the normal one shows until it closes.
+class UsersTurn {
+public:
+    UsersTurn() : busy_(QApplication::overrideCursor() != nullptr) {
+        if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~UsersTurn() {
+        if (busy_) QApplication::restoreOverrideCursor();
+    }
+    UsersTurn(const UsersTurn&) = delete;
+    UsersTurn& operator=(const UsersTurn&) = delete;
+
+private:
+    bool busy_;
+};
+
+}  // namespace
+
 int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
+    const UsersTurn turn;
     QMessageBox box(parent_);
     box.setWindowTitle(title);
     box.setText(text);
@@ -78,11 +100,13 @@ static bool finishFileDialog(CommonDialog& d, const QString& path) {
 }
 
 bool QtDialogs::ShowOpen(CommonDialog& d) {
+    const UsersTurn turn;
     return finishFileDialog(d, QFileDialog::getOpenFileName(parent_, tr("Open"), startPath(d),
                                                             qtFilter(d.Filter)));
 }
 
 bool QtDialogs::ShowSave(CommonDialog& d) {
+    const UsersTurn turn;
     // The program asks its own replace question, so Qt's is turned off.
     return finishFileDialog(d, QFileDialog::getSaveFileName(parent_, tr("Save As"), startPath(d),
                                                             qtFilter(d.Filter), nullptr,
@@ -90,6 +114,7 @@ bool QtDialogs::ShowSave(CommonDialog& d) {
 }
 
 bool QtDialogs::ShowColor(CommonDialog& d) {
+    const UsersTurn turn;
     // The dialog preselects the object's colour only when its flags ask for
     // it; otherwise it starts from black.
     constexpr int kPreselectColor = 1;
@@ -101,6 +126,7 @@ bool QtDialogs::ShowColor(CommonDialog& d) {
 }
 
 bool QtDialogs::ShowFont(CommonDialog& d) {
+    const UsersTurn turn;
     FontColorDialog dialog(parent_);
     dialog.load(d);
     if (dialog.exec() != QDialog::Accepted) return false;
@@ -111,6 +137,7 @@ bool QtDialogs::ShowFont(CommonDialog& d) {
 // Each side 1 to 10 000 pixels, or up to the side the canvas has; OK stays
 // off while the two make more pixels than any canvas may have.
 bool QtDialogs::AskCanvasSize(QSize& size) {
+    const UsersTurn turn;
     QDialog dialog(parent_);
     dialog.setWindowTitle(tr("Canvas Size"));
     auto side = [&](const char* name, int value) {
@@ -148,6 +175,7 @@ bool QtDialogs::AskCanvasSize(QSize& size) {
 }
 
 bool QtDialogs::AskGridSpacing(int& spacing) {
+    const UsersTurn turn;
     bool ok = false;
     const int value = QInputDialog::getInt(parent_, tr("Grid Spacing"), tr("Pixels between grid lines:"),
                                            spacing, Grid::kMinSpacing, Grid::kMaxSpacing, 1, &ok);
@@ -156,6 +184,7 @@ bool QtDialogs::AskGridSpacing(int& spacing) {
 }
 
 bool QtDialogs::AskTolerance(int& value) {
+    const UsersTurn turn;
     bool ok = false;
     const int v = QInputDialog::getInt(parent_, tr("Fill Tolerance"),
                                        tr("How far a colour may differ from the pressed one (0 to 255):"),
@@ -165,6 +194,7 @@ bool QtDialogs::AskTolerance(int& value) {
 }
 
 bool QtDialogs::AskChainGap(int& gap) {
+    const UsersTurn turn;
     bool ok = false;
     const int v = QInputDialog::getInt(parent_, tr("Chain Gap"),
                                        tr("Pixels between a figure and the next one chained from it:"), gap,
@@ -173,7 +203,10 @@ bool QtDialogs::AskChainGap(int& gap) {
     return ok;
 }
 
-bool QtDialogs::ShowPrinter(Printer& printer) { return printer.ask(parent_); }
+bool QtDialogs::ShowPrinter(Printer& printer) {
+    const UsersTurn turn;
+    return printer.ask(parent_);
+}
 
 // A key as the menus show it ("Strg+Z" in German); a gesture in words as it is.
 static QString shownKey(const QString& key) {
@@ -225,6 +258,7 @@ void QtDialogs::ShowAbout(const QString& title, const QString& text) { QMessageB
 void QtDialogs::ShowAboutQt() { QMessageBox::aboutQt(parent_, tr("About Qt")); }
 
 void QtDialogs::Message(const QString& title, const QString& text) {
+    const UsersTurn turn;
     QMessageBox::warning(parent_, title, text);
 }
 

@@ -167,13 +167,15 @@ TEST(QtDialogs, ColorDialogPreselectsOnlyWithTheFlags) {
 
 // A message from background work that ends during a command's long work
 // waits for the work's end: no modal box opens while the working bar paints.
+// A box the work itself opens shows the normal cursor over the busy one.
 TEST(QtDialogs, ANoticeDuringLongWorkWaitsForItsEnd) {
     QtDialogs dialogs;
     QStringList shown;
     QTimer closer;
     closer.callOnTimeout([&shown] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown << box->text();
+            const QCursor* cursor = QApplication::overrideCursor();
+            shown << box->text() + (cursor && cursor->shape() == Qt::WaitCursor ? " (busy cursor)" : "");
             box->close();
         }
     });
@@ -181,6 +183,11 @@ TEST(QtDialogs, ANoticeDuringLongWorkWaitsForItsEnd) {
     dialogs.Busy(true);
     dialogs.Notice("Tavimbre", "first");
     EXPECT_EQ(shown, QStringList());
+    // A question the work asks shows the normal cursor while it waits.
+    dialogs.MsgBox("Replace it?", 4 + 32, "Tavimbre");
+    EXPECT_EQ(shown, QStringList({"Replace it?"}));
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    shown.clear();
     dialogs.Busy(false);
     EXPECT_EQ(shown, QStringList({"first"}));
     dialogs.Notice("Tavimbre", "second");
