@@ -24,21 +24,7 @@ void DragDispatcher::MouseDown(int button, int /*shift*/, float x, float y) {
     held_ = 0;
     if (locked_ != Tool::None && tool_ != locked_) rearm();  // typing, or a label stamped by Return, left 33
     doc_.beginStep();
-    doc_.canvasClean = false;
-    s_.startX = x;
-    s_.startY = y;
-    if (tool_ == Tool::Line) {
-        look_ = s_.lineLook;
-        s_.firstLeg = firstLegAt ? firstLegAt(x, y) : FirstLeg::Longer;
-    }
-    if (tool_ == Tool::Line && look_.plain()) {
-        // The line's rubber band starts as a line of length zero.
-        s_.prevX = x;
-        s_.prevY = y;
-    } else {
-        s_.prevX = -1;
-        s_.prevY = -1;
-    }
+    begin(x, y, s_.lineLook, tool_ == Tool::Line && firstLegAt ? firstLegAt(x, y) : FirstLeg::Longer);
     host_.stampText(x, y);
     held_ = button;
     cancelled_ = false;
@@ -70,8 +56,7 @@ void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
     s_.curY = y;
     canvas_.FillStyle = 1;
     releaseAction();
-    if (tool_ != Tool::Eraser && Tool::traits(tool_) && !Tool::drawsNothing(tool_, s_.startX, s_.startY, x, y))
-        doc_.drawn(tool_, QPointF(s_.startX, s_.startY), QPointF(x, y), canvas_.DrawWidth);
+    remember(x, y);
     endStep();
     if (locked_ != Tool::None)
         rearm();
@@ -79,23 +64,39 @@ void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
         tool_ = Tool::Finished;
 }
 
+// What a press sets up: the drag's start, a line's look and the way its
+// elbow leaves the press, and a plain line's rubber band, which starts as a
+// line of length zero.
+void DragDispatcher::begin(float x, float y, const LineLook& look, FirstLeg leg) {
+    doc_.canvasClean = false;
+    s_.startX = x;
+    s_.startY = y;
+    if (tool_ == Tool::Line) {
+        look_ = look;
+        s_.firstLeg = leg;
+    }
+    const bool band = tool_ == Tool::Line && look_.plain();
+    s_.prevX = band ? x : -1;
+    s_.prevY = band ? y : -1;
+}
+
+// A figure, line or arrow drawn from the start to (x, y) is remembered; the
+// eraser's drag and a drag that drew nothing are not.
+void DragDispatcher::remember(float x, float y) {
+    if (tool_ != Tool::Eraser && Tool::traits(tool_) && !Tool::drawsNothing(tool_, s_.startX, s_.startY, x, y))
+        doc_.drawn(tool_, QPointF(s_.startX, s_.startY), QPointF(x, y), canvas_.DrawWidth);
+}
+
 void DragDispatcher::drawAt(int tool, float x0, float y0, float x1, float y1, const LineLook& look) {
     if (dragging()) return;
     const int current = std::exchange(tool_, tool);
-    doc_.canvasClean = false;
-    s_.startX = x0, s_.startY = y0;
-    look_ = look;
-    s_.firstLeg = FirstLeg::Longer;
-    // As at a press: a plain line's band starts as a line of length zero.
-    const bool band = tool == Tool::Line && look.plain();
-    s_.prevX = band ? x0 : -1, s_.prevY = band ? y0 : -1;
+    begin(x0, y0, look, FirstLeg::Longer);
     moved_ = false;
     s_.curX = x1, s_.curY = y1;
     canvas_.FillStyle = 1;
     canvas_.DrawWidth = host_.penWidth();
     releaseAction();
-    if (Tool::traits(tool) && !Tool::drawsNothing(tool, x0, y0, x1, y1))
-        doc_.drawn(tool, QPointF(x0, y0), QPointF(x1, y1), canvas_.DrawWidth);
+    remember(x1, y1);
     tool_ = current;
 }
 

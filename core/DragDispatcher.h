@@ -58,6 +58,8 @@ public:
     // Where the label of TOOL's figure dragged from (x0, y0) to (x1, y1) goes.
     LabelSite labelSite(int tool, float x0, float y0, float x1, float y1) const;
     int lockedTool() const { return locked_; }
+    // The tool the next press draws with: the locked one, else the current.
+    int nextTool() const { return locked_ != Tool::None ? locked_ : tool_; }
 
     // Asked at a line's press: the way its elbow leaves a press on the side
     // of a figure, square to that side. Unset, or answering Longer, the
@@ -66,6 +68,8 @@ public:
 
 private:
     void rearm();
+    void begin(float x, float y, const LineLook& look, FirstLeg leg);
+    void remember(float x, float y);
     void moveAction();
     void releaseAction();
     void eraserStep(bool drawSquare, int width);

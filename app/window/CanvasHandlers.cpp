@@ -21,9 +21,8 @@
 void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     // Snap is for the tools that draw, mark or move. The eraser whitens
     // where the pointer is, and Fill and Pick Colour act on the pressed pixel.
-    const int locked = dispatcher_.lockedTool();
     snapGesture_ = pressTools.current() == PressTools::None &&
-                   ((locked != Tool::None ? locked : form.currentTool) != Tool::Eraser || doc.selection.active());
+                   (dispatcher_.nextTool() != Tool::Eraser || doc.selection.active());
     status_->clearNote();
     if (snapGesture_) snapped(X, Y);
     // A marking of snapped corners takes in the outline a pen draws on them.

@@ -27,8 +27,7 @@ QString frmmain::chainRefusal() const {
     if (pressTools.current() == PressTools::Fill) return tr("Chaining draws a figure: leave Fill first (Esc).");
     if (pressTools.current() == PressTools::PickColor)
         return tr("Chaining draws a figure: leave Pick Colour first (Esc).");
-    const int locked = dispatcher_.lockedTool();
-    if ((locked != Tool::None ? locked : form.currentTool) == Tool::Eraser)
+    if (dispatcher_.nextTool() == Tool::Eraser)
         return tr("Chaining draws a figure: choose a figure tool in place of the eraser.");
     if (doc.figures().figures().empty())
         return tr("Draw a figure first: Alt and an arrow key draw the next one from it.");
@@ -48,8 +47,7 @@ void frmmain::chain(Chain::Direction direction) {
     const DrawnFigure* under = form.pointer ? memory.under(*form.pointer) : nullptr;
     const DrawnFigure source = under ? *under : memory.figures().back();
     // The figure tool chosen or locked, else the source's.
-    const int locked = dispatcher_.lockedTool();
-    const int current = locked != Tool::None ? locked : form.currentTool;
+    const int current = dispatcher_.nextTool();
     const int tool = FigureMemory::isFigure(current) ? current : source.tool;
     const auto plan = Chain::plan(source, tool, direction, form.chainGap, grid, canvas.Image().size(), why);
     if (!plan) {
