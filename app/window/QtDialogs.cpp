@@ -1,5 +1,6 @@
 #include "QtDialogs.h"
 
+#include "app/window/BusyCursor.h"
 #include "core/Canvas.h"
 #include "core/Chain.h"
 #include "core/Grid.h"
@@ -24,27 +25,6 @@
 #include <QVBoxLayout>
 #include <QTreeWidget>
 #include <algorithm>
-
-namespace {
-
-// A dialog waits for the user: over the busy cursor of the command that
-// opened it, the normal one shows until it closes.
-class UsersTurn {
-public:
-    UsersTurn() : busy_(QApplication::overrideCursor() != nullptr) {
-        if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    }
-    ~UsersTurn() {
-        if (busy_) QApplication::restoreOverrideCursor();
-    }
-    UsersTurn(const UsersTurn&) = delete;
-    UsersTurn& operator=(const UsersTurn&) = delete;
-
-private:
-    bool busy_;
-};
-
-}  // namespace
 
 int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
     const UsersTurn turn;
