@@ -18,32 +18,9 @@ const std::array<QPointF, kTipCorners>& unitTip() {
     return corners;
 }
 
-// x first, then y: the order in which the hull takes the corners.
-bool leftOf(const QPointF& a, const QPointF& b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); }
-
 // The tip's corners around its centre, in turn.
 void addTip(std::vector<QPointF>& out, const QPointF& centre, double r) {
     for (const QPointF& u : unitTip()) out.push_back(centre + u * r);
-}
-
-// The same corners in the hull's order. Moved and scaled, corners keep the
-// order they have on the unit circle, but for those that come to share an
-// x: one pass of insertion puts them right.
-void addTipInOrder(std::vector<QPointF>& out, const QPointF& centre, double r) {
-    static const auto order = [] {
-        std::array<int, kTipCorners> o;
-        for (int i = 0; i < kTipCorners; ++i) o[i] = i;
-        std::sort(o.begin(), o.end(), [](int a, int b) { return leftOf(unitTip()[a], unitTip()[b]); });
-        return o;
-    }();
-    const size_t first = out.size();
-    for (int i : order) out.push_back(centre + unitTip()[i] * r);
-    for (size_t i = first + 1; i < out.size(); ++i)
-        for (size_t k = i; k > first && leftOf(out[k], out[k - 1]); --k) std::swap(out[k], out[k - 1]);
-}
-
-double cross(const QPointF& o, const QPointF& a, const QPointF& b) {
-    return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
 }
 
 // Pixel i is covered when its centre i + 0.5 lies in [from, to).
@@ -61,23 +38,27 @@ void Coverage::reset(const QRect& clip) {
     normalised_ = true;
 }
 
-// The convex hull (monotone chain) of the two tips gathered, each in the
-// hull's order, into hull_.
-void Coverage::addHull() {
-    const auto half = points_.begin() + kTipCorners;
-    std::array<QPointF, 2 * kTipCorners> sorted;
-    std::merge(points_.begin(), half, half, points_.end(), sorted.begin(), leftOf);
-    hull_.resize(sorted.size() * 2);
-    int k = 0;
-    for (const QPointF& p : sorted) {
-        while (k >= 2 && cross(hull_[k - 2], hull_[k - 1], p) <= 0) --k;
-        hull_[k++] = p;
+// A stroke from A to B is the hull of the tips at both ends: the corners of
+// B's tip that face along the stroke and those of A's that face back, from
+// the corner farthest out on one side of the stroke to the one farthest
+// out on the other, which two edges parallel to the stroke join. The
+// corners come in the tip's own turn, so the hull needs no sorting.
+void Coverage::addHull(const QPointF& a, const QPointF& b, double r) {
+    const QPointF d = b - a;
+    int side = 0;  // the corner farthest out to the stroke's one side
+    double farthest = -HUGE_VAL;
+    for (int i = 0; i < kTipCorners; ++i) {
+        const double out = unitTip()[i].x() * d.y() - unitTip()[i].y() * d.x();
+        if (out > farthest) {
+            farthest = out;
+            side = i;
+        }
     }
-    for (int i = int(sorted.size()) - 2, lower = k + 1; i >= 0; --i) {
-        while (k >= lower && cross(hull_[k - 2], hull_[k - 1], sorted[i]) <= 0) --k;
-        hull_[k++] = sorted[i];
-    }
-    addConvex(hull_.data(), k - 1);
+    constexpr int kHalf = kTipCorners / 2;
+    points_.clear();
+    for (int k = 0; k <= kHalf; ++k) points_.push_back(b + unitTip()[(side + k) % kTipCorners] * r);
+    for (int k = 0; k <= kHalf; ++k) points_.push_back(a + unitTip()[(side + kHalf + k) % kTipCorners] * r);
+    addConvex(points_.data(), int(points_.size()));
 }
 
 void Coverage::addSpan(int y, int x0, int x1) {
@@ -172,15 +153,13 @@ void Coverage::addStroke(const QPointF& from, const QPointF& to, int width) {
     }
     // An odd width centres on the pixel, an even one on its corner.
     const QPointF shift = width % 2 ? QPointF(0.5, 0.5) : QPointF(0, 0);
-    points_.clear();
     if (from == to) {
+        points_.clear();
         addTip(points_, from + shift, width / 2.0);
         addConvex(points_.data(), kTipCorners);
         return;
     }
-    addTipInOrder(points_, from + shift, width / 2.0);
-    addTipInOrder(points_, to + shift, width / 2.0);
-    addHull();
+    addHull(from + shift, to + shift, width / 2.0);
 }
 
 void Coverage::addPolyline(const QPolygonF& points, int width) {

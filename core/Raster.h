@@ -62,7 +62,7 @@ public:
 private:
     using Span = FigurePixels::Span;
     void addConvex(const QPointF* points, int count);
-    void addHull();
+    void addHull(const QPointF& a, const QPointF& b, double r);
     void addThin(const QPointF& a, const QPointF& b);
     void normalise();
     QRect bounds() const;
@@ -71,8 +71,7 @@ private:
     QRect clip_;
     std::vector<Span> spans_;
     bool normalised_ = true;
-    std::vector<QPointF> points_;  // the tips' corners, then their hull
-    std::vector<QPointF> hull_;
+    std::vector<QPointF> points_;  // a tip's corners, or a stroke's hull
     std::vector<double> left_, right_;  // addConvex()'s, a row each
     std::vector<QRect> rects_;  // region()'s, reused
 };
