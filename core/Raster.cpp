@@ -23,12 +23,19 @@ void addTip(std::vector<QPointF>& out, const QPointF& centre, double r) {
     for (const QPointF& u : unitTip()) out.push_back(centre + u * r);
 }
 
-// Pixel i is covered when its centre i + 0.5 lies in [from, to).
-int firstCentre(double from) { return int(std::ceil(from - 0.5)); }
-
 // Far-off coordinates are brought near the picture without changing any
 // pixel that lies on it: nothing of the figure beyond this margin shows.
 constexpr double kFar = 1e8;
+
+// Pixel i is covered when its centre i + 0.5 lies in [from, to): the first
+// is firstCentre(from), the last firstCentre(to) - 1. Exact within kFar,
+// where taking 0.5 away rounds nothing; a coordinate beyond kFar, or none
+// (NaN), is held at the margin, so that the pixel number always fits.
+int firstCentre(double from) {
+    if (!(from > -kFar)) from = -kFar;
+    if (!(from < kFar)) from = kFar;
+    return int(std::ceil(from - 0.5));
+}
 
 }  // namespace
 
@@ -113,8 +120,8 @@ void Coverage::addConvex(const QPointF* poly, int n) {
         top = std::min(top, poly[i].y());
         bottom = std::max(bottom, poly[i].y());
     }
-    const int y0 = std::max(firstCentre(std::max(top, -kFar)), clip_.top());
-    const int y1 = std::min(firstCentre(std::min(bottom, kFar)), clip_.bottom());
+    const int y0 = std::max(firstCentre(top), clip_.top());
+    const int y1 = std::min(firstCentre(bottom) - 1, clip_.bottom());
     constexpr int kStretch = 256;
     for (int from = y0; from <= y1; from += kStretch) {
         const int to = std::min(y1, from + kStretch - 1);
@@ -123,14 +130,14 @@ void Coverage::addConvex(const QPointF* poly, int n) {
         for (int i = 0; i < n; ++i) {
             const QPointF& p = poly[i];
             const QPointF& q = poly[i + 1 == n ? 0 : i + 1];
-            // An edge crosses the rows whose centre lies in [its top, its bottom).
+            // An edge crosses the rows whose centre lies in [its top, its
+            // bottom); firstCentre() finds them exactly.
             const double lo = std::min(p.y(), q.y()), hi = std::max(p.y(), q.y());
             if (!(lo < hi)) continue;
-            const int first = std::max(from, firstCentre(std::max(lo, -kFar)) - 1);
-            const int last = std::min(to, firstCentre(std::min(hi, kFar)) + 1);
+            const int first = std::max(from, firstCentre(lo));
+            const int last = std::min(to, firstCentre(hi) - 1);
             for (int y = first; y <= last; ++y) {
                 const double yc = y + 0.5;
-                if ((p.y() <= yc) == (q.y() <= yc)) continue;
                 const double x = p.x() + (yc - p.y()) * (q.x() - p.x()) / (q.y() - p.y());
                 double& left = left_[size_t(y - from)];
                 double& right = right_[size_t(y - from)];
@@ -141,7 +148,7 @@ void Coverage::addConvex(const QPointF* poly, int n) {
         for (int y = from; y <= to; ++y) {
             const double left = left_[size_t(y - from)], right = right_[size_t(y - from)];
             if (left > right) continue;
-            addSpan(y, firstCentre(std::max(left, -kFar)), firstCentre(std::min(right, kFar)) - 1);
+            addSpan(y, firstCentre(left), firstCentre(right) - 1);
         }
     }
 }
