@@ -154,33 +154,30 @@ bool QtDialogs::AskCanvasSize(QSize& size) {
     return true;
 }
 
-bool QtDialogs::AskGridSpacing(int& spacing) {
+// A whole number from MIN to MAX, asked with VALUE filled in; VALUE is
+// the answer unless the user cancelled.
+static bool askWholeNumber(QWidget* parent, const QString& title, const QString& label, int& value, int min,
+                           int max) {
     const UsersTurn turn;
     bool ok = false;
-    const int value = QInputDialog::getInt(parent_, tr("Grid Spacing"), tr("Pixels between grid lines:"),
-                                           spacing, Grid::kMinSpacing, Grid::kMaxSpacing, 1, &ok);
-    if (ok) spacing = value;
+    const int answer = QInputDialog::getInt(parent, title, label, value, min, max, 1, &ok);
+    if (ok) value = answer;
     return ok;
+}
+
+bool QtDialogs::AskGridSpacing(int& spacing) {
+    return askWholeNumber(parent_, tr("Grid Spacing"), tr("Pixels between grid lines:"), spacing, Grid::kMinSpacing,
+                          Grid::kMaxSpacing);
 }
 
 bool QtDialogs::AskTolerance(int& value) {
-    const UsersTurn turn;
-    bool ok = false;
-    const int v = QInputDialog::getInt(parent_, tr("Fill Tolerance"),
-                                       tr("How far a colour may differ from the pressed one (0 to 255):"),
-                                       value, 0, 255, 1, &ok);
-    if (ok) value = v;
-    return ok;
+    return askWholeNumber(parent_, tr("Fill Tolerance"),
+                          tr("How far a colour may differ from the pressed one (0 to 255):"), value, 0, 255);
 }
 
 bool QtDialogs::AskChainGap(int& gap) {
-    const UsersTurn turn;
-    bool ok = false;
-    const int v = QInputDialog::getInt(parent_, tr("Chain Gap"),
-                                       tr("Pixels between a figure and the next one chained from it:"), gap,
-                                       Chain::kMinGap, Chain::kMaxGap, 1, &ok);
-    if (ok) gap = v;
-    return ok;
+    return askWholeNumber(parent_, tr("Chain Gap"), tr("Pixels between a figure and the next one chained from it:"),
+                          gap, Chain::kMinGap, Chain::kMaxGap);
 }
 
 bool QtDialogs::ShowPrinter(Printer& printer) {
