@@ -10,6 +10,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 #include <charconv>
 #include <cmath>
@@ -96,8 +97,8 @@ void Canvas::aboutToReplace() {
 }
 
 QRegion Canvas::takeDirty() {
-    QRegion r;
-    r.swap(dirty_);
+    QRegion r = tiles_.take(image_.size());
+    if (!dirty_.isEmpty()) r += std::exchange(dirty_, QRegion());
     return r;
 }
 
@@ -121,7 +122,7 @@ void Canvas::paint(std::optional<VbColor> color, int kind, const std::array<doub
         else
             figure->fill(image_,
                          DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb());
-        dirty_ += figure->region;
+        tiles_.mark(*figure, image_.size());
     }
     if (built_.spans.capacity() > kKeptSpans) built_ = {};  // its memory goes back at once
 }

@@ -160,5 +160,6 @@ private:
     Coverage cover_;  // reused by every figure
     FigurePixels built_;  // the figure gathered last
     RecentFigures recent_;
+    DirtyTiles tiles_;  // what figures changed, for the repaint
     static constexpr size_t kKeptSpans = 1 << 16;
 };

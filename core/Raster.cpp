@@ -30,11 +30,16 @@ constexpr double kFar = 1e8;
 // Pixel i is covered when its centre i + 0.5 lies in [from, to): the first
 // is firstCentre(from), the last firstCentre(to) - 1. Exact within kFar,
 // where taking 0.5 away rounds nothing; a coordinate beyond kFar, or none
-// (NaN), is held at the margin, so that the pixel number always fits.
+// (NaN), is held at the margin, so that the pixel number always fits. The
+// ceiling is taken by hand: the conversion truncates towards zero, which
+// is the ceiling below zero and the floor above it. Every figure's rows
+// and ends come through here, so it stays a few instructions.
 int firstCentre(double from) {
     if (!(from > -kFar)) from = -kFar;
     if (!(from < kFar)) from = kFar;
-    return int(std::ceil(from - 0.5));
+    const double at = from - 0.5;
+    const int truncated = int(at);
+    return truncated + (double(truncated) < at);
 }
 
 }  // namespace
@@ -220,54 +225,8 @@ QRect Coverage::bounds() const {
     return QRect(QPoint(left, spans_.front().y), QPoint(right, spans_.back().y));
 }
 
-QRegion Coverage::region() {
-    constexpr int kBandRows = 8, kJoinGap = 8;
-    rects_.clear();
-    size_t previous = 0;  // the first rect of the band before
-    for (size_t i = 0; i < spans_.size();) {
-        // Rows stay in their band, so the bands never overlap; the spans
-        // of a band are joined in x order. Rows are never negative.
-        const int band = spans_[i].y / kBandRows;
-        size_t end = i;
-        while (end < spans_.size() && spans_[end].y / kBandRows == band) ++end;
-        const size_t first = rects_.size();
-        for (size_t k = i; k < end; ++k) rects_.push_back(QRect(QPoint(spans_[k].x0, 0), QPoint(spans_[k].x1, 0)));
-        std::sort(rects_.begin() + first, rects_.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
-        size_t kept = first;
-        for (size_t k = first; k < rects_.size(); ++k) {
-            if (k > first && rects_[k].left() <= rects_[kept - 1].right() + 1 + kJoinGap)
-                rects_[kept - 1].setRight(std::max(rects_[kept - 1].right(), rects_[k].right()));
-            else
-                rects_[kept++] = rects_[k];
-        }
-        rects_.resize(kept);
-        // A band right below one with the same spans (a box's sides) joins it.
-        const bool same = first > 0 && kept - first == first - previous &&
-                          rects_[previous].bottom() + 1 == spans_[i].y &&
-                          std::equal(rects_.begin() + first, rects_.end(), rects_.begin() + previous,
-                                     [](const QRect& a, const QRect& b) {
-                                         return a.left() == b.left() && a.right() == b.right();
-                                     });
-        if (same) {
-            rects_.resize(first);
-            for (size_t k = previous; k < first; ++k) rects_[k].setBottom(spans_[end - 1].y);
-        } else {
-            for (size_t k = first; k < kept; ++k) {
-                rects_[k].setTop(spans_[i].y);
-                rects_[k].setBottom(spans_[end - 1].y);
-            }
-            previous = first;
-        }
-        i = end;
-    }
-    QRegion r;
-    r.setRects(rects_.data(), int(rects_.size()));
-    return r;
-}
-
 void Coverage::finish(FigurePixels& figure) {
     normalise();
     figure.bounds = bounds();
-    figure.region = region();
     figure.spans.swap(spans_);
 }

@@ -14,18 +14,14 @@
 #include <array>
 #include <vector>
 
-// A figure's pixels once gathered: the covered spans of each row, their
-// bounding rectangle, and the same pixels coarsely, in bands of a few rows
-// with spans a few pixels apart joined, for the repaint. An outline's
-// region holds little of its inside, so that a repaint, magnified most of
-// all, stays small.
+// A figure's pixels once gathered: the covered spans of each row and their
+// bounding rectangle.
 struct FigurePixels {
     struct Span {
         int y, x0, x1;
     };
     std::vector<Span> spans;  // by row, then x; none overlap or touch
     QRect bounds;
-    QRegion region;
 
     // Sets each covered pixel to colour, or inverts it.
     void invert(QImage& image) const;
@@ -66,14 +62,34 @@ private:
     void addThin(const QPointF& a, const QPointF& b);
     void normalise();
     QRect bounds() const;
-    QRegion region();
 
     QRect clip_;
     std::vector<Span> spans_;
     bool normalised_ = true;
     std::vector<QPointF> points_;  // a tip's corners, or a stroke's hull
     std::vector<double> left_, right_;  // addConvex()'s, a row each
-    std::vector<QRect> rects_;  // region()'s, reused
+};
+
+// The pixels figures changed since the last repaint, a tile at a time. A
+// figure is marked in a few steps a row, and its old and new pixels come
+// out as one region of few rectangles, each at most a tile beyond them: a
+// rubber band's repaint holds little of the figure's inside, magnified
+// most of all, and costs few rectangles.
+class DirtyTiles {
+public:
+    void mark(const FigurePixels& figure, QSize picture);
+    // The tiles marked since the last call, clipped to the picture; none
+    // when the picture has had its size changed since (it is repainted
+    // whole then).
+    QRegion take(QSize picture);
+
+private:
+    static constexpr int kShift = 4;  // tiles of 16 x 16 pixels
+    QSize picture_;
+    int columns_ = 0;
+    int firstRow_ = 0, lastRow_ = -1;  // the rows of tiles marked
+    std::vector<uchar> marked_;  // 1 for a marked tile, a row of tiles at a time
+    std::vector<QRect> rects_;  // take()'s, reused
 };
 
 // The figures drawn last, each under the call that made it. A rubber band

@@ -296,6 +296,45 @@ TEST(Canvas, DirtyRectCoversThePenAndStaysOnTheCanvas) {
     EXPECT_TRUE(c.takeDirty().isEmpty());
 }
 
+// The repaint gets every pixel a figure changed, on the picture and, as
+// an inverted figure changes all of its pixels, less than a tile (16
+// pixels) beyond them; a second take has nothing. A size set after a
+// figure leaves nothing of the old size in the region.
+TEST(Canvas, DirtyRegionHoldsEveryChangedPixel) {
+    const Canvas busy = busyCanvas();
+    for (const Figure& f : kFigures)
+        for (int mode : {Canvas::kCopyPen, Canvas::kInvert})
+            for (int width : {1, 4}) {
+                Canvas c = busy;
+                c.takeDirty();
+                c.DrawMode = mode;
+                c.DrawWidth = width;
+                f.draw(c);
+                const QRegion dirty = c.takeDirty();
+                QRect changed;
+                for (int y = 0; y < c.Image().height(); ++y) {
+                    const auto* now = reinterpret_cast<const QRgb*>(c.Image().constScanLine(y));
+                    const auto* was = reinterpret_cast<const QRgb*>(busy.Image().constScanLine(y));
+                    for (int x = 0; x < c.Image().width(); ++x) {
+                        if (now[x] == was[x]) continue;
+                        changed |= QRect(x, y, 1, 1);
+                        ASSERT_TRUE(dirty.contains(QPoint(x, y))) << f.name << " " << mode << " " << width << " at " << x << "," << y;
+                    }
+                }
+                EXPECT_TRUE((dirty - QRegion(c.Image().rect())).isEmpty()) << f.name;
+                if (mode == Canvas::kInvert) {
+                    EXPECT_TRUE(changed.adjusted(-15, -15, 15, 15).contains(dirty.boundingRect())) << f.name << " " << width;
+                }
+                EXPECT_TRUE(c.takeDirty().isEmpty()) << f.name;
+            }
+    Canvas c = busy;
+    c.Box(300, 300, 10000, 10000);
+    ASSERT_TRUE(c.Resize({40, 30}).isEmpty());
+    EXPECT_EQ(c.takeDirty(), QRegion(0, 0, 40, 30));
+    c.Box(0, 0, 9000, 9000);  // its top row and left column
+    EXPECT_EQ(c.takeDirty(), QRegion(0, 0, 40, 16) + QRegion(0, 16, 16, 14)) << "the tiles it touched, cut at the picture";
+}
+
 // A picture opened or a size set becomes the canvas's own size, the one
 // Cls and PictureNone keep: pixels stay at the top left, new room is white,
 // and a size that cannot be changes nothing.
