@@ -65,11 +65,11 @@ QRegion DirtyTiles::take(QSize picture) {
         lastRow_ = -1;
     }
     rects_.clear();
-    size_t previous = 0, first = 0;  // the first rect of the row of tiles before, and of this one
+    size_t previous = 0;  // the first rect of the row of tiles before
     const int tile = 1 << kShift;
     for (int r = firstRow_; r <= lastRow_; ++r) {
         uchar* row = marked_.data() + size_t(r) * size_t(columns_);
-        first = rects_.size();
+        const size_t first = rects_.size();
         for (int c = 0; c < columns_;) {
             const auto* on = static_cast<const uchar*>(std::memchr(row + c, 1, size_t(columns_ - c)));
             if (!on) break;
