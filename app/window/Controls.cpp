@@ -27,10 +27,19 @@ QRect twipsRect(int left, int top, int width, int height) {
 }
 
 // "MS Sans Serif" has no face of its own here; Arial's metric twin stands in.
-QFont labelFont(double points, bool bold) {
+QFont boldLabelFont() {
     QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    return f;
+}
+
+// A control left with the form's default font takes the desktop's face, as
+// the width boxes do, at the form's default size; only the size is set, so
+// the face still follows the desktop's.
+QFont formDefaultFont() {
+    QFont f;
+    f.setPointSizeF(8.25);
     return f;
 }
 
@@ -81,7 +90,7 @@ void frmmain::buildControls() {
         l->setObjectName(QLatin1String(name));
         l->setGeometry(where);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setFont(bold ? labelFont(9.75, true) : labelFont(8.25, false));
+        l->setFont(bold ? boldLabelFont() : formDefaultFont());
         return l;
     };
     label("lblwidth", tr("Draw width"), twipsRect(120, 240, 1215, 375), true);

@@ -8,9 +8,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QToolButton>
+#include <QTranslator>
 
 TEST(Startup, DumpShowsTheStartValues) {
     Harness h;
@@ -35,6 +37,29 @@ TEST(Startup, WidthListsHoldOneToTenAndOneToTwenty) {
     for (auto [box, count] : {std::pair{h.w->cmbDrawWidth, 10}, std::pair{h.w->cmberaserwidth, 20}}) {
         ASSERT_EQ(box->count(), count);
         for (int i = 0; i < count; ++i) EXPECT_EQ(box->itemText(i), QString::number(i + 1));
+    }
+}
+
+// The labels keep their design-time boxes; each caption, wrapped, must show
+// whole in its box in every language the program speaks.
+TEST(Startup, EveryLabelShowsItsWholeCaption) {
+    for (const char* language : {"", "de", "fr"}) {
+        QTranslator translator;
+        if (*language) {
+            ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/tavimbre_%1.qm").arg(QLatin1String(language))));
+            QCoreApplication::installTranslator(&translator);
+        }
+        Harness h;
+        for (const char* name : {"lblwidth", "lbleraserwidth", "Label1", "Label2"}) {
+            const auto* label = h.w->findChild<QLabel*>(QLatin1String(name));
+            ASSERT_NE(label, nullptr) << name;
+            const QRect box = label->contentsRect();
+            const QRect needed = label->fontMetrics().boundingRect(
+                box, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+            EXPECT_TRUE(box.contains(needed)) << language << " " << name << ": "
+                                              << needed.width() << " x " << needed.height();
+        }
+        QCoreApplication::removeTranslator(&translator);
     }
 }
 
