@@ -83,15 +83,20 @@ QString decode(QImageReader& reader, const QByteArray& headers, qint64 length, c
     if (!reader.canRead())
         return QCoreApplication::translate("PictureFile", "It is not a picture this program can read (%1)")
             .arg(reader.errorString());
+    // Asked before the size: a reader whose headers it refuses names no format.
+    const bool bitmap = reader.format() == "bmp";
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
+    // Qt's bitmap reader gives no size for a bitmap larger than it reads,
+    // nor for one stored top-down; its headers tell both.
+    const QSize claimed = bitmap && !size.isValid() ? bitmapSizeClaimed(headers) : size;
+    if (claimed.isValid() && qint64(claimed.width()) * claimed.height() > kMaxPicturePixels)
         return QCoreApplication::translate("PictureFile",
                                            "The picture claims %1 x %2 pixels, more than the %3 megapixels this "
                                            "program opens")
-            .arg(size.width())
-            .arg(size.height())
+            .arg(claimed.width())
+            .arg(claimed.height())
             .arg(kMaxPicturePixels / 1'000'000);
-    if (reader.format() == "bmp" && bitmapIsTruncated(headers, length))
+    if (bitmap && bitmapIsTruncated(headers, length))
         return truncated;
     image = QImage();
     if (size.isValid() && reader.imageFormat() != QImage::Format_Invalid) {

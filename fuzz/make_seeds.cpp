@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -67,6 +69,19 @@ int main(int argc, char** argv) {
         const QByteArray bytes = f.readAll();
         write(dir, QStringLiteral("cut-%1").arg(QLatin1String(g.name)), bytes.left(bytes.size() * 2 / 3));
     }
+    // Bitmaps whose headers claim far more pixels than their data holds:
+    // the small OS/2 header, and run-length data that ends at once.
+    QByteArray core(26, '\0');
+    const unsigned char coreFields[] = {'B', 'M', 42, 0, 0, 0, 0, 0, 0, 0, 26, 0,  0, 0,
+                                        12,  0,   0,  0, 0x10, 0x27, 0x10, 0x27, 1, 0, 24, 0};
+    std::copy(std::begin(coreFields), std::end(coreFields), core.begin());
+    write(dir, QStringLiteral("os2-claims-more.bmp"), core + QByteArray(16, '\0'));
+    QByteArray rle(54, '\0');
+    const unsigned char rleFields[] = {'B', 'M', 0x38, 4, 0, 0, 0, 0, 0, 0, 0x36, 4, 0, 0, 40, 0, 0, 0, 0x0F, 0x27,
+                                       0,   0,   0x0F, 0x27, 0, 0, 1, 0, 8, 0, 1, 0, 0, 0, 2, 0, 0, 0};
+    std::copy(std::begin(rleFields), std::end(rleFields), rle.begin());
+    for (int i = 0; i < 256; ++i) rle.append(char(i)).append(char(i)).append(char(i)).append('\0');
+    write(dir, QStringLiteral("rle8-claims-more.bmp"), rle.append("\0\1", 2));
     write(dir, QStringLiteral("pic.gif"), gif(24, 16));
     write(dir, QStringLiteral("cut-pic.gif"), gif(24, 16).left(300));
     return 0;

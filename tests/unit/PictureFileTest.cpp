@@ -45,6 +45,29 @@ QByteArray bitmapHeader(qint32 width, qint32 height, quint16 bits, quint32 compr
     return h;
 }
 
+// A bitmap with the small OS/2 header (16-bit fields, 3-byte palette
+// entries) and the given bytes after it.
+QByteArray coreBitmap(quint16 width, quint16 height, quint16 bits, const QByteArray& rest) {
+    QByteArray h(26, '\0');
+    h[0] = 'B', h[1] = 'M';
+    qToLittleEndian(quint32(h.size() + rest.size()), h.data() + 2);
+    qToLittleEndian(quint32(26), h.data() + 10);
+    qToLittleEndian(quint32(12), h.data() + 14);
+    qToLittleEndian(width, h.data() + 18);
+    qToLittleEndian(height, h.data() + 20);
+    qToLittleEndian(quint16(1), h.data() + 22);
+    qToLittleEndian(bits, h.data() + 24);
+    return h + rest;
+}
+
+// An 8-bit run-length bitmap of grey levels whose data is DATA.
+QByteArray rle8Bitmap(qint32 width, qint32 height, const QByteArray& data) {
+    QByteArray b = bitmapHeader(width, height, 8, 1, quint32(data.size()));
+    for (int i = 0; i < 256; ++i) b.append(char(i)).append(char(i)).append(char(i)).append('\0');
+    qToLittleEndian(quint32(b.size()), b.data() + 10);
+    return b + data;
+}
+
 QByteArray hugeGif() {
     QByteArray g("GIF89a");
     auto put16 = [&](quint16 v) { g.append(char(v & 0xFF)).append(char(v >> 8)); };
@@ -83,8 +106,13 @@ TEST(BitmapHeader, HeadersOfOtherKinds) {
         {"top-down rows", bitmapHeader(10, -4, 24), 54 + 32 * 4},
         {"bit fields", bitmapHeader(3, 2, 16, 3), 54 + 8 * 2},
         {"run-length, size given", bitmapHeader(100, 100, 8, 1, 500), 554},
-        {"run-length, size unknown", bitmapHeader(100, 100, 8, 1, 0), 0},
-        {"OS/2 header", bitmapHeader(10, 10, 24, 0, 0, 12), 0},
+        {"run-length, size unknown: a run and a row's end a row", bitmapHeader(100, 100, 8, 1, 0), 54 + 4 * 100 - 2},
+        {"run-length, rows longer than a run", bitmapHeader(600, 2, 4, 2, 0), 54 + 8 * 2 - 2},
+        {"run-length, filled with the fewest bytes", rle8Bitmap(300, 2, QByteArray("\xFF\7\x2D\7\0\0\xFF\7\x2D\7", 10)),
+         1078 + 10},
+        {"OS/2 header", coreBitmap(10, 10, 24, {}), 26 + 32 * 10},
+        {"OS/2 header, top-down", coreBitmap(10, quint16(-10), 1, {}), 26 + 4 * 10},
+        {"a header size Qt reads as OS/2's", bitmapHeader(10, 10, 24, 0, 0, 52), 0},
         {"JPEG inside", bitmapHeader(10, 10, 24, 4, 900), 0},
         {"zero width", bitmapHeader(0, 10, 24), 0},
         {"largest extent", bitmapHeader(0x7FFFFFFF, -0x7FFFFFFF - 1, 32), std::numeric_limits<qint64>::max()},
@@ -109,8 +137,12 @@ TEST(PictureFile, FilesThatCannotBeOpenedChangeNothing) {
          "The bitmap is truncated: the file ends before its pixels do"},
         {"20000 x 10000 bitmap header", "big.bmp", bitmapHeader(20000, 10000, 24),
          "The picture claims 20000 x 10000 pixels, more than the 100 megapixels this program opens"},
-        {"60000 x 60000 bitmap header, refused by Qt's reader itself", "huge.bmp", bitmapHeader(60000, 60000, 24),
-         "Its picture data cannot be decoded (Unable to read image data)"},
+        {"OS/2 header claiming 10000 x 10000", "os2.bmp", coreBitmap(10000, 10000, 24, QByteArray(16, '\0')),
+         "The bitmap is truncated: the file ends before its pixels do"},
+        {"run-length data that cannot fill 9999 x 9999", "rle.bmp", rle8Bitmap(9999, 9999, QByteArray("\0\1", 2)),
+         "The bitmap is truncated: the file ends before its pixels do"},
+        {"60000 x 60000 bitmap header, which Qt's reader gives no size", "huge.bmp", bitmapHeader(60000, 60000, 24),
+         "The picture claims 60000 x 60000 pixels, more than the 100 megapixels this program opens"},
         {"60000 x 60000 GIF header", "huge.gif", hugeGif(),
          "The picture claims 60000 x 60000 pixels, more than the 100 megapixels this program opens"},
         {"folder", "sub", {}, "It is a folder, not a file"},
