@@ -47,19 +47,22 @@ QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture) {
     return problem;
 }
 
-QString exportPdf(const QImage& picture, const QString& path, const QString& title) {
-    const QString reason = writeChecked(path, [&](QIODevice& file) {
+QString writePdf(const QImage& picture, const QString& path, const QString& title, const QPageLayout& layout) {
+    return writeChecked(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Tavimbre"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      picture.width() > picture.height() ? QPageLayout::Landscape
-                                                                         : QPageLayout::Portrait,
-                                      QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                                kMarginMillimetres),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(layout);
         return paintPictureOnPage(pdf, picture);
     });
+}
+
+QString exportPdf(const QImage& picture, const QString& path, const QString& title) {
+    const QPageLayout a4(QPageSize(QPageSize::A4),
+                         picture.width() > picture.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                         QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                         QPageLayout::Millimeter);
+    const QString reason = writePdf(picture, path, title, a4);
     if (reason.isEmpty()) return {};
     return QCoreApplication::translate("PdfExport", "The picture could not be exported to \"%1\": %2")
         .arg(path, reason);

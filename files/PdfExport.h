@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPageLayout>
 #include <QRectF>
 #include <QString>
 
@@ -22,6 +23,11 @@ void paintPicture(QPainter& painter, const QRectF& area, double dpi, const QImag
 // layout is already set, telling the window's thread meanwhile that the
 // work goes on. Returns why it cannot, or empty.
 QString paintPictureOnPage(QPagedPaintDevice& device, const QImage& picture);
+
+// Writes PICTURE as a one-page PDF at PATH on a page of LAYOUT, titled
+// TITLE; the file is replaced only once it is whole (writeChecked). Returns
+// why it could not be written, in the system's words, or empty.
+QString writePdf(const QImage& picture, const QString& path, const QString& title, const QPageLayout& layout);
 
 // Writes PICTURE as a one-page PDF at PATH: an A4 page with 10 mm margins,
 // turned landscape for a picture wider than tall, titled TITLE. The file is

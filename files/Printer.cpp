@@ -14,6 +14,7 @@ struct Module {
     printmodule::NewPrinter newPrinter = nullptr;
     printmodule::AskPrinter askPrinter = nullptr;
     printmodule::PrintToFile printToFile = nullptr;
+    printmodule::PrintedFile printedFile = nullptr;
     QString why;  // why it could not be loaded
 };
 
@@ -37,7 +38,8 @@ const Module& module() {
             m.newPrinter = reinterpret_cast<printmodule::NewPrinter>(library.resolve(printmodule::kNewPrinter));
             m.askPrinter = reinterpret_cast<printmodule::AskPrinter>(library.resolve(printmodule::kAskPrinter));
             m.printToFile = reinterpret_cast<printmodule::PrintToFile>(library.resolve(printmodule::kPrintToFile));
-            if (m.newPrinter && m.askPrinter && m.printToFile) return m;
+            m.printedFile = reinterpret_cast<printmodule::PrintedFile>(library.resolve(printmodule::kPrintedFile));
+            if (m.newPrinter && m.askPrinter && m.printToFile && m.printedFile) return m;
             m = Module{};
             m.why = QCoreApplication::translate("Printer", "%1 is not this program's").arg(path);
         }
@@ -59,8 +61,14 @@ Printer::Printer(const QString& title) {
 
 Printer::~Printer() { delete device_; }
 
-bool Printer::ask(QWidget* parent) { return device_ && module().askPrinter(device_, parent); }
+bool Printer::ask(QWidget* parent) {
+    replaceAsked_ = true;
+    return device_ && module().askPrinter(device_, parent);
+}
 
 void Printer::printToFile(const QString& path) {
+    replaceAsked_ = false;
     if (device_) module().printToFile(device_, path);
 }
+
+QString Printer::file() const { return device_ ? module().printedFile(device_) : QString(); }

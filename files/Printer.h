@@ -19,12 +19,19 @@ public:
 
     QPagedPaintDevice* device() const { return device_; }
     const QString& why() const { return why_; }
-    // The print dialog over PARENT; false when the user cancelled.
+    // The print dialog over PARENT; false when the user cancelled. Qt's
+    // dialog asks itself before a file is replaced.
     bool ask(QWidget* parent);
-    // The page goes into a PDF file at PATH rather than to a printer.
+    // The page goes into a PDF file at PATH rather than to a printer; no
+    // one has asked yet whether an existing file may be replaced.
     void printToFile(const QString& path);
+    // The PDF file the page goes into, or empty for a printer; and whether
+    // the user has already agreed to replace a file of that name.
+    QString file() const;
+    bool replaceAsked() const { return replaceAsked_; }
 
 private:
     QPagedPaintDevice* device_ = nullptr;
+    bool replaceAsked_ = false;
     QString why_;
 };

@@ -1129,6 +1129,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Das Bild konnte nicht gedruckt werden: %1</translation>
     </message>
     <message>
+        <source>The picture could not be printed into &quot;%1&quot;: %2</source>
+        <translation>Das Bild konnte nicht in „%1“ gedruckt werden: %2</translation>
+    </message>
+    <message>
         <source>Exported to %1</source>
         <translation>Nach %1 exportiert</translation>
     </message>

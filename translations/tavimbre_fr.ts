@@ -1129,6 +1129,10 @@ Voulez-vous le remplacer ?</translation>
         <translation>L&apos;image n&apos;a pas pu être imprimée : %1</translation>
     </message>
     <message>
+        <source>The picture could not be printed into &quot;%1&quot;: %2</source>
+        <translation>L&apos;image n&apos;a pas pu être imprimée dans « %1 » : %2</translation>
+    </message>
+    <message>
         <source>Exported to %1</source>
         <translation>Exporté vers %1</translation>
     </message>

@@ -29,8 +29,23 @@ void frmmain::print1_Click() {
     printer.device()->setPageOrientation(canvas.Image().width() > canvas.Image().height() ? QPageLayout::Landscape
                                                                                           : QPageLayout::Portrait);
     if (!dialogs.ShowPrinter(printer)) return;
+    if (const QString file = printer.file(); !file.isEmpty()) {
+        printIntoFile(printer, file);
+        return;
+    }
     if (const QString problem = paintPictureOnPage(*printer.device(), doc.selection.shown()); !problem.isEmpty())
         dialogs.Message(QStringLiteral("Tavimbre"), failed.arg(problem));
+}
+
+// Qt's printer would truncate the file and write it itself, telling
+// nothing of a disk that refused bytes: the page is written as an export is,
+// on the paper and the way round the print dialog chose.
+void frmmain::printIntoFile(const Printer& printer, const QString& file) {
+    if (!printer.replaceAsked() && !FileCommands::mayReplace(files_, file)) return;
+    if (const QString reason =
+            writePdf(doc.selection.shown(), file, doc.identity().title, printer.device()->pageLayout());
+        !reason.isEmpty())
+        dialogs.Message(QStringLiteral("Tavimbre"), tr("The picture could not be printed into \"%1\": %2").arg(file, reason));
 }
 
 void frmmain::exportpdf1_Click() {

@@ -24,6 +24,7 @@
 class CanvasScroller;
 class CanvasView;
 class PictureFrame;
+class Printer;
 class StatusLine;
 class QAction;
 class QComboBox;
@@ -194,6 +195,8 @@ private:
     // as a file is; one that cannot be decoded is told of as REFUSAL, with
     // the reason as its %1.
     void pasteFrom(const QMimeData* data, const QString& refusal);
+    // The page as a PDF in FILE, which the print dialog chose.
+    void printIntoFile(const Printer& printer, const QString& file);
     void moveText1(float left, float top);
     // The widget a key goes to, the window made the active one first.
     QWidget* keyboardFocus();

@@ -25,9 +25,15 @@ Q_DECL_EXPORT void tavimbre_print_to_file(QPagedPaintDevice* printer, const QStr
     p->setOutputFileName(path);
 }
 
+Q_DECL_EXPORT QString tavimbre_printed_file(QPagedPaintDevice* printer) {
+    auto* p = static_cast<QPrinter*>(printer);
+    return p->outputFormat() == QPrinter::PdfFormat ? p->outputFileName() : QString();
+}
+
 }  // extern "C"
 
 // The program's types match the functions it looks up.
 static_assert(std::is_same_v<decltype(&tavimbre_new_printer), printmodule::NewPrinter>);
 static_assert(std::is_same_v<decltype(&tavimbre_ask_printer), printmodule::AskPrinter>);
 static_assert(std::is_same_v<decltype(&tavimbre_print_to_file), printmodule::PrintToFile>);
+static_assert(std::is_same_v<decltype(&tavimbre_printed_file), printmodule::PrintedFile>);

@@ -21,5 +21,8 @@ constexpr const char* kAskPrinter = "tavimbre_ask_printer";
 // The printer's page goes into a PDF file at PATH.
 using PrintToFile = void (*)(QPagedPaintDevice* printer, const QString& path);
 constexpr const char* kPrintToFile = "tavimbre_print_to_file";
+// The PDF file the printer's page goes into; empty when it goes to a printer.
+using PrintedFile = QString (*)(QPagedPaintDevice* printer);
+constexpr const char* kPrintedFile = "tavimbre_printed_file";
 
 }  // namespace printmodule

@@ -133,6 +133,8 @@ TEST(FailingDisk, WritesOntoAFullDiskLeaveEverythingAsItWas) {
          "The picture could not be saved to \"%D/new.png\": "},
         {"Export as PDF over an older one", {"file %D/old.png", "menu open1", "draw"},
          {"file %D/old.pdf", "answer 6", "menu exportpdf1"}, "The picture could not be exported to \"%D/old.pdf\": "},
+        {"Print into a file over an older PDF", {"file %D/old.png", "menu open1", "draw"},
+         {"file %D/old.pdf", "answer 6", "menu print1"}, "The picture could not be printed into \"%D/old.pdf\": "},
         {"A recovery copy over an older one", {"file %D/old.png", "menu open1", "draw", "autosave", "draw"},
          {"autosave"}, "The recovery copy could not be written to \"%R\": "},
     };
