@@ -55,23 +55,12 @@ QString Document::resize(QSize size) {
     if (!history.mayReplaceWith(size)) return {};
     if (QString problem = canvas.Resize(size); !problem.isEmpty()) return problem;
     history.changeFigures([&](FigureMemory& f) { f.resized(now, size); });
-    markChanged();
     return {};
 }
 
 QRect Document::fill(const QPoint& at, VbColor color, int tolerance) {
     UndoHistory::Scope step(history);
-    const QRect painted =
-        canvas.FloodFill(at, color, tolerance, [this](QSize whole) { return history.mayReplaceWith(whole); });
-    if (!painted.isEmpty()) markChanged();
-    return painted;
-}
-
-QString Document::changed(const std::function<QString()>& change) {
-    const qint64 before = canvas.Image().cacheKey();
-    const QString problem = change();
-    if (canvas.Image().cacheKey() != before) markChanged();
-    return problem;
+    return canvas.FloodFill(at, color, tolerance, [this](QSize whole) { return history.mayReplaceWith(whole); });
 }
 
 QString Document::turn(Turn turn) {
@@ -79,7 +68,7 @@ QString Document::turn(Turn turn) {
     const QSize size = canvas.Image().size();
     const bool quarter = turn == Turn::RotateRight || turn == Turn::RotateLeft;
     if (!history.mayReplaceWith(quarter ? size.transposed() : size)) return {};
-    const QString problem = changed([&] { return canvas.TurnPicture(turn); });
+    const QString problem = canvas.TurnPicture(turn);
     if (problem.isEmpty()) history.changeFigures([&](FigureMemory& f) { f.turned(turn, size); });
     return problem;
 }
@@ -101,7 +90,6 @@ QString Document::cropTo(const QRect& pixels, bool toContent) {
     if (!problem.isEmpty() || canvas.Image().size() == before) return problem;
     const QRect part = pixels.intersected(QRect(QPoint(0, 0), before));
     history.changeFigures([&](FigureMemory& f) { f.cropped(part, toContent, before); });
-    markChanged();
     return {};
 }
 

@@ -48,9 +48,10 @@ public:
     // A step of the undo history: everything between the two is undone at
     // once. A step asks before a change too large to be undone, or tells
     // afterwards (see UndoHistory::begin). endStep tells whether the step
-    // changed the picture.
+    // changed a pixel; what counts as a change of the picture is the
+    // command's to say.
     void beginStep(bool asksFirst = true) { history.begin(asksFirst); }
-    bool endStep() { return history.end(); }
+    bool endStep() { return history.end() && history.changedPixels(); }
     // Shows a picture read from SOURCE in place of this one and names it ID,
     // both in one step; on failure (a canvas too large, or out of memory)
     // returns why and changes nothing.
@@ -63,12 +64,11 @@ public:
     QString clear();
     QString clearToDefaultSize();
     // The canvas at another size, each side 1 to Canvas::kMaxSide pixels (or
-    // up to the side it has); a change. Returns why it cannot be, or empty;
+    // up to the side it has). Returns why it cannot be, or empty;
     // then nothing changes. A size too large to be undone is made only when
     // the history's question is answered yes.
     QString resize(QSize size);
-    // Picture edits, each a change when it changes a pixel and, inside a
-    // step, one step: a flood fill in COLOR from the pixel AT (its bounds,
+    // Picture edits, each, inside a step, one step: a flood fill in COLOR from the pixel AT (its bounds,
     // empty when nothing changed), the whole picture turned, cut down to a
     // part, or cut down to what is drawn. They return why they cannot be, or
     // empty; then nothing changes. Each is weighed against the undo history
@@ -89,6 +89,4 @@ public:
 private:
     void afterReplay();
     QString cropTo(const QRect& pixels, bool toContent);
-    // Made the picture a change when CHANGE made it another image.
-    QString changed(const std::function<QString()>& change);
 };

@@ -117,11 +117,7 @@ void DragDispatcher::Cancel() {
     endStep();
 }
 
-// The eraser's button leaves the picture unchanged, so the pixels it whitens
-// count as the change.
-void DragDispatcher::endStep() {
-    if (doc_.endStep() && tool_ == Tool::Eraser) doc_.markChanged();
-}
+void DragDispatcher::endStep() { host_.closeDragStep(tool_ == Tool::Eraser); }
 
 // Takes the last preview off the canvas, at the widths it was drawn with,
 // as the next move would have.

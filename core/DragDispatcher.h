@@ -18,6 +18,9 @@ public:
     virtual int eraserWidth() = 0;  // from the eraser-width box
     virtual void stampText(float x, float y) = 0;  // prints and empties the pending text
     virtual void followPointer(float x, float y) = 0;  // the floating text preview
+    // Closes the drag's step; ERASED when it was the eraser's, whose button
+    // leaves the picture unchanged, so that the pixels it whitened count.
+    virtual void closeDragStep(bool erased) = 0;
 };
 
 namespace MouseButton {

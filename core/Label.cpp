@@ -170,15 +170,12 @@ Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
                               : inside(canvas, text, site.room, f->penWidth);
     const QFont chosen = canvas.Font;
     if (placed.points > 0) canvas.Font.setPointSizeF(placed.points);
-    doc.beginStep();
     for (const Line& l : placed.lines) {
         canvas.CurrentX = l.x;
         canvas.CurrentY = l.y;
         canvas.Print(l.text);
     }
-    doc.endStep();
     canvas.Font = chosen;
-    doc.markChanged();
     return placed.fits ? Stamp::Done : Stamp::TooLarge;
 }
 

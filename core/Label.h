@@ -61,8 +61,8 @@ QPointF anchor(const QLineF& connector);
 Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth);
 
 enum class Stamp { Done, TooLarge, NoText, NoFigure };
-// Prints TEXT as the label of the document's last figure, one undo step and
-// a change of the picture; TooLarge when it is printed at the smallest size
+// Prints TEXT as the label of the document's last figure, within the step
+// its command opened; TooLarge when it is printed at the smallest size
 // and still does not fit. The canvas's font is left as it was. With no
 // words, or no figure since the picture was last wiped or replaced, nothing
 // is printed.

@@ -92,7 +92,6 @@ void Selection::drop() {
             f.moved(hole_, rect_, turned_, !transparent_, doc_.canvas.Image().size());
         });
     }
-    doc_.markChanged();
     floating_ = QImage();
     hole_ = QRect();
     turned_ = false;
@@ -108,7 +107,6 @@ bool Selection::remove() {
         doc_.canvas.Whiten(whitened);
         doc_.history.changeFigures([&](FigureMemory& f) { f.whitened(whitened); });
     }
-    doc_.markChanged();
     floating_ = QImage();
     hole_ = QRect();
     turned_ = false;

@@ -110,6 +110,7 @@ void UndoHistory::aboutToReplace() {
 bool UndoHistory::end() {
     if (!open_) return false;
     open_ = false;
+    changedPixels_ = false;
     packedNow_ = PackedImage();  // weighed for this step only
     packedNowKey_ = 0;
     saved_.clear();
@@ -126,6 +127,7 @@ bool UndoHistory::end() {
     const bool keptAnyway = step.identityAfter.has_value() || step.figuresAfter.has_value();
     const QImage& img = canvas_.Image();
     if (step.tooLarge) {
+        changedPixels_ = true;
         forget(!step.agreed);
         return true;
     }
@@ -139,20 +141,22 @@ bool UndoHistory::end() {
             if (!keptAnyway) return false;
             step.wholeBefore = PackedImage();  // the name or the figures alone
         } else {
+            changedPixels_ = true;
             step.bytes += step.wholeBefore.bytes() + after.bytes();
             step.wholeAfter = std::move(after);
         }
     } else {
         std::vector<Tile> changed;
         for (Tile& t : step.tiles) {
-            if (step.bytes > budget_) break;  // push() drops it: no more copies
             t.after = PackedImage(img.copy(QRect(t.at, t.before.size())));
             if (pack) t.after.pack();
             if (t.after.same(t.before)) continue;
+            changedPixels_ = true;
+            if (step.bytes > budget_) break;  // push() drops it: no more copies kept
             step.bytes += t.before.bytes() + t.after.bytes();
             changed.push_back(std::move(t));
         }
-        if (changed.empty() && !keptAnyway) return false;
+        if (!changedPixels_ && !keptAnyway) return false;
         step.tiles = std::move(changed);
     }
     push(std::move(step));

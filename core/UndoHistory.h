@@ -99,6 +99,9 @@ public:
     // Closes the open step; a step that changed neither a pixel nor the name
     // is dropped. True when the step changed the picture.
     bool end();
+    // Whether the step closed last changed a pixel (one too large to be kept
+    // counts as having changed them).
+    bool changedPixels() const { return changedPixels_; }
     bool isOpen() const { return open_; }
     bool undo();
     bool redo();
@@ -147,6 +150,7 @@ private:
     std::size_t budget_;
     std::size_t bytes_ = 0;
     bool open_ = false;
+    bool changedPixels_ = false;
     Step current_;
     std::unordered_set<long long> saved_;
     std::size_t savedBytes_ = 0;   // the open step's tiles, unpacked

@@ -31,7 +31,10 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     GestureOwner* owner = &toolGesture_;
     if (pressTools.current() != PressTools::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
     else if (doc.selection.active()) owner = Button == MouseButton::Left ? &selectionGesture_ : nullptr;
-    gestures_.press(owner, Button, Shift, X, Y);
+    if (owner == &selectionGesture_)
+        applyRules(Command::kSelectionPress, [&] { gestures_.press(owner, Button, Shift, X, Y); });
+    else
+        gestures_.press(owner, Button, Shift, X, Y);
 }
 
 void frmmain::Picture1_MouseMove(int Button, int Shift, float X, float Y) {

@@ -40,8 +40,18 @@ constexpr Rules kOpenFile = kReplace;
 constexpr Rules kDroppedPicture = LeavesSelect | LeavesPressTool | kEdit;
 // Alt and an arrow key: the next figure and its arrow, one edit.
 constexpr Rules kChain = kEdit;
-// Return in the text box: the label stamped in the last figure, its own step.
-constexpr Rules kStampLabel = LeavesSelect;
+// Return in the text box: the label stamped in the last figure, one edit.
+constexpr Rules kStampLabel = LeavesSelect | kEdit;
+// What floats dropped before a command that leaves Select or drops it: a
+// step of its own, a change when it moved a pixel.
+constexpr Rules kDrop = kEdit;
+// A press on the canvas with Select on: one outside the marked part drops
+// what floats.
+constexpr Rules kSelectionPress = kEdit;
+// A drag of the eraser, whose button is no change, counts the pixels it
+// whitened; a figure's drag is counted by its tool's button.
+constexpr Rules kEraserDrag = kEdit;
+constexpr Rules kDrawingDrag = Step;
 // Exit, and the window's close box.
 constexpr Rules kClose = LeavesSelect | Busy;
 }  // namespace Command

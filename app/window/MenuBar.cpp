@@ -30,11 +30,11 @@ const std::vector<CommandRow>& commandTable() {
          &frmmain::undo1_Click, EndsDragOnly | LeavesSelect | Busy},
         {"Edit", "redo1", QT_TRANSLATE_NOOP("Menu", "Redo"),
          {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)},
-         &frmmain::redo1_Click, EndsDragOnly | Busy},
+         &frmmain::redo1_Click, EndsDragOnly | LeavesSelect | Busy},
         {"Edit", "select1", QT_TRANSLATE_NOOP("Menu", "Select"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
-         &frmmain::select1_Click, LeavesPressTool, true},
+         &frmmain::select1_Click, DropsFloating | LeavesPressTool, true},
         {"Edit", "selectall1", QT_TRANSLATE_NOOP("Menu", "Select All"), {K(Qt::CTRL | Qt::Key_A)},
-         &frmmain::selectall1_Click, LeavesPressTool},
+         &frmmain::selectall1_Click, DropsFloating | LeavesPressTool},
         {"Edit", "deselect1", QT_TRANSLATE_NOOP("Menu", "Deselect"), {K(Qt::Key_Escape)}, &frmmain::deselect1_Click,
          EndsDragOnly | LeavesSelect | LeavesPressTool},
         {"Edit", "cut1", QT_TRANSLATE_NOOP("Menu", "Cut"), {K(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, kEdit},
@@ -176,14 +176,27 @@ void frmmain::makeChoices(const QMap<QString, QMenu*>& menus) {
 // selection's move taken back. Esc, Undo and Redo then do only that.
 void frmmain::runCommand(Rules rules, const std::function<void()>& work) {
     if (cancelDrag() && (rules & EndsDragOnly)) return;
+    applyRules(rules, work);
+}
+
+void frmmain::applyRules(Rules rules, const std::function<void()>& work) {
     if (rules & LeavesPressTool) pressTools.leave();
-    if (rules & LeavesSelect) doc.selection.end();  // what floats dropped, its own step
-    if (rules & DropsFloating) doc.selection.drop();
     {
         const BusyWhile busy(dialogs, rules & Busy ? canvas.Image().size() : QSize());
+        if (rules & (LeavesSelect | DropsFloating)) {  // what floats dropped, its own step
+            doc.beginStep();
+            rules & LeavesSelect ? doc.selection.end() : doc.selection.drop();
+            closeStep(kDrop);
+        }
         if (rules & Step) doc.beginStep(rules & AsksFirst);
         work();
-        if ((rules & Step) && doc.endStep() && (rules & Changes)) doc.markChanged();
+        if (rules & Step) closeStep(rules);
     }
     refreshCanvas();
 }
+
+void frmmain::closeStep(Rules rules) {
+    if (doc.endStep() && (rules & Changes)) doc.markChanged();
+}
+
+void frmmain::closeDragStep(bool erased) { closeStep(erased ? kEraserDrag : kDrawingDrag); }

@@ -142,6 +142,7 @@ private:
     int eraserWidth() override;
     void stampText(float x, float y) override;
     void followPointer(float x, float y) override;
+    void closeDragStep(bool erased) override;
 
     void buildControls();
     void buildCanvas(QWidget* central);
@@ -186,8 +187,13 @@ private:
     // connection point first; the eraser never snaps.
     void snapped(float& x, float& y) const;
     // Runs WORK as a command with RULES, the one place they are applied
-    // (the command table, CommandTable.h).
+    // (the command table, CommandTable.h); applyRules without ending the
+    // drag under way first, for a press that starts one.
     void runCommand(Command::Rules rules, const std::function<void()>& work);
+    void applyRules(Command::Rules rules, const std::function<void()>& work);
+    // Closes the open step; one that changed a pixel is a change of the
+    // picture when RULES say so. Nothing else counts pixels as a change.
+    void closeStep(Command::Rules rules);
     // The picture at the size its frame's handle was let go at, as one step.
     void resizeByHandle(QSize size);
     void resizeCanvas(QSize size);

@@ -128,6 +128,9 @@ struct BareDrag : DragHost {
         text.clear();
     }
     void followPointer(float, float) override {}
+    void closeDragStep(bool erased) override {
+        if (doc.endStep() && erased) doc.markChanged();
+    }
     void click(int code) {
         tool = code;
         if (code != Tool::Eraser) doc.toolsClean = false;

@@ -63,10 +63,10 @@ TEST(Selection, GesturesGiveExactPixelsAndWholeSteps) {
          kMarkAround + kMoveBy200 + QStringList{"key Esc", "menu undo1"}, [](const QImage& b) { return b; }, "", false},
         {"undo while it floats", kMarkAround + kMoveBy200 + QStringList{"menu undo1"},
          [](const QImage& b) { return b; }, "", false},
-        {"redo while it floats: nothing to redo, it floats on",
+        {"redo while it floats: its drop, a new step, leaves nothing to redo",
          kMarkAround + kMoveBy200 + QStringList{"key Esc", "menu undo1", "key Ctrl+Shift+M"} + kMarkAround + kMoveBy200 +
              QStringList{"menu redo1"},
-         [](const QImage& b) { return b; }, "280,280,140,140", true},
+         [](const QImage& b) { return moved(b, kAround, {200, 200}); }, "", false, "4500,4500,6000,6000"},
         {"deleted: exactly the rectangle white", kMarkAround + QStringList{"key Del"},
          [](const QImage& b) { return whitened(b, kAround); }, "", false, ""},
         {"deleted after a move: only the hole white", kMarkAround + kMoveBy200 + QStringList{"key Del"},
@@ -186,14 +186,31 @@ TEST(Selection, APasteWithNoPictureSaysSo) {
     }
 }
 
+// A drop counts as a change only when it changes a pixel; the press on the
+// canvas is a click all the same.
 TEST(Selection, MovingCountsAsAChangeAndMarkingDoesNot) {
-    Harness h;
-    h.run("key Ctrl+Shift+M");
-    h.run(kMarkAround);
-    EXPECT_EQ(h.dumped("toolsClean"), "true");
-    h.run(kMoveBy200 + QStringList{"key Esc"});
-    EXPECT_EQ(h.dumped("toolsClean"), "false");
-    EXPECT_EQ(h.dumped("canvasClean"), "false");
+    const struct {
+        const char* name;
+        QStringList steps;
+        const char* toolsClean;
+        int newSteps;
+    } cases[] = {
+        {"marked", QStringList{"key Ctrl+Shift+M"} + kMarkAround, "true", 0},
+        {"moved and dropped", QStringList{"key Ctrl+Shift+M"} + kMarkAround + kMoveBy200 + QStringList{"key Esc"},
+         "false", 1},
+        {"all marked, clicked inside and dropped where it was",
+         {"key Ctrl+A", "down 1 0 1500 1500", "up 1 0 1500 1500", "key Esc"}, "true", 0},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.run({"click cmdSquare", "down 1 0 1500 1500", "up 1 0 3000 3000"});
+        h.w->doc.toolsClean = true;
+        const int steps = h.dumped("undoSteps").toInt();
+        h.run(c.steps);
+        EXPECT_EQ(h.dumped("toolsClean"), QLatin1String(c.toolsClean)) << c.name;
+        EXPECT_EQ(h.dumped("canvasClean"), "false") << c.name;
+        EXPECT_EQ(h.dumped("undoSteps").toInt() - steps, c.newSteps) << c.name;
+    }
 }
 
 TEST(Selection, APasteLargerThanThePictureAsksToEnlargeIt) {
