@@ -2,6 +2,7 @@
 
 #include "core/Canvas.h"
 #include "core/Grid.h"
+#include "core/ShapeTool.h"
 #include "core/ToolCode.h"
 
 #include <QCoreApplication>
@@ -11,8 +12,7 @@ namespace {
 constexpr double kTwips = Canvas::kTwipsPerPixel;
 
 // The leading edge's coordinate: AT, or with snap the grid line nearest it
-// beyond the source's edge EDGE (SIGN +1 going right or down, -1 going left
-// or up).
+// beyond EDGE (SIGN +1 going right or down, -1 going left or up).
 double leadingEdge(double at, double edge, int sign, const Grid& grid) {
     if (!grid.snap) return at;
     double snapped = grid.nearest(float(at));
@@ -21,31 +21,66 @@ double leadingEdge(double at, double edge, int sign, const Grid& grid) {
     return snapped;
 }
 
+// What a figure of TOOL dragged over DRAG, top left to bottom right, draws
+// its outline around: its module says how far a wave or a round end reaches
+// past the drag; a circle is drawn as high as the drag, centred in it.
+QRectF outlineOf(int tool, const QRectF& drag, const ShapeTools& shapes) {
+    if (tool == Tool::Circle) return FigureMemory::remembered(tool, drag.topLeft(), drag.bottomRight()).drag;
+    const ShapeTool* module = shapes.forTool(tool);
+    if (!module) return drag;
+    return drag.marginsAdded(
+        module->outlineBeyond(float(drag.left()), float(drag.top()), float(drag.right()), float(drag.bottom())));
+}
+
+// The drag that draws a figure of TOOL over F: a circle's is 2 twips higher
+// and lower, its radius being half the drag's height less 2.
+QRectF dragOver(int tool, const QRectF& f) { return tool == Tool::Circle ? f.adjusted(0, -2, 0, 2) : f; }
+
 }  // namespace
 
 std::optional<Chain::Plan> Chain::plan(const DrawnFigure& source, int tool, Direction d, int gap, const Grid& grid,
-                                       QSize picture, QString& why) {
+                                       QSize picture, const ShapeTools& shapes, QString& why) {
     const QRectF s = source.drag.normalized();
+    // A circle is remembered by the square around it.
+    const QRectF from = source.tool == Tool::Circle ? s : outlineOf(source.tool, s, shapes);
     const double g = gap * kTwips;
+    // The gap lies between the outlines: the new rectangle's leading edge
+    // goes as far past the gap as its outline reaches before it.
     QRectF f = s;
+    const QRectF o = outlineOf(tool, dragOver(tool, f), shapes);
     switch (d) {
-    case Direction::Down: f.moveTop(leadingEdge(s.bottom() + g, s.bottom(), +1, grid)); break;
-    case Direction::Up: f.moveBottom(leadingEdge(s.top() - g, s.top(), -1, grid)); break;
-    case Direction::Right: f.moveLeft(leadingEdge(s.right() + g, s.right(), +1, grid)); break;
-    case Direction::Left: f.moveRight(leadingEdge(s.left() - g, s.left(), -1, grid)); break;
+    case Direction::Down: {
+        const double edge = from.bottom() + (f.top() - o.top());
+        f.moveTop(leadingEdge(edge + g, edge, +1, grid));
+        break;
     }
-    // A circle's drag is as high as the circle and 2 twips more each way:
-    // its radius is half the drag's height less 2.
-    const double grow = tool == Tool::Circle ? 2 : 0;
-    const QPointF press(f.left(), f.top() - grow), release(f.right(), f.bottom() + grow);
+    case Direction::Up: {
+        const double edge = from.top() - (o.bottom() - f.bottom());
+        f.moveBottom(leadingEdge(edge - g, edge, -1, grid));
+        break;
+    }
+    case Direction::Right: {
+        const double edge = from.right() + (f.left() - o.left());
+        f.moveLeft(leadingEdge(edge + g, edge, +1, grid));
+        break;
+    }
+    case Direction::Left: {
+        const double edge = from.left() - (o.right() - f.right());
+        f.moveRight(leadingEdge(edge - g, edge, -1, grid));
+        break;
+    }
+    }
+    const QRectF drag = dragOver(tool, f);
     const QRectF inside(0, 0, (picture.width() - 1) * kTwips, (picture.height() - 1) * kTwips);
-    if (!inside.contains(QRectF(press, release))) {
+    if (!inside.contains(outlineOf(tool, drag, shapes))) {
         why = QCoreApplication::translate("Chain", "The next figure would not fit inside the picture.");
         return std::nullopt;
     }
-    Plan p{{tool, f, source.penWidth}, press, release, {}, {}};
+    Plan p{FigureMemory::remembered(tool, drag.topLeft(), drag.bottomRight(), source.penWidth), drag.topLeft(),
+           drag.bottomRight(), {}, {}};
     // Straight from side to side: across the chain, both ends take the
-    // source's connection point.
+    // source's connection point, which lies on its outline as the new
+    // figure's does.
     const auto was = FigureMemory::points(DrawnFigure{source.tool, s, source.penWidth});
     const auto is = FigureMemory::points(p.figure);
     using Side = FigureMemory::Side;

@@ -191,7 +191,7 @@ std::optional<FigureMemory::Point> FigureMemory::sideAt(QPointF at, double reach
     return std::nullopt;
 }
 
-void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth) {
+DrawnFigure FigureMemory::remembered(int tool, QPointF press, QPointF release, int penWidth) {
     DrawnFigure f{tool, QRectF(press, release), penWidth};
     if (tool == Tool::Circle) {
         // The circle the drag draws: centred in it, its radius from its height.
@@ -199,6 +199,11 @@ void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, i
         const double r = std::fabs((release.y() - press.y()) / 2 - 2);
         f.drag = QRectF(c - QPointF(r, r), c + QPointF(r, r));
     }
+    return f;
+}
+
+void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth) {
+    const DrawnFigure f = remembered(tool, press, release, penWidth);
     if (shown(f, size).isEmpty()) return;
     last_ = f;
     if (isFigure(tool)) figures_.push_back(f);

@@ -44,6 +44,8 @@ public:
 
     // Whether TOOL's figures are remembered: the symbols, the process box and the circle.
     static bool isFigure(int tool);
+    // The figure a drag of TOOL from PRESS to RELEASE draws, as it is remembered.
+    static DrawnFigure remembered(int tool, QPointF press, QPointF release, int penWidth = 1);
     // The four connection points of a figure, in the order of Side.
     static std::array<Point, 4> points(const DrawnFigure& figure);
     // What the status bar calls a point: "Bottom of the process box".

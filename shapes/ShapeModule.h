@@ -28,12 +28,16 @@ public:
     void ErasePreview(Canvas& canvas, const DragState& s) override;
     void DrawShape(Canvas& canvas, const DragState& s, bool isFinal) override;
     LabelSite labelSite(float x0, float y0, float x1, float y1) const final { return label({x0, y0, x1, y1}); }
+    QMarginsF outlineBeyond(float x0, float y0, float x1, float y1) const final { return beyond({x0, y0, x1, y1}); }
 
 protected:
     // Where the label of the figure on these corners goes: the part of the
     // drag its outline leaves free, or the line it is drawn along. Every
     // module names its own, next to its figure.
     virtual LabelSite label(const Corners& c) const = 0;
+    // How far the outline of the figure on these corners, the top left and
+    // the bottom right, reaches past them on each side; most stay inside.
+    virtual QMarginsF beyond(const Corners&) const { return {}; }
     // The same corners with (x0, y0) the top left and (x1, y1) the bottom right.
     static Corners ordered(const Corners& c);
     // Direction-restricted modules accept only some end points; a preview is

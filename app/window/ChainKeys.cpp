@@ -49,7 +49,7 @@ void frmmain::chain(Chain::Direction direction) {
     // The figure tool chosen or locked, else the source's.
     const int current = dispatcher_.nextTool();
     const int tool = FigureMemory::isFigure(current) ? current : source.tool;
-    const auto plan = Chain::plan(source, tool, direction, form.chainGap, grid, canvas.Image().size(), why);
+    const auto plan = Chain::plan(source, tool, direction, form.chainGap, grid, canvas.Image().size(), shapes_, why);
     if (!plan) {
         status_->note(why);
         return;

@@ -17,6 +17,8 @@ class Documentdata final : public WaveSymbol {
     LabelSite label(const Corners& c) const override {
         return LabelSite::inside(c.x0, c.y0, c.x1, c.y1 - amplitude(c, kWaveAspect));
     }
+    // The trough of the wave.
+    QMarginsF beyond(const Corners& c) const override { return {0, 0, 0, amplitude(c, kWaveAspect)}; }
 };
 
 const ShapeRegistration registration("Documentdata", [] { return std::make_unique<Documentdata>(); });

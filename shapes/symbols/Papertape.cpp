@@ -19,6 +19,11 @@ class Papertape final : public WaveSymbol {
         const float a = amplitude(c, kWaveAspect);
         return LabelSite::inside(c.x0, c.y0 + a, c.x1, c.y1 - a);
     }
+    // The crest of the top wave and the trough of the bottom one.
+    QMarginsF beyond(const Corners& c) const override {
+        const qreal a = amplitude(c, kWaveAspect);
+        return {0, a, 0, a};
+    }
 };
 
 const ShapeRegistration registration("Papertape", [] { return std::make_unique<Papertape>(); });

@@ -3,6 +3,7 @@
 // above the start.
 #include "shapes/ShapeModule.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,6 +24,11 @@ class Seqentialdata final : public ShapeModule {
         const float mx = c.x0 + (c.x1 - c.x0) / 2, my = c.y0 + (c.y1 - c.y0) / 2;
         const double half = std::fabs(c.y1 - c.y0) / 2.0 * std::sqrt(0.5);
         return LabelSite::inside(mx - half, my - half, mx + half, my + half);
+    }
+    // The circle of a drag narrower than tall.
+    QMarginsF beyond(const Corners& c) const override {
+        const qreal side = std::max(0.0, (std::fabs(c.y1 - c.y0) - (c.x1 - c.x0)) / 2.0);
+        return {side, 0, side, 0};
     }
 };
 

@@ -45,6 +45,11 @@ class startandend final : public ShapeModule {
         if (leftward != upward) return LabelSite::inside(std::min(a, b), top, std::max(a, b), bottom);
         return leftward ? LabelSite::inside(b, top, a, bottom) : LabelSite::inside(a, top, b, bottom);
     }
+    // The round ends, crossed over in a drag narrower than half its height.
+    QMarginsF beyond(const Corners& c) const override {
+        const qreal side = std::max(0.0f, (c.y1 - c.y0) / 2 - (c.x1 - c.x0));
+        return {side, 0, side, 0};
+    }
 };
 
 const ShapeRegistration registration("startandend", [] { return std::make_unique<startandend>(); });

@@ -233,6 +233,8 @@ TEST(DrawingAidsWindow, AChartFromFiveDoubleClicks) {
 TEST(DrawingAidsWindow, AltAndAnArrowKeyChainTheNextFigure) {
     const QRect box(QPoint(4500, 3000), QPoint(7500, 4500)), second(QPoint(4500, 7500), QPoint(7500, 9000));
     const QStringList secondBox = {"click cmdSquare", "down 1 0 4500 7500", "up 1 0 7500 9000"};
+    const QRect tall(QPoint(3000, 5100), QPoint(3900, 6900)), wave(QPoint(900, 6000), QPoint(3900, 6900));
+    const QStringList tallBox = {"click cmdSquare", "down 1 0 3000 5100", "up 1 0 3900 6900", "click cmdCircle"};
     struct Case {
         const char* name;
         QStringList before;  // after a process box is drawn over BOX
@@ -240,7 +242,7 @@ TEST(DrawingAidsWindow, AltAndAnArrowKeyChainTheNextFigure) {
         QRect source, figure;  // the new figure's corners; none when nothing is drawn
         const char* button;    // its tool's
         const char* note = "";
-        const char* last = nullptr;  // a circle's is its square, not the drag's
+        const char* last = nullptr;  // a circle's is its square, its outline, not the drag's
     };
     const Case cases[] = {
         {"down", {}, "Alt+Down", box, {QPoint(4500, 5100), QPoint(7500, 6600)}, "cmdSquare"},
@@ -255,6 +257,30 @@ TEST(DrawingAidsWindow, AltAndAnArrowKeyChainTheNextFigure) {
          "cmdrhombus"},
         {"a chosen circle, dashed", {"click cmdCircle", "menu linedash1"}, "Alt+Down", box,
          {QPoint(4500, 5100), QPoint(7500, 6600)}, "cmdCircle", "", "5250,5100,6750,6600"},
+        // A circle is as high as its drag: the gap lies between its outline and the source's.
+        {"a circle up", {"click cmdCircle"}, "Alt+Up", box, {QPoint(4500, 900), QPoint(7500, 2400)}, "cmdCircle", "",
+         "5250,900,6750,2400"},
+        {"a circle right", {"click cmdCircle"}, "Alt+Right", box, {QPoint(7350, 3000), QPoint(10350, 4500)},
+         "cmdCircle", "", "8100,3000,9600,4500"},
+        {"a circle left", {"click cmdCircle"}, "Alt+Left", box, {QPoint(1650, 3000), QPoint(4650, 4500)}, "cmdCircle",
+         "", "2400,3000,3900,4500"},
+        {"a circle down from a tall box", tallBox, "Alt+Down", tall, {QPoint(3000, 7500), QPoint(3900, 9300)},
+         "cmdCircle", "", "2550,7500,4350,9300"},
+        {"a circle up from a tall box", tallBox, "Alt+Up", tall, {QPoint(3000, 2700), QPoint(3900, 4500)}, "cmdCircle",
+         "", "2550,2700,4350,4500"},
+        {"a circle right from a tall box", tallBox, "Alt+Right", tall, {QPoint(4950, 5100), QPoint(5850, 6900)},
+         "cmdCircle", "", "4500,5100,6300,6900"},
+        {"a circle left from a tall box", tallBox, "Alt+Left", tall, {QPoint(1050, 5100), QPoint(1950, 6900)},
+         "cmdCircle", "", "600,5100,2400,6900"},
+        // Waves reach 375 twips (a tape's) and 300 (a document's) past the drag.
+        {"a paper tape down", {"click cmdpapertap", "down 1 0 900 6000", "up 1 0 3900 6900"}, "Alt+Down", wave,
+         {QPoint(900, 8250), QPoint(3900, 9150)}, "cmdpapertap"},
+        {"a paper tape up", {"click cmdpapertap", "down 1 0 900 6000", "up 1 0 3900 6900"}, "Alt+Up", wave,
+         {QPoint(900, 3750), QPoint(3900, 4650)}, "cmdpapertap"},
+        {"a document down", {"click cmddocument", "down 1 0 900 6000", "up 1 0 3900 6900"}, "Alt+Down", wave,
+         {QPoint(900, 7800), QPoint(3900, 8700)}, "cmddocument"},
+        {"a document up", {"click cmddocument", "down 1 0 900 6000", "up 1 0 3900 6900"}, "Alt+Up", wave,
+         {QPoint(900, 4200), QPoint(3900, 5100)}, "cmddocument"},
         {"the line tool takes the source's", {"click cmdLine"}, "Alt+Down", box,
          {QPoint(4500, 5100), QPoint(7500, 6600)}, "cmdSquare"},
         {"snapped: the leading edge on the grid", {"menu snap1", "gap 45", "menu chaingap1"}, "Alt+Down", box,
@@ -284,13 +310,18 @@ TEST(DrawingAidsWindow, AltAndAnArrowKeyChainTheNextFigure) {
                                                  : QStringLiteral("%1,%2,%3,%4").arg(f.left()).arg(f.top()).arg(f.right()).arg(f.bottom()))
             << c.name;
         EXPECT_EQ(h.dumped("figures").toInt(), figures.toInt() + 1) << c.name;
-        // The connector between the middles of the facing sides, straight.
+        // The connector between the middles of the facing sides, straight,
+        // its tip on the new outline.
+        const QStringList square = QString::fromLatin1(c.last).split(',');
+        const QRect o = c.last ? QRect(QPoint(square[0].toInt(), square[1].toInt()),
+                                       QPoint(square[2].toInt(), square[3].toInt()))
+                               : f;
         const QPoint s = c.source.center();
         const bool vertical = f.left() == c.source.left();
         const QPoint from = vertical ? QPoint(s.x(), f.top() > s.y() ? c.source.bottom() : c.source.top())
                                      : QPoint(f.left() > s.x() ? c.source.right() : c.source.left(), s.y());
-        const QPoint to = vertical ? QPoint(s.x(), f.top() > s.y() ? f.top() : f.bottom())
-                                   : QPoint(f.left() > s.x() ? f.left() : f.right(), s.y());
+        const QPoint to = vertical ? QPoint(s.x(), f.top() > s.y() ? o.top() : o.bottom())
+                                   : QPoint(f.left() > s.x() ? o.left() : o.right(), s.y());
         // A circle's drag is 2 twips higher and lower than its square.
         const int grow = c.last ? 2 : 0;
         Harness drags;
@@ -307,7 +338,7 @@ TEST(DrawingAidsWindow, AltAndAnArrowKeyChainTheNextFigure) {
         h.run({"type Go", "key Return"});
         ASSERT_EQ(h.trace.size(), 1) << c.name;
         const QStringList print = h.trace.first().split(' ');
-        EXPECT_TRUE(f.contains(print[1].toInt(), print[2].toInt())) << c.name << ": " << qPrintable(h.trace.first());
+        EXPECT_TRUE(o.contains(print[1].toInt(), print[2].toInt())) << c.name << ": " << qPrintable(h.trace.first());
         h.run({"key Ctrl+Z", "key Ctrl+Z"});
         EXPECT_EQ(h.image(), before) << c.name;
         EXPECT_EQ(h.dumped("figures"), figures) << c.name;
