@@ -959,8 +959,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Hält sein Werkzeug fest: Es wird nach jeder Figur wieder gewählt, bis Esc oder eine andere Schaltfläche</translation>
     </message>
     <message>
-        <source>Ends a drag without its figure; gives up a locked tool</source>
-        <translation>Bricht ein Ziehen ohne seine Figur ab; gibt ein festgehaltenes Werkzeug frei</translation>
+        <source>Ends a drag without its figure; gives up a locked tool; leaves Fill and Pick Colour</source>
+        <translation>Bricht ein Ziehen ohne seine Figur ab; gibt ein festgehaltenes Werkzeug frei; beendet Füllen und Farbe aufnehmen</translation>
     </message>
     <message>
         <source>Drag a handle on the picture&apos;s right edge, bottom edge or corner</source>
@@ -979,8 +979,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Setzt den unter „Texteingabe“ getippten Text mit seiner linken oberen Ecke dorthin</translation>
     </message>
     <message>
-        <source>In &quot;Enter Text&quot; or on the canvas: centres the text in the last figure drawn</source>
-        <translation>In „Texteingabe“ oder auf der Leinwand: zentriert den Text in der zuletzt gezeichneten Figur</translation>
+        <source>In &quot;Enter Text&quot; or on the canvas: labels what was drawn last, the text centred inside a figure or beside a line</source>
+        <translation>In „Texteingabe“ oder auf der Leinwand: beschriftet das zuletzt Gezeichnete, den Text zentriert in einer Figur oder neben einer Linie</translation>
     </message>
     <message>
         <source>Draws the next figure below, above, left or right of the one under the pointer (or the last one), joined to it by an arrow</source>
@@ -1041,6 +1041,22 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>A key of the window</source>
         <translation>Eine Taste des Fensters</translation>
+    </message>
+    <message>
+        <source>Moves the focus to the next palette button or control, or back</source>
+        <translation>Setzt den Fokus auf die nächste Schaltfläche der Palette oder das nächste Steuerelement, oder zurück</translation>
+    </message>
+    <message>
+        <source>On a palette button: presses it while &quot;Enter Text&quot; is empty, else types a blank</source>
+        <translation>Auf einer Schaltfläche der Palette: drückt sie, solange „Texteingabe“ leer ist, sonst tippt sie ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Type on the canvas or a palette button</source>
+        <translation>Auf der Leinwand oder einer Schaltfläche der Palette tippen</translation>
+    </message>
+    <message>
+        <source>Writes into &quot;Enter Text&quot;, Backspace too, the focus staying where it is</source>
+        <translation>Schreibt in „Texteingabe“, auch die Rücktaste; der Fokus bleibt, wo er ist</translation>
     </message>
 </context>
 <context>

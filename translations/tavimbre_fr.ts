@@ -959,8 +959,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>Verrouille son outil : il est choisi de nouveau après chaque figure, jusqu&apos;à Échap ou un autre bouton</translation>
     </message>
     <message>
-        <source>Ends a drag without its figure; gives up a locked tool</source>
-        <translation>Termine un glissement sans sa figure ; libère un outil verrouillé</translation>
+        <source>Ends a drag without its figure; gives up a locked tool; leaves Fill and Pick Colour</source>
+        <translation>Termine un glissement sans sa figure ; libère un outil verrouillé ; quitte Remplir et Pipette</translation>
     </message>
     <message>
         <source>Drag a handle on the picture&apos;s right edge, bottom edge or corner</source>
@@ -979,8 +979,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>Appose le texte tapé dans « Texte », son coin supérieur gauche à cet endroit</translation>
     </message>
     <message>
-        <source>In &quot;Enter Text&quot; or on the canvas: centres the text in the last figure drawn</source>
-        <translation>Dans « Texte » ou sur le canevas : centre le texte dans la dernière figure dessinée</translation>
+        <source>In &quot;Enter Text&quot; or on the canvas: labels what was drawn last, the text centred inside a figure or beside a line</source>
+        <translation>Dans « Texte » ou sur le canevas : étiquette le dernier tracé, le texte centré dans une figure ou à côté d&apos;une ligne</translation>
     </message>
     <message>
         <source>Draws the next figure below, above, left or right of the one under the pointer (or the last one), joined to it by an arrow</source>
@@ -1041,6 +1041,22 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>A key of the window</source>
         <translation>Une touche de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Moves the focus to the next palette button or control, or back</source>
+        <translation>Passe le focus au bouton de la palette ou au contrôle suivant, ou revient en arrière</translation>
+    </message>
+    <message>
+        <source>On a palette button: presses it while &quot;Enter Text&quot; is empty, else types a blank</source>
+        <translation>Sur un bouton de la palette : l&apos;enfonce tant que « Texte » est vide, sinon tape une espace</translation>
+    </message>
+    <message>
+        <source>Type on the canvas or a palette button</source>
+        <translation>Taper sur le canevas ou sur un bouton de la palette</translation>
+    </message>
+    <message>
+        <source>Writes into &quot;Enter Text&quot;, Backspace too, the focus staying where it is</source>
+        <translation>Écrit dans « Texte », Retour arrière aussi ; le focus reste où il est</translation>
     </message>
 </context>
 <context>

@@ -16,14 +16,15 @@
 #include <QMainWindow>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QTreeWidget>
 #include <algorithm>
 
 int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
@@ -192,43 +193,61 @@ static QString shownKey(const QString& key) {
     return sequence.toString(QKeySequence::NativeText);
 }
 
-// The keys in two columns, each group a bold heading over its rows.
-void QtDialogs::ShowShortcuts(const QList<KeyRow>& rows) {
-    QDialog dialog(parent_);
-    dialog.setWindowTitle(tr("Keyboard Shortcuts"));
-    auto* list = new QTreeWidget(&dialog);
-    list->setObjectName(QStringLiteral("shortcuts"));
-    list->setHeaderLabels({tr("Keys"), tr("What they do")});
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setWordWrap(true);
-    QTreeWidgetItem* group = nullptr;
-    QString groupName;
+// The keys in two columns, each group a bold heading over its rows. Every
+// text is a label that wraps at word boundaries, so that no row is ever cut
+// short, whatever the language and the dialog's width.
+std::unique_ptr<QDialog> QtDialogs::shortcutsDialog(QWidget* parent, const QList<KeyRow>& rows) {
+    auto dialog = std::make_unique<QDialog>(parent);
+    dialog->setWindowTitle(tr("Keyboard Shortcuts"));
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    grid->setHorizontalSpacing(16);
+    int line = 0;
+    auto add = [&](const QString& text, int column, int span, bool bold) {
+        auto* label = new QLabel(text);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (bold) {
+            QFont font = label->font();
+            font.setBold(true);
+            label->setFont(font);
+        }
+        grid->addWidget(label, line, column, 1, span);
+    };
+    add(tr("Keys"), 0, 1, true);
+    add(tr("What they do"), 1, 1, true);
+    QString group;
     for (const KeyRow& row : rows) {
-        if (!group || groupName != row.group) {
-            groupName = row.group;
-            const QByteArray name = row.group.toUtf8();
-            group = new QTreeWidgetItem(list, {QCoreApplication::translate("Shortcuts", name.constData())});
-            group->setFirstColumnSpanned(true);
-            QFont bold = group->font(0);
-            bold.setBold(true);
-            group->setFont(0, bold);
+        if (line == 0 || group != row.group) {
+            group = row.group;
+            ++line;
+            add(QCoreApplication::translate("Shortcuts", group.toUtf8().constData()), 0, 2, true);
         }
         QStringList keys;
         for (const QString& k : row.keys) keys << shownKey(k);
-        new QTreeWidgetItem(group, {keys.join(QStringLiteral(", ")), row.does});
+        ++line;
+        add(keys.join(QStringLiteral(", ")), 0, 1, false);
+        add(row.does, 1, 1, false);
     }
-    list->expandAll();
-    list->resizeColumnToContents(0);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dialog);
+    grid->setRowStretch(line + 1, 1);
+    auto* list = new QScrollArea(dialog.get());
+    list->setObjectName(QStringLiteral("shortcuts"));
+    list->setWidgetResizable(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setWidget(page);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog.get());
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog.get(), &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog.get());
     layout->addWidget(list);
     layout->addWidget(buttons);
-    dialog.resize(760, 620);
-    dialog.exec();
+    dialog->resize(760, 620);
+    return dialog;
 }
+
+void QtDialogs::ShowShortcuts(const QList<KeyRow>& rows) { shortcutsDialog(parent_, rows)->exec(); }
 
 void QtDialogs::ShowAbout(const QString& title, const QString& text) { QMessageBox::about(parent_, title, text); }
 

@@ -7,11 +7,13 @@
 #include "files/Dialogs.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QList>
 #include <memory>
 #include <utility>
 
 class QMainWindow;
+class QWidget;
 
 class QtDialogs : public Dialogs {
     Q_DECLARE_TR_FUNCTIONS(QtDialogs)
@@ -37,6 +39,8 @@ public:
 
     // "Name (*.a)|*.a|..." as Qt's "Name (*.a);;..."
     static QString qtFilter(const QString& filter);
+    // The list ShowShortcuts shows, not yet shown.
+    static std::unique_ptr<QDialog> shortcutsDialog(QWidget* parent, const QList<KeyRow>& rows);
 
 private:
     QMainWindow* parent_ = nullptr;

@@ -5,6 +5,7 @@
 #include "app/palette/Palette.h"
 #include "app/palette/PaletteIcons.h"
 #include "app/window/CommandTable.h"
+#include "app/window/QtDialogs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -41,7 +42,8 @@ TEST(Startup, WidthListsHoldOneToTenAndOneToTwenty) {
 }
 
 // The labels keep their design-time boxes; each caption, wrapped, must show
-// whole in its box in every language the program speaks.
+// whole in its box in every language the program speaks, as must every row
+// of Help > Keyboard Shortcuts at the dialog's own size.
 TEST(Startup, EveryLabelShowsItsWholeCaption) {
     for (const char* language : {"", "de", "fr"}) {
         QTranslator translator;
@@ -50,14 +52,31 @@ TEST(Startup, EveryLabelShowsItsWholeCaption) {
             QCoreApplication::installTranslator(&translator);
         }
         Harness h;
+        h.run("key F1");
+        QList<KeyRow> rows;
+        for (const QString& line : h.out.mid(1)) {
+            const QStringList f = line.mid(QStringLiteral("shortcut ").size()).split('|');
+            rows.append({f.value(0), f.value(1).split(QStringLiteral(", ")), f.value(2)});
+        }
+        const auto shortcuts = QtDialogs::shortcutsDialog(nullptr, rows);
+        shortcuts->show();
+        QCoreApplication::processEvents();
+        QList<const QLabel*> labels;
         for (const char* name : {"lblwidth", "lbleraserwidth", "Label1", "Label2"}) {
-            const auto* label = h.w->findChild<QLabel*>(QLatin1String(name));
-            ASSERT_NE(label, nullptr) << name;
+            labels << h.w->findChild<QLabel*>(QLatin1String(name));
+            ASSERT_NE(labels.last(), nullptr) << name;
+        }
+        const QList<QLabel*> rowLabels = shortcuts->findChildren<QLabel*>();
+        EXPECT_GE(rowLabels.size(), rows.size() * 2);
+        for (const QLabel* label : rowLabels) labels << label;
+        for (const QLabel* label : labels) {
+            const QString name = label->objectName().isEmpty() ? label->text() : label->objectName();
             const QRect box = label->contentsRect();
             const QRect needed = label->fontMetrics().boundingRect(
                 box, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
-            EXPECT_TRUE(box.contains(needed)) << language << " " << name << ": "
-                                              << needed.width() << " x " << needed.height();
+            EXPECT_TRUE(box.contains(needed)) << language << " " << qPrintable(name) << ": " << needed.width()
+                                              << " x " << needed.height() << " in " << box.width() << " x "
+                                              << box.height();
         }
         QCoreApplication::removeTranslator(&translator);
     }
@@ -225,7 +244,8 @@ TEST(Startup, KeyboardShortcutsListEveryKeyOfTheWindow) {
         {"Esc", "Drawing"},      {"Ctrl+0", "View"},          {"Ctrl+wheel", "View"},   {"Return", "Labels"},
         {"Alt+Down", "Chaining"}, {"Alt+Right", "Chaining"},  {"Double-click a palette button", "Drawing"},
         {"F1", "Menus"},         {"Alt+H", "Menus"},          {"Ctrl+Alt+J", "View"},   {"Ctrl+Alt+Q", "Other keys"},
-        {"Shift+F7", "Other keys"},
+        {"Shift+F7", "Other keys"}, {"Tab", "Drawing"},    {"Space", "Drawing"},
+        {"Type on the canvas or a palette button", "Labels"},
     };
     for (const auto& [key, group] : placed) EXPECT_TRUE(groupOf.contains(key, group)) << key << " in " << group;
     EXPECT_EQ(groupOf.count("Esc"), 2);  // not listed again for the window's own action
