@@ -25,11 +25,19 @@ double leadingEdge(double at, double edge, int sign, const Grid& grid) {
 // its outline around: its module says how far a wave or a round end reaches
 // past the drag; a circle is drawn as high as the drag, centred in it.
 QRectF outlineOf(int tool, const QRectF& drag, const ShapeTools& shapes) {
-    if (tool == Tool::Circle) return FigureMemory::remembered(tool, drag.topLeft(), drag.bottomRight()).drag;
+    if (tool == Tool::Circle) return FigureMemory::remembered(tool, drag.topLeft(), drag.bottomRight()).rect;
     const ShapeTool* module = shapes.forTool(tool);
     if (!module) return drag;
     return drag.marginsAdded(
         module->outlineBeyond(float(drag.left()), float(drag.top()), float(drag.right()), float(drag.bottom())));
+}
+
+// The outline of a figure where it lies: that of the figure as drawn,
+// turned as it has been since.
+QRectF outlineNow(const DrawnFigure& figure, const ShapeTools& shapes) {
+    const QLineF drag = figure.drag();
+    const QRectF drawn = outlineOf(figure.tool, QRectF(drag.p1(), drag.p2()).normalized(), shapes);
+    return QRectF(figure.place(drawn.topLeft()), figure.place(drawn.bottomRight())).normalized();
 }
 
 // The drag that draws a figure of TOOL over F: a circle's is 2 twips higher
@@ -40,9 +48,9 @@ QRectF dragOver(int tool, const QRectF& f) { return tool == Tool::Circle ? f.adj
 
 std::optional<Chain::Plan> Chain::plan(const DrawnFigure& source, int tool, Direction d, int gap, const Grid& grid,
                                        QSize picture, const ShapeTools& shapes, QString& why) {
-    const QRectF s = source.drag.normalized();
+    const QRectF s = source.rect;
     // A circle is remembered by the square around it.
-    const QRectF from = source.tool == Tool::Circle ? s : outlineOf(source.tool, s, shapes);
+    const QRectF from = source.tool == Tool::Circle ? s : outlineNow(source, shapes);
     const double g = gap * kTwips;
     // The gap lies between the outlines: the new rectangle's leading edge
     // goes as far past the gap as its outline reaches before it.
@@ -81,7 +89,7 @@ std::optional<Chain::Plan> Chain::plan(const DrawnFigure& source, int tool, Dire
     // Straight from side to side: across the chain, both ends take the
     // source's connection point, which lies on its outline as the new
     // figure's does.
-    const auto was = FigureMemory::points(DrawnFigure{source.tool, s, source.penWidth});
+    const auto was = FigureMemory::points(source);
     const auto is = FigureMemory::points(p.figure);
     using Side = FigureMemory::Side;
     auto at = [](const auto& points, Side side) { return points[int(side)].at; };

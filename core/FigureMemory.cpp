@@ -52,7 +52,7 @@ const char* nounOf(int tool) {
 QRect shown(const DrawnFigure& f, QSize size) { return f.pixels().intersected(QRect(QPoint(0, 0), size)); }
 
 DrawnFigure translated(DrawnFigure f, QPoint byPixels) {
-    f.drag.translate(byPixels.x() * kTp, byPixels.y() * kTp);
+    f.rect.translate(byPixels.x() * kTp, byPixels.y() * kTp);
     return f;
 }
 
@@ -84,19 +84,32 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b) {
 }  // namespace
 
 QRect DrawnFigure::pixels() const {
-    const QRectF r = drag.normalized();
+    const QRectF r = rect.normalized();
     return QRect(QPoint(Canvas::toPixels(float(r.left())), Canvas::toPixels(float(r.top()))),
                  QPoint(Canvas::toPixels(float(r.right())), Canvas::toPixels(float(r.bottom()))));
+}
+
+QLineF DrawnFigure::drag() const {
+    QRectF drawn = rect;
+    if (orientation.transposed) {
+        const QSizeF size = orientation.drawnSize(rect.size());
+        drawn = QRectF(rect.center() - QPointF(size.width(), size.height()) / 2, size);
+    }
+    return QLineF(leftward ? drawn.right() : drawn.left(), upward ? drawn.bottom() : drawn.top(),
+                  leftward ? drawn.left() : drawn.right(), upward ? drawn.top() : drawn.bottom());
 }
 
 bool FigureMemory::isFigure(int tool) { return nounOf(tool) != nullptr; }
 
 // The middles of a figure's sides where its outline passes: those of its
 // rectangle, but where a symbol's side is slanted, curved, inset or absent.
+// They are found on the figure as drawn, then put where it lies now, each
+// named by the side it has come to face.
 std::array<FigureMemory::Point, 4> FigureMemory::points(const DrawnFigure& figure) {
-    const double x0 = figure.drag.left(), y0 = figure.drag.top(), x1 = figure.drag.right(), y1 = figure.drag.bottom();
+    const QLineF drag = figure.drag();
+    const double x0 = drag.x1(), y0 = drag.y1(), x1 = drag.x2(), y1 = drag.y2();
     const double w = x1 - x0, h = y1 - y0;
-    const QPointF c = figure.drag.center();
+    const QPointF c = QRectF(drag.p1(), drag.p2()).center();
     double xa = x0, xb = x1, ya = y0, yb = y1, sideY = c.y();
     switch (figure.tool) {
     case Tool::Data:  // slanted sides, a third of the width each
@@ -121,11 +134,16 @@ std::array<FigureMemory::Point, 4> FigureMemory::points(const DrawnFigure& figur
     default:
         break;
     }
-    const int t = figure.tool;
-    return {{{QPointF(c.x(), std::min(ya, yb)), Side::Top, t},
-             {QPointF(c.x(), std::max(ya, yb)), Side::Bottom, t},
-             {QPointF(std::min(xa, xb), sideY), Side::Left, t},
-             {QPointF(std::max(xa, xb), sideY), Side::Right, t}}};
+    const QPointF drawn[] = {{c.x(), std::min(ya, yb)}, {c.x(), std::max(ya, yb)}, {std::min(xa, xb), sideY},
+                             {std::max(xa, xb), sideY}};
+    const QPointF facing[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};  // the way each side faces, in the order of Side
+    std::array<Point, 4> now;
+    for (int i = 0; i < 4; ++i) {
+        const QPointF f = figure.orientation.map(facing[i]);
+        const int side = f.y() < 0 ? 0 : f.y() > 0 ? 1 : f.x() < 0 ? 2 : 3;
+        now[side] = {figure.place(drawn[i]), Side(side), figure.tool};
+    }
+    return now;
 }
 
 QString FigureMemory::describe(const Point& point) {
@@ -153,7 +171,7 @@ QString FigureMemory::describe(const Point& point) {
 
 const DrawnFigure* FigureMemory::under(QPointF at) const {
     for (auto it = figures_.rbegin(); it != figures_.rend(); ++it) {
-        const QRectF r = it->drag.normalized();
+        const QRectF& r = it->rect;
         if (at.x() >= r.left() && at.x() <= r.right() && at.y() >= r.top() && at.y() <= r.bottom()) return &*it;
     }
     return nullptr;
@@ -179,7 +197,7 @@ std::optional<FigureMemory::Point> FigureMemory::sideAt(QPointF at, double reach
         for (const Point& p : middles)
             if (distance(at, p.at) <= reach) return p;
         if (it->tool == Tool::Decision) continue;  // its sides are slanted: only its corners
-        const QRectF r = it->drag.normalized();
+        const QRectF& r = it->rect;
         for (const Point& p : middles) {
             // The side through its connection point, as long as the figure.
             const bool across = p.side == Side::Top || p.side == Side::Bottom;
@@ -192,12 +210,14 @@ std::optional<FigureMemory::Point> FigureMemory::sideAt(QPointF at, double reach
 }
 
 DrawnFigure FigureMemory::remembered(int tool, QPointF press, QPointF release, int penWidth) {
-    DrawnFigure f{tool, QRectF(press, release), penWidth};
+    DrawnFigure f{tool, QRectF(press, release).normalized(), penWidth, {}, release.x() < press.x(),
+                  release.y() < press.y()};
     if (tool == Tool::Circle) {
         // The circle the drag draws: centred in it, its radius from its height.
-        const QPointF c = f.drag.center();
+        const QPointF c = f.rect.center();
         const double r = std::fabs((release.y() - press.y()) / 2 - 2);
-        f.drag = QRectF(c - QPointF(r, r), c + QPointF(r, r));
+        f.rect = QRectF(c - QPointF(r, r), c + QPointF(r, r));
+        f.leftward = f.upward = false;
     }
     return f;
 }
@@ -242,7 +262,9 @@ void FigureMemory::resized(QSize from, QSize to) {
 void FigureMemory::turned(Turn turn, QSize size) {
     remap([&](const DrawnFigure& f) -> std::optional<DrawnFigure> {
         DrawnFigure t = f;
-        t.drag = QRectF(turnedPoint(f.drag.topLeft(), turn, size), turnedPoint(f.drag.bottomRight(), turn, size));
+        t.rect = QRectF(turnedPoint(f.rect.topLeft(), turn, size), turnedPoint(f.rect.bottomRight(), turn, size))
+                     .normalized();
+        t.orientation = f.orientation.then(turn);
         return t;
     });
 }

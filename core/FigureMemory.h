@@ -7,6 +7,9 @@
 // them along, or forgets the ones whose pixels it cut. Never saved.
 #pragma once
 
+#include "core/Orientation.h"
+
+#include <QLineF>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
@@ -18,16 +21,30 @@
 
 enum class Turn;
 
+// A figure as the memory keeps it: where it lies, its corners in order, and
+// how it has been turned or flipped since it was drawn; the drag that drew
+// it is that rectangle as drawn, from the corner its press was at.
 struct DrawnFigure {
     int tool = 0;
-    // The press and the release as opposite corners, in twips (a line's
-    // two ends); a circle's is the square around the circle drawn.
-    QRectF drag;
+    // Where it lies on the picture, in twips, its corners in order (a line's
+    // two ends are opposite corners); a circle's is the square around the
+    // circle drawn.
+    QRectF rect;
     int penWidth = 1;  // the pen it was drawn with, which its label keeps clear of
+    Orientation orientation;  // since it was drawn
+    bool leftward = false, upward = false;  // where the release lay from the press, as drawn
 
     // The picture pixels the rectangle covers, edges included.
     QRect pixels() const;
-    bool operator==(const DrawnFigure& o) const { return tool == o.tool && drag == o.drag && penWidth == o.penWidth; }
+    // The press and the release as drawn: not turned, centred where the
+    // figure lies now. What the shape modules measure their figure by.
+    QLineF drag() const;
+    // A point of the figure as drawn (in the frame of drag()) where it lies now.
+    QPointF place(QPointF drawn) const { return rect.center() + orientation.map(drawn - rect.center()); }
+    bool operator==(const DrawnFigure& o) const {
+        return tool == o.tool && rect == o.rect && penWidth == o.penWidth && orientation == o.orientation &&
+               leftward == o.leftward && upward == o.upward;
+    }
 };
 
 class FigureMemory {

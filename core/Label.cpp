@@ -157,12 +157,27 @@ Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector
     return {centred(fm, {line}, centre), points, true};
 }
 
+namespace {
+
+// The site of FIGURE: the one its module gives the figure as drawn, turned
+// and flipped as the figure has been since.
+LabelSite siteNow(const DrawnFigure& figure, const SiteOf& siteOf) {
+    const QLineF drag = figure.drag();
+    LabelSite site = siteOf(figure.tool, float(drag.x1()), float(drag.y1()), float(drag.x2()), float(drag.y2()));
+    if (site.kind == LabelSite::Kind::Beside)
+        site.connector = QLineF(figure.place(site.connector.p1()), figure.place(site.connector.p2()));
+    else
+        site.room = QRectF(figure.place(site.room.topLeft()), figure.place(site.room.bottomRight())).normalized();
+    return site;
+}
+
+}  // namespace
+
 Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
     if (text.simplified().isEmpty()) return Stamp::NoText;
     const std::optional<DrawnFigure>& f = doc.figures().last();
     if (!f) return Stamp::NoFigure;
-    LabelSite site = siteOf(f->tool, float(f->drag.left()), float(f->drag.top()), float(f->drag.right()),
-                            float(f->drag.bottom()));
+    LabelSite site = siteNow(*f, siteOf);
     if (site.kind == LabelSite::Kind::Beside) site.connector = fromDecision(doc.figures(), site.connector);
     Canvas& canvas = doc.canvas;
     const Placed placed = site.kind == LabelSite::Kind::Beside

@@ -207,8 +207,8 @@ QStringList frmmain::dump() const {
         QStringLiteral("lineRoute=") + nameOf(state.lineLook.route),
         QStringLiteral("chainGap=%1").arg(form.chainGap),
         QStringLiteral("figures=%1").arg(doc.figures().figures().size()),
-        QStringLiteral("lastFigure=") + (last ? QStringLiteral("%1,%2,%3,%4").arg(n(float(last->drag.left())), n(float(last->drag.top())),
-                                                                                n(float(last->drag.right())), n(float(last->drag.bottom())))
+        QStringLiteral("lastFigure=") + (last ? QStringLiteral("%1,%2,%3,%4").arg(n(float(last->rect.left())), n(float(last->rect.top())),
+                                                                                n(float(last->rect.right())), n(float(last->rect.bottom())))
                                               : QString()),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),

@@ -5,6 +5,7 @@
 #include "core/DragDispatcher.h"
 #include "core/FigureMemory.h"
 #include "core/Grid.h"
+#include "core/ImageOps.h"
 #include "shapes/ShapeModule.h"
 
 #include <QImage>
@@ -225,7 +226,8 @@ TEST(DrawingAids, DragsThatDrawNothingAreKnownBeforeTheRelease) {
 }
 
 // Each figure offers the middles of its sides, a decision its corners, and
-// every one of them is a pixel of the figure as drawn.
+// every one of them is a pixel of the figure as drawn, turned or flipped
+// with the picture or not, named by the side it faces now.
 TEST(DrawingAids, ConnectionPointsLieOnTheFigureDrawn) {
     const struct {
         int tool;
@@ -252,24 +254,38 @@ TEST(DrawingAids, ConnectionPointsLieOnTheFigureDrawn) {
         {Tool::InternalStorage, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
         {Tool::ParallelMode, QRectF(QPointF(1500, 1500), QPointF(4500, 3000))},
     };
+    const std::optional<Turn> turns[] = {std::nullopt,     Turn::FlipHorizontal, Turn::FlipVertical,
+                                         Turn::Rotate180,  Turn::RotateRight,    Turn::RotateLeft};
     for (const auto& c : cases) {
-        BareDrag b;
-        b.click(c.tool);
-        b.drag(float(c.drag.left()), float(c.drag.top()), float(c.drag.right()), float(c.drag.bottom()));
-        ASSERT_EQ(b.doc.figures().figures().size(), 1u) << c.tool;
-        // On a slanted side, the pixel the line took may be the next one.
-        const int slack = c.tool == Tool::Data || c.tool == Tool::ManualOperation ? 1 : 0;
-        for (const FigureMemory::Point& p : FigureMemory::points(b.doc.figures().figures().front())) {
-            const QPoint at(Canvas::toPixels(float(p.at.x())), Canvas::toPixels(float(p.at.y())));
-            int ink = 0;
-            for (int dx = -slack; dx <= slack; ++dx)
-                ink += (b.doc.canvas.Image().pixel(at + QPoint(dx, 0)) & 0xFFFFFF) != 0xFFFFFF;
-            EXPECT_GT(ink, 0) << c.tool << ": " << qPrintable(FigureMemory::describe(p)) << " at " << at.x() << ","
-                              << at.y();
-            // A press there lies on that side of that figure.
-            const std::optional<FigureMemory::Point> side = b.doc.figures().sideAt(p.at, 1);
-            EXPECT_TRUE(side && side->side == p.side) << c.tool << ": " << qPrintable(FigureMemory::describe(p));
+        for (const std::optional<Turn> turn : turns) {
+            BareDrag b;
+            b.click(c.tool);
+            b.drag(float(c.drag.left()), float(c.drag.top()), float(c.drag.right()), float(c.drag.bottom()));
+            if (turn) b.doc.turn(*turn);
+            ASSERT_EQ(b.doc.figures().figures().size(), 1u) << c.tool;
+            const QString how = turn ? turnName(*turn) : QString();
+            // On a slanted side, the pixel the line took may be the next one.
+            const int slack = c.tool == Tool::Data || c.tool == Tool::ManualOperation ? 1 : 0;
+            const QPoint sides[] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+            for (const FigureMemory::Point& p : FigureMemory::points(b.doc.figures().figures().front())) {
+                const QPoint at(Canvas::toPixels(float(p.at.x())), Canvas::toPixels(float(p.at.y())));
+                int ink = 0;
+                for (int i = 0; i < (slack ? 5 : 1); ++i)
+                    ink += (b.doc.canvas.Image().pixel(at + sides[i]) & 0xFFFFFF) != 0xFFFFFF;
+                EXPECT_GT(ink, 0) << c.tool << " " << qPrintable(how) << ": " << qPrintable(FigureMemory::describe(p))
+                                  << " at " << at.x() << "," << at.y();
+                // It faces the way its side is named.
+                const QPointF centre = b.doc.figures().figures().front().rect.center();
+                const QPointF out = p.at - centre;
+                const bool faces[] = {out.y() < 0, out.y() > 0, out.x() < 0, out.x() > 0};
+                EXPECT_TRUE(faces[int(p.side)])
+                    << c.tool << " " << qPrintable(how) << ": " << qPrintable(FigureMemory::describe(p));
+                // A press there lies on that side of that figure.
+                const std::optional<FigureMemory::Point> side = b.doc.figures().sideAt(p.at, 1);
+                EXPECT_TRUE(side && side->side == p.side) << c.tool << ": " << qPrintable(FigureMemory::describe(p));
+            }
+            const QPointF centre = b.doc.figures().figures().front().rect.center();
+            EXPECT_EQ(b.doc.figures().under(centre), &b.doc.figures().figures().front()) << c.tool;
         }
-        EXPECT_EQ(b.doc.figures().under(c.drag.center()), &b.doc.figures().figures().front()) << c.tool;
     }
 }

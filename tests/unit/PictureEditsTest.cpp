@@ -132,7 +132,7 @@ std::string lettersAtLastFigure(const Document& doc) {
     const std::optional<DrawnFigure>& f = doc.figures().last();
     if (!f) return "";
     std::string letters;
-    for (const QPointF& p : {f->drag.topLeft(), f->drag.bottomRight()}) {
+    for (const QPointF& p : {f->place(f->drag().p1()), f->place(f->drag().p2())}) {
         const QPoint at(Canvas::toPixels(float(p.x())), Canvas::toPixels(float(p.y())));
         for (char c = 'a'; c <= 'z'; ++c)
             if (doc.canvas.Image().valid(at) && doc.canvas.Image().pixel(at) == letterColour(c)) letters += c;

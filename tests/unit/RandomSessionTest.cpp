@@ -154,7 +154,10 @@ void Session::someCommand() {
         static const char* arrows[] = {"Down", "Up", "Left", "Right"};
         run(QStringLiteral("key Alt+") + arrows[rng.bounded(4)]);
     } else if (r < 64) {  // keys typed where the last press left the focus: the canvas
+        static const char* turns[] = {"fliph1", "flipv1", "rotate1801", "rotateright1", "rotateleft1"};
         const QString typed = junk();
+        if (typed.isEmpty() && rng.bounded(2))  // a label on a turned figure
+            run(QStringLiteral("menu ") + turns[rng.bounded(5)]);
         run(typed.isEmpty() ? QStringLiteral("key Return") : "type " + typed);
     } else if (r < 75) {
         run(QStringLiteral("text %1 %2").arg(boxes[rng.bounded(4)], junk()));

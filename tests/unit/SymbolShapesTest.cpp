@@ -211,6 +211,7 @@ TEST(SymbolShapes, FinishedOutlinesToTheTwip) {
 // ends closed for the test). Beside every connector, clear of it and wholly
 // on its side of it: above level ones, right of upright ones, in the free
 // quarter of slanted ones, and on the other side where that leaves the picture.
+// A figure turned or flipped with the picture keeps its room, turned too.
 TEST(SymbolShapes, LabelsStayInsideFiguresAndBesideConnectors) {
     const QPoint inside(0, 0), above(0, -1), below(0, 1), right(1, 0), left(-1, 0);
     struct Case {
@@ -218,34 +219,35 @@ TEST(SymbolShapes, LabelsStayInsideFiguresAndBesideConnectors) {
         float x0, y0, x1, y1;
         QPoint side = {};  // a connector's: its label lies this way of its middle on each axis not 0
         int pen = 2;
+        bool turned = false;  // and again after each turn and flip of the picture
     } cases[] = {
         {"cmdSquare", 1500, 1500, 3000, 2700},
         {"cmdSquare", 1500, 1500, 3000, 2700, inside, 8},
         {"cmdCircle", 1500, 1500, 3300, 3300},
-        {"cmdStart", 1500, 1500, 4500, 2700},
-        {"cmdterminate", 4500, 2700, 1500, 1500},
+        {"cmdStart", 1500, 1500, 4500, 2700, inside, 2, true},
+        {"cmdterminate", 4500, 2700, 1500, 1500, inside, 2, true},
         {"cmdStart", 1500, 2700, 2100, 1500},
         {"cmdrhombus", 1500, 1500, 4500, 3900},
         {"cmdrhombus", 4500, 3900, 1500, 1500, inside, 6},
         {"cmdparallelogram", 1500, 1500, 4800, 3900},
         {"cmdparallelogram", 4800, 3900, 1500, 1500},
-        {"cmdstoreddata", 1500, 1500, 3600, 2700},
-        {"cmdstoreddata", 3300, 2700, 1500, 1500},
+        {"cmdstoreddata", 1500, 1500, 3600, 2700, inside, 2, true},
+        {"cmdstoreddata", 3300, 2700, 1500, 1500, inside, 2, true},
         {"cmdpreprocess", 1500, 1500, 3300, 2700},
-        {"cmdinternalstorage", 1500, 1500, 3300, 3000},
+        {"cmdinternalstorage", 1500, 1500, 3300, 3000, inside, 2, true},
         {"cmdseqdata", 1500, 1500, 4500, 3600},
-        {"cmddirectdata", 1500, 1500, 3900, 2700},
-        {"cmdmanualinput", 1500, 1500, 3300, 3300},
-        {"cmdmanualoperation", 1500, 1500, 4500, 2700},
+        {"cmddirectdata", 1500, 1500, 3900, 2700, inside, 2, true},
+        {"cmdmanualinput", 1500, 1500, 3300, 3300, inside, 2, true},
+        {"cmdmanualoperation", 1500, 1500, 4500, 2700, inside, 2, true},
         {"cmdpreparation", 1500, 1500, 4500, 2700},
         {"cmdpreparation", 4500, 2700, 1500, 1500},
-        {"cmdlooplimit", 1500, 1500, 3300, 3000},
-        {"cmdoffpageref", 1500, 1500, 3300, 4500},
+        {"cmdlooplimit", 1500, 1500, 3300, 3000, inside, 2, true},
+        {"cmdoffpageref", 1500, 1500, 3300, 4500, inside, 2, true},
         {"cmdparallelmod", 1500, 1500, 3300, 4500},
-        {"cmdinternalprocess", 1500, 1500, 3300, 3000, inside, 5},
-        {"cmdpapertap", 1500, 1500, 3300, 3300},
-        {"cmddocument", 1500, 1500, 3300, 3000},
-        {"cmdArrowright", 1500, 1500, 3900, 3600},
+        {"cmdinternalprocess", 1500, 1500, 3300, 3000, inside, 5, true},
+        {"cmdpapertap", 1500, 1500, 3300, 3300, inside, 2, true},
+        {"cmddocument", 1500, 1500, 3300, 3000, inside, 2, true},
+        {"cmdArrowright", 1500, 1500, 3900, 3600, inside, 2, true},
         {"cmdArrowleft", 3900, 3600, 1500, 1500},
         {"cmdArrowup", 1500, 1500, 3300, 4500},
         {"cmdArrowdown", 1500, 1500, 3300, 4500},
@@ -267,14 +269,17 @@ TEST(SymbolShapes, LabelsStayInsideFiguresAndBesideConnectors) {
         {"cmddoublesidearrow", 1500, 3000, 6000, 3600, above},
     };
     const QString texts[] = {"Yes", "Recompute outstanding quarterly balances"};
+    const QString turns[] = {"fliph1", "flipv1", "rotate1801", "rotateright1", "rotateleft1"};
     for (const Case& c : cases)
+        for (const QString& turn : c.turned ? QStringList(std::begin(turns), std::end(turns)) : QStringList{QString()})
         for (const QString& text : texts) {
-            SCOPED_TRACE(QStringLiteral("%1 %2 %3 %4 %5 pen %6: %7")
-                             .arg(c.button).arg(c.x0).arg(c.y0).arg(c.x1).arg(c.y1).arg(c.pen).arg(text).toStdString());
+            SCOPED_TRACE(QStringLiteral("%1 %2 %3 %4 %5 pen %6 %7: %8")
+                             .arg(c.button).arg(c.x0).arg(c.y0).arg(c.x1).arg(c.y1).arg(c.pen).arg(turn, text).toStdString());
             Harness h;
             h.w->canvas.ForeColor = kRed;  // the outline is black
             h.run({QStringLiteral("select cmbDrawWidth %1").arg(c.pen - 1), QStringLiteral("click %1").arg(c.button),
                    mouseLine("down", 1, c.x0, c.y0), mouseLine("move", 1, c.x1, c.y1), mouseLine("up", 1, c.x1, c.y1)});
+            if (!turn.isEmpty()) h.run({"menu " + turn});
             const QImage figure = h.image().copy();
             h.trace.clear();
             h.run({"text txtinsert " + text, "return txtinsert"});
