@@ -37,11 +37,16 @@ def gif():
 
 def main(folder):
     rows = b"".join(bytes([W, 7, 0, 0]) for _ in range(10))
+    # The fewest bytes run-length codes can fill the picture with: a run of
+    # W pixels and an end of line a row.
+    fewest = 4 * H - 2
     files = {
-        # ten rows given, then the file ends with no end-of-bitmap code
-        "rle-cut.bmp": rle8(rows),
-        # a delta code jumps over most of the picture, then the bitmap ends
-        "rle-skip.bmp": rle8(rows + bytes([0, 2, 5, 30, 4, 9, 0, 1])),
+        # ten rows given a pixel at a time, then the file ends with no
+        # end-of-bitmap code
+        "rle-cut.bmp": rle8(b"".join(bytes([1, 7]) * W + bytes([0, 0]) for _ in range(10))),
+        # a delta code jumps over most of the picture, then the bitmap ends;
+        # what follows fills the file to the length the pixels could take
+        "rle-skip.bmp": rle8(rows + bytes([0, 2, 5, 30, 4, 9, 0, 1]) + bytes(fewest)),
         # a 12-byte OS/2 header, its 24-bit rows cut off half way
         "os2-cut.bmp": bitmap(struct.pack("<IHHHH", 12, W, H, 1, 24), b"", bytes(range(256)) * (W * 3 * H // 2 // 256)),
         # a GIF whose data ends in its middle, without a trailer
