@@ -3,7 +3,6 @@
 #include "files/PictureFile.h"
 
 #include <QFileInfo>
-#include <QPromise>
 #include <utility>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -18,33 +17,49 @@ AutoRecovery::AutoRecovery(Document& doc, Dialogs& dialogs) : doc_(doc), dialogs
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { writeInBackground(); });
     QObject::connect(&copyTimer_, &QTimer::timeout, &copyTimer_, [this] { copyMore(); });
     retry_.setSingleShot(true);
-    QObject::connect(&retry_, &QTimer::timeout, &retry_, [this] { writeInBackground(); });
-    // Sent only once the outcome is there; an outcome already taken while
-    // waiting for it is not taken again.
-    QObject::connect(&watcher_, &QFutureWatcher<bool>::finished, &watcher_, [this] {
-        if (encoding_ && pending_.isFinished()) collect();
+    QObject::connect(&retry_, &QTimer::timeout, &retry_, [this] {
+        if (state_ != State::Due) return;
+        state_ = State::Idle;
+        begin();
     });
-    worker_.setMaxThreadCount(1);
+    noticeTimer_.setSingleShot(true);
+    QObject::connect(&noticeTimer_, &QTimer::timeout, &noticeTimer_, [this] { showNotices(); });
+    QObject::connect(&endedPoll_, &QTimer::timeout, &endedPoll_, [this] {
+        if (ended_.load(std::memory_order_acquire)) collect();
+    });
 }
 
 AutoRecovery::~AutoRecovery() {
     copy_.reset();
-    worker_.waitForDone();
+    if (worker_.joinable()) worker_.join();
 }
 
 void AutoRecovery::writeNow() {
     finish();
-    retry_.stop();  // the copy due is made now
-    writeInBackground();
+    if (state_ == State::Due) {  // the copy due is made now
+        retry_.stop();
+        state_ = State::Idle;
+    }
+    begin();
     finish();
+    showNotices();
 }
 
 void AutoRecovery::writeInBackground() {
-    if (retry_.isActive()) return;  // a copy is due shortly anyway
-    if (copy_ || encoding_) {
+    switch (state_) {
+    case State::Idle:
+        begin();
+        break;
+    case State::Due:  // a copy begins shortly anyway
+        break;
+    case State::Copying:
+    case State::Writing:
         again_ = true;
-        return;
+        break;
     }
+}
+
+void AutoRecovery::begin() {
     if (!doc_.pictureChanged()) {
         settle();
         return;
@@ -52,52 +67,57 @@ void AutoRecovery::writeInBackground() {
     // While a drag is under way its rubber band may be in the picture: the
     // copy comes shortly after.
     if (dragging_ && dragging_()) {
-        retry_.start(kRetryMs);
+        due(kRetryMs);
         return;
     }
     QImage image = doc_.selection.shown();  // what floats included
-    if (hasCopy_ && image.cacheKey() == written_) return;
+    if (written_ == image.cacheKey()) return;
     pendingKey_ = image.cacheKey();
     pendingId_ = doc_.identity();
     // The canvas's own pixels are copied before they are written; what the
     // window shows with parts floating is an image of its own, which nothing
     // paints on, so it is written as it is.
     if (image.cacheKey() != doc_.canvas.Image().cacheKey()) {
-        encode(std::move(image));
+        write(std::move(image));
         return;
     }
     auto copy = std::make_unique<PictureCopy>(doc_.canvas);
     if (copy->done()) return;  // no memory for a copy now: the timer tries again
     copy_ = std::move(copy);
+    state_ = State::Copying;
     copyTimer_.start(0);
 }
 
+void AutoRecovery::due(int ms) {
+    state_ = State::Due;
+    retry_.start(ms);
+}
+
 void AutoRecovery::copyMore() {
-    if (!copy_ || !copy_->step(kSliceMs)) return;
+    if (state_ != State::Copying || !copy_->step(kSliceMs)) return;
     copyTimer_.stop();
     QImage image = copy_->take();
     copy_.reset();
-    encode(std::move(image));
+    write(std::move(image));
 }
 
-void AutoRecovery::encode(QImage image) {
-    auto promise = std::make_shared<QPromise<bool>>();
-    pending_ = promise->future();
-    encoding_ = true;
-    promise->start();
-    worker_.start([this, promise, image = std::move(image), id = pendingId_]() mutable {
+void AutoRecovery::write(QImage image) {
+    state_ = State::Writing;
+    ended_.store(false, std::memory_order_relaxed);
+    // The thread's start and its join order its work with the window's
+    // thread.
+    worker_ = std::thread([this, image = std::move(image), id = pendingId_]() mutable {
         // The window's thread comes first when the cores are busy.
         setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
-        const bool ok = store_.write(image, id.path, id.title);
+        workerWrote_ = store_.write(image, id.path, id.title);
         image = QImage();  // its memory goes back here, not where the outcome is taken
-        promise->addResult(ok);
-        promise->finish();
+        ended_.store(true, std::memory_order_release);
     });
-    watcher_.setFuture(pending_);
+    endedPoll_.start(kPollMs);
 }
 
 void AutoRecovery::finish() {
-    if (copy_) {
+    if (state_ == State::Copying) {
         copy_->step(-1);
         copyMore();
     }
@@ -105,26 +125,24 @@ void AutoRecovery::finish() {
 }
 
 void AutoRecovery::collect() {
-    if (!encoding_) return;
-    pending_.waitForFinished();
-    encoding_ = false;
-    if (pending_.resultCount() > 0 && pending_.result()) {
+    if (state_ != State::Writing) return;
+    endedPoll_.stop();
+    worker_.join();
+    state_ = State::Idle;
+    if (workerWrote_) {
         written_ = pendingKey_;
-        hasCopy_ = true;
-    } else if (!failureTold_) {
-        failureTold_ = true;
-        // Not inside long work under way: the window holds it until then.
-        dialogs_.Notice(kTitle, store_.errorString());
+        failing_ = false;
+    } else if (!std::exchange(failing_, true)) {
+        tell(store_.errorString());  // told once each time copies stop
     }
-    pending_ = QFuture<bool>();
     settle();
     // Begun from the window's own turn, never in the middle of a command.
-    if (std::exchange(again_, false)) retry_.start(0);
+    if (std::exchange(again_, false)) due(0);
 }
 
 void AutoRecovery::settle() {
-    if (copy_ || encoding_) return;  // the copy's end settles
-    if (hasCopy_ && !doc_.pictureChanged()) discard();
+    if (state_ == State::Copying || state_ == State::Writing) return;  // the copy's end settles
+    if (written_ && !doc_.pictureChanged()) discard();
 }
 
 void AutoRecovery::discard() {
@@ -132,10 +150,25 @@ void AutoRecovery::discard() {
     copyTimer_.stop();
     copy_.reset();
     again_ = false;
-    if (encoding_) pending_.waitForFinished();
-    encoding_ = false;
+    if (state_ == State::Writing) {
+        endedPoll_.stop();
+        worker_.join();
+        if (workerWrote_) failing_ = false;
+    }
+    state_ = State::Idle;
     store_.remove();
-    hasCopy_ = false;
+    written_.reset();
+}
+
+void AutoRecovery::tell(const QString& text) {
+    notices_ << text;
+    noticeTimer_.start(0);
+}
+
+void AutoRecovery::showNotices() {
+    noticeTimer_.stop();
+    // A notice may run an event loop, in which another may be queued.
+    while (!notices_.isEmpty()) dialogs_.Notice(kTitle, notices_.takeFirst());
 }
 
 void AutoRecovery::offer() {
@@ -160,5 +193,5 @@ void AutoRecovery::offer() {
     }
     doc_.markChanged();
     writeNow();  // this instance's own copy first, then the old one goes
-    if (hasCopy_) RecoveryStore::discard(*found);
+    if (hasCopy()) RecoveryStore::discard(*found);
 }

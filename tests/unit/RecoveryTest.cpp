@@ -9,10 +9,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -346,4 +350,81 @@ TEST(Recovery, ABackgroundCopyHoldsThePictureAtItsStart) {
             recovery.discard();
             EXPECT_EQ(folder.entryList(QDir::Files), QStringList());
         }
+}
+
+// A failure's notice is a message box with an event loop of its own, in
+// which the timer may ask for the next copy. That copy is still being
+// written when the box closes; neither a save nor letting the changes go
+// afterwards leaves anything of it in the folder.
+TEST(Recovery, NoCopyOutlivesASaveOrTheChangesLetGo) {
+    // Its messages run an event loop of 400 ms, as a message box does.
+    struct LingeringDialogs : ScriptedDialogs {
+        std::function<void()> during;
+        QStringList told;
+        LingeringDialogs() : ScriptedDialogs([](const QString&) {}) {}
+        void Message(const QString&, const QString& text) override {
+            told << text;
+            QEventLoop loop;
+            QTimer::singleShot(0, &loop, during);
+            QTimer::singleShot(400, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    };
+    const struct {
+        const char* name;
+        bool saved;  // else the changes are let go
+    } cases[] = {{"saved", true}, {"let go", false}};
+    // Noise, so that its copy takes longer to encode than the box is open.
+    QImage noise(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        auto* row = reinterpret_cast<quint32*>(noise.scanLine(y));
+        QRandomGenerator::global()->fillRange(row, noise.width());
+    }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir tmp;
+        // The first copy fails: its folder would be inside a plain file.
+        const QString blocked = tmp.filePath(QStringLiteral("data"));
+        QFile(blocked).open(QIODevice::WriteOnly);
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(blocked));
+        const QDir folder(RecoveryStore::defaultFolder());
+        Document doc;
+        LingeringDialogs dialogs;
+        {
+            AutoRecovery recovery(doc, dialogs);
+            qputenv("XDG_DATA_HOME", dataHome);
+            ASSERT_EQ(doc.replacePicture(noise, {}, {{}, QStringLiteral("Untitled"), true, QStringLiteral("Untitled")}),
+                      QString());
+            doc.markChanged();
+            dialogs.during = [&] {
+                QFile::remove(blocked);
+                QDir().mkpath(blocked);
+                recovery.writeInBackground();
+            };
+            recovery.writeInBackground();
+            // Events are handled with pauses, so that the worker, which
+            // gives way to the window's thread, is not starved.
+            QElapsedTimer waited;
+            waited.start();
+            const auto handleEventsWhile = [&](const std::function<bool()>& going) {
+                while (going() && waited.elapsed() < 30000) {
+                    QApplication::processEvents();
+                    QThread::msleep(2);
+                }
+            };
+            handleEventsWhile([&] { return dialogs.told.isEmpty(); });
+            ASSERT_EQ(dialogs.told.size(), 1);
+            ASSERT_TRUE(recovery.writing());  // the second copy
+            if (c.saved) {
+                doc.canvasClean = doc.toolsClean = true;
+                recovery.settle();
+                handleEventsWhile([&] { return recovery.writing(); });
+            } else {
+                recovery.discard();
+            }
+        }  // the recovery waits for what is under way
+        EXPECT_EQ(folder.entryList(QDir::Files), QStringList());
+        EXPECT_EQ(dialogs.told.size(), 1);
+    }
 }
