@@ -70,7 +70,7 @@ bool RecoveryStore::write(const QImage& image, const QString& path, const QStrin
     if (!lock_.isLocked()) {
         if (folder_.isEmpty() || !QDir().mkpath(folder_))
             return fail(QCoreApplication::translate("Recovery", "The folder cannot be made"));
-        if (!lock_.tryLock(0)) return fail(QCoreApplication::translate("Recovery", "Its lock file cannot be made"));
+        if (!lock_.tryLock(0)) return fail(lockProblem());
     }
     if (const QString reason = writePicture(image, base_ + QLatin1String(".png"), true); !reason.isEmpty())
         return fail(reason);
@@ -88,6 +88,23 @@ bool RecoveryStore::write(const QImage& image, const QString& path, const QStrin
     }
     whole_ = true;
     return true;
+}
+
+QString RecoveryStore::lockProblem() const {
+    const QString cannot = QCoreApplication::translate("Recovery", "Its lock file cannot be made");
+    if (lock_.error() == QLockFile::LockFailedError) return cannot;  // another holds it
+    // QLockFile keeps the system's reason to itself: the file is written
+    // once more, as any other, to hear it.
+    const QString lockPath = base_ + QLatin1String(".lock");
+    const QString reason = writeChecked(lockPath, [](QIODevice& file) {
+        const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+        return file.write(pid) == pid.size() ? QString() : file.errorString();
+    });
+    if (reason.isEmpty()) {
+        QFile::remove(lockPath);
+        return cannot;
+    }
+    return QCoreApplication::translate("Recovery", "Its lock file cannot be made: %1").arg(reason);
 }
 
 void RecoveryStore::remove() {

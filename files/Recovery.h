@@ -62,6 +62,9 @@ public:
     static bool discard(const Found& found);
 
 private:
+    // Why the lock could not be taken, in the system's words when it has any.
+    QString lockProblem() const;
+
     QString folder_;
     QString base_;  // folder and id, without extension
     QLockFile lock_;

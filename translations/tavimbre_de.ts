@@ -891,6 +891,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Ihre Sperrdatei kann nicht angelegt werden</translation>
     </message>
     <message>
+        <source>Its lock file cannot be made: %1</source>
+        <translation>Ihre Sperrdatei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
         <source>C</source>
         <comment>the locale of the date in the recovery question</comment>
         <translation>de_DE</translation>

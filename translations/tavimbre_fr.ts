@@ -891,6 +891,10 @@ Voulez-vous le remplacer ?</translation>
         <translation>Son fichier de verrou ne peut pas être créé</translation>
     </message>
     <message>
+        <source>Its lock file cannot be made: %1</source>
+        <translation>Son fichier de verrou ne peut pas être créé : %1</translation>
+    </message>
+    <message>
         <source>C</source>
         <comment>the locale of the date in the recovery question</comment>
         <translation>fr_FR</translation>

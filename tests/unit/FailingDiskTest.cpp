@@ -137,6 +137,10 @@ TEST(FailingDisk, WritesOntoAFullDiskLeaveEverythingAsItWas) {
          {"file %D/old.pdf", "answer 6", "menu print1"}, "The picture could not be printed into \"%D/old.pdf\": "},
         {"A recovery copy over an older one", {"file %D/old.png", "menu open1", "draw", "autosave", "draw"},
          {"autosave"}, "The recovery copy could not be written to \"%R\": "},
+        // Copies that stop again after they had worked are told again.
+        {"A recovery copy failing, working, then failing again",
+         {"file %D/old.png", "menu open1", "draw", "full", "autosave", "freed", "draw", "autosave", "draw"},
+         {"autosave"}, "The recovery copy could not be written to \"%R\": "},
     };
     // Too large for 4 KB in any format, and small enough to sit whole in a
     // file's write buffer until it is flushed.
@@ -169,7 +173,19 @@ TEST(FailingDisk, WritesOntoAFullDiskLeaveEverythingAsItWas) {
             };
             Harness h;
             qputenv("XDG_DATA_HOME", dataHome);
-            h.run(expand(c.before));
+            // "full" fills the disk as the case's script finds it, "freed"
+            // frees it again; what fails meanwhile is told with its reason.
+            for (const QString& line : expand(c.before)) {
+                if (line == QLatin1String("full"))
+                    ASSERT_TRUE(disk.fill(free));
+                else if (line == QLatin1String("freed"))
+                    ASSERT_TRUE(QFile::remove(disk.dir.filePath("filler")));
+                else
+                    h.run(line);
+            }
+            for (const QString& told : h.out.filter(QRegularExpression("^message ")))
+                EXPECT_TRUE(told.startsWith("message Tavimbre|" + expand({c.message}).first()) && told.endsWith(noSpace))
+                    << qPrintable(told);
             ASSERT_TRUE(disk.fill(free)) << disk.available();
             const QMap<QString, QByteArray> files = disk.files();
             const QStringList dump = withoutAnswer(h.w->dump());
