@@ -24,7 +24,7 @@ void printLine(const QString& line) {
 
 // Runs the script in scriptPath ("-": standard input) on a window that has
 // first opened picturePath, when one is named, as the window's start does.
-int runScript(const QString& scriptPath, const QString& tracePath, const QString& picturePath) {
+int runScript(const QString& scriptPath, const QString& tracePath, const LocalPath& picturePath) {
     QFile script(scriptPath);
     const QIODevice::OpenMode mode = QIODevice::ReadOnly | QIODevice::Text;
     if (!(scriptPath == QLatin1String("-") ? script.open(stdin, mode) : script.open(mode))) {
@@ -44,7 +44,7 @@ int runScript(const QString& scriptPath, const QString& tracePath, const QString
         // A script meant for a picture that could not be opened is not run;
         // one opened with a warning (too large to be undone) is.
         if (!window.openFile(picturePath)) {
-            std::fprintf(stderr, "tavimbre: %s was not opened; the script was not run\n", qPrintable(picturePath));
+            std::fprintf(stderr, "tavimbre: %s was not opened; the script was not run\n", qPrintable(picturePath.shown()));
             return ScriptRunner::Error;
         }
     }
@@ -56,6 +56,16 @@ int runScript(const QString& scriptPath, const QString& tracePath, const QString
     traceOut.flush();
     if (status != ScriptRunner::Ok) std::fprintf(stderr, "tavimbre: %s\n", qPrintable(runner.error()));
     return status;
+}
+
+// The picture named on the command line by the bytes it was given as: Qt's
+// text of an argument turns bytes that are not UTF-8 into U+FFFD, which
+// names no file.
+LocalPath pictureArgument(int argc, char* argv[], const QStringList& positional) {
+    if (positional.isEmpty()) return {};
+    for (int i = argc - 1; i > 0; --i)
+        if (QString::fromLocal8Bit(argv[i]) == positional.constFirst()) return LocalPath::fromBytes(argv[i]);
+    return positional.constFirst();
 }
 
 struct Options {
@@ -143,7 +153,7 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(options.script))
         return runScript(parser.value(options.script), parser.value(options.trace),
-                         parser.positionalArguments().value(0));
+                         pictureArgument(argc, argv, parser.positionalArguments()));
 
     QtDialogs dialogs;
     frmmain window(dialogs);
@@ -153,6 +163,7 @@ int main(int argc, char* argv[]) {
     window.recovery.offer();
     window.refreshCanvas();
     window.recovery.startTimer();
-    if (!parser.positionalArguments().isEmpty()) window.openFile(parser.positionalArguments().constFirst());
+    if (const LocalPath picture = pictureArgument(argc, argv, parser.positionalArguments()); !picture.isEmpty())
+        window.openFile(picture);
     return app.exec();
 }

@@ -4,6 +4,8 @@
 // never writes one picture over another's file.
 #pragma once
 
+#include "core/LocalPath.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -11,7 +13,7 @@
 inline QString untitledTitle() { return QCoreApplication::translate("FileIdentity", "Untitled"); }
 
 struct FileIdentity {
-    QString path;
+    LocalPath path;
     QString title;
     bool untitled = true;
     QString shown;  // what the caption shows after its prefix

@@ -109,7 +109,7 @@ void AutoRecovery::write(QImage image) {
     worker_ = std::thread([this, image = std::move(image), id = pendingId_]() mutable {
         // The window's thread comes first when the cores are busy.
         setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
-        workerWrote_ = store_.write(image, id.path, id.title);
+        workerWrote_ = store_.write(image, id.path.shown(), id.title);
         image = QImage();  // its memory goes back here, not where the outcome is taken
         ended_.store(true, std::memory_order_release);
     });

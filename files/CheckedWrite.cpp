@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 #include <QCoreApplication>
 
@@ -52,9 +53,8 @@ private:
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-}  // namespace
-
-QString writeChecked(const QString& path, const std::function<QString(QIODevice&)>& fill, qint64 expected) {
+// Writes PATH, a name Qt's file classes can take.
+QString writeNamed(const QString& path, const std::function<QString(QIODevice&)>& fill, qint64 expected) {
     CheckedFile file(path, expected);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
     QString reason = fill(file);
@@ -73,4 +73,33 @@ QString writeChecked(const QString& path, const std::function<QString(QIODevice&
         return reason;
     }
     return file.commit() ? QString() : file.errorString();
+}
+
+// A name that text cannot carry is written as a stand-in beside it, reached
+// through the folder's descriptor so that the folder's name may be anything
+// too, and renamed to its own name by its bytes once whole. The stand-in
+// starts as a second name of the old file, whose permissions the new one
+// then keeps; on failure only that second name goes.
+QString writeByBytes(const QByteArray& path, const std::function<QString(QIODevice&)>& fill, qint64 expected) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+    const QByteArray name = path.mid(slash + 1);
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return systemReason(errno);
+    const QByteArray standIn = ".tavimbre-" + QByteArray::number(QCoreApplication::applicationPid());
+    ::unlinkat(dir, standIn.constData(), 0);
+    ::linkat(dir, name.constData(), dir, standIn.constData(), 0);
+    QString reason = writeNamed(QStringLiteral("/proc/self/fd/%1/%2").arg(dir).arg(QLatin1String(standIn)), fill,
+                                expected);
+    if (reason.isEmpty() && ::renameat(dir, standIn.constData(), dir, name.constData()) != 0)
+        reason = systemReason(errno);
+    if (!reason.isEmpty()) ::unlinkat(dir, standIn.constData(), 0);
+    ::close(dir);
+    return reason;
+}
+
+}  // namespace
+
+QString writeChecked(const LocalPath& path, const std::function<QString(QIODevice&)>& fill, qint64 expected) {
+    return path.fitsText() ? writeNamed(path.shown(), fill, expected) : writeByBytes(path.bytes(), fill, expected);
 }

@@ -5,6 +5,8 @@
 // leaves the old file as it was and no part-written file behind.
 #pragma once
 
+#include "core/LocalPath.h"
+
 #include <QString>
 #include <functional>
 
@@ -15,5 +17,6 @@ class QIODevice;
 // the length the file will have, so that the writing reports how far it has
 // got; otherwise it reports only that it goes on. Returns why the file could
 // not be written, in the system's own words where the system refused, or
-// empty.
-QString writeChecked(const QString& path, const std::function<QString(QIODevice&)>& fill, qint64 expected = 0);
+// empty. PATH is taken by its bytes: a name that is not UTF-8 is replaced
+// under its own name.
+QString writeChecked(const LocalPath& path, const std::function<QString(QIODevice&)>& fill, qint64 expected = 0);

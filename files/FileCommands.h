@@ -42,8 +42,9 @@ void newPicture(FileContext& c);
 void open(FileContext& c);
 
 // A picture named on the command line or dropped on the window, opened as
-// Open would after its dialog.
-void openNamed(FileContext& c, const QString& path);
+// Open would after its dialog. The file is found by the bytes of its name,
+// which need not be UTF-8.
+void openNamed(FileContext& c, const LocalPath& path);
 
 // The file dialog's settings, made before each command shows it.
 void prepareFileDialog(CommonDialog& d);

@@ -3,7 +3,6 @@
 #include "files/PictureFile.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QCoreApplication>
 
 namespace {
@@ -11,7 +10,7 @@ namespace {
 const QString kTitle = QStringLiteral("Tavimbre");
 
 // Writes the canvas's image; a failure is told to the user.
-bool writeCanvas(FileContext& c, const QString& path) {
+bool writeCanvas(FileContext& c, const LocalPath& path) {
     const QString error = savePicture(c.doc.canvas.Image(), path);
     if (error.isEmpty()) return true;
     c.dialogs.Message(kTitle, error);
@@ -19,7 +18,9 @@ bool writeCanvas(FileContext& c, const QString& path) {
 }
 
 // The next file dialog starts where the last open or save succeeded.
-void rememberFolder(FileContext& c, const QString& path) { c.fileDialog.InitDir = QFileInfo(path).absolutePath(); }
+void rememberFolder(FileContext& c, const LocalPath& path) {
+    c.fileDialog.InitDir = QFileInfo(path.shown()).absolutePath();
+}
 
 // Only a file counts; a folder of that name is not offered for replacing.
 bool fileExists(const QString& path) {
@@ -30,9 +31,9 @@ bool fileExists(const QString& path) {
 // A written picture counts as unchanged, and the caption names its file. A
 // new name is a step of the undo history, so that undo and redo give each
 // picture the name it had there.
-void markSaved(FileContext& c, const QString& path, const QString& title) {
+void markSaved(FileContext& c, const LocalPath& path, const QString& title) {
     rememberFolder(c, path);
-    c.doc.saved({path, title, false, path});
+    c.doc.saved({path, title, false, path.shown()});
 }
 
 // The change question of Open: Yes saves and ends the command, so that the
@@ -45,19 +46,19 @@ bool openMayGoOn(FileContext& c) {
     return answer == Answer::No;
 }
 
-void loadPictureFile(FileContext& c, const QString& path, const QString& title) {
+void loadPictureFile(FileContext& c, const LocalPath& path, const QString& title) {
     // The command was busy for the picture it replaces; a large file makes
     // it busy too, which only its header tells once the file is chosen.
     // Only a regular file's header is read for its size: a pipe would wait.
-    const BusyWhile busy(c.dialogs, QFileInfo(path).isFile() ? QImageReader(path).size() : QSize());
+    const BusyWhile busy(c.dialogs, pictureSize(path));
     const LoadedPicture picture = loadPicture(path);
     if (picture.image.isNull()) {
         c.dialogs.Message(kTitle, picture.error);
         return;
     }
-    const FileIdentity id{path, title, false, path};
-    if (const QString problem = c.doc.replacePicture(picture.image, path, id); !problem.isEmpty()) {
-        c.dialogs.Message(kTitle, cannotOpen(path, problem));
+    const FileIdentity id{path, title, false, path.shown()};
+    if (const QString problem = c.doc.replacePicture(picture.image, path.shown(), id); !problem.isEmpty()) {
+        c.dialogs.Message(kTitle, cannotOpen(path.shown(), problem));
         return;
     }
     rememberFolder(c, path);
@@ -114,6 +115,6 @@ void FileCommands::open(FileContext& c) {
     loadPictureFile(c, c.fileDialog.FileName, c.fileDialog.FileTitle);
 }
 
-void FileCommands::openNamed(FileContext& c, const QString& path) {
-    if (openMayGoOn(c)) loadPictureFile(c, path, QFileInfo(path).fileName());
+void FileCommands::openNamed(FileContext& c, const LocalPath& path) {
+    if (openMayGoOn(c)) loadPictureFile(c, path, path.fileName());
 }

@@ -12,6 +12,11 @@
 #include <QMimeData>
 #include <QPainter>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QCoreApplication>
 
 QString cannotOpen(const QString& path, const QString& reason) {
@@ -37,17 +42,30 @@ protected:
 // cap, checked against the header first, takes its place (4 bytes a pixel).
 constexpr int kReaderAllocationMegabytes = int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1;
 
-// The reason a path cannot be read as a file at all, or empty.
-QString fileProblem(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QCoreApplication::translate("PictureFile", "No such file or directory");
-    if (info.isDir()) return QCoreApplication::translate("PictureFile", "It is a folder, not a file");
-    // Opening a pipe, socket or device could wait for ever, or never end.
-    if (!info.isFile()) return QCoreApplication::translate("PictureFile", "It is not a regular file");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
-    if (file.size() == 0) return QCoreApplication::translate("PictureFile", "The file is empty");
-    return {};
+// Opens the file PATH names, by its bytes, into FILE; the reason it cannot
+// be read as a file at all, or empty. Opening never waits: a pipe, socket or
+// device is refused, as it could wait for ever, or never end.
+QString openForReading(const LocalPath& path, QFile& file) {
+    const int fd = ::open(path.bytes().constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
+        return error == ENOENT || error == ENOTDIR
+                   ? QCoreApplication::translate("PictureFile", "No such file or directory")
+                   : QString::fromLocal8Bit(std::strerror(error));
+    }
+    QString problem;
+    if (S_ISDIR(info.st_mode))
+        problem = QCoreApplication::translate("PictureFile", "It is a folder, not a file");
+    else if (!S_ISREG(info.st_mode))
+        problem = QCoreApplication::translate("PictureFile", "It is not a regular file");
+    else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        problem = file.errorString();
+    else
+        return info.st_size == 0 ? QCoreApplication::translate("PictureFile", "The file is empty") : QString();
+    ::close(fd);
+    return problem;
 }
 
 // A damaged header can give fewer palette entries than the pixels' indices
@@ -133,15 +151,20 @@ std::pair<QByteArray, int> writtenFormat(const QString& path) {
 
 }  // namespace
 
-LoadedPicture loadPicture(const QString& path) {
-    if (const QString problem = fileProblem(path); !problem.isEmpty()) return {{}, cannotOpen(path, problem)};
-    ReadFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {{}, cannotOpen(path, file.errorString())};
+QSize pictureSize(const LocalPath& path) {
+    QFile file;
+    return openForReading(path, file).isEmpty() ? QImageReader(&file).size() : QSize();
+}
+
+LoadedPicture loadPicture(const LocalPath& path) {
+    ReadFile file;
+    if (const QString problem = openForReading(path, file); !problem.isEmpty())
+        return {{}, cannotOpen(path.shown(), problem)};
     const QByteArray headers = file.peek(64);
     QImageReader reader(&file);
     QImage image;
     if (const QString problem = decode(reader, headers, file.size(), truncatedBitmap(true), image); !problem.isEmpty())
-        return {{}, cannotOpen(path, problem)};
+        return {{}, cannotOpen(path.shown(), problem)};
     return {image, {}};
 }
 
@@ -178,8 +201,8 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal) {
     return {};
 }
 
-QString writePicture(const QImage& image, const QString& path, bool quickly) {
-    const auto [format, quality] = writtenFormat(path);
+QString writePicture(const QImage& image, const LocalPath& path, bool quickly) {
+    const auto [format, quality] = writtenFormat(path.shown());
     // A bitmap's length is known (unpacked rows of three bytes a pixel); a
     // compressed file only says that it is under way.
     const qint64 expected = format == "bmp" ? image.height() * bitmapRowBytes(image.width(), 24) : 0;
@@ -192,8 +215,8 @@ QString writePicture(const QImage& image, const QString& path, bool quickly) {
     }, expected);
 }
 
-QString savePicture(const QImage& image, const QString& path, bool quickly) {
+QString savePicture(const QImage& image, const LocalPath& path, bool quickly) {
     const QString reason = writePicture(image, path, quickly);
     if (reason.isEmpty()) return {};
-    return QCoreApplication::translate("PictureFile", "The picture could not be saved to \"%1\": %2").arg(path, reason);
+    return QCoreApplication::translate("PictureFile", "The picture could not be saved to \"%1\": %2").arg(path.shown(), reason);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Canvas.h"
+#include "core/LocalPath.h"
 
 #include <QImage>
 #include <QString>
@@ -19,7 +20,10 @@ QString cannotOpen(const QString& path, const QString& reason);
 
 // Reads any picture Qt can decode. Pixels a damaged file leaves undecoded
 // come out zero (black, or transparent) rather than undefined.
-LoadedPicture loadPicture(const QString& path);
+LoadedPicture loadPicture(const LocalPath& path);
+// The size a picture file's header claims; invalid when it tells none, or
+// when PATH is not a regular file (a pipe is not read).
+QSize pictureSize(const LocalPath& path);
 
 // Picture data from outside the program (the clipboard, a drop), in FORMAT
 // ("png", "bmp"; empty: told by the data), decoded as carefully as a file,
@@ -38,7 +42,7 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal);
 // is left as it was and no temporary file remains. Returns the error, or
 // empty. A quick PNG is compressed at zlib's fastest level: a larger file,
 // written in a fraction of the time.
-QString savePicture(const QImage& image, const QString& path, bool quickly = false);
+QString savePicture(const QImage& image, const LocalPath& path, bool quickly = false);
 // The same, returning only the reason (the system's words), for callers
 // that tell the failure in their own sentence.
-QString writePicture(const QImage& image, const QString& path, bool quickly = false);
+QString writePicture(const QImage& image, const LocalPath& path, bool quickly = false);

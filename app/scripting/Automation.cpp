@@ -155,7 +155,7 @@ QStringList frmmain::dump() const {
         QStringLiteral("toolsClean=") + b(doc.toolsClean),
         QStringLiteral("isUntitled=") + b(doc.identity().untitled),
         QStringLiteral("fileTitle=") + doc.identity().title,
-        QStringLiteral("filePath=") + doc.identity().path,
+        QStringLiteral("filePath=") + doc.identity().path.shown(),
         QStringLiteral("pictureWidth=%1").arg(canvas.Image().width()),
         QStringLiteral("pictureHeight=%1").arg(canvas.Image().height()),
         QStringLiteral("msgAnswer=") + form.msgAnswer,

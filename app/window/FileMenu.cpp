@@ -58,7 +58,7 @@ void frmmain::exportpdf1_Click() {
         status_->note(tr("Exported to %1").arg(cdlforpdf_.FileTitle));
 }
 
-bool frmmain::openFile(const QString& path) {
+bool frmmain::openFile(const LocalPath& path) {
     runCommand(Command::kOpenFile, [&] { FileCommands::openNamed(files_, path); });
     return !doc.identity().untitled && doc.identity().path == path;
 }

@@ -113,10 +113,13 @@ void frmmain::closeEvent(QCloseEvent* event) {
 
 namespace {
 
-// The first local file among the dropped ones, if any.
-QString droppedFile(const QMimeData* mime) {
+// The first local file among the dropped ones, if any, by the bytes of its
+// name: the URL keeps bytes that are not UTF-8 percent-encoded, where its
+// text would have turned them into U+FFFD.
+LocalPath droppedFile(const QMimeData* mime) {
     for (const QUrl& url : mime->urls())
-        if (url.isLocalFile()) return url.toLocalFile();
+        if (url.isLocalFile())
+            return LocalPath::fromBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     return {};
 }
 
@@ -135,7 +138,7 @@ void frmmain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void frmmain::dropEvent(QDropEvent* event) {
-    const QString path = droppedFile(event->mimeData());
+    const LocalPath path = droppedFile(event->mimeData());
     if (path.isEmpty() && !droppedPicture(event->mimeData())) return;
     event->acceptProposedAction();
     if (path.isEmpty())

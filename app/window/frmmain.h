@@ -82,7 +82,7 @@ public:
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one
     // step. True when the picture is now that file's, warned of or not.
-    bool openFile(const QString& path);
+    bool openFile(const LocalPath& path);
     // The window's unload event; cancel keeps the window open.
     void Form_Unload(bool& cancel);
     // Ends the gesture under way without its result (a figure's preview

@@ -8,11 +8,15 @@
 #include "files/BitmapHeader.h"
 
 #include <QBuffer>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <limits>
 #include <sys/stat.h>
 #include <vector>
@@ -25,6 +29,34 @@ QByteArray bitmapOf(const QImage& img) {
     buf.open(QIODevice::WriteOnly);
     img.save(&buf, "BMP");
     return bytes;
+}
+
+// Files named by bytes that are not UTF-8, which QFile cannot name.
+QByteArray readBytes(const QByteArray& path) {
+    QByteArray bytes;
+    if (FILE* file = std::fopen(path.constData(), "rb")) {
+        char chunk[4096];
+        for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) bytes.append(chunk, qsizetype(n));
+        std::fclose(file);
+    }
+    return bytes;
+}
+bool writeBytes(const QByteArray& path, const QByteArray& bytes) {
+    FILE* file = std::fopen(path.constData(), "wb");
+    if (!file) return false;
+    const bool whole = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
+    return std::fclose(file) == 0 && whole;
+}
+QList<QByteArray> namesIn(const QByteArray& folder) {
+    QList<QByteArray> names;
+    if (DIR* dir = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(dir))
+            if (entry->d_name[0] != '.' || (qstrcmp(entry->d_name, ".") && qstrcmp(entry->d_name, "..")))
+                names << entry->d_name;
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // A 54-byte bitmap header with the given fields and no pixels.
@@ -322,4 +354,61 @@ TEST(PictureFile, ReplacingAFileKeepsItsPermissions) {
     h.run(f.expand({"draw", "file %D/old.bmp", "answer 6", "menu saveas1"}));
     EXPECT_EQ(QFile::permissions(f.path("old.bmp")) & 0x7077, mode);
     EXPECT_EQ(f.names(), QStringList({"note.txt", "old.bmp"}));
+}
+
+// A file whose name, or whose folder's name, is not UTF-8: named in the
+// window, dropped, or named on the command line, it opens, is shown with
+// U+FFFD for the bytes that are not text, and Save writes it back under its
+// own name, with no stand-in left beside it.
+TEST(PictureFile, NamesThatAreNotUtf8OpenAndSaveBackUnderTheirOwnBytes) {
+    for (const char* from : {"window", "drop", "command line"})
+        for (const QByteArray& name : {QByteArray("bad\xff\xfename.png"), QByteArray("sub\xe9/pic.bmp")}) {
+            SCOPED_TRACE(testing::Message() << from << " " << name.toPercentEncoding("/").constData());
+            FilesFolder f;
+            const QByteArray path = QFile::encodeName(f.dir.path()) + '/' + name;
+            const QByteArray folder = path.left(path.lastIndexOf('/'));
+            if (name.contains('/')) {
+                ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+            }
+            const QByteArray old = f.read("old.bmp");
+            ASSERT_TRUE(writeBytes(path, old));
+            const QStringList script = f.expand({"draw", "menu save1", "dump"});
+            f.write("script", script.join('\n').toUtf8());
+            const QList<QByteArray> names = namesIn(folder);
+            QStringList out;
+            if (qstrcmp(from, "command line") == 0) {
+                QByteArray octal;
+                for (const char c : path) octal += "\\" + QByteArray::number(uchar(c), 8).rightJustified(3, '0');
+                QProcess p;
+                p.start("bash", {"-c", "exec \"$0\" --script \"$1\" \"$(printf \"$2\")\"", TAVIMBRE_EXE, f.path("script"),
+                                 QString::fromLatin1(octal)});
+                ASSERT_TRUE(p.waitForFinished(60000));
+                EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+                out = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+            } else {
+                Harness h;
+                if (qstrcmp(from, "drop") == 0) {
+                    QMimeData mime;
+                    mime.setUrls({QUrl::fromEncoded("file://" + path.toPercentEncoding("/"))});
+                    QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+                    QCoreApplication::sendEvent(h.w.get(), &enter);
+                    QDropEvent drop(QPointF(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+                    QCoreApplication::sendEvent(h.w.get(), &drop);
+                } else {
+                    EXPECT_TRUE(h.w->openFile(LocalPath::fromBytes(path)));
+                }
+                h.run(script);
+                out = h.out;
+            }
+            EXPECT_EQ(out.filter("message").join('|'), "");
+            EXPECT_TRUE(out.contains("filePath=" + QFile::decodeName(path))) << qPrintable(out.join('\n'));
+            EXPECT_TRUE(QFile::decodeName(path).contains(QChar::ReplacementCharacter));
+            const QByteArray saved = readBytes(path);
+            EXPECT_NE(saved, old);
+            EXPECT_EQ(QImage::fromData(saved).size(), QSize(60, 40));
+            EXPECT_EQ(namesIn(folder), names);
+            // QTemporaryDir cannot name these to remove them.
+            ::unlink(path.constData());
+            if (name.contains('/')) ::rmdir(folder.constData());
+        }
 }
