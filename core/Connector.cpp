@@ -133,12 +133,15 @@ QPointF pulledBack(const QPointF& from, const QPointF& end, double by) {
 
 }  // namespace
 
+bool acrossFirst(QPointF a, QPointF b, FirstLeg leg) {
+    const double dx = std::fabs(b.x() - a.x()), dy = std::fabs(b.y() - a.y());
+    return leg == FirstLeg::Horizontal || (leg == FirstLeg::Longer && dx >= dy);
+}
+
 void addConnector(Coverage& cover, QPointF a, QPointF b, const LineLook& look, FirstLeg leg, int width) {
     QPolygonF legs{a};
     if (look.route == LineRoute::Elbow) {
-        const double dx = std::fabs(b.x() - a.x()), dy = std::fabs(b.y() - a.y());
-        const bool acrossFirst = leg == FirstLeg::Horizontal || (leg == FirstLeg::Longer && dx >= dy);
-        const QPointF corner = acrossFirst ? QPointF(b.x(), a.y()) : QPointF(a.x(), b.y());
+        const QPointF corner = acrossFirst(a, b, leg) ? QPointF(b.x(), a.y()) : QPointF(a.x(), b.y());
         if (corner != a && corner != b) legs << corner;
     }
     if (b == a) {

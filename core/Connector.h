@@ -33,6 +33,9 @@ QString nameOf(LineStyle style);
 QString nameOf(LineRoute route);
 QString nameOf(FirstLeg leg);
 
+// Whether an elbow from A to B goes across first.
+bool acrossFirst(QPointF a, QPointF b, FirstLeg leg);
+
 // The head's size in pixels for a pen width: 10 long and 8 wide at width 1,
 // each 2 more for every further pixel.
 inline double headLength(int width) { return 8.0 + 2.0 * width; }

@@ -93,8 +93,9 @@ QString Document::cropTo(const QRect& pixels, bool toContent) {
     return {};
 }
 
-void Document::drawn(int tool, QPointF press, QPointF release, int penWidth) {
-    history.changeFigures([&](FigureMemory& f) { f.drawn(tool, press, release, canvas.Image().size(), penWidth); });
+void Document::drawn(int tool, QPointF press, QPointF release, int penWidth, Bend bend) {
+    history.changeFigures(
+        [&](FigureMemory& f) { f.drawn(tool, press, release, canvas.Image().size(), penWidth, bend); });
 }
 
 bool Document::undo() {

@@ -31,8 +31,8 @@ public:
     // wiped or replaced. They change only within a step of the history, and
     // follow the picture through its crops, turns and new sizes.
     const FigureMemory& figures() const { return history.figures(); }
-    // A drag of TOOL from PRESS to RELEASE drew its figure.
-    void drawn(int tool, QPointF press, QPointF release, int penWidth = 1);
+    // A drag of TOOL from PRESS to RELEASE drew its figure (a line going round BEND).
+    void drawn(int tool, QPointF press, QPointF release, int penWidth = 1, Bend bend = Bend::None);
 
     // The picture's file. It changes only as part of a step of the undo
     // history: the one open, or one of its own; onIdentityChanged hears of it.

@@ -81,10 +81,14 @@ void DragDispatcher::begin(float x, float y, const LineLook& look, FirstLeg leg)
 }
 
 // A figure, line or arrow drawn from the start to (x, y) is remembered; the
-// eraser's drag and a drag that drew nothing are not.
+// eraser's drag and a drag that drew nothing are not. A line keeps its elbow.
 void DragDispatcher::remember(float x, float y) {
-    if (tool_ != Tool::Eraser && Tool::traits(tool_) && !Tool::drawsNothing(tool_, s_.startX, s_.startY, x, y))
-        doc_.drawn(tool_, QPointF(s_.startX, s_.startY), QPointF(x, y), canvas_.DrawWidth);
+    if (tool_ == Tool::Eraser || !Tool::traits(tool_) || Tool::drawsNothing(tool_, s_.startX, s_.startY, x, y)) return;
+    const QPointF press(s_.startX, s_.startY), release(x, y);
+    Bend bend = Bend::None;
+    if (tool_ == Tool::Line && look_.route == LineRoute::Elbow)
+        bend = acrossFirst(press, release, s_.firstLeg) ? Bend::AcrossFirst : Bend::DownFirst;
+    doc_.drawn(tool_, press, release, canvas_.DrawWidth, bend);
 }
 
 void DragDispatcher::drawAt(int tool, float x0, float y0, float x1, float y1, const LineLook& look) {

@@ -222,8 +222,9 @@ DrawnFigure FigureMemory::remembered(int tool, QPointF press, QPointF release, i
     return f;
 }
 
-void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth) {
-    const DrawnFigure f = remembered(tool, press, release, penWidth);
+void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth, Bend bend) {
+    DrawnFigure f = remembered(tool, press, release, penWidth);
+    f.bend = bend;
     if (shown(f, size).isEmpty()) return;
     last_ = f;
     if (isFigure(tool)) figures_.push_back(f);

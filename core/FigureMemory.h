@@ -21,6 +21,10 @@
 
 enum class Turn;
 
+// Whether a line goes round a right angle, and which way it leaves its
+// press: across first or down first, in the figure as drawn.
+enum class Bend { None, AcrossFirst, DownFirst };
+
 // A figure as the memory keeps it: where it lies, its corners in order, and
 // how it has been turned or flipped since it was drawn; the drag that drew
 // it is that rectangle as drawn, from the corner its press was at.
@@ -33,6 +37,7 @@ struct DrawnFigure {
     int penWidth = 1;  // the pen it was drawn with, which its label keeps clear of
     Orientation orientation;  // since it was drawn
     bool leftward = false, upward = false;  // where the release lay from the press, as drawn
+    Bend bend = Bend::None;
 
     // The picture pixels the rectangle covers, edges included.
     QRect pixels() const;
@@ -43,7 +48,7 @@ struct DrawnFigure {
     QPointF place(QPointF drawn) const { return rect.center() + orientation.map(drawn - rect.center()); }
     bool operator==(const DrawnFigure& o) const {
         return tool == o.tool && rect == o.rect && penWidth == o.penWidth && orientation == o.orientation &&
-               leftward == o.leftward && upward == o.upward;
+               leftward == o.leftward && upward == o.upward && bend == o.bend;
     }
 };
 
@@ -79,9 +84,10 @@ public:
     // decision, its corners); the newest figure first.
     std::optional<Point> sideAt(QPointF at, double reach) const;
 
-    // A drag of TOOL from PRESS to RELEASE drew on a picture of SIZE pixels;
-    // one that lies wholly off the picture leaves nothing to remember.
-    void drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth = 1);
+    // A drag of TOOL from PRESS to RELEASE drew on a picture of SIZE pixels
+    // (a line going round BEND); one that lies wholly off the picture leaves
+    // nothing to remember.
+    void drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth = 1, Bend bend = Bend::None);
     // The picture was wiped or replaced.
     void forget();
     // The picture of SIZE pixels was cut down to PART. A crop to what is

@@ -131,16 +131,35 @@ namespace {
 
 // A connector leaving a decision's corner has its label beside its start,
 // where "Yes" and "No" go: beside the middle of its first stretch.
+bool atDecisionCorner(const FigureMemory& figures, QPointF p) {
+    const auto corner = figures.nearestPoint(p, 1.5 * Canvas::kTwipsPerPixel);
+    return corner && corner->tool == Tool::Decision;
+}
+
 QLineF fromDecision(const FigureMemory& figures, const QLineF& connector) {
     const double length = connector.length();
-    const auto corner = figures.nearestPoint(connector.p1(), 1.5 * Canvas::kTwipsPerPixel);
-    if (!corner || corner->tool != Tool::Decision || length == 0) return connector;
+    if (!atDecisionCorner(figures, connector.p1()) || length == 0) return connector;
     return QLineF(connector.p1(), connector.pointAt(std::min(length, kLeadPixels * Canvas::kTwipsPerPixel) / length));
 }
 
 }  // namespace
 
-Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth) {
+namespace {
+
+// Whether a label of SIZE centred on CENTRE comes within CLEAR of the
+// level or upright segment LEG.
+bool touches(QPointF centre, QSizeF size, double clear, const QLineF& leg) {
+    const QRectF around = QRectF(centre - QPointF(size.width(), size.height()) / 2, size)
+                              .adjusted(-clear, -clear, clear, clear);
+    const QRectF span = QRectF(leg.p1(), leg.p2()).normalized();
+    return span.left() <= around.right() && span.right() >= around.left() && span.top() <= around.bottom() &&
+           span.bottom() >= around.top();
+}
+
+}  // namespace
+
+Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth,
+              const std::optional<QLineF>& avoid) {
     const QString line = text.simplified();
     if (line.isEmpty()) return {};
     const double points = canvas.Font.pointSizeF();
@@ -149,11 +168,15 @@ Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector
     const double clear = reach / tp + std::max(0, penWidth) + kAirPixels;
     const QPointF p = anchor(connector) / tp, d = (connector.p2() - connector.p1()) / tp;
     const QRectF picture(QPointF(0, 0), QSizeF(canvas.Image().size()));
+    auto fits = [&](QPointF c) {
+        return picture.contains(QRectF(c - QPointF(size.width(), size.height()) / 2, size));
+    };
+    auto clearOf = [&](QPointF c) {
+        return !avoid || !touches(c, size, clear, QLineF(avoid->p1() / tp, avoid->p2() / tp));
+    };
     QPointF centre = besideCentre(p, d, size, clear, 1);
-    if (!picture.contains(QRectF(centre - QPointF(size.width(), size.height()) / 2, size))) {
-        const QPointF other = besideCentre(p, d, size, clear, -1);
-        if (picture.contains(QRectF(other - QPointF(size.width(), size.height()) / 2, size))) centre = other;
-    }
+    const QPointF other = besideCentre(p, d, size, clear, -1);
+    if (!(fits(centre) && clearOf(centre)) && fits(other) && (clearOf(other) || !fits(centre))) centre = other;
     return {centred(fm, {line}, centre), points, true};
 }
 
@@ -178,10 +201,21 @@ Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
     const std::optional<DrawnFigure>& f = doc.figures().last();
     if (!f) return Stamp::NoFigure;
     LabelSite site = siteNow(*f, siteOf);
+    std::optional<QLineF> otherLeg;
+    if (site.kind == LabelSite::Kind::Beside && f->bend != Bend::None) {
+        // An elbow: beside its longer leg, or its first from a decision's corner.
+        const QLineF drag = f->drag();
+        const QPointF corner =
+            f->bend == Bend::AcrossFirst ? QPointF(drag.x2(), drag.y1()) : QPointF(drag.x1(), drag.y2());
+        const QLineF first(site.connector.p1(), f->place(corner)), last(first.p2(), site.connector.p2());
+        const bool firstChosen = first.length() >= last.length() || atDecisionCorner(doc.figures(), first.p1());
+        site.connector = firstChosen ? first : last;
+        otherLeg = firstChosen ? last : first;
+    }
     if (site.kind == LabelSite::Kind::Beside) site.connector = fromDecision(doc.figures(), site.connector);
     Canvas& canvas = doc.canvas;
     const Placed placed = site.kind == LabelSite::Kind::Beside
-                              ? beside(canvas, text, site.connector, site.reach, f->penWidth)
+                              ? beside(canvas, text, site.connector, site.reach, f->penWidth, otherLeg)
                               : inside(canvas, text, site.room, f->penWidth);
     const QFont chosen = canvas.Font;
     if (placed.points > 0) canvas.Font.setPointSizeF(placed.points);

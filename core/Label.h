@@ -13,6 +13,7 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class Canvas;
@@ -57,8 +58,10 @@ QPointF anchor(const QLineF& connector);
 // connector leaves free: above and right of a connector that falls to the
 // right, above and left of one that rises at under 45 degrees, below and
 // right of one that rises more steeply. Where that side leaves the picture,
-// the label goes to the other side.
-Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth);
+// the label goes to the other side, and so it does where it would touch
+// AVOID (an elbow's other leg), if the other side is clear of it.
+Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth,
+              const std::optional<QLineF>& avoid = std::nullopt);
 
 enum class Stamp { Done, TooLarge, NoText, NoFigure };
 // Prints TEXT as the label of the document's last figure, within the step
