@@ -160,10 +160,8 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     window.setWindowIcon(windowIcon());
     window.show();
-    window.recovery.offer();
+    window.openAtStart(pictureArgument(argc, argv, parser.positionalArguments()));
     window.refreshCanvas();
     window.recovery.startTimer();
-    if (const LocalPath picture = pictureArgument(argc, argv, parser.positionalArguments()); !picture.isEmpty())
-        window.openFile(picture);
     return app.exec();
 }

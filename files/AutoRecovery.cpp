@@ -2,6 +2,7 @@
 
 #include "files/PictureFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <utility>
 #include <sys/resource.h>
@@ -171,27 +172,36 @@ void AutoRecovery::showNotices() {
     while (!notices_.isEmpty()) dialogs_.Notice(kTitle, notices_.takeFirst());
 }
 
-void AutoRecovery::offer() {
-    const std::optional<RecoveryStore::Found> found = RecoveryStore::newestStale();
-    if (!found) return;
-    const int answer = dialogs_.MsgBox(RecoveryStore::question(*found), MsgStyle::YesNoCancelQuestion, kTitle);
-    if (answer == Answer::No) RecoveryStore::discard(*found);
-    if (answer != Answer::Yes) return;
-    // A copy that cannot be read is told of and kept.
-    const LoadedPicture picture = loadPicture(found->png);
-    if (picture.image.isNull()) {
-        dialogs_.Message(kTitle, picture.error);
-        return;
+bool AutoRecovery::offer() {
+    while (const std::optional<RecoveryStore::Found> found = RecoveryStore::newestStale()) {
+        // A copy that cannot be read is told of once and set aside; the
+        // next one is offered in its place.
+        const LoadedPicture picture = loadPicture(found->png);
+        if (picture.image.isNull()) {
+            const QString aside = RecoveryStore::setAside(*found);
+            dialogs_.Message(kTitle, aside.isEmpty() ? picture.error
+                                                     : picture.error + QLatin1String("\n\n") +
+                                                           QCoreApplication::translate(
+                                                               "Recovery", "The copy has been moved to \"%1\".")
+                                                               .arg(aside));
+            if (aside.isEmpty()) return false;  // it stays where it is: it would be found again
+            continue;
+        }
+        const int answer = dialogs_.MsgBox(RecoveryStore::question(*found), MsgStyle::YesNoCancelQuestion, kTitle);
+        if (answer == Answer::No) RecoveryStore::discard(*found);
+        if (answer != Answer::Yes) return false;
+        // The picture keeps its old name, in the same step: undo takes both
+        // back. It has still to be saved.
+        const bool untitled = !QFileInfo(found->path).isAbsolute();
+        const FileIdentity id{found->path, found->title, untitled, untitled ? found->title : found->path};
+        if (const QString problem = doc_.replacePicture(picture.image, found->png, id); !problem.isEmpty()) {
+            dialogs_.Message(kTitle, cannotOpen(found->png, problem));
+            return false;
+        }
+        doc_.markChanged();
+        writeNow();  // this instance's own copy first, then the old one goes
+        if (hasCopy()) RecoveryStore::discard(*found);
+        return true;
     }
-    // The picture keeps its old name, in the same step: undo takes both
-    // back. It has still to be saved.
-    const bool untitled = !QFileInfo(found->path).isAbsolute();
-    const FileIdentity id{found->path, found->title, untitled, untitled ? found->title : found->path};
-    if (const QString problem = doc_.replacePicture(picture.image, found->png, id); !problem.isEmpty()) {
-        dialogs_.Message(kTitle, cannotOpen(found->png, problem));
-        return;
-    }
-    doc_.markChanged();
-    writeNow();  // this instance's own copy first, then the old one goes
-    if (hasCopy()) RecoveryStore::discard(*found);
+    return false;
 }

@@ -58,10 +58,11 @@ public:
     // The user let the changes go (the window closes, or the picture was
     // saved): the copy goes too, once a copy under way is written.
     void discard();
-    // Asks about the newest copy no running instance holds: Yes opens it as
-    // a changed picture under its old name, No deletes it, Cancel keeps it
-    // for the next start.
-    void offer();
+    // Offers the newest copy no running instance holds: Yes opens it as a
+    // changed picture under its old name, No deletes it, Cancel keeps it for
+    // the next start. A copy that cannot be read is told of and set aside,
+    // and the next one is offered. True when a copy was taken.
+    bool offer();
     bool hasCopy() const { return written_.has_value(); }
 
 private:

@@ -146,3 +146,12 @@ bool RecoveryStore::discard(const Found& found) {
     QFile::remove(found.side);
     return true;
 }
+
+QString RecoveryStore::setAside(const Found& found) {
+    const QFileInfo png(found.png);
+    const QDir aside(png.dir().filePath(QStringLiteral("damaged")));
+    const QString moved = aside.filePath(png.fileName());
+    if (!aside.mkpath(QStringLiteral(".")) || !QFile::rename(found.png, moved)) return {};
+    QFile::rename(found.side, aside.filePath(QFileInfo(found.side).fileName()));
+    return moved;
+}

@@ -60,6 +60,10 @@ public:
     // Deletes a found copy and its side file (its lock goes with the claim);
     // false when the copy is still there afterwards.
     static bool discard(const Found& found);
+    // Moves a found copy that cannot be read, and its side file, into the
+    // folder's "damaged" folder, where no start finds it; returns where the
+    // copy went, or empty when it could not be moved.
+    static QString setAside(const Found& found);
 
 private:
     // Why the lock could not be taken, in the system's words when it has any.

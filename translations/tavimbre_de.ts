@@ -895,6 +895,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Ihre Sperrdatei kann nicht angelegt werden: %1</translation>
     </message>
     <message>
+        <source>The copy has been moved to &quot;%1&quot;.</source>
+        <translation>Die Kopie wurde nach „%1“ verschoben.</translation>
+    </message>
+    <message>
         <source>C</source>
         <comment>the locale of the date in the recovery question</comment>
         <translation>de_DE</translation>

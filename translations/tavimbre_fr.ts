@@ -895,6 +895,10 @@ Voulez-vous le remplacer ?</translation>
         <translation>Son fichier de verrou ne peut pas être créé : %1</translation>
     </message>
     <message>
+        <source>The copy has been moved to &quot;%1&quot;.</source>
+        <translation>La copie a été déplacée vers « %1 ».</translation>
+    </message>
+    <message>
         <source>C</source>
         <comment>the locale of the date in the recovery question</comment>
         <translation>fr_FR</translation>

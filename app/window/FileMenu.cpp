@@ -63,6 +63,10 @@ bool frmmain::openFile(const LocalPath& path) {
     return !doc.identity().untitled && doc.identity().path == path;
 }
 
+void frmmain::openAtStart(const LocalPath& path) {
+    if (!recovery.offer() && !path.isEmpty()) openFile(path);
+}
+
 // From the menu, Yes saves and leaves the window open. Inside a close, a
 // Cancel, or a Yes whose save does not take place, keeps the window open.
 void frmmain::exit1_Click() {

@@ -83,6 +83,10 @@ public:
     // as Open would after its dialog, with the change question first; one
     // step. True when the picture is now that file's, warned of or not.
     bool openFile(const LocalPath& path);
+    // The window's start: the newest recovery copy is offered first, and the
+    // picture named on the command line (PATH, when not empty) is opened
+    // only when no copy was taken, so that nothing asks about the copy.
+    void openAtStart(const LocalPath& path);
     // The window's unload event; cancel keeps the window open.
     void Form_Unload(bool& cancel);
     // Ends the gesture under way without its result (a figure's preview

@@ -2,6 +2,7 @@
 // has ended or been killed, the newest first, damaged or not; removed and
 // discarded copies leave nothing; a folder that cannot be written is a
 // reason, not a crash.
+#include "Harness.h"
 #include "app/scripting/ScriptedDialogs.h"
 #include "files/AutoRecovery.h"
 #include "files/PictureFile.h"
@@ -426,5 +427,52 @@ TEST(Recovery, NoCopyOutlivesASaveOrTheChangesLetGo) {
         }  // the recovery waits for what is under way
         EXPECT_EQ(folder.entryList(QDir::Files), QStringList());
         EXPECT_EQ(dialogs.told.size(), 1);
+    }
+}
+
+// The window's start: the newest copy that can be read is offered, one that
+// cannot is told of once and set aside; a copy taken is the picture, and the
+// file named on the command line is not opened over it.
+TEST(Recovery, TheStartOffersTheNewestCopyThatCanBeRead) {
+    const QString asked = QStringLiteral("ask 35 Tavimbre|Tavimbre was closed with unsaved changes to w10.bmp (");
+    const struct {
+        const char* name;
+        std::vector<int> copies;  // widths of the copies killed instances left, oldest first; 0 a damaged one
+        bool named;               // the start names chart.bmp
+        std::vector<int> answers;
+        QStringList out;          // the start's lines, each up to its first "("
+        QString title;            // the picture's afterwards
+        bool changed;
+    } cases[] = {
+        {"a copy taken, with a file named", {10}, true, {Answer::Yes}, {asked}, "w10.bmp", true},
+        {"a copy refused, with a file named", {10}, true, {Answer::No}, {asked}, "chart.bmp", false},
+        {"a damaged newest copy before a good one", {10, 0}, false, {Answer::Yes},
+         {"message Tavimbre|The file \"", asked}, "w10.bmp", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir tmp;
+        ASSERT_TRUE(picture(40).save(tmp.filePath("chart.bmp"), "BMP"));
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath("data")));
+        const QString folder = RecoveryStore::defaultFolder();
+        for (const int width : c.copies) {
+            QThread::msleep(3);  // copies written in order carry times in order
+            ASSERT_TRUE(writeAndDie(folder, width ? width : 20));
+            if (width) continue;
+            const QStringList pngs = QDir(folder).entryList({"*.png"}, QDir::Files, QDir::Time);
+            QFile newest(QDir(folder).filePath(pngs.value(0)));
+            ASSERT_TRUE(newest.open(QIODevice::WriteOnly | QIODevice::Truncate) && newest.write("\x89PNG\r\n") == 6);
+        }
+        Harness h;
+        for (const int a : c.answers) h.dialogs.queueAnswer(a);
+        h.w->openAtStart(c.named ? tmp.filePath("chart.bmp") : QString());
+        qputenv("XDG_DATA_HOME", dataHome);
+        ASSERT_EQ(h.out.size(), c.out.size()) << qPrintable(h.out.join('\n'));
+        for (int i = 0; i < c.out.size(); ++i) EXPECT_TRUE(h.out[i].startsWith(c.out[i])) << qPrintable(h.out[i]);
+        EXPECT_EQ(h.dumped("fileTitle"), c.title);
+        EXPECT_EQ(h.dumped("canvasClean") == "false" && h.dumped("toolsClean") == "false", c.changed);
+        // The damaged copy is offered no more.
+        EXPECT_FALSE(RecoveryStore::newestStale(folder).has_value());
     }
 }
