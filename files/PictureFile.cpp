@@ -149,11 +149,19 @@ std::pair<QByteArray, int> writtenFormat(const QString& path) {
     return {"bmp", -1};
 }
 
+// A file opened by its name's bytes has no name for Qt's reader to take a
+// hint from: its suffix names the format, as Qt takes it for a file opened
+// by name, when the content does not name one.
+QByteArray formatHint(QIODevice& file, const LocalPath& path) {
+    if (QImageReader(&file).canRead()) return {};
+    return QFileInfo(path.shown()).suffix().toLower().toLatin1();
+}
+
 }  // namespace
 
 QSize pictureSize(const LocalPath& path) {
     QFile file;
-    return openForReading(path, file).isEmpty() ? QImageReader(&file).size() : QSize();
+    return openForReading(path, file).isEmpty() ? QImageReader(&file, formatHint(file, path)).size() : QSize();
 }
 
 LoadedPicture loadPicture(const LocalPath& path) {
@@ -161,7 +169,7 @@ LoadedPicture loadPicture(const LocalPath& path) {
     if (const QString problem = openForReading(path, file); !problem.isEmpty())
         return {{}, cannotOpen(path.shown(), problem)};
     const QByteArray headers = file.peek(64);
-    QImageReader reader(&file);
+    QImageReader reader(&file, formatHint(file, path));
     QImage image;
     if (const QString problem = decode(reader, headers, file.size(), truncatedBitmap(true), image); !problem.isEmpty())
         return {{}, cannotOpen(path.shown(), problem)};
