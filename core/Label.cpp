@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <cmath>
 
@@ -40,16 +41,52 @@ double needHeight(const QFontMetricsF& fm, const QStringList& lines) {
     return double(lines.size()) * fm.height() + 2 * over;
 }
 
-QStringList wrap(const QFontMetricsF& fm, const QStringList& words, double room) {
-    QStringList lines{words.first()};
-    for (qsizetype i = 1; i < words.size(); ++i) {
-        const QString longer = lines.last() + QLatin1Char(' ') + words[i];
-        if (needWidth(fm, longer) <= room)
-            lines.last() = longer;
-        else
-            lines << words[i];
+// The ends of WORD's letters, as many as there are letters.
+std::vector<qsizetype> letterEnds(const QString& word) {
+    std::vector<qsizetype> ends;
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, word);
+    while (letters.toNextBoundary() > 0) ends.push_back(letters.position());
+    return ends;
+}
+
+// WORDS in lines no wider than ROOM when they can be: a line is filled with
+// whole words, and with BREAKWORDS a word wider than the room alone is
+// broken with a hyphen after the longest start that fits (its first letter
+// at least); without, it stands whole on a line of its own.
+QStringList wrap(const QFontMetricsF& fm, const QStringList& words, double room, bool breakWords) {
+    QStringList lines;
+    for (QString word : words) {
+        if (!lines.isEmpty() && needWidth(fm, lines.last() + QLatin1Char(' ') + word) <= room) {
+            lines.last() += QLatin1Char(' ') + word;
+            continue;
+        }
+        while (breakWords && needWidth(fm, word) > room) {
+            const std::vector<qsizetype> ends = letterEnds(word);
+            if (ends.size() < 2) break;
+            qsizetype start = ends.front();
+            for (size_t i = 1; i + 1 < ends.size() && needWidth(fm, word.left(ends[i]) + QLatin1Char('-')) <= room; ++i)
+                start = ends[i];
+            lines << word.left(start) + QLatin1Char('-');
+            word = word.mid(start);
+        }
+        lines << word;
     }
     return lines;
+}
+
+// What of LINES fits ROOMW x ROOMH: the first lines as tall as the room
+// holds, each cut after its last letter that fits; lines cut to nothing go.
+QStringList cut(const QFontMetricsF& fm, QStringList lines, double roomW, double roomH) {
+    while (!lines.isEmpty() && needHeight(fm, lines) > roomH) lines.removeLast();
+    QStringList kept;
+    for (QString line : lines) {
+        while (!line.isEmpty() && needWidth(fm, line) > roomW) {
+            const std::vector<qsizetype> ends = letterEnds(line);
+            line.truncate(ends.size() < 2 ? 0 : ends[ends.size() - 2]);
+        }
+        if (!line.trimmed().isEmpty()) kept << line.trimmed();
+    }
+    return kept;
 }
 
 // Whether WORDS could fit the room at all: a line's height, and their whole
@@ -112,17 +149,19 @@ Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int
     const double roomH = std::max(0.0, room.height() / tp - 2 * inset);
     const QPointF centre = room.center() / tp;
     const std::vector<double> sizes = sizesFrom(canvas.Font.pointSizeF());
-    for (size_t i = 0; i < sizes.size(); ++i) {
-        const QFontMetricsF fm = metricsAt(canvas, sizes[i]);
-        const bool last = i + 1 == sizes.size();
-        if (!last && !couldFit(fm, words.join(QLatin1Char(' ')), roomW, roomH)) continue;
-        const QStringList lines = wrap(fm, words, roomW);
-        double widest = 0;
-        for (const QString& l : lines) widest = std::max(widest, needWidth(fm, l));
-        const bool fits = widest <= roomW && needHeight(fm, lines) <= roomH;
-        if (fits || last) return {centred(fm, lines, centre), sizes[i], fits};
-    }
-    return {};
+    // Whole words at the largest size they fit; else, breaking the words too
+    // wide for a line, the largest size that fits; else what fits at the smallest.
+    for (const bool breakWords : {false, true})
+        for (size_t i = 0; i < sizes.size(); ++i) {
+            const QFontMetricsF fm = metricsAt(canvas, sizes[i]);
+            if (i + 1 < sizes.size() && !couldFit(fm, words.join(QLatin1Char(' ')), roomW, roomH)) continue;
+            const QStringList lines = wrap(fm, words, roomW, breakWords);
+            double widest = 0;
+            for (const QString& l : lines) widest = std::max(widest, needWidth(fm, l));
+            if (widest <= roomW && needHeight(fm, lines) <= roomH) return {centred(fm, lines, centre), sizes[i], true};
+        }
+    const QFontMetricsF fm = metricsAt(canvas, sizes.back());
+    return {centred(fm, cut(fm, wrap(fm, words, roomW, true), roomW, roomH), centre), sizes.back(), false};
 }
 
 QPointF anchor(const QLineF& connector) { return connector.center(); }

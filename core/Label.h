@@ -1,7 +1,8 @@
 // A label for the last figure drawn. Inside a symbol or a block arrow it is
 // fitted to the room the outline leaves free: its words broken into lines no
-// wider than the room, every line centred across it and the block centred
-// down it, in a smaller size when it does not fit. Beside a connector it is
+// wider than the room (a longer word with a hyphen), every line centred
+// across it and the block centred down it, in a smaller size when it does
+// not fit; no pixel of it ever leaves the room. Beside a connector it is
 // one line next to the connector's middle, clear of it. Either way it is
 // printed as ordinary text lines.
 #pragma once
@@ -41,8 +42,10 @@ struct Placed {
 // The lines of TEXT (blanks between words collapse to one) fitted into ROOM,
 // in twips, less the pen's width and the air on every side: in the canvas's
 // font at its own size when they fit, else at the first size one point
-// smaller each time that fits, else at the smallest size, a word wider than
-// the room whole on a line of its own.
+// smaller each time that fits; else, a word wider than the room broken with
+// a hyphen, at the first such size that fits; else at the smallest size,
+// what fits of them: the lines the room is tall enough for, each cut at the
+// room's edge.
 Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int penWidth);
 
 // How far along a connector leaving a decision's corner its label sits:
