@@ -336,10 +336,17 @@ TEST(DrawingAidsWindow, AltAndAnArrowKeyChainTheNextFigure) {
         EXPECT_EQ(h.trace, drags.trace) << c.name;
         h.trace.clear();
         h.run({"type Go", "key Return"});
-        ASSERT_EQ(h.trace.size(), 1) << c.name;
-        const QStringList print = h.trace.first().split(' ');
-        EXPECT_TRUE(o.contains(print[1].toInt(), print[2].toInt())) << c.name << ": " << qPrintable(h.trace.first());
-        h.run({"key Ctrl+Z", "key Ctrl+Z"});
+        // A tape 60 pixels high has 10 between its waves: no label fits there.
+        const bool roomless = QLatin1String(c.button) == QLatin1String("cmdpapertap");
+        ASSERT_EQ(h.trace.size(), roomless ? 0 : 1) << c.name;
+        if (roomless) {
+            EXPECT_TRUE(h.dumped("status").startsWith("The label is larger than its figure")) << c.name;
+        } else {
+            const QStringList print = h.trace.first().split(' ');
+            EXPECT_TRUE(o.contains(print[1].toInt(), print[2].toInt())) << c.name << ": " << qPrintable(h.trace.first());
+            h.run(QStringList{"key Ctrl+Z"});
+        }
+        h.run(QStringList{"key Ctrl+Z"});
         EXPECT_EQ(h.image(), before) << c.name;
         EXPECT_EQ(h.dumped("figures"), figures) << c.name;
         EXPECT_EQ(h.dumped("lastFigure"), last) << c.name;
