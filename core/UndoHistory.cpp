@@ -32,6 +32,12 @@ void UndoHistory::fileHoldsPicture(const FileIdentity& id) {
     const bool wasOpen = open_;
     end();
     rename(id);
+    // Every step that names the file learns what it holds now, so that undo
+    // and redo never give back what it held before this window wrote it.
+    for (auto* steps : {&undo_, &redo_})
+        for (Step& step : *steps)
+            for (auto* named : {&step.identityBefore, &step.identityAfter})
+                if (*named && (*named)->path == id.path) (*named)->stamp = id.stamp;
     inFile_ = position();
     if (wasOpen) begin();
 }

@@ -2,11 +2,13 @@
 
 #include "core/Progress.h"
 
+#include <QCryptographicHash>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
 
@@ -18,7 +20,8 @@ namespace {
 // the rest of a write the disk took only in part again.
 class CheckedFile : public QSaveFile {
 public:
-    CheckedFile(const QString& path, qint64 expected) : QSaveFile(path), expected_(expected) {}
+    CheckedFile(const QString& path, qint64 expected, QCryptographicHash* digest)
+        : QSaveFile(path), expected_(expected), digest_(digest) {}
     bool fellShort() const { return short_; }
     // Hands what is buffered to the disk; false when it did not take it all.
     bool push() {
@@ -29,6 +32,7 @@ public:
             done += wrote;
         }
         short_ = short_ || done < buffer_.size();
+        if (digest_) digest_->addData(buffer_);
         buffer_.clear();
         return !short_;
     }
@@ -48,14 +52,16 @@ private:
     QByteArray buffer_;
     qint64 expected_;
     qint64 written_ = 0;
+    QCryptographicHash* digest_;  // of every byte handed to the disk, when wanted
     bool short_ = false;
 };
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // Writes PATH, a name Qt's file classes can take.
-QString writeNamed(const QString& path, const std::function<QString(QIODevice&)>& fill, qint64 expected) {
-    CheckedFile file(path, expected);
+QString writeNamed(const QString& path, const std::function<QString(QIODevice&)>& fill, qint64 expected,
+                   QCryptographicHash* digest) {
+    CheckedFile file(path, expected, digest);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
     QString reason = fill(file);
     // What is still buffered goes to the disk here, where a refusal is seen,
@@ -80,7 +86,8 @@ QString writeNamed(const QString& path, const std::function<QString(QIODevice&)>
 // too, and renamed to its own name by its bytes once whole. The stand-in
 // starts as a second name of the old file, whose permissions the new one
 // then keeps; on failure only that second name goes.
-QString writeByBytes(const QByteArray& path, const std::function<QString(QIODevice&)>& fill, qint64 expected) {
+QString writeByBytes(const QByteArray& path, const std::function<QString(QIODevice&)>& fill, qint64 expected,
+                     QCryptographicHash* digest) {
     const qsizetype slash = path.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
     const QByteArray name = path.mid(slash + 1);
@@ -90,7 +97,7 @@ QString writeByBytes(const QByteArray& path, const std::function<QString(QIODevi
     ::unlinkat(dir, standIn.constData(), 0);
     ::linkat(dir, name.constData(), dir, standIn.constData(), 0);
     QString reason = writeNamed(QStringLiteral("/proc/self/fd/%1/%2").arg(dir).arg(QLatin1String(standIn)), fill,
-                                expected);
+                                expected, digest);
     if (reason.isEmpty() && ::renameat(dir, standIn.constData(), dir, name.constData()) != 0)
         reason = systemReason(errno);
     if (!reason.isEmpty()) ::unlinkat(dir, standIn.constData(), 0);
@@ -100,6 +107,15 @@ QString writeByBytes(const QByteArray& path, const std::function<QString(QIODevi
 
 }  // namespace
 
-QString writeChecked(const LocalPath& path, const std::function<QString(QIODevice&)>& fill, qint64 expected) {
-    return path.fitsText() ? writeNamed(path.shown(), fill, expected) : writeByBytes(path.bytes(), fill, expected);
+QString writeChecked(const LocalPath& path, const std::function<QString(QIODevice&)>& fill, qint64 expected,
+                     FileStamp* written) {
+    QCryptographicHash digest(QCryptographicHash::Sha1);
+    QCryptographicHash* const wanted = written ? &digest : nullptr;
+    const QString reason = path.fitsText() ? writeNamed(path.shown(), fill, expected, wanted)
+                                           : writeByBytes(path.bytes(), fill, expected, wanted);
+    struct stat info {};
+    if (reason.isEmpty() && written && ::stat(path.bytes().constData(), &info) == 0)
+        *written = {qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+                    digest.result()};
+    return reason;
 }

@@ -5,6 +5,7 @@
 // leaves the old file as it was and no part-written file behind.
 #pragma once
 
+#include "core/FileIdentity.h"
 #include "core/LocalPath.h"
 
 #include <QString>
@@ -19,4 +20,6 @@ class QIODevice;
 // not be written, in the system's own words where the system refused, or
 // empty. PATH is taken by its bytes: a name that is not UTF-8 is replaced
 // under its own name.
-QString writeChecked(const LocalPath& path, const std::function<QString(QIODevice&)>& fill, qint64 expected = 0);
+// WRITTEN, when given, receives what the file holds afterwards.
+QString writeChecked(const LocalPath& path, const std::function<QString(QIODevice&)>& fill, qint64 expected = 0,
+                     FileStamp* written = nullptr);

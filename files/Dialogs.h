@@ -19,6 +19,7 @@ constexpr int YesNo = 4;                    // no icon, Yes the default
 constexpr int YesNoCancelQuestion = 35;     // question icon
 constexpr int YesNoQuestion = 36;           // question icon
 constexpr int YesNoWarning = 52;            // warning icon
+constexpr int YesNoWarningNoFirst = 308;    // warning icon, No the default
 }
 
 // The properties of a common-dialog control. They persist between uses of

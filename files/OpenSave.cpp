@@ -10,8 +10,8 @@ namespace {
 const QString kTitle = QStringLiteral("Tavimbre");
 
 // Writes the canvas's image; a failure is told to the user.
-bool writeCanvas(FileContext& c, const LocalPath& path) {
-    const QString error = savePicture(c.doc.canvas.Image(), path);
+bool writeCanvas(FileContext& c, const LocalPath& path, FileStamp& written) {
+    const QString error = savePicture(c.doc.canvas.Image(), path, false, &written);
     if (error.isEmpty()) return true;
     c.dialogs.Message(kTitle, error);
     return false;
@@ -31,9 +31,22 @@ bool fileExists(const QString& path) {
 // A written picture counts as unchanged, and the caption names its file. A
 // new name is a step of the undo history, so that undo and redo give each
 // picture the name it had there.
-void markSaved(FileContext& c, const LocalPath& path, const QString& title) {
+void markSaved(FileContext& c, const LocalPath& path, const QString& title, const FileStamp& written) {
     rememberFolder(c, path);
-    c.doc.saved({path, title, false, path.shown()});
+    c.doc.saved({path, title, false, path.shown(), written});
+}
+
+// Another program (another window on the same file) may have written the
+// picture's file since this window read or wrote it: Save asks before it
+// replaces that work, No the default.
+bool mayWriteOver(FileContext& c, const FileIdentity& id) {
+    if (!changedSince(id.path, id.stamp)) return true;
+    const QString question = QCoreApplication::translate("FileCommands",
+                                                         "The file %1 has been changed by another program since it "
+                                                         "was opened. Replace it with this picture?")
+                                 .arg(id.title);
+    c.msgAnswer = QString::number(c.dialogs.MsgBox(question, MsgStyle::YesNoWarningNoFirst, kTitle));
+    return c.msgAnswer.toInt() == Answer::Yes;
 }
 
 // The change question of Open: Yes saves and ends the command, so that the
@@ -51,12 +64,13 @@ void loadPictureFile(FileContext& c, const LocalPath& path, const QString& title
     // it busy too, which only its header tells once the file is chosen.
     // Only a regular file's header is read for its size: a pipe would wait.
     const BusyWhile busy(c.dialogs, pictureSize(path));
-    const LoadedPicture picture = loadPicture(path);
+    FileStamp read;
+    const LoadedPicture picture = loadPicture(path, &read);
     if (picture.image.isNull()) {
         c.dialogs.Message(kTitle, picture.error);
         return;
     }
-    const FileIdentity id{path, title, false, path.shown()};
+    const FileIdentity id{path, title, false, path.shown(), read};
     if (const QString problem = c.doc.replacePicture(picture.image, path.shown(), id); !problem.isEmpty()) {
         c.dialogs.Message(kTitle, cannotOpen(path.shown(), problem));
         return;
@@ -94,8 +108,9 @@ bool FileCommands::saveUnderChosenName(FileContext& c) {
         const QString path = d.FileName;
         const QString title = d.FileTitle;
         if (!mayReplace(c, path)) continue;  // the dialog again
-        if (!writeCanvas(c, path)) return false;
-        markSaved(c, path, title);
+        FileStamp written;
+        if (!writeCanvas(c, path, written)) return false;
+        markSaved(c, path, title, written);
         return true;
     }
 }
@@ -104,8 +119,10 @@ bool FileCommands::save(FileContext& c) {
     prepareFileDialog(c.fileDialog);
     if (c.doc.identity().untitled) return saveUnderChosenName(c);
     const FileIdentity id = c.doc.identity();
-    if (!writeCanvas(c, id.path)) return false;
-    markSaved(c, id.path, id.title);
+    if (!mayWriteOver(c, id)) return false;
+    FileStamp written;
+    if (!writeCanvas(c, id.path, written)) return false;
+    markSaved(c, id.path, id.title, written);
     return true;
 }
 

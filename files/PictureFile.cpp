@@ -5,6 +5,7 @@
 #include "files/CheckedWrite.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -66,6 +67,20 @@ QString openForReading(const LocalPath& path, QFile& file) {
         return info.st_size == 0 ? QCoreApplication::translate("PictureFile", "The file is empty") : QString();
     ::close(fd);
     return problem;
+}
+
+// What the open file FD holds: read again from its start, whatever the
+// reader read of it, and by the descriptor, so that a file put in its place
+// meanwhile is not the one described.
+FileStamp stampOf(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return {};
+    QCryptographicHash digest(QCryptographicHash::Sha1);
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    qint64 at = 0;
+    for (ssize_t n; (n = ::pread(fd, chunk.data(), size_t(chunk.size()), at)) > 0; at += n)
+        digest.addData(QByteArrayView(chunk.constData(), n));
+    return {qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec, digest.result()};
 }
 
 // A damaged header can give fewer palette entries than the pixels' indices
@@ -159,12 +174,19 @@ QByteArray formatHint(QIODevice& file, const LocalPath& path) {
 
 }  // namespace
 
+bool changedSince(const LocalPath& path, const FileStamp& stamp) {
+    if (!stamp.known()) return false;
+    QFile file;
+    openForReading(path, file);  // an empty file is read too
+    return file.isOpen() && stampOf(file.handle()) != stamp;
+}
+
 QSize pictureSize(const LocalPath& path) {
     QFile file;
     return openForReading(path, file).isEmpty() ? QImageReader(&file, formatHint(file, path)).size() : QSize();
 }
 
-LoadedPicture loadPicture(const LocalPath& path) {
+LoadedPicture loadPicture(const LocalPath& path, FileStamp* read) {
     ReadFile file;
     if (const QString problem = openForReading(path, file); !problem.isEmpty())
         return {{}, cannotOpen(path.shown(), problem)};
@@ -173,6 +195,7 @@ LoadedPicture loadPicture(const LocalPath& path) {
     QImage image;
     if (const QString problem = decode(reader, headers, file.size(), truncatedBitmap(true), image); !problem.isEmpty())
         return {{}, cannotOpen(path.shown(), problem)};
+    if (read) *read = stampOf(file.handle());
     return {image, {}};
 }
 
@@ -209,7 +232,7 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal) {
     return {};
 }
 
-QString writePicture(const QImage& image, const LocalPath& path, bool quickly) {
+QString writePicture(const QImage& image, const LocalPath& path, bool quickly, FileStamp* written) {
     const auto [format, quality] = writtenFormat(path.shown());
     // A bitmap's length is known (unpacked rows of three bytes a pixel); a
     // compressed file only says that it is under way.
@@ -220,11 +243,11 @@ QString writePicture(const QImage& image, const LocalPath& path, bool quickly) {
         writer.setQuality(quickly && format == "png" ? 80 : quality);
         const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
         return writer.write(rgb) ? QString() : writer.errorString();
-    }, expected);
+    }, expected, written);
 }
 
-QString savePicture(const QImage& image, const LocalPath& path, bool quickly) {
-    const QString reason = writePicture(image, path, quickly);
+QString savePicture(const QImage& image, const LocalPath& path, bool quickly, FileStamp* written) {
+    const QString reason = writePicture(image, path, quickly, written);
     if (reason.isEmpty()) return {};
     return QCoreApplication::translate("PictureFile", "The picture could not be saved to \"%1\": %2").arg(path.shown(), reason);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Canvas.h"
+#include "core/FileIdentity.h"
 #include "core/LocalPath.h"
 
 #include <QImage>
@@ -20,7 +21,13 @@ QString cannotOpen(const QString& path, const QString& reason);
 
 // Reads any picture Qt can decode. Pixels a damaged file leaves undecoded
 // come out zero (black, or transparent) rather than undefined.
-LoadedPicture loadPicture(const LocalPath& path);
+// READ, when given, receives what the file held as it was read.
+LoadedPicture loadPicture(const LocalPath& path, FileStamp* read = nullptr);
+// Whether the file at PATH holds something else than STAMP says: another
+// length, time of change or digest. A file that is gone, or a stamp not
+// known, is no change: nothing would be lost by writing it.
+bool changedSince(const LocalPath& path, const FileStamp& stamp);
+
 // The size a picture file's header claims; invalid when it tells none, or
 // when PATH is not a regular file (a pipe is not read).
 QSize pictureSize(const LocalPath& path);
@@ -42,7 +49,7 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal);
 // is left as it was and no temporary file remains. Returns the error, or
 // empty. A quick PNG is compressed at zlib's fastest level: a larger file,
 // written in a fraction of the time.
-QString savePicture(const QImage& image, const LocalPath& path, bool quickly = false);
+QString savePicture(const QImage& image, const LocalPath& path, bool quickly = false, FileStamp* written = nullptr);
 // The same, returning only the reason (the system's words), for callers
 // that tell the failure in their own sentence.
-QString writePicture(const QImage& image, const LocalPath& path, bool quickly = false);
+QString writePicture(const QImage& image, const LocalPath& path, bool quickly = false, FileStamp* written = nullptr);

@@ -187,6 +187,10 @@
 <context>
     <name>FileCommands</name>
     <message>
+        <source>The file %1 has been changed by another program since it was opened. Replace it with this picture?</source>
+        <translation>Die Datei %1 wurde seit dem Öffnen von einem anderen Programm geändert. Soll sie durch dieses Bild ersetzt werden?</translation>
+    </message>
+    <message>
         <source>The  %1 file has changed. Do you want to save the changes?</source>
         <translation>Die Datei %1 wurde geändert. Möchten Sie die Änderungen speichern?</translation>
     </message>

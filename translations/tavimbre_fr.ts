@@ -187,6 +187,10 @@
 <context>
     <name>FileCommands</name>
     <message>
+        <source>The file %1 has been changed by another program since it was opened. Replace it with this picture?</source>
+        <translation>Le fichier %1 a été modifié par un autre programme depuis son ouverture. Le remplacer par cette image ?</translation>
+    </message>
+    <message>
         <source>The  %1 file has changed. Do you want to save the changes?</source>
         <translation>Le fichier %1 a été modifié. Voulez-vous enregistrer les modifications ?</translation>
     </message>

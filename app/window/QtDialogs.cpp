@@ -42,7 +42,7 @@ int QtDialogs::MsgBox(const QString& text, int style, const QString& title) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
     }
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(style & 256 ? QMessageBox::No : QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -2,7 +2,9 @@
 // question and dialog in order, the flags afterwards, and what was written.
 #include "FilesTestSupport.h"
 
+#include <fcntl.h>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace {
 
@@ -184,3 +186,56 @@ void runFlows(const Flow* begin, const Flow* end) {
 TEST(FileFlows, NewExitAndTheCloseBox) { runFlows(std::begin(kNewExitAndClose), std::end(kNewExitAndClose)); }
 
 TEST(FileFlows, OpenSaveAndUndoAcrossThem) { runFlows(std::begin(kOpenAndSave), std::end(kOpenAndSave)); }
+
+// Save before it replaces a file that changed on disk since this window read
+// or wrote it: another window saved it, or its bytes changed with its length
+// and time kept. No keeps the file and the picture unsaved; a file that only
+// this window wrote asks nothing, through Save As, undo and redo too.
+TEST(FileFlows, SaveAsksBeforeReplacingAFileChangedOnDisk) {
+    const QString asked = QStringLiteral("ask 308 Tavimbre|The file old.bmp has been changed by another program since "
+                                         "it was opened. Replace it with this picture?");
+    enum Change { kNone, kOtherWindow, kSameLengthAndTime };
+    const struct {
+        const char* name;
+        Change change;
+        QStringList script;  // after the change
+        bool asks;
+        bool saved;  // the picture counts as saved afterwards
+    } cases[] = {
+        {"nothing changed the file", kNone, {"menu save1"}, false, true},
+        {"another window saved it: No keeps its work", kOtherWindow, {"answer 7", "menu save1"}, true, false},
+        {"another window saved it: Yes replaces it", kOtherWindow, {"answer 6", "menu save1"}, true, true},
+        {"bytes changed, length and time kept: No keeps them", kSameLengthAndTime, {"answer 7", "menu save1"}, true,
+         false},
+        {"its own saves, a Save As, undo and redo across them", kNone,
+         {"menu save1", "draw", "file %D/b.bmp", "menu saveas1", "draw", "menu save1", "menu undo1", "menu undo1",
+          "menu undo1", "menu redo1", "menu redo1", "menu redo1", "draw", "menu save1"},
+         false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FilesFolder f;
+        Harness h;
+        h.run(f.expand({"file %D/old.bmp", "menu open1", "draw"}));
+        const QByteArray path = QFile::encodeName(f.path("old.bmp"));
+        if (c.change == kOtherWindow) {
+            Harness other;
+            other.run(f.expand({"file %D/old.bmp", "menu open1", "click cmdSquare", "down 1 0 0 0", "up 1 0 450 450",
+                                "menu save1"}));
+        } else if (c.change == kSameLengthAndTime) {
+            struct stat before {};
+            ASSERT_EQ(::stat(path.constData(), &before), 0);
+            QByteArray bytes = f.read("old.bmp");
+            bytes[bytes.size() - 1] = char(~bytes.back());
+            f.write("old.bmp", bytes);
+            const timespec times[2] = {before.st_atim, before.st_mtim};
+            ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+        }
+        const QByteArray onDisk = f.read("old.bmp");
+        h.out.clear();
+        h.run(f.expand(c.script));
+        EXPECT_EQ(h.out.filter("ask "), c.asks ? QStringList(asked) : QStringList());
+        EXPECT_EQ(h.dumped("canvasClean"), c.saved ? "true" : "false");
+        EXPECT_EQ(f.read("old.bmp") == onDisk, !c.saved);
+    }
+}
