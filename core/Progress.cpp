@@ -15,7 +15,7 @@ Listener::~Listener() { current = before_; }
 void report(double done) {
     if (!current || telling) return;
     telling = true;
-    current->hear_(done);
+    for (Listener* l = current; l; l = l->before_) l->hear_(done);
     telling = false;
 }
 

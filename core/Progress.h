@@ -10,7 +10,8 @@ namespace progress {
 // DONE is the share of the work done, 0 to 1, or below 0 when not known.
 void report(double done);
 
-// Hears this thread's reports while it lives; the one made last hears.
+// Hears this thread's reports while it lives, as every other one living
+// does, the newest first.
 class Listener {
 public:
     explicit Listener(std::function<void(double)> hear);

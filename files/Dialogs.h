@@ -2,6 +2,9 @@
 // interface: the window uses Qt's, scripts and tests use a scripted queue.
 #pragma once
 
+#include "core/Progress.h"
+
+#include <QElapsedTimer>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -93,18 +96,34 @@ public:
 // noticed; smaller work shows no sign, so that the cursor does not flicker.
 inline bool takesAWhile(QSize picture) { return qint64(picture.width()) * picture.height() >= 4'000'000; }
 
-// The dialogs show they are busy while this lives, for a large picture.
+// While this lives the dialogs show they are busy: at once for work on a
+// large picture, else from the first report of work that has gone on for
+// a while (a large file being read, which only its reading tells).
 class BusyWhile {
 public:
-    BusyWhile(Dialogs& dialogs, QSize picture) : dialogs_(takesAWhile(picture) ? &dialogs : nullptr) {
-        if (dialogs_) dialogs_->Busy(true);
+    static constexpr int kLateMs = 150;
+
+    BusyWhile(Dialogs& dialogs, QSize picture) : dialogs_(dialogs), hear_([this](double) { late(); }) {
+        clock_.start();
+        if (takesAWhile(picture)) show();
     }
     ~BusyWhile() {
-        if (dialogs_) dialogs_->Busy(false);
+        if (shown_) dialogs_.Busy(false);
     }
     BusyWhile(const BusyWhile&) = delete;
     BusyWhile& operator=(const BusyWhile&) = delete;
 
 private:
-    Dialogs* dialogs_;
+    void show() {
+        shown_ = true;
+        dialogs_.Busy(true);
+    }
+    void late() {
+        if (!shown_ && clock_.elapsed() >= kLateMs) show();
+    }
+
+    Dialogs& dialogs_;
+    bool shown_ = false;
+    QElapsedTimer clock_;
+    progress::Listener hear_;
 };

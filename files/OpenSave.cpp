@@ -60,10 +60,6 @@ bool openMayGoOn(FileContext& c) {
 }
 
 void loadPictureFile(FileContext& c, const LocalPath& path, const QString& title) {
-    // The command was busy for the picture it replaces; a large file makes
-    // it busy too, which only its header tells once the file is chosen.
-    // Only a regular file's header is read for its size: a pipe would wait.
-    const BusyWhile busy(c.dialogs, pictureSize(path));
     FileStamp read;
     const LoadedPicture picture = loadPicture(path, &read);
     if (picture.image.isNull()) {

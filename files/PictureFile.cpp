@@ -181,11 +181,6 @@ bool changedSince(const LocalPath& path, const FileStamp& stamp) {
     return file.isOpen() && stampOf(file.handle()) != stamp;
 }
 
-QSize pictureSize(const LocalPath& path) {
-    QFile file;
-    return openForReading(path, file).isEmpty() ? QImageReader(&file, formatHint(file, path)).size() : QSize();
-}
-
 LoadedPicture loadPicture(const LocalPath& path, FileStamp* read) {
     ReadFile file;
     if (const QString problem = openForReading(path, file); !problem.isEmpty())

@@ -28,9 +28,6 @@ LoadedPicture loadPicture(const LocalPath& path, FileStamp* read = nullptr);
 // known, is no change: nothing would be lost by writing it.
 bool changedSince(const LocalPath& path, const FileStamp& stamp);
 
-// The size a picture file's header claims; invalid when it tells none, or
-// when PATH is not a regular file (a pipe is not read).
-QSize pictureSize(const LocalPath& path);
 
 // Picture data from outside the program (the clipboard, a drop), in FORMAT
 // ("png", "bmp"; empty: told by the data), decoded as carefully as a file,

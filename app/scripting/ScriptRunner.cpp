@@ -9,9 +9,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
@@ -260,16 +258,7 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
     if (command == QLatin1String("clip") && args.size() == 2) {
         QClipboard* clipboard = QGuiApplication::clipboard();
         if (args[0] == QLatin1String("load")) {
-            // The file's bytes as they are, damaged or not, as another
-            // program would offer them: Paste does all the decoding.
-            QFile file(args[1]);
-            const QByteArray format = QImageReader::imageFormat(args[1]);
-            QByteArray type;
-            for (const QByteArray& t : QImageReader::supportedMimeTypes())
-                if (type.isEmpty() && !format.isEmpty() && QImageReader::imageFormatsForMimeType(t).contains(format)) type = t;
-            if (!type.isEmpty() && file.open(QIODevice::ReadOnly)) {
-                auto* data = new QMimeData;
-                data->setData(QString::fromLatin1(type), file.readAll());
+            if (QMimeData* data = pictureDataFrom(args[1])) {  // Paste does all the decoding
                 clipboard->setMimeData(data);
                 return true;
             }
@@ -280,6 +269,7 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         error_ = QStringLiteral("cannot %1 the clipboard with %2").arg(args[0], args[1]);
         return false;
     }
+    if (command == QLatin1String("drop") && !rest.isEmpty()) return drop(rest);
     if (command == QLatin1String("dump") && rest.isEmpty()) {
         for (const QString& l : w_.dump()) out_(l);
         out_(QStringLiteral("end"));

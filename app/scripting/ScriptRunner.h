@@ -7,7 +7,13 @@
 #include <functional>
 
 class frmmain;
+class QMimeData;
 class ScriptedDialogs;
+
+// The file's bytes as they are, damaged or not, as picture data of the type
+// its content shows, as another program offers it; null when no picture
+// type fits or the file cannot be read.
+QMimeData* pictureDataFrom(const QString& path);
 
 class ScriptRunner {
 public:
@@ -28,6 +34,9 @@ public:
 private:
     bool execute(const QString& command, const QString& rest);
     bool mouse(const QString& command, const QStringList& args);
+    // "drop FILE": the file dropped on the window as a file manager drops
+    // it; "drop data FILE": its bytes dropped as picture data.
+    bool drop(const QString& rest);
 
     frmmain& w_;
     ScriptedDialogs& dialogs_;

@@ -50,6 +50,9 @@ public:
     void ShowAbout(const QString& title, const QString& text) override;
     void ShowAboutQt() override;
     void Message(const QString& title, const QString& text) override;
+    // Shows nothing, but counts the times the window said it was busy.
+    void Busy(bool busy) override { busyShown_ += busy; }
+    int busyShown() const { return busyShown_; }
 
 private:
     bool fileDialog(CommonDialog& d, const char* kind);
@@ -76,4 +79,5 @@ private:
     QQueue<std::optional<int>> tolerances_;
     QQueue<std::optional<int>> gaps_;
     QString missing_;
+    int busyShown_ = 0;
 };

@@ -35,7 +35,10 @@ QString frmmain::chainRefusal() const {
 }
 
 void frmmain::chain(Chain::Direction direction) {
-    cancelDrag();  // as every command does, drawn or not
+    runCommand(Command::kChain, [&] { chainFrom(direction); });
+}
+
+void frmmain::chainFrom(Chain::Direction direction) {
     QString why = chainRefusal();
     if (!why.isEmpty()) {
         status_->note(why);
@@ -54,13 +57,11 @@ void frmmain::chain(Chain::Direction direction) {
         status_->note(why);
         return;
     }
-    runCommand(Command::kChain, [&] {
-        const LineLook arrow{LineEnds::End, state.lineLook.style, LineRoute::Straight};
-        dispatcher_.drawAt(Tool::Line, float(plan->from.x()), float(plan->from.y()), float(plan->to.x()),
-                           float(plan->to.y()), arrow);
-        dispatcher_.drawAt(tool, float(plan->press.x()), float(plan->press.y()), float(plan->release.x()),
-                           float(plan->release.y()));
-    });
+    const LineLook arrow{LineEnds::End, state.lineLook.style, LineRoute::Straight};
+    dispatcher_.drawAt(Tool::Line, float(plan->from.x()), float(plan->from.y()), float(plan->to.x()),
+                       float(plan->to.y()), arrow);
+    dispatcher_.drawAt(tool, float(plan->press.x()), float(plan->press.y()), float(plan->release.x()),
+                       float(plan->release.y()));
     form.pointer.reset();
     scroller_->showPixels(plan->figure.pixels());
 }

@@ -13,7 +13,7 @@
 class frmmain;
 
 struct CommandRow {
-    const char* menu;     // the caption of its menu, without the &
+    const char* menu;     // the caption of its menu, without the &; empty for the menu bar itself
     const char* name;     // the item's object name, as scripts call it
     const char* caption;  // English, UTF-8, marked QT_TRANSLATE_NOOP("Menu", ...) and shown translated
     QList<QKeySequence> shortcuts;
@@ -34,10 +34,11 @@ constexpr Rules kPaletteClear = kPaletteTool | AsksFirst | Busy;
 constexpr Rules kFillPress = kEdit;
 // The picture's frame's handle let go at a new size.
 constexpr Rules kHandleResize = LeavesSelect | kEdit;
-// A file named on the command line or dropped on the window, and picture
-// data dropped on it, as Open and Paste.
+// Paste; a file named on the command line or dropped on the window, and
+// picture data dropped on it, as Open and Paste.
+constexpr Rules kPaste = LeavesSelect | LeavesPressTool | kEdit;
 constexpr Rules kOpenFile = kReplace;
-constexpr Rules kDroppedPicture = LeavesSelect | LeavesPressTool | kEdit;
+constexpr Rules kDroppedPicture = kPaste;
 // Alt and an arrow key: the next figure and its arrow, one edit.
 constexpr Rules kChain = kEdit;
 // Return in the text box: the label stamped in the last figure, one edit.

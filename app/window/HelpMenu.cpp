@@ -167,35 +167,6 @@ QString readmeLink() {
 
 }  // namespace
 
-void frmmain::buildHelpMenu() {
-    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("Menu", "&Help"));
-    help->setObjectName(QStringLiteral("help1"));
-    connect(help, &QMenu::aboutToShow, this, &frmmain::cancelDrag);
-    const struct {
-        const char* name;
-        const char* caption;
-        QKeySequence key;
-        void (frmmain::*handler)();
-    } items[] = {
-        {"shortcuts1", QT_TRANSLATE_NOOP("Menu", "Keyboard Shortcuts"), QKeySequence(Qt::Key_F1),
-         &frmmain::shortcuts1_Click},
-        {"about1", QT_TRANSLATE_NOOP("Menu", "About Tavimbre"), QKeySequence(), &frmmain::about1_Click},
-        {"aboutqt1", QT_TRANSLATE_NOOP("Menu", "About Qt"), QKeySequence(), &frmmain::aboutqt1_Click},
-    };
-    for (const auto& it : items) {
-        QAction* a = help->addAction(QCoreApplication::translate("Menu", it.caption));
-        a->setObjectName(QLatin1String(it.name));
-        a->setShortcut(it.key);
-        a->setShortcutContext(Qt::WindowShortcut);  // whichever control has the focus
-        const auto handler = it.handler;
-        connect(a, &QAction::triggered, this, [this, handler] {
-            cancelDrag();
-            (this->*handler)();
-        });
-        menuItems.insert(QLatin1String(it.name), a);
-    }
-}
-
 void frmmain::shortcuts1_Click() { dialogs.ShowShortcuts(keyRows(*this)); }
 
 void frmmain::about1_Click() {

@@ -52,7 +52,7 @@ void frmmain::cropselection1_Click() {
         status_->note(tr("Nothing is selected."));
         return;
     }
-    doc.selection.end();
+    doc.selection.start();  // Select stays on, nothing marked on the part kept
     tell(doc.crop(marked));
 }
 

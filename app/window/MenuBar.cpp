@@ -13,6 +13,7 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <optional>
 
 using namespace Command;
 
@@ -40,8 +41,7 @@ const std::vector<CommandRow>& commandTable() {
         {"Edit", "cut1", QT_TRANSLATE_NOOP("Menu", "Cut"), {K(Qt::CTRL | Qt::Key_X)}, &frmmain::cut1_Click, kEdit},
         {"Edit", "copy1", QT_TRANSLATE_NOOP("Menu", "Copy Picture"), {K(Qt::CTRL | Qt::Key_C)},
          &frmmain::copy1_Click, 0},
-        {"Edit", "paste1", QT_TRANSLATE_NOOP("Menu", "Paste"), {K(Qt::CTRL | Qt::Key_V)}, &frmmain::paste1_Click,
-         LeavesSelect | LeavesPressTool | kEdit},
+        {"Edit", "paste1", QT_TRANSLATE_NOOP("Menu", "Paste"), {K(Qt::CTRL | Qt::Key_V)}, &frmmain::paste1_Click, kPaste},
         {"Edit", "delete1", QT_TRANSLATE_NOOP("Menu", "Delete"), {K(Qt::Key_Delete)}, &frmmain::delete1_Click, kEdit},
         {"View", "zoomin1", QT_TRANSLATE_NOOP("Menu", "Zoom In"),
          {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
@@ -97,6 +97,12 @@ const std::vector<CommandRow>& commandTable() {
          &frmmain::routestraight1_Click, 0, true},
         {"Tools/Line Route", "routeelbow1", QT_TRANSLATE_NOOP("Menu", "Elbow"), {},
          &frmmain::routeelbow1_Click, 0, true},
+        {"Help", "shortcuts1", QT_TRANSLATE_NOOP("Menu", "Keyboard Shortcuts"), {K(Qt::Key_F1)},
+         &frmmain::shortcuts1_Click, 0},
+        {"Help", "about1", QT_TRANSLATE_NOOP("Menu", "About Tavimbre"), {}, &frmmain::about1_Click, 0},
+        {"Help", "aboutqt1", QT_TRANSLATE_NOOP("Menu", "About Qt"), {}, &frmmain::aboutqt1_Click, 0},
+        // On the menu bar itself, after Help; Alt+E is Edit's.
+        {"", "exit1", QT_TRANSLATE_NOOP("Menu", "E&xit"), {}, &frmmain::exit1_Click, kClose},
     };
     return rows;
 }
@@ -112,7 +118,8 @@ void frmmain::buildMenu() {
                      {"Edit", "edit1", QT_TRANSLATE_NOOP("Menu", "&Edit")},
                      {"View", "view1", QT_TRANSLATE_NOOP("Menu", "&View")},
                      {"Image", "image1", QT_TRANSLATE_NOOP("Menu", "&Image")},
-                     {"Tools", "tool1", QT_TRANSLATE_NOOP("Menu", "&Tools")}};
+                     {"Tools", "tool1", QT_TRANSLATE_NOOP("Menu", "&Tools")},
+                     {"Help", "help1", QT_TRANSLATE_NOOP("Menu", "&Help")}};
     QMap<QString, QMenu*> menus;
     for (const auto& n : menuNames) {
         QMenu* m = menuBar()->addMenu(QCoreApplication::translate("Menu", n.title));
@@ -121,8 +128,9 @@ void frmmain::buildMenu() {
         menus.insert(QLatin1String(n.menu), m);
     }
     for (const CommandRow& row : commandTable()) {
-        QAction* a =
-            menuFor(menus, QLatin1String(row.menu))->addAction(QCoreApplication::translate("Menu", row.caption));
+        const QString caption = QCoreApplication::translate("Menu", row.caption);
+        QAction* a = *row.menu ? menuFor(menus, QLatin1String(row.menu))->addAction(caption)
+                               : menuBar()->addAction(caption);
         a->setObjectName(QLatin1String(row.name));
         a->setShortcuts(row.shortcuts);
         a->setCheckable(row.checkable);
@@ -131,11 +139,6 @@ void frmmain::buildMenu() {
     }
     makeChoices(menus);
     menuItems.value(QStringLiteral("toolbar1"))->setChecked(true);
-    buildHelpMenu();
-    QAction* exit = menuBar()->addAction(QCoreApplication::translate("Menu", "E&xit"));  // Alt+E is Edit's
-    exit->setObjectName(QStringLiteral("exit1"));
-    connect(exit, &QAction::triggered, this, [this] { runCommand(kClose, [this] { exit1_Click(); }); });
-    menuItems.insert(QStringLiteral("exit1"), exit);
     updateEditItems();
 }
 
@@ -182,7 +185,8 @@ void frmmain::runCommand(Rules rules, const std::function<void()>& work) {
 void frmmain::applyRules(Rules rules, const std::function<void()>& work) {
     if (rules & LeavesPressTool) pressTools.leave();
     {
-        const BusyWhile busy(dialogs, rules & Busy ? canvas.Image().size() : QSize());
+        std::optional<BusyWhile> busy;
+        if (rules & Busy) busy.emplace(dialogs, canvas.Image().size());
         if (rules & (LeavesSelect | DropsFloating)) {  // what floats dropped, its own step
             doc.beginStep();
             rules & LeavesSelect ? doc.selection.end() : doc.selection.drop();

@@ -141,10 +141,12 @@ void frmmain::dropEvent(QDropEvent* event) {
     const LocalPath path = droppedFile(event->mimeData());
     if (path.isEmpty() && !droppedPicture(event->mimeData())) return;
     event->acceptProposedAction();
-    if (path.isEmpty())
-        pasteFrom(event->mimeData(), tr("The dropped picture could not be used: %1"));
-    else
+    if (!path.isEmpty()) {
         openFile(path);
+        return;
+    }
+    runCommand(Command::kDroppedPicture,
+               [&] { pasteFrom(event->mimeData(), tr("The dropped picture could not be used: %1")); });
 }
 
 int frmmain::penWidth() { return widths_.drawWidth(); }

@@ -154,13 +154,12 @@ private:
     QMenu* menuFor(QMap<QString, QMenu*>& menus, const QString& path);
     // Each submenu's items become one choice of radio items, the first checked.
     void makeChoices(const QMap<QString, QMenu*>& menus);
-    // Help, between the other menus and Exit: the keys, the about boxes.
-    void buildHelpMenu();
     // Alt and the arrow keys, window-wide: the next figure chained.
     void buildChainKeys();
     // The next figure drawn the chain gap from the one under the pointer,
     // or the last one, and the arrow to it, as one step; or why not, told.
     void chain(Chain::Direction direction);
+    void chainFrom(Chain::Direction direction);
     QString chainRefusal() const;
     // The toolbar above the canvas: the menu's tools and switches that the
     // palette does not have, those of them the menu holds.

@@ -85,6 +85,9 @@ const Flow kNewExitAndClose[] = {
 
 // Open, Save, Save As, and undo across them.
 const Flow kOpenAndSave[] = {
+    {"A file dropped on the window opens as Open does, after the same question",
+     {"draw", "answer 7", "drop %D/old.bmp", "menu exit1"}, {askFromOpen("Untitled"), "closed"},
+     {"isUntitled=false", "canvasClean=true", "filePath=%D/old.bmp", kCaption + "%D/old.bmp"}, 0, {}, {}},
     {"A failed Save As leaves the file dialogs in the folder of the last open",
      {"file %D/old.bmp", "menu open1", "draw", "file %D/missing/pic.bmp", "menu saveas1"},
      {"dialog open", "dialog save", kMissing}, {"initDir=%D", "filePath=%D/old.bmp"}, 0, {}, {}},

@@ -1,4 +1,4 @@
-// Long seeded random sessions: every button, menu item, gesture and dialog
+// Long seeded random sessions: every button, menu item, gesture, drop and dialog
 // answer, junk typed into every box and on the canvas, and files in a scratch folder. After
 // every release no preview may remain: the picture must equal the picture
 // after the press with only the finished figure drawn on it, which is got by
@@ -70,7 +70,7 @@ struct Session {
     void run(const QString& line) {
         note(line);
         ++events;
-        static const QRegularExpression saving("^(menu (new1|open1|save1|saveas1|exit1)|close|key Ctrl\\+[NOS])$");
+        static const QRegularExpression saving("^(menu (new1|open1|save1|saveas1|exit1)|close|key Ctrl\\+[NOS]|drop (?!data ).*)$");
         const bool mayWrite = saving.match(line).hasMatch();
         const QString caption = w->windowTitle();
         dialogs->savesTo.clear();
@@ -142,8 +142,10 @@ void Session::someCommand() {
         run("close");
     } else if (r < 53) {
         kill();
-    } else if (r < 55) {
+    } else if (r < 54) {
         run("clip load " + folder.path(QStringLiteral("clip/") + clips[rng.bounded(3)]));
+    } else if (r < 55) {  // a file dropped on the window, or its bytes as picture data
+        run(QLatin1String(rng.bounded(2) ? "drop data " : "drop ") + folder.path(QStringLiteral("clip/") + clips[rng.bounded(3)]));
     } else if (r < 56) {
         pasteTransparent();
     } else if (r < 57) {

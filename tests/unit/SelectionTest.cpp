@@ -236,7 +236,8 @@ TEST(Selection, APasteLargerThanThePictureAsksToEnlargeIt) {
 
 // Pasted or dropped data is decoded as an opened file is: transparent pixels
 // come out white, and a damaged bitmap is refused with a message and floats
-// nothing.
+// nothing. A drop does what Paste does: what floated dropped first, Fill
+// left, a step of its own.
 TEST(Selection, APastedOrDroppedPictureIsDecodedAsAnOpenedOne) {
     QTemporaryDir dir;
     QImage clear(30, 20, QImage::Format_ARGB32);
@@ -252,38 +253,38 @@ TEST(Selection, APastedOrDroppedPictureIsDecodedAsAnOpenedOne) {
     cut.close();
     const struct {
         const char* file;
-        const char* type;
         const char* message;  // what the user is told, empty for nothing
         const char* floating;
         QRgb atOrigin, inside;  // after the paste is dropped
     } cases[] = {
-        {"clear.png", "image/png", "", "true", qRgb(255, 0, 0), qRgb(255, 255, 255)},
-        {"cut.bmp", "image/bmp",
+        {"clear.png", "", "true", qRgb(255, 0, 0), qRgb(255, 255, 255)},
+        {"cut.bmp",
          "message Tavimbre|The picture could not be pasted: The bitmap is truncated: the data ends before its "
          "pixels do",
          "false", qRgb(255, 255, 255), qRgb(255, 255, 255)},
     };
+    const QStringList befores[] = {{}, {"menu fill1"}, kBoxSelected + kMarkAround + kMoveBy200};
     for (const auto& c : cases) {
-        Harness h;
-        h.run({"clip load " + dir.filePath(c.file), "menu paste1"});
-        EXPECT_EQ(h.out.join('\n'), QLatin1String(c.message)) << c.file;
-        Harness dropped;
-        QFile file(dir.filePath(c.file));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QMimeData data;
-        data.setData(c.type, file.readAll());
-        QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(dropped.w.get(), &enter);
-        ASSERT_TRUE(enter.isAccepted()) << c.file;
-        QDropEvent drop(QPointF(500, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(dropped.w.get(), &drop);
-        dropped.run("key Esc");
-        EXPECT_EQ(dropped.out.join('\n'), QString::fromLatin1(c.message).replace("The picture could not be pasted", "The dropped picture could not be used")) << c.file;
-        EXPECT_EQ(h.dumped("floating"), QLatin1String(c.floating)) << c.file;
-        h.run("key Esc");
-        EXPECT_EQ(h.image().pixel(0, 0), c.atOrigin) << c.file;
-        EXPECT_EQ(h.image().pixel(10, 10), c.inside) << c.file;
-        EXPECT_EQ(dropped.image(), h.image()) << c.file;
+        for (const QStringList& before : befores) {
+            SCOPED_TRACE(testing::Message() << c.file << " after " << qPrintable(before.join(", ")));
+            Harness h, dropped;
+            h.run(before + QStringList{"clip load " + dir.filePath(c.file), "menu paste1"});
+            EXPECT_EQ(h.out.join('\n'), QLatin1String(c.message));
+            dropped.run(before + QStringList{"drop data " + dir.filePath(c.file)});
+            EXPECT_EQ(dropped.out.join('\n'), QString::fromLatin1(c.message).replace("The picture could not be pasted", "The dropped picture could not be used"));
+            EXPECT_EQ(h.dumped("floating"), QLatin1String(c.floating));
+            for (const char* key : {"floating", "selection", "pressTool", "undoSteps", "toolsClean"})
+                EXPECT_EQ(dropped.dumped(key), h.dumped(key)) << key;
+            EXPECT_EQ(dropped.image(), h.image());
+            h.run("key Esc");
+            dropped.run("key Esc");
+            if (before.isEmpty()) {
+                EXPECT_EQ(h.image().pixel(0, 0), c.atOrigin);
+                EXPECT_EQ(h.image().pixel(10, 10), c.inside);
+            }
+            EXPECT_EQ(dropped.image(), h.image());
+            EXPECT_EQ(dropped.dumped("undoSteps"), h.dumped("undoSteps"));
+        }
     }
 }
 

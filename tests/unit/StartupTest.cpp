@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QToolButton>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 TEST(Startup, DumpShowsTheStartValues) {
@@ -185,26 +186,91 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
             }
 }
 
-// Every command of the table, run with every dialog cancelled and every
-// question refused, on a picture too large for any step: one that changed
-// the picture is a step, and one that counted it a change asked first and
-// shows that it is busy. A new row that forgets a rule its work needs fails.
+// Every command, from every way in (a menu item, a palette button, a chain
+// key, Return, a drop, the close box, a press on the canvas), run on a
+// picture large enough to be busy with, every dialog cancelled and every
+// question refused, once with a moved part floating and once with Fill on:
+// what it did must be what its rules declare. Its work changes pixels only
+// in a step of its own (Undo and Redo replay one), and counts them as a
+// change exactly when it declares Changes; it is busy exactly when it
+// declares Busy; it leaves Select, drops what floats or leaves Fill only
+// when it declares so (a toggle of its own excepted).
 TEST(Startup, EveryCommandDeclaresTheRulesItsWorkNeeds) {
-    for (const bool marked : {false, true}) {
-        for (const CommandRow& row : commandTable()) {
-            SCOPED_TRACE(testing::Message() << row.name << (marked ? ", a part marked" : ""));
-            EXPECT_EQ(Command::fault(row.rules), "");
+    using namespace Command;
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("dropped.png"));
+    QImage dropped(30, 20, QImage::Format_RGB32);
+    dropped.fill(Qt::red);
+    ASSERT_TRUE(dropped.save(png));
+    struct Entry {
+        QString name;
+        QStringList before, lines;
+        Rules rules[2];  // with a part floating, with Fill on
+        bool own = false;  // a toggle, or a press that drops what floats outside the part it grabs
+    };
+    std::vector<Entry> entries;
+    for (const CommandRow& row : commandTable())
+        entries.push_back({row.name, {}, {"menu " + QLatin1String(row.name)}, {row.rules, row.rules}, row.checkable});
+    for (const PaletteEntry& e : paletteEntries()) {
+        const Rules r = e.code >= 0 ? kPaletteTool : kPaletteClear;
+        entries.push_back({e.name, {}, {"click " + QLatin1String(e.name)}, {r, r}});
+    }
+    entries.push_back({"a chain key", {}, {"key Alt+Right"}, {kChain, kChain}});
+    entries.push_back({"Return", {"text txtinsert Hi"}, {"return txtinsert"}, {kStampLabel, kStampLabel}});
+    entries.push_back({"picture data dropped", {}, {"drop data " + png}, {kDroppedPicture, kDroppedPicture}});
+    entries.push_back({"a file dropped", {}, {"drop " + png}, {kOpenFile, kOpenFile}});
+    entries.push_back({"the close box", {}, {"close"}, {kClose, kClose}});
+    entries.push_back({"a press in the box", {}, {"down 1 0 1650 1650", "up 1 0 1650 1650"},
+                       {kSelectionPress, kFillPress}, true});
+    const QPoint movedEdge(300, 350);  // the box's left side once its part is moved by 200
+    for (const bool floating : {true, false}) {
+        for (const Entry& e : entries) {
+            const Rules rules = e.rules[floating ? 0 : 1];
+            SCOPED_TRACE(testing::Message() << qPrintable(e.name) << (floating ? ", a part floating" : ", Fill on"));
+            EXPECT_EQ(fault(rules), "");
             Harness h;
-            h.w->history.setBudget(1);
-            h.run({"click cmdSquare", "down 1 0 1500 1500", "up 1 0 4500 3000"});
-            if (marked) h.run({"menu select1", "down 1 0 0 0", "up 1 0 3000 3000"});
+            h.run({"size 2000 2000", "menu canvassize1", "click cmdSquare", "down 1 0 1500 1500", "up 1 0 3000 3000"});
+            h.run(floating ? QStringList{"menu select1", "down 1 0 1200 1200", "up 1 0 3300 3300",
+                                         "down 1 0 1500 1500", "move 1 0 4500 4500", "up 1 0 4500 4500"}
+                           : QStringList{"menu fill1"});
+            for (const QString& l : e.before) h.runner.runLine(l);
             h.w->doc.canvasClean = h.w->doc.toolsClean = true;
-            const QImage before = h.image().copy();
-            h.w->runMenu(QLatin1String(row.name));
-            if (h.image() == before) continue;
-            EXPECT_TRUE(row.rules & Command::Step);
-            if (h.w->doc.pictureChanged()) {
-                EXPECT_EQ(row.rules & Command::kEdit, Command::kEdit);
+            const QImage image = h.image().copy();
+            const int undoSteps = h.dumped("undoSteps").toInt(), redoSteps = h.dumped("redoSteps").toInt();
+            const int busy = h.dialogs.busyShown();
+            const QString selection = h.dumped("selection"), pressTool = h.dumped("pressTool");
+            for (const QString& l : e.lines) h.runner.runLine(l);
+            if (h.w->isUnloaded()) {
+                EXPECT_EQ(h.dialogs.busyShown() > busy, bool(rules & Busy));
+                continue;
+            }
+            EXPECT_EQ(h.dialogs.busyShown() > busy, bool(rules & Busy));
+            if (floating) {
+                const bool placed = h.dumped("floating") == "false" && h.image().pixel(movedEdge) == qRgb(0, 0, 0);
+                if (rules & (DropsFloating | LeavesSelect)) {
+                    EXPECT_TRUE(h.dumped("floating") == "false" || h.dumped("selection") != selection);
+                } else if (!e.own) {
+                    EXPECT_FALSE(placed) << "what floats was dropped";
+                }
+                EXPECT_TRUE(h.w->doc.selection.active() || (rules & LeavesSelect) || e.own) << "Select was left";
+                continue;
+            }
+            if (!(rules & LeavesPressTool) && !e.own) {
+                EXPECT_EQ(h.dumped("pressTool"), pressTool) << "Fill was left";
+            }
+            const int newSteps = h.dumped("undoSteps").toInt() - undoSteps;
+            const bool replayed = newSteps < 0 || h.dumped("redoSteps").toInt() < redoSteps;
+            if (replayed) continue;
+            if (h.image() == image) {
+                if (!e.lines.front().startsWith("click ")) {
+                    EXPECT_EQ(h.dumped("toolsClean"), "true");
+                }
+                continue;
+            }
+            EXPECT_TRUE(rules & Step) << "pixels changed outside a step";
+            EXPECT_EQ(newSteps, 1);
+            if (!e.lines.front().startsWith("click ")) {
+                EXPECT_EQ(h.dumped("toolsClean"), rules & Changes ? "false" : "true");
             }
         }
     }
