@@ -8,6 +8,7 @@
 #include "core/LocalPath.h"
 
 #include <QCoreApplication>
+#include <sys/stat.h>
 #include <QString>
 #include <utility>
 
@@ -21,6 +22,12 @@ struct FileStamp {
     qint64 size = -1;  // below 0: not known
     qint64 modified = 0;  // nanoseconds since the epoch
     QByteArray digest;
+
+    // The stamp of a file whose status is INFO and whose bytes give DIGEST.
+    static FileStamp of(const struct stat& info, QByteArray digest) {
+        return {qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+                std::move(digest)};
+    }
 
     bool known() const { return size >= 0; }
     bool operator==(const FileStamp& o) const {

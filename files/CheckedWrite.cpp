@@ -115,7 +115,6 @@ QString writeChecked(const LocalPath& path, const std::function<QString(QIODevic
                                            : writeByBytes(path.bytes(), fill, expected, wanted);
     struct stat info {};
     if (reason.isEmpty() && written && ::stat(path.bytes().constData(), &info) == 0)
-        *written = {qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-                    digest.result()};
+        *written = FileStamp::of(info, digest.result());
     return reason;
 }

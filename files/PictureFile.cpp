@@ -80,7 +80,7 @@ FileStamp stampOf(int fd) {
     qint64 at = 0;
     for (ssize_t n; (n = ::pread(fd, chunk.data(), size_t(chunk.size()), at)) > 0; at += n)
         digest.addData(QByteArrayView(chunk.constData(), n));
-    return {qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec, digest.result()};
+    return FileStamp::of(info, digest.result());
 }
 
 // A damaged header can give fewer palette entries than the pixels' indices
