@@ -115,6 +115,13 @@ void Canvas::paint(std::optional<VbColor> color, int kind, const std::array<doub
         // million rows tall is not kept sixteen times over.
         if (built_.spans.size() <= kKeptSpans) figure = &(recent_.keep(key) = built_);
     }
+    if (recording_ && DrawMode != kInvert) {
+        const QRgb c = DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb();
+        for (const FigurePixels::Span& sp : figure->spans)
+            for (int x = sp.x0; x <= sp.x1; ++x)
+                recording_->push_back({x, sp.y, image_.pixel(x, sp.y), c});
+        if (dry_) return;
+    }
     if (!figure->bounds.isEmpty()) {
         aboutToPaint(figure->bounds);
         if (DrawMode == kInvert)
@@ -128,7 +135,7 @@ void Canvas::paint(std::optional<VbColor> color, int kind, const std::array<doub
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
-    if (trace_)
+    if (tracing())
         trace_(QStringLiteral("line %1 %2 %3 %4 %5 %6 %7")
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
@@ -138,7 +145,7 @@ void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<VbColor>
 }
 
 void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> color) {
-    if (trace_)
+    if (tracing())
         trace_(QStringLiteral("box %1 %2 %3 %4 %5 %6 %7")
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2), optionalText(color)));
@@ -151,7 +158,7 @@ void Canvas::Box(float x1, float y1, float x2, float y2, std::optional<VbColor> 
 
 void Canvas::Connector(float x1, float y1, float x2, float y2, const LineLook& look, FirstLeg leg,
                        std::optional<VbColor> color) {
-    if (trace_)
+    if (tracing())
         trace_(QStringLiteral("connector %1 %2 %3 %4 %5 %6 ")
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x1), number(y1), number(x2), number(y2)) +
@@ -165,7 +172,7 @@ void Canvas::Connector(float x1, float y1, float x2, float y2, const LineLook& l
 
 void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color,
                     std::optional<float> start, std::optional<float> end, std::optional<float> aspect) {
-    if (trace_)
+    if (tracing())
         trace_(QStringLiteral("circle %1 %2 %3 %4 %5 %6 %7 %8 %9")
                    .arg(DrawMode).arg(DrawWidth)
                    .arg(number(x), number(y), number(radius), optionalText(color), optionalText(start),
@@ -202,12 +209,9 @@ void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color
 }
 
 void Canvas::Print(const QString& text) {
-    if (trace_) trace_(QStringLiteral("print %1 %2 %3").arg(number(CurrentX), number(CurrentY), text));
+    if (tracing()) trace_(QStringLiteral("print %1 %2 %3").arg(number(CurrentX), number(CurrentY), text));
     if (text.isEmpty()) return;
-    QPainter p(&image_);
     const QFont f = printFont();
-    p.setFont(f);
-    p.setPen(toQColor(ForeColor));
     const QPointF topLeft(px(CurrentX), px(CurrentY));
     const QFontMetricsF fm(f, &image_);
     const QPointF baseline = topLeft + QPointF(0, fm.ascent());
@@ -216,10 +220,77 @@ void Canvas::Print(const QString& text) {
     const QRectF advance(topLeft, QSizeF(fm.horizontalAdvance(text), fm.height()));
     const QRectF touched =
         advance.united(fm.tightBoundingRect(text).translated(baseline)).adjusted(-2, -2, 4, 2);
-    aboutToPaint(touched);
-    p.drawText(baseline, text);
-    markDirty(touched);
+    if (recording_) recordText(baseline, touched, text, f);
+    if (!recording_ || !dry_) {
+        aboutToPaint(touched);
+        QPainter p(&image_);
+        p.setFont(f);
+        p.setPen(toQColor(ForeColor));
+        p.drawText(baseline, text);
+        p.end();
+        markDirty(touched);
+    }
     CurrentY += float(fm.height() * kTwipsPerPixel);
+}
+
+// The glyphs' own pixels: drawn alone on a clear image of the part they
+// touch, in the same font at the same place within a pixel.
+void Canvas::recordText(const QPointF& baseline, const QRectF& touched, const QString& text, const QFont& font) {
+    const QRect part = touched.toAlignedRect().intersected(image_.rect());
+    if (part.isEmpty()) return;
+    QImage glyphs(part.size(), QImage::Format_ARGB32_Premultiplied);
+    glyphs.fill(Qt::transparent);
+    {
+        QPainter g(&glyphs);
+        g.setFont(font);
+        g.setPen(toQColor(ForeColor));
+        g.drawText(baseline - QPointF(part.topLeft()), text);
+    }
+    const QRgb c = toQColor(ForeColor).rgb();
+    for (int y = 0; y < part.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(glyphs.constScanLine(y));
+        for (int x = 0; x < part.width(); ++x)
+            if (qAlpha(row[x]) != 0)
+                recording_->push_back({part.left() + x, part.top() + y, image_.pixel(part.left() + x, part.top() + y), c});
+    }
+}
+
+void Canvas::SetPixels(const std::vector<PixelRecord::Dab>& dabs) {
+    QRect bounds;
+    for (const PixelRecord::Dab& d : dabs)
+        if (image_.rect().contains(d.x, d.y)) bounds |= QRect(d.x, d.y, 1, 1);
+    if (bounds.isEmpty()) return;
+    aboutToPaint(bounds);
+    for (const PixelRecord::Dab& d : dabs)
+        if (image_.rect().contains(d.x, d.y)) image_.setPixel(d.x, d.y, d.painted);
+    markDirty(bounds);
+}
+
+void Canvas::InvertPixels(const FigurePixels& pixels) {
+    if (pixels.bounds.isEmpty()) return;
+    aboutToPaint(pixels.bounds);
+    pixels.invert(image_);
+    tiles_.mark(pixels, image_.size());
+}
+
+Recording::Recording(Canvas& canvas, bool dry)
+    : canvas_(canvas), mode_(canvas.DrawMode), width_(canvas.DrawWidth), colour_(canvas.ForeColor),
+      x_(canvas.CurrentX), y_(canvas.CurrentY), font_(canvas.Font) {
+    canvas_.setRecording(&dabs_, dry);
+}
+
+// A dry recording leaves the canvas as it found it; one that paints leaves
+// it as the painting did.
+Recording::~Recording() {
+    const bool dry = canvas_.dry_;
+    canvas_.setRecording(nullptr, false);
+    if (!dry) return;
+    canvas_.DrawMode = mode_;
+    canvas_.DrawWidth = width_;
+    canvas_.ForeColor = colour_;
+    canvas_.CurrentX = x_;
+    canvas_.CurrentY = y_;
+    canvas_.Font = font_;
 }
 
 QFont Canvas::printFont() const {

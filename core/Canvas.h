@@ -5,6 +5,7 @@
 
 #include "core/Connector.h"
 #include "core/ImageOps.h"
+#include "core/PixelRecord.h"
 #include "core/Raster.h"
 
 #include <QFont>
@@ -117,6 +118,18 @@ public:
     // The same for a copy of the picture being made.
     void setCopy(PictureCopy* copy) { copy_ = copy; }
 
+    // While a recording is set, every pixel a figure or a text paints (an
+    // inverted one aside) is noted in it with the colour it had; a dry
+    // recording notes them and paints nothing.
+    void setRecording(std::vector<PixelRecord::Dab>* into, bool dry) {
+        recording_ = into;
+        dry_ = dry;
+    }
+    // Each pixel of DABS set to its painted colour, and each of PIXELS
+    // inverted once; pixels off the picture are left out.
+    void SetPixels(const std::vector<PixelRecord::Dab>& dabs);
+    void InvertPixels(const FigurePixels& pixels);
+
     // The pixels touched since the last call.
     QRegion takeDirty();
     bool sizeChanged() const { return sizeChanged_; }
@@ -162,4 +175,29 @@ private:
     RecentFigures recent_;
     DirtyTiles tiles_;  // what figures changed, for the repaint
     static constexpr size_t kKeptSpans = 1 << 16;
+    std::vector<PixelRecord::Dab>* recording_ = nullptr;
+    bool dry_ = false;
+    // A dry recording's calls are not traced: they paint nothing.
+    bool tracing() const { return trace_ && !(recording_ && dry_); }
+    friend class Recording;
+    void recordText(const QPointF& baseline, const QRectF& touched, const QString& text, const QFont& font);
+};
+
+// The pixels the canvas paints while it lives, as one record; a dry one
+// paints nothing. The canvas's drawing state is left as it was.
+class Recording {
+public:
+    explicit Recording(Canvas& canvas, bool dry = false);
+    ~Recording();
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+    PixelRecord take() { return PixelRecord::from(std::move(dabs_)); }
+
+private:
+    Canvas& canvas_;
+    std::vector<PixelRecord::Dab> dabs_;
+    int mode_, width_;
+    VbColor colour_;
+    float x_, y_;
+    QFont font_;
 };

@@ -24,7 +24,7 @@ QString Document::replacePicture(const QImage& picture, const QString& source, c
     UndoHistory::Scope step(history);
     if (QString problem = canvas.Picture(picture, source); !problem.isEmpty()) return problem;
     history.rename(id);
-    history.changeFigures([](FigureMemory& f) { f.forget(); });
+    history.changeChart([](Chart& f) { f.forget(); });
     return {};
 }
 
@@ -32,7 +32,7 @@ QString Document::clear() {
     UndoHistory::Scope step(history);
     if (!history.mayReplaceWith(canvas.ownSize())) return {};
     canvas.Cls();
-    history.changeFigures([](FigureMemory& f) { f.forget(); });
+    history.changeChart([](Chart& f) { f.forget(); });
     const QString problem = canvas.PictureNone();
     if (problem.isEmpty()) return problem;
     return QCoreApplication::translate("Document", "The canvas could not return to its own size: %1").arg(problem);
@@ -54,7 +54,7 @@ QString Document::resize(QSize size) {
     UndoHistory::Scope step(history);
     if (!history.mayReplaceWith(size)) return {};
     if (QString problem = canvas.Resize(size); !problem.isEmpty()) return problem;
-    history.changeFigures([&](FigureMemory& f) { f.resized(now, size); });
+    history.changeChart([&](Chart& f) { f.resized(now, size); });
     return {};
 }
 
@@ -69,7 +69,7 @@ QString Document::turn(Turn turn) {
     const bool quarter = turn == Turn::RotateRight || turn == Turn::RotateLeft;
     if (!history.mayReplaceWith(quarter ? size.transposed() : size)) return {};
     const QString problem = canvas.TurnPicture(turn);
-    if (problem.isEmpty()) history.changeFigures([&](FigureMemory& f) { f.turned(turn, size); });
+    if (problem.isEmpty()) history.changeChart([&](Chart& f) { f.turned(turn, size); });
     return problem;
 }
 
@@ -89,13 +89,8 @@ QString Document::cropTo(const QRect& pixels, bool toContent) {
     const QString problem = canvas.Crop(pixels);
     if (!problem.isEmpty() || canvas.Image().size() == before) return problem;
     const QRect part = pixels.intersected(QRect(QPoint(0, 0), before));
-    history.changeFigures([&](FigureMemory& f) { f.cropped(part, toContent, before); });
+    history.changeChart([&](Chart& f) { f.cropped(part, toContent, before); });
     return {};
-}
-
-void Document::drawn(int tool, QPointF press, QPointF release, int penWidth, Bend bend) {
-    history.changeFigures(
-        [&](FigureMemory& f) { f.drawn(tool, press, release, canvas.Image().size(), penWidth, bend); });
 }
 
 bool Document::undo() {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "core/Canvas.h"
+#include "core/Chart.h"
 #include "core/FileIdentity.h"
+#include "core/Label.h"
 #include "core/LabelSite.h"
 #include "core/Selection.h"
 #include "core/UndoHistory.h"
@@ -31,8 +33,32 @@ public:
     // wiped or replaced. They change only within a step of the history, and
     // follow the picture through its crops, turns and new sizes.
     const FigureMemory& figures() const { return history.figures(); }
-    // A drag of TOOL from PRESS to RELEASE drew its figure (a line going round BEND).
-    void drawn(int tool, QPointF press, QPointF release, int penWidth = 1, Bend bend = Bend::None);
+    // The chart: the figures with the pixels each painted, the connectors
+    // drawn between them and their labels.
+    const Chart& chart() const { return history.chart(); }
+    // Where the label of a tool's figure dragged between two corners goes;
+    // the window sets it.
+    Label::SiteOf labelSites;
+    // What FIGURE, its labels and its connectors (with theirs) cover once
+    // moved BY pixels, each pixel once: an inverted preview of the move.
+    FigurePixels movePreview(int figure, QPoint by) const;
+    // FIGURE moved BY pixels with its labels, its connectors drawn again to
+    // follow it and their labels placed again, in the step open or one of
+    // its own. False when nothing moved: no such figure, or its pixels would
+    // leave the picture.
+    bool moveFigure(int figure, QPoint by);
+    // FIGURE taken away with its labels, its connectors and theirs; what
+    // they covered comes back.
+    bool removeFigure(int figure);
+    // FIGURE's labels replaced by TEXT, in the canvas's font and colour.
+    Label::Stamp relabel(int figure, const QString& text);
+    // A drag of TOOL from PRESS to RELEASE drew its figure (a line going
+    // round BEND), painting PIXELS; a line in LOOK from its LEG, in COLOUR.
+    void drawn(int tool, QPointF press, QPointF release, int penWidth = 1, Bend bend = Bend::None,
+               PixelRecord pixels = {}, const LineLook& look = {}, FirstLeg leg = FirstLeg::Longer, int colour = 0);
+    // TEXT printed with its top left at AT (twips), in the canvas's font and
+    // colour: a label of the figure whose rectangle holds AT, if any.
+    void printText(QPointF at, const QString& text);
 
     // The picture's file. It changes only as part of a step of the undo
     // history: the one open, or one of its own; onIdentityChanged hears of it.
@@ -88,5 +114,8 @@ public:
 
 private:
     void afterReplay();
+    // The items that go with FIGURE: itself, its labels, its connectors and
+    // theirs, in the chart's order.
+    std::vector<std::size_t> itemsOf(int figure) const;
     QString cropTo(const QRect& pixels, bool toContent);
 };

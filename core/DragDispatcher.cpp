@@ -55,8 +55,7 @@ void DragDispatcher::MouseUp(int button, int /*shift*/, float x, float y) {
     s_.curX = x;
     s_.curY = y;
     canvas_.FillStyle = 1;
-    releaseAction();
-    remember(x, y);
+    remember(x, y, drawRelease());
     endStep();
     if (locked_ != Tool::None)
         rearm();
@@ -82,13 +81,13 @@ void DragDispatcher::begin(float x, float y, const LineLook& look, FirstLeg leg)
 
 // A figure, line or arrow drawn from the start to (x, y) is remembered; the
 // eraser's drag and a drag that drew nothing are not. A line keeps its elbow.
-void DragDispatcher::remember(float x, float y) {
+void DragDispatcher::remember(float x, float y, PixelRecord pixels) {
     if (tool_ == Tool::Eraser || !Tool::traits(tool_) || Tool::drawsNothing(tool_, s_.startX, s_.startY, x, y)) return;
     const QPointF press(s_.startX, s_.startY), release(x, y);
     Bend bend = Bend::None;
     if (tool_ == Tool::Line && look_.route == LineRoute::Elbow)
         bend = acrossFirst(press, release, s_.firstLeg) ? Bend::AcrossFirst : Bend::DownFirst;
-    doc_.drawn(tool_, press, release, canvas_.DrawWidth, bend);
+    doc_.drawn(tool_, press, release, canvas_.DrawWidth, bend, std::move(pixels), look_, s_.firstLeg, s_.drawColor);
 }
 
 void DragDispatcher::drawAt(int tool, float x0, float y0, float x1, float y1, const LineLook& look) {
@@ -99,8 +98,7 @@ void DragDispatcher::drawAt(int tool, float x0, float y0, float x1, float y1, co
     s_.curX = x1, s_.curY = y1;
     canvas_.FillStyle = 1;
     canvas_.DrawWidth = host_.penWidth();
-    releaseAction();
-    remember(x1, y1);
+    remember(x1, y1, drawRelease());
     tool_ = current;
 }
 
@@ -195,6 +193,13 @@ void DragDispatcher::moveAction() {
             shape->Preview(canvas_, s_);
         }
     }
+}
+
+// The release's figure, with the pixels it painted.
+PixelRecord DragDispatcher::drawRelease() {
+    Recording recording(canvas_);
+    releaseAction();
+    return recording.take();
 }
 
 void DragDispatcher::releaseAction() {

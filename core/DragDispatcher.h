@@ -72,7 +72,8 @@ public:
 private:
     void rearm();
     void begin(float x, float y, const LineLook& look, FirstLeg leg);
-    void remember(float x, float y);
+    void remember(float x, float y, PixelRecord pixels);
+    PixelRecord drawRelease();
     void moveAction();
     void releaseAction();
     void eraserStep(bool drawSquare, int width);

@@ -56,9 +56,9 @@ DrawnFigure translated(DrawnFigure f, QPoint byPixels) {
     return f;
 }
 
-// A point of a picture of SIZE pixels where the turn puts it, in twips, so
-// that the pixel holding it goes where the turn takes that pixel.
-QPointF turnedPoint(QPointF p, Turn turn, QSize size) {
+}  // namespace
+
+QPointF FigureMemory::turnedPoint(QPointF p, Turn turn, QSize size) {
     const double right = (size.width() - 1) * kTp, bottom = (size.height() - 1) * kTp;
     switch (turn) {
     case Turn::FlipHorizontal: return {right - p.x(), p.y()};
@@ -69,6 +69,8 @@ QPointF turnedPoint(QPointF p, Turn turn, QSize size) {
     }
     return p;
 }
+
+namespace {
 
 double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
 
@@ -222,12 +224,26 @@ DrawnFigure FigureMemory::remembered(int tool, QPointF press, QPointF release, i
     return f;
 }
 
-void FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth, Bend bend) {
+int FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth, Bend bend) {
     DrawnFigure f = remembered(tool, press, release, penWidth);
     f.bend = bend;
-    if (shown(f, size).isEmpty()) return;
+    if (shown(f, size).isEmpty()) return 0;
+    f.id = ++nextId_;
     last_ = f;
     if (isFigure(tool)) figures_.push_back(f);
+    return f.id;
+}
+
+void FigureMemory::update(const DrawnFigure& f) {
+    for (DrawnFigure& kept : figures_)
+        if (kept.id == f.id) kept = f;
+    if (last_ && last_->id == f.id) last_ = f;
+}
+
+void FigureMemory::remove(int id) {
+    figures_.erase(std::remove_if(figures_.begin(), figures_.end(), [&](const DrawnFigure& f) { return f.id == id; }),
+                   figures_.end());
+    if (last_ && last_->id == id) last_ = figures_.empty() ? std::nullopt : std::optional(figures_.back());
 }
 
 void FigureMemory::forget() {

@@ -38,6 +38,9 @@ struct DrawnFigure {
     Orientation orientation;  // since it was drawn
     bool leftward = false, upward = false;  // where the release lay from the press, as drawn
     Bend bend = Bend::None;
+    // The same figure however it moves or turns, unique in its chart; 0
+    // for a figure not drawn on the picture.
+    int id = 0;
 
     // The picture pixels the rectangle covers, edges included.
     QRect pixels() const;
@@ -66,6 +69,9 @@ public:
 
     // Whether TOOL's figures are remembered: the symbols, the process box and the circle.
     static bool isFigure(int tool);
+    // Where TURN takes the point P (twips) of a picture of SIZE pixels, so
+    // that the pixel holding it goes where the turn takes that pixel.
+    static QPointF turnedPoint(QPointF p, Turn turn, QSize size);
     // The figure a drag of TOOL from PRESS to RELEASE draws, as it is remembered.
     static DrawnFigure remembered(int tool, QPointF press, QPointF release, int penWidth = 1);
     // The four connection points of a figure, in the order of Side.
@@ -87,7 +93,12 @@ public:
     // A drag of TOOL from PRESS to RELEASE drew on a picture of SIZE pixels
     // (a line going round BEND); one that lies wholly off the picture leaves
     // nothing to remember.
-    void drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth = 1, Bend bend = Bend::None);
+    // Returns the id it is remembered by, 0 for none.
+    int drawn(int tool, QPointF press, QPointF release, QSize size, int penWidth = 1, Bend bend = Bend::None);
+    // The figure (or the last line) of F's id put where F says; one taken
+    // away, and the last figure then the newest left.
+    void update(const DrawnFigure& f);
+    void remove(int id);
     // The picture was wiped or replaced.
     void forget();
     // The picture of SIZE pixels was cut down to PART. A crop to what is
@@ -119,4 +130,5 @@ private:
 
     std::vector<DrawnFigure> figures_;
     std::optional<DrawnFigure> last_;
+    int nextId_ = 0;
 };

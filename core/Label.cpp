@@ -235,10 +235,8 @@ LabelSite siteNow(const DrawnFigure& figure, const SiteOf& siteOf) {
 
 }  // namespace
 
-Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
-    if (text.simplified().isEmpty()) return Stamp::NoText;
-    const std::optional<DrawnFigure>& f = doc.figures().last();
-    if (!f) return Stamp::NoFigure;
+Placed placeFor(const Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf) {
+    const DrawnFigure* f = &figure;
     LabelSite site = siteNow(*f, siteOf);
     std::optional<QLineF> otherLeg;
     if (site.kind == LabelSite::Kind::Beside && f->bend != Bend::None) {
@@ -252,10 +250,12 @@ Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
         otherLeg = firstChosen ? last : first;
     }
     if (site.kind == LabelSite::Kind::Beside) site.connector = fromDecision(doc.figures(), site.connector);
-    Canvas& canvas = doc.canvas;
-    const Placed placed = site.kind == LabelSite::Kind::Beside
-                              ? beside(canvas, text, site.connector, site.reach, f->penWidth, otherLeg)
-                              : inside(canvas, text, site.room, f->penWidth);
+    return site.kind == LabelSite::Kind::Beside
+               ? beside(doc.canvas, text, site.connector, site.reach, f->penWidth, otherLeg)
+               : inside(doc.canvas, text, site.room, f->penWidth);
+}
+
+void print(Canvas& canvas, const Placed& placed) {
     const QFont chosen = canvas.Font;
     if (placed.points > 0) canvas.Font.setPointSizeF(placed.points);
     for (const Line& l : placed.lines) {
@@ -264,7 +264,29 @@ Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
         canvas.Print(l.text);
     }
     canvas.Font = chosen;
+}
+
+Stamp stampOn(Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf) {
+    if (text.simplified().isEmpty()) return Stamp::NoText;
+    Canvas& canvas = doc.canvas;
+    const Placed placed = placeFor(doc, figure, text, siteOf);
+    const QFont font = canvas.Font;
+    const VbColor colour = canvas.ForeColor;
+    PixelRecord pixels;
+    {
+        Recording recording(canvas);
+        print(canvas, placed);
+        pixels = recording.take();
+    }
+    doc.history.changeChart([&](Chart& c) { c.addLabel(figure.id, text, font, colour, std::move(pixels)); });
     return placed.fits ? Stamp::Done : Stamp::TooLarge;
+}
+
+Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
+    if (text.simplified().isEmpty()) return Stamp::NoText;
+    const std::optional<DrawnFigure>& f = doc.figures().last();
+    if (!f) return Stamp::NoFigure;
+    return stampOn(doc, DrawnFigure(*f), text, siteOf);
 }
 
 }  // namespace Label

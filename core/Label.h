@@ -19,6 +19,7 @@
 
 class Canvas;
 class Document;
+struct DrawnFigure;
 
 namespace Label {
 
@@ -76,5 +77,11 @@ enum class Stamp { Done, TooLarge, NoText, NoFigure };
 // corners goes.
 using SiteOf = std::function<LabelSite(int tool, float x0, float y0, float x1, float y1)>;
 Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf);
+// The same for FIGURE, which the label then belongs to.
+Stamp stampOn(Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf);
+// Where TEXT goes as FIGURE's label, and the lines printed there in the
+// canvas's colour, at the size placed.
+Placed placeFor(const Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf);
+void print(Canvas& canvas, const Placed& placed);
 
 }  // namespace Label

@@ -88,7 +88,7 @@ void Selection::drop() {
         UndoHistory::Scope step(doc_.history);
         if (!hole_.isEmpty()) doc_.canvas.Whiten(hole_);
         doc_.canvas.PutImage(rect_.topLeft(), floating_, transparent_);
-        doc_.history.changeFigures([&](FigureMemory& f) {
+        doc_.history.changeChart([&](Chart& f) {
             f.moved(hole_, rect_, turned_, !transparent_, doc_.canvas.Image().size());
         });
     }
@@ -105,7 +105,7 @@ bool Selection::remove() {
         UndoHistory::Scope step(doc_.history);
         const QRect whitened = floating_.isNull() ? rect_ : hole_;
         doc_.canvas.Whiten(whitened);
-        doc_.history.changeFigures([&](FigureMemory& f) { f.whitened(whitened); });
+        doc_.history.changeChart([&](Chart& f) { f.whitened(whitened); });
     }
     floating_ = QImage();
     hole_ = QRect();

@@ -119,18 +119,19 @@ bool UndoHistory::end() {
     changedPixels_ = false;
     packedNow_ = PackedImage();  // weighed for this step only
     packedNowKey_ = 0;
+    checkChart();
     saved_.clear();
     const bool pack = std::exchange(savedBytes_, 0) > kPackFrom;
     packedTiles_ = 0;
     Step step = std::move(current_);
     current_ = Step();
     if (step.identityBefore && identity_ != *step.identityBefore) step.identityAfter = identity_;
-    if (step.figuresBefore && figures_ != *step.figuresBefore) {
-        step.figuresAfter = figures_;
-        step.bytes = step.figuresBefore->bytes() + figures_.bytes();
+    if (step.chartBefore && chart_ != *step.chartBefore) {
+        step.chartAfter = chart_;
+        step.bytes = step.chartBefore->bytes() + chart_.bytes();
     }
-    // A step that renames or changes the figures is kept with no pixel changed.
-    const bool keptAnyway = step.identityAfter.has_value() || step.figuresAfter.has_value();
+    // A step that renames or changes the chart is kept with no pixel changed.
+    const bool keptAnyway = step.identityAfter.has_value() || step.chartAfter.has_value();
     const QImage& img = canvas_.Image();
     if (step.tooLarge) {
         changedPixels_ = true;
@@ -169,6 +170,16 @@ bool UndoHistory::end() {
     return true;
 }
 
+void UndoHistory::checkChart() {
+    if (chart_.items().empty()) return;
+    Chart before = chart_;
+    const bool whole = !current_.wholeBefore.isNull() || current_.tooLarge;
+    const bool changed = chart_.checkPixels(canvas_.Image(), [&](int x, int y) {
+        return whole || saved_.count((static_cast<long long>(y / kTile) << 32) | unsigned(x / kTile)) > 0;
+    });
+    if (changed && !current_.chartBefore) current_.chartBefore = std::move(before);
+}
+
 void UndoHistory::push(Step&& step) {
     for (const Step& s : redo_) bytes_ -= s.bytes;
     redo_.clear();
@@ -198,7 +209,7 @@ void UndoHistory::forget(bool tell) {
 
 void UndoHistory::apply(const Step& step, bool forward) {
     if (step.identityAfter) setIdentity(forward ? *step.identityAfter : *step.identityBefore);
-    if (step.figuresAfter) figures_ = forward ? *step.figuresAfter : *step.figuresBefore;
+    if (step.chartAfter) chart_ = forward ? *step.chartAfter : *step.chartBefore;
     if (!step.wholeBefore.isNull()) {
         const QImage whole = (forward ? step.wholeAfter : step.wholeBefore).image();
         if (!whole.isNull()) canvas_.restoreImage(whole);

@@ -8,11 +8,11 @@
 //
 // The picture's file identity belongs to the history as its pixels do: it
 // changes only within a step, and undo and redo of that step put it back,
-// so that Save never writes one picture over another's file. So do the
-// figures remembered on the picture.
+// so that Save never writes one picture over another's file. So does the
+// chart drawn on the picture.
 #pragma once
 
-#include "core/FigureMemory.h"
+#include "core/Chart.h"
 #include "core/FileIdentity.h"
 #include "core/PackedImage.h"
 
@@ -61,16 +61,21 @@ public:
     // Told after every change of the identity, undo and redo included.
     void onRenamed(std::function<void()> tell) { renamed_ = std::move(tell); }
 
-    const FigureMemory& figures() const { return figures_; }
-    // Changes the remembered figures within the open step, or in a step of
-    // its own when none is open. A step that changes them is kept though no
-    // pixel changed.
+    const FigureMemory& figures() const { return chart_.figures(); }
+    const Chart& chart() const { return chart_; }
+    // Changes the chart within the open step, or in a step of its own when
+    // none is open. A step that changes it is kept though no pixel changed.
+    // At the end of every step, an item whose pixels the step changed
+    // otherwise is forgotten.
     template <typename Change>
-    void changeFigures(Change change) {
+    void changeChart(Change change) {
         Scope step(*this);
-        if (!current_.figuresBefore) current_.figuresBefore = figures_;
-        change(figures_);
+        if (!current_.chartBefore) current_.chartBefore = chart_;
+        change(chart_);
     }
+    // The point of the history reached: it changes with every step kept,
+    // undone or redone.
+    std::uint64_t position() const { return undo_.empty() ? base_ : undo_.back().id; }
 
     // The picture was just written to ID's file or read from it. What the
     // open step did so far ends as a step, the change of name is a step of
@@ -128,7 +133,7 @@ private:
         bool agreed = false;                  // the user agreed to lose the history for it
         bool asksFirst = true;                // asks before a change too large, or tells after it
         std::optional<FileIdentity> identityBefore, identityAfter;  // after: only when it changed
-        std::optional<FigureMemory> figuresBefore, figuresAfter;    // the same for the figures
+        std::optional<Chart> chartBefore, chartAfter;               // the same for the chart
         std::size_t bytes = 0;
         std::uint64_t id = 0;  // the point of the history after it
     };
@@ -138,12 +143,13 @@ private:
     void push(Step&& step);
     void forget(bool tell);
     void setIdentity(const FileIdentity& id);
-    std::uint64_t position() const { return undo_.empty() ? base_ : undo_.back().id; }
+    // Items whose pixels the open step changed are forgotten.
+    void checkChart();
     static std::size_t sizeOf(const QImage& img) { return std::size_t(img.sizeInBytes()); }
 
     Canvas& canvas_;
     FileIdentity identity_{QString(), untitledTitle(), true, untitledTitle()};
-    FigureMemory figures_;
+    Chart chart_;
     std::function<void()> renamed_;
     std::function<void()> notKept_;
     std::function<bool()> askTooLarge_;

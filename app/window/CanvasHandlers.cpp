@@ -88,9 +88,7 @@ void frmmain::txtinsert_KeyPress(int KeyAscii) {
 
 // What floats is dropped first (the rules of Return), its own step.
 void frmmain::stampLabel() {
-    const Label::Stamp stamped = Label::stamp(doc, txtinsert->text(), [this](int tool, float x0, float y0, float x1, float y1) {
-        return dispatcher_.labelSite(tool, x0, y0, x1, y1);
-    });
+    const Label::Stamp stamped = Label::stamp(doc, txtinsert->text(), doc.labelSites);
     switch (stamped) {
     case Label::Stamp::Done:
     case Label::Stamp::TooLarge:
@@ -119,9 +117,7 @@ void frmmain::fitText1() {
 }
 
 void frmmain::stampText(float x, float y) {
-    canvas.CurrentX = x;
-    canvas.CurrentY = y;
-    canvas.Print(txtinsert->text());
+    doc.printText(QPointF(x, y), txtinsert->text());
     txtinsert->setText(QString());  // raises txtinsert_Change only when it held text
     Text1->hide();
 }

@@ -36,6 +36,9 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     doc.onIdentityChanged = [this] { showCaption(); };
     recovery.holdWhile([this] { return dispatcher_.dragging(); });
     // An elbow pressed on a figure's side leaves that side at a right angle.
+    doc.labelSites = [this](int tool, float x0, float y0, float x1, float y1) {
+        return dispatcher_.labelSite(tool, x0, y0, x1, y1);
+    };
     dispatcher_.firstLegAt = [this](float x, float y) {
         const auto side = doc.figures().sideAt(QPointF(x, y), Canvas::kTwipsPerPixel);
         if (!side) return FirstLeg::Longer;
