@@ -139,16 +139,18 @@ void Chart::addConnector(const Item& connector, PixelRecord pixels) {
     if (pixels.empty()) return;
     Item item = connector;
     item.kind = Kind::Connector;
-    item.pixels = std::make_shared<const PixelRecord>(std::move(pixels));
+    item.pixels = item.laid = std::make_shared<const PixelRecord>(std::move(pixels));
+    item.laidFrom = item.from;
+    item.laidTo = item.to;
     for (int e = 0; e < 2; ++e) item.ends[e] = endAt(e == 0 ? item.from : item.to, 3 * Canvas::kTwipsPerPixel);
     items_.push_back(std::move(item));
 }
 
 void Chart::addLabel(int owner, const QString& text, const QFont& font, int colour, PixelRecord pixels) {
-    const bool owned = std::any_of(items_.begin(), items_.end(), [&](const Item& i) {
+    const auto of = std::find_if(items_.begin(), items_.end(), [&](const Item& i) {
         return i.id == owner && (i.kind == Kind::Figure || i.kind == Kind::Connector);
     });
-    if (!owned || pixels.empty()) return addPlain(std::move(pixels));
+    if (of == items_.end() || pixels.empty()) return addPlain(std::move(pixels));
     Item item;
     item.kind = Kind::Label;
     item.id = nextLabel_--;
@@ -156,7 +158,9 @@ void Chart::addLabel(int owner, const QString& text, const QFont& font, int colo
     item.text = text;
     item.font = font;
     item.colour = colour;
-    item.pixels = std::make_shared<const PixelRecord>(std::move(pixels));
+    item.pixels = item.laid = std::make_shared<const PixelRecord>(std::move(pixels));
+    item.laidFrom = of->from;
+    item.laidTo = of->to;
     items_.push_back(std::move(item));
 }
 
@@ -180,6 +184,8 @@ void Chart::lift(std::size_t i, Canvas& canvas) {
         uncovered.push_back({x, y, 0, record.before(k)});
     });
     canvas.SetPixels(uncovered);
+    // It covers nothing until it is put back.
+    items_[i].pixels = std::make_shared<const PixelRecord>();
 }
 
 void Chart::place(std::size_t i, PixelRecord pixels, Canvas& canvas) {

@@ -48,6 +48,12 @@ public:
         QString text;
         QFont font;
 
+        // A connector or a connector's label as it was drawn (turned or cut
+        // as the picture was since), and where the connector's ends then
+        // lay: drawn there again, it takes these pixels back.
+        std::shared_ptr<const PixelRecord> laid;
+        QPointF laidFrom, laidTo;
+
         // A connector's line as the memory keeps a line, for its label.
         DrawnFigure line() const;
     };
@@ -77,7 +83,7 @@ public:
 
     // Takes item I off CANVAS: where no later item covers a pixel, what lay
     // below comes back; where one does, it now covers what lay below. The
-    // item stays in the list.
+    // item stays in the list, covering nothing.
     void lift(std::size_t i, Canvas& canvas);
     // Puts item I, with PIXELS painted, back at its place in the order.
     void place(std::size_t i, PixelRecord pixels, Canvas& canvas);

@@ -85,23 +85,29 @@ PixelRecord movedPixels(Document& doc, const Chart::Item& item, int figure, QPoi
     const auto owner = std::find_if(items.begin(), items.end(), [&](const Chart::Item& i) { return i.id == item.owner; });
     if (item.kind == Kind::Label && owner != items.end() && owner->kind == Kind::Figure)
         return item.pixels->translated(by).clipped(picture);
+    // A connector back where it was drawn takes its own pixels back, and so
+    // does its label.
+    const Chart::Item& line = item.kind == Kind::Connector ? item : *owner;
+    const QPointF from = line.from + (line.ends[0].figure == figure ? twips : QPointF());
+    const QPointF to = line.to + (line.ends[1].figure == figure ? twips : QPointF());
+    if (item.laid && from == item.laidFrom && to == item.laidTo) return item.laid->clipped(picture);
     Recording recording(doc.canvas, true);
     Canvas& canvas = doc.canvas;
     if (item.kind == Kind::Connector) {
-        if (item.ends[0].figure == figure) changed.from += twips;
-        if (item.ends[1].figure == figure) changed.to += twips;
+        changed.from = from;
+        changed.to = to;
         canvas.DrawWidth = item.penWidth;
         drawConnector(canvas, float(changed.from.x()), float(changed.from.y()), float(changed.to.x()),
                       float(changed.to.y()), item.look, item.leg, item.colour);
         return recording.take();
     }
     // A connector's label: beside the connector where it now lies.
-    Chart::Item line = *owner;
-    if (line.ends[0].figure == figure) line.from += twips;
-    if (line.ends[1].figure == figure) line.to += twips;
+    Chart::Item moved = line;
+    moved.from = from;
+    moved.to = to;
     canvas.Font = item.font;
     canvas.ForeColor = item.colour;
-    Label::print(canvas, Label::placeFor(doc, line.line(), item.text, doc.labelSites));
+    Label::print(canvas, Label::placeFor(doc, moved.line(), item.text, doc.labelSites));
     return recording.take();
 }
 

@@ -42,6 +42,11 @@ void Chart::follow(const std::function<PixelRecord(const PixelRecord&)>& map,
     for (Item& item : items_) {
         const bool kept = item.kind == Kind::Plain || keep(item);
         item.pixels = std::make_shared<const PixelRecord>(map(*item.pixels));
+        if (item.laid) {
+            item.laid = std::make_shared<const PixelRecord>(map(*item.laid));
+            item.laidFrom = mapPoint(item.laidFrom);
+            item.laidTo = mapPoint(item.laidTo);
+        }
         if (!kept || (item.kind == Kind::Figure && !figure(item.id))) forgetItem(item);
         if (item.kind != Kind::Connector) continue;
         // An elbow keeps the way its first leg went, turned as it was.
@@ -112,6 +117,11 @@ void Chart::moved(const QRect& from, const QRect& to, bool turnedPart, bool cove
         i.pixels = std::make_shared<const PixelRecord>(i.pixels->translated(by));
         i.from += QPointF(by) * kTp;
         i.to += QPointF(by) * kTp;
+        if (i.laid) {
+            i.laid = std::make_shared<const PixelRecord>(i.laid->translated(by));
+            i.laidFrom += QPointF(by) * kTp;
+            i.laidTo += QPointF(by) * kTp;
+        }
     }
     follow([&](const PixelRecord& r) { return r.clipped(picture); }, [](QPointF p) { return p; }, false,
            [&](const Item& i) {

@@ -227,3 +227,69 @@ TEST(PdfPage, WrittenByAScript) {
         EXPECT_NEAR(box.height(), 200, 2);
     }
 }
+
+// A chart on a photograph: a labelled box, a box chained below it and
+// labelled, a line ending on the first box's left side. Each edit of the
+// chart gives the picture a session drawing its result would give, and Undo
+// and Redo take it back and forth exactly.
+TEST(PictureEdits, ChartEditsGiveBackWhatTheyCovered) {
+    auto session = [](const QStringList& lines) {
+        auto h = std::make_unique<Harness>();
+        QImage photo(h->image().size(), QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y)
+            for (int x = 0; x < photo.width(); ++x) photo.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
+        h->w->canvas.PutImage({0, 0}, photo);
+        h->w->doc.history.end();
+        h->run(lines);
+        return h;
+    };
+    const QStringList boxA = {"click cmdSquare", "down 1 0 1500 1500", "move 1 0 3600 2400", "up 1 0 3600 2400"};
+    const QStringList line = {"click cmdLine", "down 1 0 300 1950", "move 1 0 1500 1950", "up 1 0 1500 1950"};
+    const QStringList chain = {"key Alt+Down", "type Check", "key Return"};
+    const QStringList overB = {"click cmdSquare", "down 1 0 3000 3450", "up 1 0 4500 4350"};
+    auto id = [](Harness& h, int n) { return h.w->doc.figures().figures().at(size_t(n)).id; };
+    auto away = [&](int n, QPoint by) {
+        return [=](Harness& h) { return h.w->doc.moveFigure(id(h, n), by) && h.w->doc.moveFigure(id(h, n), -by); };
+    };
+    struct Case {
+        const char* name;
+        QStringList more;                   // after A labelled "Read", B chained and the line
+        std::function<bool(Harness&)> edit;  // false: it did not do what it should
+        QStringList same = {};  // what draws the picture the edit leaves
+    };
+    const Case cases[] = {
+        {"the newer box away and back", {}, away(1, {40, 25})},
+        {"the older box, under its connectors' ends, away and back", {}, away(0, {200, 150})},
+        {"a box under another away and back", overB, away(1, {-60, 30})},
+        {"a box over another away and back", overB, away(2, {-60, -100})},
+        {"a box away and back after a turn", {"menu rotateright1"}, away(1, {30, -20})},
+        {"a box moved twice: one move", {},
+         [&](Harness& h) { return h.w->doc.moveFigure(id(h, 1), {20, 0}) && h.w->doc.moveFigure(id(h, 1), {0, 20}); },
+         {}},
+        {"an eraser stroke forgets the box it crosses",
+         {"click cmdErase", "down 1 0 2000 2700", "move 1 0 2000 3000", "move 1 0 2000 3300", "up 1 0 2000 3300"},
+         [&](Harness& h) {
+             return h.dumped("figures") == "1" && !h.w->doc.moveFigure(3, {5, 5}) && h.w->doc.moveFigure(1, {5, 5});
+         }},
+        {"the chained box deleted", {}, [&](Harness& h) { return h.w->doc.removeFigure(id(h, 1)); },
+         boxA + QStringList{"type Read", "key Return"} + line},
+        {"the first box labelled again", {}, [&](Harness& h) { return h.w->doc.relabel(id(h, 0), "Write") == Label::Stamp::Done; },
+         boxA + QStringList{"type Write", "key Return"} + chain + line},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList drawn = boxA + QStringList{"type Read", "key Return"} + chain + line + c.more;
+        std::unique_ptr<Harness> h = session(drawn);
+        const QImage before = h->image();
+        const std::size_t steps = h->w->doc.history.steps();
+        ASSERT_TRUE(c.edit(*h));
+        const QImage after = h->image();
+        if (c.same.isEmpty() && QString(c.name).contains("away")) EXPECT_EQ(after, before) << "away and back";
+        if (!c.same.isEmpty()) EXPECT_EQ(after, session(c.same)->image());
+        const std::size_t made = h->w->doc.history.steps() - steps;
+        for (std::size_t n = 0; n < made; ++n) h->w->doc.undo();
+        EXPECT_EQ(h->image(), before) << "undone";
+        for (std::size_t n = 0; n < made; ++n) h->w->doc.redo();
+        EXPECT_EQ(h->image(), after) << "redone";
+    }
+}
