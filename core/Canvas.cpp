@@ -115,6 +115,10 @@ void Canvas::paint(std::optional<VbColor> color, int kind, const std::array<doub
         // million rows tall is not kept sixteen times over.
         if (built_.spans.size() <= kKeptSpans) figure = &(recent_.keep(key) = built_);
     }
+    if (outline_) {
+        outline_->insert(outline_->end(), figure->spans.begin(), figure->spans.end());
+        return;
+    }
     if (recording_ && DrawMode != kInvert) {
         const QRgb c = DrawMode == kWhiteness ? qRgb(255, 255, 255) : toQColor(color.value_or(ForeColor)).rgb();
         for (const FigurePixels::Span& sp : figure->spans)
@@ -210,7 +214,7 @@ void Canvas::Circle(float x, float y, float radius, std::optional<VbColor> color
 
 void Canvas::Print(const QString& text) {
     if (tracing()) trace_(QStringLiteral("print %1 %2 %3").arg(number(CurrentX), number(CurrentY), text));
-    if (text.isEmpty()) return;
+    if (text.isEmpty() || outline_) return;
     const QFont f = printFont();
     const QPointF topLeft(px(CurrentX), px(CurrentY));
     const QFontMetricsF fm(f, &image_);

@@ -125,6 +125,9 @@ public:
         recording_ = into;
         dry_ = dry;
     }
+    // While an outline is set, every figure painted adds its spans to it
+    // and paints nothing; texts are left out.
+    void setOutline(std::vector<FigurePixels::Span>* into) { outline_ = into; }
     // Each pixel of DABS set to its painted colour, and each of PIXELS
     // inverted once; pixels off the picture are left out.
     void SetPixels(const std::vector<PixelRecord::Dab>& dabs);
@@ -177,8 +180,9 @@ private:
     static constexpr size_t kKeptSpans = 1 << 16;
     std::vector<PixelRecord::Dab>* recording_ = nullptr;
     bool dry_ = false;
-    // A dry recording's calls are not traced: they paint nothing.
-    bool tracing() const { return trace_ && !(recording_ && dry_); }
+    std::vector<FigurePixels::Span>* outline_ = nullptr;
+    // Calls that paint nothing are not traced.
+    bool tracing() const { return trace_ && !(recording_ && dry_) && !outline_; }
     friend class Recording;
     void recordText(const QPointF& baseline, const QRectF& touched, const QString& text, const QFont& font);
 };

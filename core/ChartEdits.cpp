@@ -113,20 +113,35 @@ PixelRecord movedPixels(Document& doc, const Chart::Item& item, int figure, QPoi
 
 }  // namespace
 
+// The figure and its own labels where they would lie, and its connectors
+// drawn to it there; the connectors' labels are placed on the release.
 FigurePixels Document::movePreview(int figure, QPoint by) const {
     FigurePixels preview;
-    const DrawnFigure* f = chart().figure(figure);
-    if (!f) return preview;
-    std::vector<PixelRecord::Dab> dabs;
-    auto& self = const_cast<Document&>(*this);  // gathers with the canvas, painting nothing
+    if (!chart().figure(figure)) return preview;
+    Coverage cover;
+    cover.reset(canvas.Image().rect());
+    std::vector<FigurePixels::Span> spans;
+    auto& gatherer = const_cast<Canvas&>(canvas);  // gathers spans, painting nothing
+    const int width = gatherer.DrawWidth, mode = gatherer.DrawMode;
+    gatherer.setOutline(&spans);
+    const QPointF twips = QPointF(by) * kTp;
     for (std::size_t n : itemsOf(figure)) {
-        Chart::Item changed;
-        const PixelRecord moved = movedPixels(self, chart().items()[n], figure, by, changed);
-        moved.forEach([&](int x, int y, int) { dabs.push_back({x, y, 0, 0}); });
+        const Chart::Item& item = chart().items()[n];
+        if (item.kind == Kind::Figure || (item.kind == Kind::Label && item.owner == figure)) {
+            for (const FigurePixels::Span& s : item.pixels->spans()) cover.addSpan(s.y + by.y(), s.x0 + by.x(), s.x1 + by.x());
+        } else if (item.kind == Kind::Connector) {
+            const QPointF from = item.from + (item.ends[0].figure == figure ? twips : QPointF());
+            const QPointF to = item.to + (item.ends[1].figure == figure ? twips : QPointF());
+            gatherer.DrawWidth = item.penWidth;
+            drawConnector(gatherer, float(from.x()), float(from.y()), float(to.x()), float(to.y()), item.look, item.leg,
+                          item.colour);
+        }
     }
-    const PixelRecord all = PixelRecord::from(std::move(dabs));
-    preview.spans = all.spans();
-    preview.bounds = all.bounds();
+    gatherer.setOutline(nullptr);
+    gatherer.DrawWidth = width;
+    gatherer.DrawMode = mode;
+    for (const FigurePixels::Span& s : spans) cover.addSpan(s.y, s.x0, s.x1);
+    cover.finish(preview);
     return preview;
 }
 
