@@ -207,11 +207,13 @@ void Chart::place(std::size_t i, PixelRecord pixels, Canvas& canvas) {
     items_[i].pixels = std::make_shared<const PixelRecord>(std::move(pixels));
 }
 
-bool Chart::checkPixels(const QImage& picture, const std::function<bool(int x, int y)>& touched) {
+bool Chart::checkPixels(const QImage& picture, const QRect& area,
+                        const std::function<bool(int x, int y)>& touched) {
     std::unordered_set<long long> seen;  // pixels a later item shows
     bool changed = false;
     for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
         const PixelRecord& record = *it->pixels;
+        if (!record.bounds().intersects(area)) continue;
         bool differs = false;
         record.forEach([&](int x, int y, int k) {
             if (!touched(x, y) || !seen.insert((static_cast<long long>(y) << 32) | unsigned(x)).second) return;

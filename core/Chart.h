@@ -93,8 +93,8 @@ public:
 
     // After an edit that is not the chart's: an item that shows a pixel
     // other than the one it painted is forgotten. Only pixels for which
-    // TOUCHED says yes are looked at.
-    bool checkPixels(const QImage& picture, const std::function<bool(int x, int y)>& touched);
+    // TOUCHED says yes, all within AREA, are looked at.
+    bool checkPixels(const QImage& picture, const QRect& area, const std::function<bool(int x, int y)>& touched);
 
     // The picture's own changes, as FigureMemory has them; items follow
     // their figures, and the ones cut are forgotten.

@@ -174,7 +174,12 @@ void UndoHistory::checkChart() {
     if (chart_.items().empty()) return;
     Chart before = chart_;
     const bool whole = !current_.wholeBefore.isNull() || current_.tooLarge;
-    const bool changed = chart_.checkPixels(canvas_.Image(), [&](int x, int y) {
+    QRect area = canvas_.Image().rect();
+    if (!whole) {
+        area = QRect();
+        for (const Tile& t : current_.tiles) area |= QRect(t.at, QSize(kTile, kTile));
+    }
+    const bool changed = chart_.checkPixels(canvas_.Image(), area, [&](int x, int y) {
         return whole || saved_.count((static_cast<long long>(y / kTile) << 32) | unsigned(x / kTile)) > 0;
     });
     if (changed && !current_.chartBefore) current_.chartBefore = std::move(before);

@@ -273,6 +273,10 @@ TEST(PictureEdits, ChartEditsGiveBackWhatTheyCovered) {
          }},
         {"the chained box deleted", {}, [&](Harness& h) { return h.w->doc.removeFigure(id(h, 1)); },
          boxA + QStringList{"type Read", "key Return"} + line},
+        // The box over it now covers what the deleted one covered, never its pixels.
+        {"a box under another deleted, then the other", overB,
+         [&](Harness& h) { return h.w->doc.removeFigure(id(h, 1)) && h.w->doc.removeFigure(id(h, 1)); },
+         boxA + QStringList{"type Read", "key Return"} + line},
         {"the first box labelled again", {}, [&](Harness& h) { return h.w->doc.relabel(id(h, 0), "Write") == Label::Stamp::Done; },
          boxA + QStringList{"type Write", "key Return"} + chain + line},
     };
@@ -295,4 +299,11 @@ TEST(PictureEdits, ChartEditsGiveBackWhatTheyCovered) {
         for (std::size_t n = 0; n < made; ++n) h->w->doc.redo();
         EXPECT_EQ(h->image(), after) << "redone";
     }
+    // Thirty labelled figures on the largest picture cost what they painted.
+    Harness big;
+    big.run({"size 10000 10000", "menu canvassize1"});
+    big.run(boxA + QStringList{"type Step", "key Return"});
+    for (int n = 1; n < 30; ++n) big.run({"key Alt+Down", "type Step", "key Return"});
+    EXPECT_EQ(big.dumped("figures"), "30");
+    EXPECT_LT(big.w->doc.chart().bytes(), std::size_t(2) << 20);
 }
