@@ -9,6 +9,7 @@ QString PressTools::key() const {
     switch (current_) {
     case Fill: return QStringLiteral("fill");
     case PickColor: return QStringLiteral("pickcolor");
+    case Arrange: return QStringLiteral("arrange");
     case None: break;
     }
     return {};
@@ -18,6 +19,7 @@ QString PressTools::name() const {
     switch (current_) {
     case Fill: return QCoreApplication::translate("PressTools", "Fill");
     case PickColor: return QCoreApplication::translate("PressTools", "Pick Colour");
+    case Arrange: return QCoreApplication::translate("PressTools", "Arrange Figures");
     case None: break;
     }
     return {};

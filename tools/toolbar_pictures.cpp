@@ -40,6 +40,19 @@ void dropper(QPainter& p) {
     p.drawEllipse(QPointF(17.5, 6.5), 3.5, 3.5);  // the bulb
 }
 
+// A box with its connector, and the four ways it moves.
+void arrange(QPainter& p) {
+    p.drawRect(QRectF(2.5, 2.5, 10, 7));
+    p.drawLine(QPointF(7.5, 9.5), QPointF(7.5, 21.5));
+    p.drawLine(QPointF(16.5, 10.5), QPointF(16.5, 22.5));
+    p.drawLine(QPointF(10.5, 16.5), QPointF(22.5, 16.5));
+    p.setBrush(Qt::black);
+    p.drawPolygon(QPolygonF({{16.5, 9}, {14.5, 12}, {18.5, 12}}));
+    p.drawPolygon(QPolygonF({{16.5, 24}, {14.5, 21}, {18.5, 21}}));
+    p.drawPolygon(QPolygonF({{9, 16.5}, {12, 14.5}, {12, 18.5}}));
+    p.drawPolygon(QPolygonF({{24, 16.5}, {21, 14.5}, {21, 18.5}}));
+}
+
 void grid(QPainter& p) {
     p.drawRect(QRectF(2.5, 2.5, 19, 19));
     for (double at : {8.5, 15.5}) {
@@ -125,6 +138,7 @@ std::vector<std::pair<QString, QImage>> toolbarPictures() {
         {"toolbar-select", marquee},
         {"toolbar-fill", bucket},
         {"toolbar-pickcolor", dropper},
+        {"toolbar-arrange", arrange},
         {"toolbar-grid", grid},
         {"toolbar-snap", snap},
         {"toolbar-zoomin", [](QPainter& p) { magnifier(p, true); }},

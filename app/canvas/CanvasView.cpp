@@ -116,6 +116,16 @@ QRect CanvasView::selectionArea() const {
     return area;
 }
 
+// The frame lies two widget pixels outside the figure's pixels, clear of its outline.
+QRect CanvasView::figureArea() const { return figure_.isEmpty() ? QRect() : widgetRect(figure_).adjusted(-2, -2, 2, 2); }
+
+void CanvasView::markFigure(const QRect& pixels) {
+    if (pixels == figure_) return;
+    update(figureArea());
+    figure_ = pixels;
+    update(figureArea());
+}
+
 void CanvasView::rebuildReduced() {
     reducing_.stop();
     if (zoom_ >= 100) {
@@ -197,6 +207,11 @@ void CanvasView::paintEvent(QPaintEvent* e) {
         p.drawImage(target, image, QRectF(source));
     }
     paintGrid(p, e->region());
+    if (!figure_.isEmpty()) {
+        p.setClipRegion(e->region());
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1));
+        p.drawRect(figureArea().adjusted(0, 0, -1, -1));
+    }
     const QRect marked = selection_.rect();
     if (marked.isEmpty()) return;
     p.setClipRegion(e->region());

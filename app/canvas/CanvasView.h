@@ -72,6 +72,9 @@ public:
     QSize pictureSize() const;
     // The grid shown over the picture while GRID says so; null for none.
     void setGrid(const Grid* grid) { grid_ = grid; }
+    // A frame in the desktop's highlight colour around these picture
+    // pixels, over the picture and never part of it; empty for none.
+    void markFigure(const QRect& pixels);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -106,6 +109,7 @@ private:
     // of it is ever drawn into the canvas. These are the widget pixels its
     // outline, floating pixels and hole cover.
     QRect selectionArea() const;
+    QRect figureArea() const;  // the widget pixels the figure's frame covers
     // The grid's lines over the picture within REGION, one screen pixel
     // wide through the middle of the picture pixels they pass, multiplied
     // onto the picture so that its lines stay as dark as they are; the grid
@@ -115,6 +119,7 @@ private:
     Canvas& canvas_;
     const Selection& selection_;
     const Grid* grid_ = nullptr;
+    QRect figure_;  // picture pixels framed
     quint64 selectionShown_ = 0;  // the selection's revision last scheduled for repaint
     QRect selectionAreaShown_;    // the widget pixels it covered then
     int zoom_ = 100;

@@ -77,7 +77,10 @@ QString StatusLine::line() const {
         Tool::drawsNothing(tool, state_.startX, state_.startY, x_, y_))
         return text + gap + tr("This figure is drawn by dragging down and to the right.");
     // The tool a press reaches names itself: Fill or Pick Colour, then Select.
-    if (const QString name = pressTools ? pressTools->name() : QString(); !name.isEmpty()) return text + gap + name;
+    if (const QString name = pressTools ? pressTools->name() : QString(); !name.isEmpty()) {
+        const QString figure = pressTools->current() == PressTools::Arrange && arranged ? arranged() : QString();
+        return text + gap + name + (figure.isEmpty() ? QString() : gap + figure);
+    }
     if (doc_.selection.active()) return text + gap + tr("Select");
     const int locked = dispatcher_.lockedTool();
     if (locked != Tool::None) return text + gap + tr("%1 (locked)").arg(toolName(locked));

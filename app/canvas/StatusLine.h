@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
+#include <functional>
 
 class CanvasView;
 class Document;
@@ -31,6 +32,8 @@ public:
     // The frame whose held handle's size shows after the picture's.
     const PictureFrame* frame = nullptr;
     const PressTools* pressTools = nullptr;
+    // In Arrange Figures, the current figure's name after the tool's.
+    std::function<QString()> arranged;
     // NOTE in place of the line until the next press on the canvas, or a few seconds.
     void note(const QString& note);
     void clearNote();

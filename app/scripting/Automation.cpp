@@ -149,6 +149,12 @@ QStringList frmmain::dump() const {
     const QFont& f = canvas.Font;
     const QRect& marked = doc.selection.rect();
     const std::optional<DrawnFigure>& last = doc.figures().last();
+    const DrawnFigure* current = currentFigure();
+    auto corners = [&n](const DrawnFigure* f) {
+        return f ? QStringLiteral("%1,%2,%3,%4").arg(n(float(f->rect.left())), n(float(f->rect.top())),
+                                                     n(float(f->rect.right())), n(float(f->rect.bottom())))
+                 : QString();
+    };
     return {
         QStringLiteral("currentTool=%1").arg(form.currentTool),
         QStringLiteral("canvasClean=") + b(doc.canvasClean),
@@ -207,9 +213,10 @@ QStringList frmmain::dump() const {
         QStringLiteral("lineRoute=") + nameOf(state.lineLook.route),
         QStringLiteral("chainGap=%1").arg(form.chainGap),
         QStringLiteral("figures=%1").arg(doc.figures().figures().size()),
-        QStringLiteral("lastFigure=") + (last ? QStringLiteral("%1,%2,%3,%4").arg(n(float(last->rect.left())), n(float(last->rect.top())),
-                                                                                n(float(last->rect.right())), n(float(last->rect.bottom())))
-                                              : QString()),
+        QStringLiteral("lastFigure=") + corners(last ? &*last : nullptr),
+        QStringLiteral("connectors=%1").arg(doc.chart().connectorCount()),
+        QStringLiteral("labels=%1").arg(doc.chart().labelCount()),
+        QStringLiteral("currentFigure=") + corners(current),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };

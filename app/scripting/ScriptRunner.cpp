@@ -275,6 +275,14 @@ bool ScriptRunner::execute(const QString& command, const QString& rest) {
         out_(QStringLiteral("end"));
         return true;
     }
+    if (command == QLatin1String("chart") && rest.isEmpty()) {
+        const auto button = [](int tool) {
+            const Tool::Traits* t = Tool::traits(tool);
+            return t ? QString::fromLatin1(t->button) : QString::number(tool);
+        };
+        for (const QString& l : w_.doc.chart().listing(button)) out_(l);
+        return true;
+    }
     error_ = QStringLiteral("unknown command or control \"%1 %2\"").arg(command, rest);
     return false;
 }

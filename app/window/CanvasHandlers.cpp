@@ -28,8 +28,10 @@ void frmmain::Picture1_MouseDown(int Button, int Shift, float X, float Y) {
     // A marking of snapped corners takes in the outline a pen draws on them.
     doc.selection.markOutlines(snapGesture_ && grid.snap ? penWidth() : 0);
     status_->pointerAt(X, Y);
+    // Arrange Figures' press picks a figure and never stamps the pending text.
     GestureOwner* owner = &toolGesture_;
-    if (pressTools.current() != PressTools::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
+    if (pressTools.current() == PressTools::Arrange) owner = Button == MouseButton::Left ? &figureMove_ : nullptr;
+    else if (pressTools.current() != PressTools::None) owner = Button == MouseButton::Left ? &pressGesture_ : nullptr;
     else if (doc.selection.active()) owner = Button == MouseButton::Left ? &selectionGesture_ : nullptr;
     if (owner == &selectionGesture_)
         applyRules(Command::kSelectionPress, [&] { gestures_.press(owner, Button, Shift, X, Y); });
@@ -73,7 +75,8 @@ void frmmain::Picture1_Click() { doc.canvasClean = false; }
 
 void frmmain::txtinsert_Change() {
     if (doc.selection.active()) doc.selection.end();  // text is a tool too
-    pressTools.leave();
+    // In Arrange Figures the text waits for Return, which relabels the current figure.
+    if (pressTools.current() != PressTools::Arrange) pressTools.leave();
     form.currentTool = Tool::TextPending;
     moveText1(0, 0);  // back to the canvas's top-left corner
     Text1->setText(txtinsert->text());
@@ -86,9 +89,14 @@ void frmmain::txtinsert_KeyPress(int KeyAscii) {
     runCommand(Command::kStampLabel, [this] { stampLabel(); });
 }
 
-// What floats is dropped first (the rules of Return), its own step.
+// What floats is dropped first (the rules of Return), its own step. In
+// Arrange Figures the text replaces the current figure's label.
 void frmmain::stampLabel() {
-    const Label::Stamp stamped = Label::stamp(doc, txtinsert->text(), doc.labelSites);
+    const DrawnFigure* current = pressTools.current() == PressTools::Arrange ? currentFigure() : nullptr;
+    const Label::Stamp stamped = pressTools.current() != PressTools::Arrange
+                                     ? Label::stamp(doc, txtinsert->text(), doc.labelSites)
+                                 : current ? doc.relabel(current->id, txtinsert->text())
+                                           : Label::Stamp::NoFigure;
     switch (stamped) {
     case Label::Stamp::Done:
     case Label::Stamp::TooLarge:

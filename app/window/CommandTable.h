@@ -53,6 +53,8 @@ constexpr Rules kSelectionPress = kEdit;
 // whitened; a figure's drag is counted by its tool's button.
 constexpr Rules kEraserDrag = kEdit;
 constexpr Rules kDrawingDrag = Step;
+// A figure dragged or nudged in Arrange Figures: one step, a change.
+constexpr Rules kFigureMove = kEdit;
 // Exit, and the window's close box.
 constexpr Rules kClose = LeavesSelect | Busy;
 }  // namespace Command

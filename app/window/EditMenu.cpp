@@ -27,7 +27,10 @@ void frmmain::updateEditItems() {
     const bool gesture = gestures_.owner() != nullptr;
     menuItems.value(QStringLiteral("undo1"))->setEnabled(gesture || history.canUndo() || !s.floating().isNull());
     menuItems.value(QStringLiteral("redo1"))->setEnabled(gesture || (history.canRedo() && s.floating().isNull()));
-    for (const char* name : {"cut1", "delete1"}) menuItems.value(QLatin1String(name))->setEnabled(!s.rect().isEmpty());
+    const bool arranging = pressTools.current() == PressTools::Arrange;
+    menuItems.value(QStringLiteral("cut1"))->setEnabled(!s.rect().isEmpty());
+    menuItems.value(QStringLiteral("delete1"))->setEnabled(arranging ? currentFigure() != nullptr : !s.rect().isEmpty());
+    menuItems.value(QStringLiteral("arrange1"))->setChecked(arranging);
     menuItems.value(QStringLiteral("select1"))->setChecked(s.active());
     menuItems.value(QStringLiteral("fill1"))->setChecked(pressTools.current() == PressTools::Fill);
     menuItems.value(QStringLiteral("pickcolor1"))->setChecked(pressTools.current() == PressTools::PickColor);
@@ -67,11 +70,21 @@ void frmmain::selectall1_Click() {
     doc.selection.markAll();
 }
 
-// Esc leaves Select, Fill and Pick Colour (its row's rules), and gives up
-// a locked tool.
-void frmmain::deselect1_Click() { unlockTool(); }
+// Esc leaves Select, Fill, Pick Colour and Arrange Figures (its row's
+// rules), and gives up a locked tool. Outside Arrange Figures it makes the
+// last figure drawn the current one again.
+void frmmain::deselect1_Click() {
+    unlockTool();
+    if (pressTools.left() != PressTools::Arrange) form.currentFigure = 0;
+}
 
-void frmmain::delete1_Click() { doc.selection.remove(); }
+// In Arrange Figures: the current figure, its labels and its connectors.
+void frmmain::delete1_Click() {
+    if (pressTools.current() != PressTools::Arrange)
+        doc.selection.remove();
+    else if (const DrawnFigure* current = currentFigure())
+        doc.removeFigure(current->id);
+}
 
 void frmmain::cut1_Click() {
     if (doc.selection.rect().isEmpty()) return;

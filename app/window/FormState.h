@@ -20,6 +20,8 @@ struct FormState {
     // Where the pointer came to rest over the picture, in twips: unset
     // when it left the picture, and after each chain.
     std::optional<QPointF> pointer;
+    // The figure Arrange Figures picked last (its id), 0 for the last figure drawn.
+    int currentFigure = 0;
 };
 
 inline const QString kCaptionPrefix = QStringLiteral("  Tavimbre -   ");

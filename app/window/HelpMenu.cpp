@@ -47,6 +47,11 @@ const GestureRow kGestures[] = {
                        "On a palette button: presses it while \"Enter Text\" is empty, else types a blank")},
     {"Drawing", QT_TRANSLATE_NOOP("Shortcuts", "Drag a handle on the picture's right edge, bottom edge or corner"),
      QT_TRANSLATE_NOOP("Shortcuts", "Sets the picture's size")},
+    {"Drawing", QT_TRANSLATE_NOOP("Shortcuts", "Drag a figure in Arrange Figures"),
+     QT_TRANSLATE_NOOP("Shortcuts", "Moves it, its connectors following")},
+    {"Drawing", "Left|Right|Up|Down|Ctrl+Left|Ctrl+Right|Ctrl+Up|Ctrl+Down",
+     QT_TRANSLATE_NOOP("Shortcuts",
+                       "On the canvas in Arrange Figures: move the current figure a pixel, with Ctrl a grid step")},
     {"Labels", QT_TRANSLATE_NOOP("Shortcuts", "Click on the canvas"),
      QT_TRANSLATE_NOOP("Shortcuts", "Stamps the text typed in \"Enter Text\" with its top-left corner there")},
     {"Labels", QT_TRANSLATE_NOOP("Shortcuts", "Type on the canvas or a palette button"),
@@ -81,7 +86,8 @@ QString groupOf(const QString& menu, const QString& item) {
     if (menu == QLatin1String("view1")) return QStringLiteral("View");
     if (menu == QLatin1String("help1")) return QStringLiteral("Menus");
     if (menu == QLatin1String("edit1"))
-        return item == QLatin1String("undo1") || item == QLatin1String("redo1") ? QStringLiteral("Drawing")
+        return item == QLatin1String("undo1") || item == QLatin1String("redo1") || item == QLatin1String("arrange1")
+                   ? QStringLiteral("Drawing")
                                                                                 : QStringLiteral("Selection");
     if (menu == QLatin1String("tool1") && item == QLatin1String("font1")) return QStringLiteral("Labels");
     return QStringLiteral("Drawing");  // Image, Tools, and a menu to come

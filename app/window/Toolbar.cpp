@@ -16,6 +16,7 @@ void frmmain::buildToolbar() {
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);  // View > Toolbar alone hides it
     const std::pair<const char*, const char*> tools[] = {
         {"select1", "toolbar-select"}, {"fill1", "toolbar-fill"},       {"pickcolor1", "toolbar-pickcolor"},
+        {"arrange1", "toolbar-arrange"},
         {nullptr, nullptr},            {"showgrid1", "toolbar-grid"},   {"snap1", "toolbar-snap"},
         {nullptr, nullptr},            {"zoomin1", "toolbar-zoomin"}, {"zoomout1", "toolbar-zoomout"},
         {nullptr, nullptr},
@@ -35,6 +36,8 @@ void frmmain::buildToolbar() {
         if (!a) continue;  // a switch this window's menu does not have
         a->setIcon(toolbarIcon(icon));
         toolbar_->addAction(a);
+        // A screen reader names the button by its item's caption.
+        toolbar_->widgetForAction(a)->setAccessibleName(a->text().remove(QLatin1Char('&')));
     }
 }
 

@@ -49,6 +49,7 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     buildMenu();
     buildToolbar();
     buildChainKeys();
+    buildArrange();
     Form_Load();
     // The design size where the screen has room for it; on a smaller screen
     // the window is smaller, and the canvas and the left column scroll.
@@ -90,6 +91,8 @@ void frmmain::colorchange() {
 void frmmain::showCaption() { setWindowTitle(kCaptionPrefix + doc.identity().shown); }
 
 void frmmain::refreshCanvas() {
+    const DrawnFigure* current = pressTools.current() == PressTools::Arrange ? currentFigure() : nullptr;
+    Picture1->markFigure(current ? current->pixels() : QRect());
     Picture1->refresh();
     recovery.settle();
     updateEditItems();

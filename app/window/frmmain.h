@@ -9,6 +9,7 @@
 #include "core/Document.h"
 #include "core/Grid.h"
 #include "core/DragDispatcher.h"
+#include "core/FigureMove.h"
 #include "core/GestureRouter.h"
 #include "core/CommandRules.h"
 #include "core/ImageOps.h"
@@ -72,7 +73,7 @@ public:
     void toolbar1_Click(); void fill1_Click(); void tolerance1_Click(); void pickcolor1_Click();
     void fliph1_Click(); void flipv1_Click(); void rotateright1_Click(); void rotateleft1_Click();
     void rotate1801_Click(); void cropselection1_Click(); void cropcontent1_Click(); void transparent1_Click();
-    void print1_Click(); void exportpdf1_Click();
+    void print1_Click(); void exportpdf1_Click(); void arrange1_Click();
     // The line tool's ends, style and route.
     void lineendnone1_Click(); void lineendarrow1_Click(); void lineendboth1_Click();
     void linesolid1_Click(); void linedash1_Click(); void linedot1_Click();
@@ -139,6 +140,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // DragHost
@@ -161,6 +163,14 @@ private:
     void chain(Chain::Direction direction);
     void chainFrom(Chain::Direction direction);
     QString chainRefusal() const;
+    // Arrange Figures: the press that picks and moves a figure, the arrow
+    // keys that nudge it, the status bar's name of it.
+    void buildArrange();
+    // The figure Arrange Figures acts on: the one picked last while the
+    // chart holds it, else the last figure drawn; null for none.
+    const DrawnFigure* currentFigure() const;
+    QString currentFigureName() const;
+    void nudge(QPoint by);
     // The toolbar above the canvas: the menu's tools and switches that the
     // palette does not have, those of them the menu holds.
     void buildToolbar();
@@ -221,6 +231,12 @@ private:
     ToolGesture toolGesture_{dispatcher_};
     SelectionGesture selectionGesture_{doc.selection};
     PressGesture pressGesture_{[this](QPoint pixel) { pressedWith(pixel); }};
+    FigureMove figureMove_{doc, grid};
+    struct {
+        int figure = 0;
+        QPoint by;                   // all the nudges of that figure so far
+        std::uint64_t position = 0;  // the history's point right after the last one
+    } nudged_;
     CommonDialog cdlforpdf_;
     QToolBar* toolbar_ = nullptr;
     WidthBoxes widths_;
