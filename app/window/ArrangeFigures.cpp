@@ -49,11 +49,8 @@ void frmmain::buildArrange() {
     Picture1->installEventFilter(this);
 }
 
-void frmmain::arrange1_Click() {
-    pressTools.choose(PressTools::Arrange);
-    if (pressTools.current() == PressTools::Arrange)
-        status_->note(tr("Arrange Figures: press a figure to make it current, drag it to move it."));
-}
+// The status bar then names the mode and the current figure.
+void frmmain::arrange1_Click() { pressTools.choose(PressTools::Arrange); }
 
 // The figure chosen last, while the chart holds it; else the last figure drawn.
 const DrawnFigure* frmmain::currentFigure() const {

@@ -43,6 +43,9 @@ const std::vector<CommandRow>& commandTable() {
          &frmmain::copy1_Click, 0},
         {"Edit", "paste1", QT_TRANSLATE_NOOP("Menu", "Paste"), {K(Qt::CTRL | Qt::Key_V)}, &frmmain::paste1_Click, kPaste},
         {"Edit", "delete1", QT_TRANSLATE_NOOP("Menu", "Delete"), {K(Qt::Key_Delete)}, &frmmain::delete1_Click, kEdit},
+        // Choosing it again leaves it, as Fill's and Pick Colour's rows do.
+        {"Edit", "arrange1", QT_TRANSLATE_NOOP("Menu", "Arrange Figures"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
+         &frmmain::arrange1_Click, LeavesSelect, true},
         {"View", "zoomin1", QT_TRANSLATE_NOOP("Menu", "Zoom In"),
          {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
          &frmmain::zoomin1_Click, 0},
@@ -65,9 +68,6 @@ const std::vector<CommandRow>& commandTable() {
         {"File", "exportpdf1", QT_TRANSLATE_NOOP("Menu", "Export as PDF..."), {}, &frmmain::exportpdf1_Click, Busy},
         {"Edit", "transparent1", QT_TRANSLATE_NOOP("Menu", "Transparent Selection"), {},
          &frmmain::transparent1_Click, 0, true},
-        // Choosing it again leaves it, as Fill's and Pick Colour's rows do.
-        {"Edit", "arrange1", QT_TRANSLATE_NOOP("Menu", "Arrange Figures"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
-         &frmmain::arrange1_Click, LeavesSelect, true},
         {"View", "toolbar1", QT_TRANSLATE_NOOP("Menu", "Toolbar"), {}, &frmmain::toolbar1_Click, 0, true},
         // A marked part turns where it floats; the whole picture is an edit.
         {"Image", "fliph1", QT_TRANSLATE_NOOP("Menu", "Flip Horizontal"), {}, &frmmain::fliph1_Click, kEdit},

@@ -352,3 +352,75 @@ TEST(DrawingAidsWindow, AltAndAnArrowKeyChainTheNextFigure) {
         EXPECT_EQ(h.dumped("lastFigure"), last) << c.name;
     }
 }
+
+// Edit > Arrange Figures on two chained, labelled boxes: how the mode is
+// entered and left, the current figure it frames over the picture (never in
+// it), and each edit as one step that Undo takes back and Redo makes again.
+TEST(DrawingAidsWindow, ArrangeFiguresPicksMovesNudgesDeletesAndRelabels) {
+    const QString a = "1500,1500,4500,3000", b = "1500,3600,4500,5100";
+    const QStringList pickA = {"menu arrange1", "down 1 0 3000 2000", "up 1 0 3000 2000"};
+    struct Case {
+        const char* name;
+        QStringList lines;
+        QStringList dumped;  // key=value
+        bool changes = false;  // one step, taken back by Undo
+    } cases[] = {
+        {"its key enters; the last figure is current", {"key Ctrl+Shift+R"},
+         {"pressTool=arrange", "currentFigure=" + b, "status=Arrange Figures    Process box: Ship"}},
+        {"a press picks; its item again leaves, the figure stays current", pickA + QStringList{"menu arrange1"},
+         {"pressTool=", "currentFigure=" + a}},
+        {"Esc leaves, the figure stays current", pickA + QStringList{"key Esc"}, {"pressTool=", "currentFigure=" + a}},
+        {"Esc outside makes the last figure current", pickA + QStringList{"key Esc", "key Esc"}, {"currentFigure=" + b}},
+        {"a palette tool leaves", {"menu arrange1", "click cmdCircle"}, {"pressTool=", "currentTool=1"}},
+        {"Select leaves", {"menu arrange1", "menu select1"}, {"pressTool=", "status=Select"}},
+        {"Fill takes its place", {"menu arrange1", "menu fill1"}, {"pressTool=fill"}},
+        {"typed text waits and a press stamps nothing",
+         {"menu arrange1", "type Hi", "down 1 0 300 300", "up 1 0 300 300"}, {"pressTool=arrange", "txtinsert=Hi"}},
+        {"a drag moves the figure", pickA + QStringList{"down 1 0 3000 2000", "move 1 0 4500 2000", "up 1 0 4500 2000"},
+         {"currentFigure=3000,1500,6000,3000", "connectors=1", "labels=2"}, true},
+        {"Esc mid-move cancels the move only",
+         pickA + QStringList{"down 1 0 3000 2000", "move 1 0 4500 2000", "key Esc", "up 1 0 4500 2000"},
+         {"pressTool=arrange", "currentFigure=" + a}},
+        {"with Snap the top-left corner lands on the grid",
+         QStringList{"menu snap1"} + pickA + QStringList{"down 1 0 3000 2000", "up 1 0 3100 2090"},
+         {"currentFigure=1650,1650,4650,3150"}, true},
+        {"nudges of one figure are one step",
+         pickA + QStringList{"key Right", "key Right", "key Down", "key Ctrl+Right"},
+         {"currentFigure=1680,1515,4680,3015"}, true},
+        {"outside the mode the arrows move nothing", {"key Right", "key Down"}, {"currentFigure=" + b}},
+        {"Delete removes the figure, its label and connector", pickA + QStringList{"key Del"},
+         {"figures=1", "connectors=0", "labels=1", "currentFigure=" + b}, true},
+        {"typing and Return relabel it", pickA + QStringList{"type Load", "key Return"},
+         {"labels=2", "txtinsert=", "status=Process box: Load"}, true},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.w->Picture1->resize(h.w->Picture1->pictureSize());
+        h.run({"click cmdSquare", "down 1 0 1500 1500", "up 1 0 4500 3000", "type Read", "key Return", "key Alt+Down",
+               "type Ship", "key Return"});
+        const QImage before = h.image().copy();
+        const int steps = h.dumped("undoSteps").toInt();
+        h.run(c.lines);
+        for (const QString& kv : c.dumped) {
+            const QString key = kv.section('=', 0, 0), value = h.dumped(key);
+            EXPECT_TRUE(key == "status" ? value.endsWith(kv.section('=', 1)) : value == kv.section('=', 1))
+                << c.name << ": " << qPrintable(key + '=' + value);
+        }
+        // The frame lies two pixels outside the figure, in the view alone.
+        const QStringList corner = h.dumped("currentFigure").split(',');
+        const QPoint frame = QPoint(corner.value(0).toInt(), corner.value(1).toInt()) / 15 - QPoint(2, 2);
+        const QImage view = h.w->Picture1->grab().toImage();
+        EXPECT_EQ(view.pixelColor(frame) == h.w->Picture1->palette().color(QPalette::Highlight),
+                  h.dumped("pressTool") == "arrange")
+            << c.name;
+        EXPECT_EQ(h.image().pixel(frame), qRgb(255, 255, 255)) << c.name;
+        EXPECT_EQ(h.image() != before, c.changes) << c.name;
+        EXPECT_EQ(h.dumped("undoSteps").toInt(), steps + int(c.changes)) << c.name;
+        if (!c.changes) continue;
+        const QImage after = h.image().copy();
+        h.run("key Ctrl+Z");
+        EXPECT_EQ(h.image(), before) << c.name;
+        h.run("key Ctrl+Y");
+        EXPECT_EQ(h.image(), after) << c.name;
+    }
+}

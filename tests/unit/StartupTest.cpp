@@ -30,7 +30,8 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
                                "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "gridSpacing=10",
                                "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "focus=Picture1", "lineEnds=none",
-                               "lineStyle=solid", "lineRoute=straight", "chainGap=40", "figures=0", "lastFigure=", "undoSteps=0", "redoSteps=0",
+                               "lineStyle=solid", "lineRoute=straight", "chainGap=40", "figures=0", "lastFigure=", "connectors=0", "labels=0",
+                               "currentFigure=", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
@@ -147,6 +148,7 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"fill1", "Fill", QKeySequence(QStringLiteral("Ctrl+Shift+F"))},
         {"tolerance1", "Fill Tolerance...", QKeySequence()},
         {"pickcolor1", "Pick Colour", QKeySequence(QStringLiteral("Ctrl+Shift+K"))},
+        {"arrange1", "Arrange Figures", QKeySequence(QStringLiteral("Ctrl+Shift+R"))},
         {"lineendnone1", "None", QKeySequence()},
         {"lineendarrow1", "Arrow at End", QKeySequence()},
         {"lineendboth1", "Arrows at Both Ends", QKeySequence()},
@@ -310,7 +312,8 @@ TEST(Startup, KeyboardShortcutsListEveryKeyOfTheWindow) {
         {"Esc", "Drawing"},      {"Ctrl+0", "View"},          {"Ctrl+wheel", "View"},   {"Return", "Labels"},
         {"Alt+Down", "Chaining"}, {"Alt+Right", "Chaining"},  {"Double-click a palette button", "Drawing"},
         {"F1", "Menus"},         {"Alt+H", "Menus"},          {"Ctrl+Alt+J", "View"},   {"Ctrl+Alt+Q", "Other keys"},
-        {"Shift+F7", "Other keys"}, {"Tab", "Drawing"},    {"Space", "Drawing"},
+        {"Shift+F7", "Other keys"}, {"Tab", "Drawing"},    {"Space", "Drawing"},   {"Ctrl+Shift+R", "Drawing"},
+        {"Ctrl+Left", "Drawing"},
         {"Type on the canvas or a palette button", "Labels"},
     };
     for (const auto& [key, group] : placed) EXPECT_TRUE(groupOf.contains(key, group)) << key << " in " << group;
@@ -319,7 +322,7 @@ TEST(Startup, KeyboardShortcutsListEveryKeyOfTheWindow) {
 
 // Each toolbar picture comes at 24 and 48 pixels, dark lines on clear.
 TEST(Startup, ToolbarPicturesComeAtBothDensities) {
-    for (const char* name : {"toolbar-select", "toolbar-fill", "toolbar-pickcolor", "toolbar-grid", "toolbar-snap",
+    for (const char* name : {"toolbar-select", "toolbar-fill", "toolbar-pickcolor", "toolbar-arrange", "toolbar-grid", "toolbar-snap",
                              "toolbar-zoomin", "toolbar-zoomout", "toolbar-lineend-none", "toolbar-lineend-arrow",
                              "toolbar-lineend-both", "toolbar-line-solid", "toolbar-line-dash", "toolbar-line-dot",
                              "toolbar-route-straight", "toolbar-route-elbow"}) {
