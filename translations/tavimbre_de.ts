@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Arrange</name>
+    <message>
+        <source>Process box</source>
+        <translation>Prozessrechteck</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Sequential data</source>
+        <translation>Sequenzielle Daten</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Terminate</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Entscheidung</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Stored data</source>
+        <translation>Gespeicherte Daten</translation>
+    </message>
+    <message>
+        <source>Predefined process</source>
+        <translation>Vordefinierter Prozess</translation>
+    </message>
+    <message>
+        <source>Internal storage</source>
+        <translation>Interner Speicher</translation>
+    </message>
+    <message>
+        <source>Direct data</source>
+        <translation>Direktdaten</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Manuelle Eingabe</translation>
+    </message>
+    <message>
+        <source>Manual operation</source>
+        <translation>Manuelle Verarbeitung</translation>
+    </message>
+    <message>
+        <source>Preparation</source>
+        <translation>Vorbereitung</translation>
+    </message>
+    <message>
+        <source>Loop limit</source>
+        <translation>Schleifenbegrenzung</translation>
+    </message>
+    <message>
+        <source>Off-page reference</source>
+        <translation>Seitenverweis</translation>
+    </message>
+    <message>
+        <source>Parallel mode</source>
+        <translation>Parallelmodus</translation>
+    </message>
+    <message>
+        <source>Internal process</source>
+        <translation>Interner Prozess</translation>
+    </message>
+    <message>
+        <source>Paper tape</source>
+        <translation>Lochstreifen</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Canvas</name>
     <message>
         <source>The canvas it needs would be %1 x %2 pixels, more than the %3 megapixels this program opens</source>
@@ -525,6 +612,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Chain Gap...</source>
         <translation>Abstand beim Verketten...</translation>
     </message>
+    <message>
+        <source>Arrange Figures</source>
+        <translation>Figuren anordnen</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>
@@ -792,6 +883,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Pick Colour</source>
         <translation>Farbe aufnehmen</translation>
+    </message>
+    <message>
+        <source>Arrange Figures</source>
+        <translation>Figuren anordnen</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1165,18 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Writes into &quot;Enter Text&quot;, Backspace too, the focus staying where it is</source>
         <translation>Schreibt in „Texteingabe“, auch die Rücktaste; der Fokus bleibt, wo er ist</translation>
     </message>
+    <message>
+        <source>Drag a figure in Arrange Figures</source>
+        <translation>Figur ziehen in „Figuren anordnen“</translation>
+    </message>
+    <message>
+        <source>Moves it, its connectors following</source>
+        <translation>Verschiebt sie, ihre Verbindungen folgen</translation>
+    </message>
+    <message>
+        <source>On the canvas in Arrange Figures: move the current figure a pixel, with Ctrl a grid step</source>
+        <translation>Auf der Zeichenfläche in „Figuren anordnen“: verschieben die aktuelle Figur um ein Pixel, mit Strg um einen Rasterschritt</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -1247,6 +1354,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The chain gap is %1 to %2 pixels.</source>
         <translation>Der Abstand beim Verketten beträgt %1 bis %2 Pixel.</translation>
+    </message>
+    <message>
+        <source>Draw a figure first: the arrow keys move the current figure.</source>
+        <translation>Zeichnen Sie zuerst eine Figur: Die Pfeiltasten verschieben die aktuelle Figur.</translation>
     </message>
 </context>
 <context>

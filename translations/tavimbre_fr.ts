@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Arrange</name>
+    <message>
+        <source>Process box</source>
+        <translation>Rectangle de traitement</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Sequential data</source>
+        <translation>Données séquentielles</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Terminate</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Décision</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Stored data</source>
+        <translation>Données stockées</translation>
+    </message>
+    <message>
+        <source>Predefined process</source>
+        <translation>Processus prédéfini</translation>
+    </message>
+    <message>
+        <source>Internal storage</source>
+        <translation>Stockage interne</translation>
+    </message>
+    <message>
+        <source>Direct data</source>
+        <translation>Données à accès direct</translation>
+    </message>
+    <message>
+        <source>Manual input</source>
+        <translation>Saisie manuelle</translation>
+    </message>
+    <message>
+        <source>Manual operation</source>
+        <translation>Opération manuelle</translation>
+    </message>
+    <message>
+        <source>Preparation</source>
+        <translation>Préparation</translation>
+    </message>
+    <message>
+        <source>Loop limit</source>
+        <translation>Limite de boucle</translation>
+    </message>
+    <message>
+        <source>Off-page reference</source>
+        <translation>Renvoi de page</translation>
+    </message>
+    <message>
+        <source>Parallel mode</source>
+        <translation>Mode parallèle</translation>
+    </message>
+    <message>
+        <source>Internal process</source>
+        <translation>Processus interne</translation>
+    </message>
+    <message>
+        <source>Paper tape</source>
+        <translation>Bande perforée</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>Canvas</name>
     <message>
         <source>The canvas it needs would be %1 x %2 pixels, more than the %3 megapixels this program opens</source>
@@ -525,6 +612,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Chain Gap...</source>
         <translation>Écart d&apos;enchaînement...</translation>
     </message>
+    <message>
+        <source>Arrange Figures</source>
+        <translation>Arranger les figures</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>
@@ -792,6 +883,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Pick Colour</source>
         <translation>Pipette</translation>
+    </message>
+    <message>
+        <source>Arrange Figures</source>
+        <translation>Arranger les figures</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1165,18 @@ Voulez-vous le remplacer ?</translation>
         <source>Writes into &quot;Enter Text&quot;, Backspace too, the focus staying where it is</source>
         <translation>Écrit dans « Texte », Retour arrière aussi ; le focus reste où il est</translation>
     </message>
+    <message>
+        <source>Drag a figure in Arrange Figures</source>
+        <translation>Faire glisser une figure dans « Arranger les figures »</translation>
+    </message>
+    <message>
+        <source>Moves it, its connectors following</source>
+        <translation>La déplace, ses connecteurs la suivent</translation>
+    </message>
+    <message>
+        <source>On the canvas in Arrange Figures: move the current figure a pixel, with Ctrl a grid step</source>
+        <translation>Sur le canevas dans « Arranger les figures » : déplacent la figure courante d’un pixel, avec Ctrl d’un pas de grille</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -1247,6 +1354,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The chain gap is %1 to %2 pixels.</source>
         <translation>L&apos;écart d&apos;enchaînement va de %1 à %2 pixels.</translation>
+    </message>
+    <message>
+        <source>Draw a figure first: the arrow keys move the current figure.</source>
+        <translation>Dessinez d’abord une figure : les flèches déplacent la figure courante.</translation>
     </message>
 </context>
 <context>
