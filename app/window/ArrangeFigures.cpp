@@ -112,7 +112,6 @@ bool frmmain::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Down: by = QPoint(0, step); break;
     default: return false;
     }
-    nudge(by);
-    refreshCanvas();
+    nudge(by);  // the runner repaints
     return true;
 }
