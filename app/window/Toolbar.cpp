@@ -16,7 +16,6 @@ void frmmain::buildToolbar() {
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);  // View > Toolbar alone hides it
     const std::pair<const char*, const char*> tools[] = {
         {"select1", "toolbar-select"}, {"fill1", "toolbar-fill"},       {"pickcolor1", "toolbar-pickcolor"},
-        {"arrange1", "toolbar-arrange"},
         {nullptr, nullptr},            {"showgrid1", "toolbar-grid"},   {"snap1", "toolbar-snap"},
         {nullptr, nullptr},            {"zoomin1", "toolbar-zoomin"}, {"zoomout1", "toolbar-zoomout"},
         {nullptr, nullptr},
@@ -25,6 +24,7 @@ void frmmain::buildToolbar() {
         {"linesolid1", "toolbar-line-solid"},         {"linedash1", "toolbar-line-dash"},
         {"linedot1", "toolbar-line-dot"},             {nullptr, nullptr},
         {"routestraight1", "toolbar-route-straight"}, {"routeelbow1", "toolbar-route-elbow"},
+        {nullptr, nullptr},                           {"arrange1", "toolbar-arrange"},
     };
     for (const auto& [name, icon] : tools) {
         if (!name) {
