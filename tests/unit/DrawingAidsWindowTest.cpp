@@ -7,6 +7,8 @@
 #include "app/palette/PaletteButton.h"
 
 #include <QFile>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -393,6 +395,19 @@ TEST(DrawingAidsWindow, ArrangeFiguresPicksMovesNudgesDeletesAndRelabels) {
         {"typing and Return relabel it", pickA + QStringList{"type Load", "key Return"},
          {"labels=2", "txtinsert=", "status=Process box: Load"}, true},
     };
+    {
+        // Its toolbar button, named for a screen reader, enters and leaves it as the item does.
+        Harness h;
+        auto* button = qobject_cast<QToolButton*>(
+            h.w->findChild<QToolBar*>("toolbar")->widgetForAction(h.w->menuItems.value("arrange1")));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->accessibleName(), "Arrange Figures");
+        for (const char* key : {"arrange", ""}) {
+            button->click();
+            EXPECT_EQ(h.dumped("pressTool"), key);
+            EXPECT_EQ(button->isChecked(), *key != 0);
+        }
+    }
     for (const Case& c : cases) {
         Harness h;
         h.w->Picture1->resize(h.w->Picture1->pictureSize());
