@@ -3,7 +3,7 @@
 # with Snap on whose corners sit on grid points, a locked tool, and a label
 # centred in a decision box by Return in "Enter Text", and an elbow line
 # with an arrowhead chosen on the toolbar, and the next decision chained
-# below the first by Alt+Down.
+# below the first by Alt+Down, then dragged aside in Arrange Figures.
 source "$(dirname "$0")/lib.sh"
 OUT="$OUT/charting"; mkdir -p "$OUT"
 start_xvfb
@@ -90,6 +90,20 @@ expect_pixel chained 300 340 "0,0,0" "its bottom corner"
 n=$(convert "$OUT/chained.png" -crop "40x20+$((CANVAS_X + 280))+$((CANVAS_Y + 280))" +repage -fill black +opaque white \
   -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
 if [ "$n" -gt 6 ]; then echo "ok: No lies at the new decision's centre"; else echo "FAIL: no label in the new decision"; FAILURES=$((FAILURES + 1)); fi
+
+# Arrange Figures (Ctrl+Shift+R): the chained decision dragged 100 pixels
+# left, its label and its arrow from the first decision following.
+xdotool key ctrl+shift+r
+drag 300 290 200 290
+sleep 0.3
+shot arranged
+expect_pixel arranged 397 288 "255,255,255" "the moved decision left its old place"
+expect_pixel arranged 100 290 "0,0,0" "its left corner 100 pixels further left"
+expect_pixel arranged 250 220 "0,0,0" "its arrow drawn again from the first decision"
+expect_pixel arranged 299 225 "255,255,255" "the old arrow gone"
+n=$(convert "$OUT/arranged.png" -crop "40x20+$((CANVAS_X + 180))+$((CANVAS_Y + 280))" +repage -fill black +opaque white \
+  -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
+if [ "$n" -gt 6 ]; then echo "ok: No moved with it"; else echo "FAIL: no label in the moved decision"; FAILURES=$((FAILURES + 1)); fi
 
 # Ctrl+wheel to 400 % about the first box's corner, which stays under the pointer.
 xdotool mousemove $((CANVAS_X + 30)) $((CANVAS_Y + 30)) keydown ctrl
