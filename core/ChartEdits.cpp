@@ -71,47 +71,59 @@ std::vector<std::size_t> Document::itemsOf(int figure) const {
     return found;
 }
 
-namespace {
+// Where FIGURE goes: moved BY pixels, or drawn again to a new drag.
+struct Document::Reshape {
+    int figure = 0;
+    QPoint by;
+    std::optional<DrawnFigure> grown;
+    VbColor colour = 0;
 
-// An item of FIGURE's moved BY pixels: its own pixels and its labels as
-// they are, a connector drawn again to its moved ends and a connector's
-// label placed again beside it, gathered but not painted.
-PixelRecord movedPixels(Document& doc, const Chart::Item& item, int figure, QPoint by, Chart::Item& changed) {
-    const QPointF twips = QPointF(by) * kTp;
+    // Where a connector's end E lies once the figure is there.
+    QPointF end(const Chart::Item& c, int e) const {
+        const QPointF at = e == 0 ? c.from : c.to;
+        if (c.ends[e].figure != figure) return at;
+        if (!grown) return at + QPointF(by) * kTp;
+        return FigureMemory::points(*grown)[std::size_t(c.ends[e].side)].at + c.ends[e].offset;
+    }
+};
+
+// An item of the figure reshaped: its own pixels moved as they are or drawn
+// again, its labels as they are, a connector drawn again to its new ends and
+// a connector's label placed again beside it, gathered but not painted.
+PixelRecord Document::reshaped(const Chart::Item& item, const Reshape& r, Chart::Item& changed) {
     changed = item;
-    const QRect picture = doc.canvas.Image().rect();
-    if (item.kind == Kind::Figure) return item.pixels->translated(by).clipped(picture);
-    const std::vector<Chart::Item>& items = doc.chart().items();
+    const QRect picture = canvas.Image().rect();
+    const std::vector<Chart::Item>& items = chart().items();
     const auto owner = std::find_if(items.begin(), items.end(), [&](const Chart::Item& i) { return i.id == item.owner; });
-    if (item.kind == Kind::Label && owner != items.end() && owner->kind == Kind::Figure)
-        return item.pixels->translated(by).clipped(picture);
+    const bool own = item.kind == Kind::Label && owner != items.end() && owner->kind == Kind::Figure;
+    if ((item.kind == Kind::Figure && !r.grown) || own) return item.pixels->translated(r.by).clipped(picture);
+    Recording recording(canvas, true);
+    if (item.kind == Kind::Figure) {
+        const QLineF drag = r.grown->drag();
+        canvas.DrawWidth = r.grown->penWidth;
+        drawFigure(r.grown->tool, drag, r.colour);
+        return recording.take();
+    }
     // A connector back where it was drawn takes its own pixels back, and so
     // does its label.
-    const Chart::Item& line = item.kind == Kind::Connector ? item : *owner;
-    const QPointF from = line.from + (line.ends[0].figure == figure ? twips : QPointF());
-    const QPointF to = line.to + (line.ends[1].figure == figure ? twips : QPointF());
-    if (item.laid && from == item.laidFrom && to == item.laidTo) return item.laid->clipped(picture);
-    Recording recording(doc.canvas, true);
-    Canvas& canvas = doc.canvas;
+    Chart::Item line = item.kind == Kind::Connector ? item : *owner;
+    line.from = r.end(line, 0);
+    line.to = r.end(line, 1);
+    if (item.laid && line.from == item.laidFrom && line.to == item.laidTo) return item.laid->clipped(picture);
     if (item.kind == Kind::Connector) {
-        changed.from = from;
-        changed.to = to;
+        changed.from = line.from;
+        changed.to = line.to;
         canvas.DrawWidth = item.penWidth;
-        drawConnector(canvas, float(changed.from.x()), float(changed.from.y()), float(changed.to.x()),
-                      float(changed.to.y()), item.look, item.leg, item.colour);
+        drawConnector(canvas, float(line.from.x()), float(line.from.y()), float(line.to.x()), float(line.to.y()),
+                      item.look, item.leg, item.colour);
         return recording.take();
     }
     // A connector's label: beside the connector where it now lies.
-    Chart::Item moved = line;
-    moved.from = from;
-    moved.to = to;
     canvas.Font = item.font;
     canvas.ForeColor = item.colour;
-    Label::print(canvas, Label::placeFor(doc, moved.line(), item.text, doc.labelSites));
+    Label::print(canvas, Label::placeFor(*this, line.line(), item.text, labelSites));
     return recording.take();
 }
-
-}  // namespace
 
 // The figure and its own labels where they would lie, and its connectors
 // drawn to it there; the connectors' labels are placed on the release.
@@ -124,14 +136,15 @@ FigurePixels Document::movePreview(int figure, QPoint by) const {
     auto& gatherer = const_cast<Canvas&>(canvas);  // gathers spans, painting nothing
     const int width = gatherer.DrawWidth, mode = gatherer.DrawMode;
     gatherer.setOutline(&spans);
-    const QPointF twips = QPointF(by) * kTp;
+    Reshape moved;
+    moved.figure = figure;
+    moved.by = by;
     for (std::size_t n : itemsOf(figure)) {
         const Chart::Item& item = chart().items()[n];
         if (item.kind == Kind::Figure || (item.kind == Kind::Label && item.owner == figure)) {
             for (const FigurePixels::Span& s : item.pixels->spans()) cover.addSpan(s.y + by.y(), s.x0 + by.x(), s.x1 + by.x());
         } else if (item.kind == Kind::Connector) {
-            const QPointF from = item.from + (item.ends[0].figure == figure ? twips : QPointF());
-            const QPointF to = item.to + (item.ends[1].figure == figure ? twips : QPointF());
+            const QPointF from = moved.end(item, 0), to = moved.end(item, 1);
             gatherer.DrawWidth = item.penWidth;
             drawConnector(gatherer, float(from.x()), float(from.y()), float(to.x()), float(to.y()), item.look, item.leg,
                           item.colour);
@@ -148,33 +161,53 @@ FigurePixels Document::movePreview(int figure, QPoint by) const {
 bool Document::moveFigure(int figure, QPoint by) {
     const DrawnFigure* f = chart().figure(figure);
     if (!f || by.isNull()) return false;
-    const std::vector<std::size_t> moving = itemsOf(figure);
     const auto self = std::find_if(chart().items().begin(), chart().items().end(),
                                    [&](const Chart::Item& i) { return i.kind == Kind::Figure && i.id == figure; });
     if (!canvas.Image().rect().contains(self->pixels->bounds().translated(by))) return false;
-    DrawnFigure movedFigure = *f;
-    movedFigure.rect.translate(QPointF(by) * kTp);
-    // Gathered first, where everything still lies; then lifted from the top
-    // down and put back in the order they were drawn.
-    std::vector<std::pair<Chart::Item, PixelRecord>> moved;
-    for (std::size_t n : moving) {
-        Chart::Item changed;
-        PixelRecord pixels = movedPixels(*this, chart().items()[n], figure, by, changed);
-        moved.emplace_back(std::move(changed), std::move(pixels));
+    DrawnFigure moved = *f;
+    moved.rect.translate(QPointF(by) * kTp);
+    Reshape r;
+    r.figure = figure;
+    r.by = by;
+    reshape(r, moved);
+    return true;
+}
+
+// Gathered first, where everything still lies; then lifted from the top
+// down and put back in the order they were drawn.
+void Document::reshape(const Reshape& r, const DrawnFigure& now) {
+    const std::vector<std::size_t> items = itemsOf(r.figure);
+    std::vector<std::pair<Chart::Item, PixelRecord>> changed;
+    for (std::size_t n : items) {
+        Chart::Item item;
+        PixelRecord pixels = reshaped(chart().items()[n], r, item);
+        changed.emplace_back(std::move(item), std::move(pixels));
     }
     history.changeChart([&](Chart& c) {
-        for (auto n = moving.rbegin(); n != moving.rend(); ++n) c.lift(*n, canvas);
-        for (std::size_t k = 0; k < moving.size(); ++k) {
-            Chart::Item& item = c.item(moving[k]);
+        for (auto n = items.rbegin(); n != items.rend(); ++n) c.lift(*n, canvas);
+        for (std::size_t k = 0; k < items.size(); ++k) {
+            Chart::Item& item = c.item(items[k]);
             const auto keep = item.pixels;
-            item = moved[k].first;
+            item = changed[k].first;
             item.pixels = keep;
-            c.place(moving[k], std::move(moved[k].second), canvas);
+            c.place(items[k], std::move(changed[k].second), canvas);
             if (item.kind == Kind::Connector && c.figures().last() && c.figures().last()->id == item.id)
                 c.memory().update(item.line());
         }
-        c.memory().update(movedFigure);
+        c.memory().update(now);
     });
+}
+
+bool Document::growFigure(const DrawnFigure& grown) {
+    const std::vector<Chart::Item>& items = chart().items();
+    const auto self = std::find_if(items.begin(), items.end(),
+                                   [&](const Chart::Item& i) { return i.kind == Kind::Figure && i.id == grown.id; });
+    if (self == items.end() || !drawFigure || self->pixels->empty()) return false;
+    Reshape r;
+    r.figure = grown.id;
+    r.grown = grown;
+    r.colour = Canvas::toVbColor(self->pixels->painted(0));
+    reshape(r, grown);
     return true;
 }
 
@@ -192,7 +225,7 @@ bool Document::removeFigure(int figure) {
     return true;
 }
 
-Label::Stamp Document::relabel(int figure, const QString& text) {
+Label::Stamp Document::relabel(int figure, const QString& text, int growStep) {
     const DrawnFigure* f = chart().figure(figure);
     if (!f) return Label::Stamp::NoFigure;
     if (text.simplified().isEmpty()) return Label::Stamp::NoText;
@@ -205,5 +238,5 @@ Label::Stamp Document::relabel(int figure, const QString& text) {
                 c.erase(n);
             }
     });
-    return Label::stampOn(*this, target, text, labelSites);
+    return Label::stampOn(*this, target, text, labelSites, growStep);
 }

@@ -50,8 +50,20 @@ public:
     // FIGURE taken away with its labels, its connectors and theirs; what
     // they covered comes back.
     bool removeFigure(int figure);
-    // FIGURE's labels replaced by TEXT, in the canvas's font and colour.
-    Label::Stamp relabel(int figure, const QString& text);
+    // FIGURE's labels replaced by TEXT, in the canvas's font and colour;
+    // the figure grows by GROWSTEP pixels at a time to hold it (0: never).
+    Label::Stamp relabel(int figure, const QString& text, int growStep = 0);
+    // Draws TOOL's finished figure along DRAG in COLOUR; the window sets it.
+    std::function<void(int tool, QLineF drag, VbColor colour)> drawFigure;
+    // The figure of GROWN's id drawn again as GROWN, its connectors following
+    // as in a move; false when it cannot be.
+    bool growFigure(const DrawnFigure& grown);
+    // The figure grown by the smallest steps of STEP pixels, width first up
+    // to twice its width, then height, about the middle of the side its
+    // first incoming connector meets, until TEXT fits inside it at the
+    // smallest readable size; none when it is turned or flipped, would
+    // cover another figure or leave the picture.
+    std::optional<DrawnFigure> grownToFit(const DrawnFigure& figure, const QString& text, int step) const;
     // A drag of TOOL from PRESS to RELEASE drew its figure (a line going
     // round BEND), painting PIXELS; a line in LOOK from its LEG, in COLOUR.
     void drawn(int tool, QPointF press, QPointF release, int penWidth = 1, Bend bend = Bend::None,
@@ -117,5 +129,8 @@ private:
     // The items that go with FIGURE: itself, its labels, its connectors and
     // theirs, in the chart's order.
     std::vector<std::size_t> itemsOf(int figure) const;
+    struct Reshape;
+    PixelRecord reshaped(const Chart::Item& item, const Reshape& r, Chart::Item& changed);
+    void reshape(const Reshape& r, const DrawnFigure& now);
     QString cropTo(const QRect& pixels, bool toContent);
 };

@@ -255,6 +255,27 @@ void DragDispatcher::releaseAction() {
     }
 }
 
+void DragDispatcher::drawFinished(int tool, float x0, float y0, float x1, float y1, VbColor colour) {
+    canvas_.DrawMode = Canvas::kCopyPen;
+    canvas_.FillStyle = 1;
+    switch (tool) {
+    case Tool::Process:
+        canvas_.Box(x0, y0, x1, y1, colour);
+        return;
+    case Tool::Circle:
+        canvas_.Circle((x0 + x1) / 2, (y0 + y1) / 2, std::fabs((y1 - y0) / 2 - 2), colour);
+        return;
+    default:
+        if (ShapeTool* shape = shapes_.forTool(tool)) {
+            DragState drawn = s_;
+            drawn.startX = x0, drawn.startY = y0, drawn.curX = x1, drawn.curY = y1;
+            drawn.prevX = drawn.prevY = -1;
+            drawn.drawColor = colour;
+            shape->DrawShape(canvas_, drawn, true);
+        }
+    }
+}
+
 // Where the label of the current tool's figure goes: the line is a
 // connector, the circle holds it in the square inside it, the process box
 // in itself.

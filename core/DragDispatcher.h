@@ -53,6 +53,11 @@ public:
     // and so does the current tool. Not during a drag.
     void drawAt(int tool, float x0, float y0, float x1, float y1, const LineLook& look = {});
 
+    // TOOL's finished figure from (x0, y0) to (x1, y1) in COLOUR, at the
+    // canvas's pen width, as a release draws it after no preview; nothing
+    // is remembered and the drag under way is left as it is.
+    void drawFinished(int tool, float x0, float y0, float x1, float y1, VbColor colour);
+
     // A locked tool stays: each release chooses it again, as a click on its
     // palette button would, except that text typed meanwhile is kept and is
     // stamped by the next press, whose drag then draws nothing. Only drawing

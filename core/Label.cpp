@@ -141,14 +141,15 @@ QPointF besideCentre(QPointF p, QPointF d, QSizeF size, double clear, int side) 
 
 }  // namespace
 
-Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int penWidth) {
+Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int penWidth, double smallest) {
     const QStringList words = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.isEmpty()) return {};
     const double inset = std::max(0, penWidth) + kAirPixels;
     const double roomW = std::max(0.0, room.width() / tp - 2 * inset);
     const double roomH = std::max(0.0, room.height() / tp - 2 * inset);
     const QPointF centre = room.center() / tp;
-    const std::vector<double> sizes = sizesFrom(canvas.Font.pointSizeF());
+    std::vector<double> sizes = sizesFrom(canvas.Font.pointSizeF());
+    if (sizes.front() >= smallest) sizes.erase(std::remove_if(sizes.begin(), sizes.end(), [&](double p) { return p < smallest; }), sizes.end());
     // Whole words at the largest size they fit; else, breaking the words too
     // wide for a line, the largest size that fits; else what fits at the smallest.
     for (const bool breakWords : {false, true})
@@ -235,7 +236,8 @@ LabelSite siteNow(const DrawnFigure& figure, const SiteOf& siteOf) {
 
 }  // namespace
 
-Placed placeFor(const Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf) {
+Placed placeFor(const Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf,
+                double smallest) {
     const DrawnFigure* f = &figure;
     LabelSite site = siteNow(*f, siteOf);
     std::optional<QLineF> otherLeg;
@@ -252,7 +254,7 @@ Placed placeFor(const Document& doc, const DrawnFigure& figure, const QString& t
     if (site.kind == LabelSite::Kind::Beside) site.connector = fromDecision(doc.figures(), site.connector);
     return site.kind == LabelSite::Kind::Beside
                ? beside(doc.canvas, text, site.connector, site.reach, f->penWidth, otherLeg)
-               : inside(doc.canvas, text, site.room, f->penWidth);
+               : inside(doc.canvas, text, site.room, f->penWidth, smallest);
 }
 
 void print(Canvas& canvas, const Placed& placed) {
@@ -266,10 +268,26 @@ void print(Canvas& canvas, const Placed& placed) {
     canvas.Font = chosen;
 }
 
-Stamp stampOn(Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf) {
+Stamp stampOn(Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf, int growStep) {
     if (text.simplified().isEmpty()) return Stamp::NoText;
     Canvas& canvas = doc.canvas;
-    const Placed placed = placeFor(doc, figure, text, siteOf);
+    DrawnFigure target = figure;
+    Placed placed = placeFor(doc, target, text, siteOf, kReadablePoints);
+    Stamp result = Stamp::Done;
+    if (!placed.fits) {
+        const std::optional<DrawnFigure> grown = growStep > 0 ? doc.grownToFit(target, text, growStep) : std::nullopt;
+        if (grown && doc.growFigure(*grown)) {
+            target = *grown;
+            placed = placeFor(doc, target, text, siteOf, kReadablePoints);
+            result = Stamp::Grown;
+        } else {
+            // A block arrow never grows; a figure that cannot says so.
+            placed = placeFor(doc, target, text, siteOf);
+            result = FigureMemory::isFigure(target.tool) && growStep > 0 ? Stamp::Smaller
+                     : placed.fits                                       ? Stamp::Done
+                                                                         : Stamp::TooLarge;
+        }
+    }
     const QFont font = canvas.Font;
     const VbColor colour = canvas.ForeColor;
     PixelRecord pixels;
@@ -278,15 +296,15 @@ Stamp stampOn(Document& doc, const DrawnFigure& figure, const QString& text, con
         print(canvas, placed);
         pixels = recording.take();
     }
-    doc.history.changeChart([&](Chart& c) { c.addLabel(figure.id, text, font, colour, std::move(pixels)); });
-    return placed.fits ? Stamp::Done : Stamp::TooLarge;
+    doc.history.changeChart([&](Chart& c) { c.addLabel(target.id, text, font, colour, std::move(pixels)); });
+    return result;
 }
 
-Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf) {
+Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf, int growStep) {
     if (text.simplified().isEmpty()) return Stamp::NoText;
     const std::optional<DrawnFigure>& f = doc.figures().last();
     if (!f) return Stamp::NoFigure;
-    return stampOn(doc, DrawnFigure(*f), text, siteOf);
+    return stampOn(doc, DrawnFigure(*f), text, siteOf, growStep);
 }
 
 }  // namespace Label

@@ -26,8 +26,10 @@ namespace Label {
 // Free room between a label and its figure's outline, in pixels, beyond the
 // width of the pen that drew the outline.
 constexpr double kAirPixels = 2;
-// A label too large for its figure is shrunk one point at a time, down to this.
+// A label too large for its figure is shrunk one point at a time, down to
+// this; below the readable size its figure grows first, where it may.
 constexpr double kSmallestPoints = 6;
+constexpr double kReadablePoints = 7.75;
 
 struct Line {
     QString text;
@@ -47,7 +49,9 @@ struct Placed {
 // a hyphen, at the first such size that fits; else at the smallest size,
 // what fits of them: the lines the room is tall enough for, each cut at the
 // room's edge.
-Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int penWidth);
+// Sizes below SMALLEST are not tried.
+Placed inside(const Canvas& canvas, const QString& text, const QRectF& room, int penWidth,
+              double smallest = kSmallestPoints);
 
 // How far along a connector leaving a decision's corner its label sits:
 // beside the middle of this first stretch of it.
@@ -67,7 +71,10 @@ QPointF anchor(const QLineF& connector);
 Placed beside(const Canvas& canvas, const QString& text, const QLineF& connector, float reach, int penWidth,
               const std::optional<QLineF>& avoid = std::nullopt);
 
-enum class Stamp { Done, TooLarge, NoText, NoFigure };
+// Grown: its figure grew to hold it; Smaller: printed below the readable
+// size (cut at the smallest), its figure unable to grow; TooLarge: a block
+// arrow's, cut at the smallest size.
+enum class Stamp { Done, Grown, Smaller, TooLarge, NoText, NoFigure };
 // Prints TEXT as the label of the document's last figure, within the step
 // its command opened; TooLarge when it is printed at the smallest size
 // and still does not fit. The canvas's font is left as it was. With no
@@ -76,12 +83,16 @@ enum class Stamp { Done, TooLarge, NoText, NoFigure };
 // SITE_OF tells where the label of a tool's figure dragged between two
 // corners goes.
 using SiteOf = std::function<LabelSite(int tool, float x0, float y0, float x1, float y1)>;
-Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf);
+// A label that fits at no readable size grows its figure by steps of
+// GROWSTEP pixels (see Document::grownToFit), in the same step; with
+// GROWSTEP 0, or where the figure cannot grow, it is printed smaller.
+Stamp stamp(Document& doc, const QString& text, const SiteOf& siteOf, int growStep = 0);
 // The same for FIGURE, which the label then belongs to.
-Stamp stampOn(Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf);
-// Where TEXT goes as FIGURE's label, and the lines printed there in the
-// canvas's colour, at the size placed.
-Placed placeFor(const Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf);
+Stamp stampOn(Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf, int growStep = 0);
+// Where TEXT goes as FIGURE's label, at no size below SMALLEST, and the
+// lines printed there in the canvas's colour, at the size placed.
+Placed placeFor(const Document& doc, const DrawnFigure& figure, const QString& text, const SiteOf& siteOf,
+                double smallest = kSmallestPoints);
 void print(Canvas& canvas, const Placed& placed);
 
 }  // namespace Label

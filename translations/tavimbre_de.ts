@@ -1359,6 +1359,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Draw a figure first: the arrow keys move the current figure.</source>
         <translation>Zeichnen Sie zuerst eine Figur: Die Pfeiltasten verschieben die aktuelle Figur.</translation>
     </message>
+    <message>
+        <source>The figure grew to hold its label.</source>
+        <translation>Die Figur ist gewachsen, damit ihre Beschriftung hineinpasst.</translation>
+    </message>
+    <message>
+        <source>The figure cannot grow to hold its label here: it is stamped smaller.</source>
+        <translation>Die Figur kann hier nicht wachsen, um ihre Beschriftung aufzunehmen: Sie wird kleiner gestempelt.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

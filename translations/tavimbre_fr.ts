@@ -1359,6 +1359,14 @@ Voulez-vous le remplacer ?</translation>
         <source>Draw a figure first: the arrow keys move the current figure.</source>
         <translation>Dessinez d’abord une figure : les flèches déplacent la figure courante.</translation>
     </message>
+    <message>
+        <source>The figure grew to hold its label.</source>
+        <translation>La figure s’est agrandie pour contenir son libellé.</translation>
+    </message>
+    <message>
+        <source>The figure cannot grow to hold its label here: it is stamped smaller.</source>
+        <translation>La figure ne peut pas s’agrandir ici pour contenir son libellé : il est apposé plus petit.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -93,15 +93,23 @@ void frmmain::txtinsert_KeyPress(int KeyAscii) {
 // Arrange Figures the text replaces the current figure's label.
 void frmmain::stampLabel() {
     const DrawnFigure* current = pressTools.current() == PressTools::Arrange ? currentFigure() : nullptr;
+    // The figure labelled grows by pixels, or by grid steps with Snap on.
+    const int growStep = grid.snap ? grid.spacing() : 1;
     const Label::Stamp stamped = pressTools.current() != PressTools::Arrange
-                                     ? Label::stamp(doc, txtinsert->text(), doc.labelSites)
-                                 : current ? doc.relabel(current->id, txtinsert->text())
+                                     ? Label::stamp(doc, txtinsert->text(), doc.labelSites, growStep)
+                                 : current ? doc.relabel(current->id, txtinsert->text(), growStep)
                                            : Label::Stamp::NoFigure;
     switch (stamped) {
     case Label::Stamp::Done:
+    case Label::Stamp::Grown:
+    case Label::Stamp::Smaller:
     case Label::Stamp::TooLarge:
         txtinsert->setText(QString());
         Text1->hide();
+        if (stamped == Label::Stamp::Grown)
+            status_->note(tr("The figure grew to hold its label."));
+        if (stamped == Label::Stamp::Smaller)
+            status_->note(tr("The figure cannot grow to hold its label here: it is stamped smaller."));
         if (stamped == Label::Stamp::TooLarge)
             status_->note(tr("The label is larger than its figure: it is stamped at 6 points."));
         break;

@@ -36,6 +36,9 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
     doc.onIdentityChanged = [this] { showCaption(); };
     recovery.holdWhile([this] { return dispatcher_.dragging(); });
     // An elbow pressed on a figure's side leaves that side at a right angle.
+    doc.drawFigure = [this](int tool, QLineF drag, VbColor colour) {
+        dispatcher_.drawFinished(tool, float(drag.x1()), float(drag.y1()), float(drag.x2()), float(drag.y2()), colour);
+    };
     doc.labelSites = [this](int tool, float x0, float y0, float x1, float y1) {
         return dispatcher_.labelSite(tool, x0, y0, x1, y1);
     };

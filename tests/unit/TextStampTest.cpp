@@ -373,13 +373,14 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
         {"Return on the canvas with no figure yet: the text stays",
          {"type Yes", "key Return"}, {}, "Yes",
          "Draw a figure first: Return centres the text in the last figure drawn.", 0},
-        {"too large for its figure even at 6 points: what fits of it, here nothing; the status bar says so",
-         {"click cmdSquare", "down 1 0 1500 1500", "up 1 0 1650 1650", "text txtinsert Hi", "return txtinsert"},
-         {}, "", "The label is larger than its figure", 1},
+        {"too large for its figure even at 6 points, which cannot grow at the picture's edge: what fits of it, here "
+         "nothing; the status bar says so",
+         {"click cmdSquare", "down 1 0 0 1500", "up 1 0 150 1650", "text txtinsert Hi", "return txtinsert"},
+         {}, "", "The figure cannot grow", 1},
         {"a long word in a decision: what fits of it at 6 points",
-         {"click cmdrhombus", "down 1 0 1500 1500", "up 1 0 3000 2250", "type Kundenadressenverwaltung",
+         {"click cmdrhombus", "down 1 0 0 1500", "up 1 0 1500 2250", "type Kundenadressenverwaltung",
           "key Return"},
-         {"print 1935 1740 Kundenad-", "print 1950 1874.2969 ressenver-"}, "", "The label is larger than its figure", 2},
+         {"print 435 1740 Kundenad-", "print 450 1874.2969 ressenver-"}, "", "The figure cannot grow", 2},
         {"a line from a decision's corner is labelled beside its start, a plain line beside its middle",
          {"click cmdrhombus", "down 1 0 1500 1500", "move 1 0 4500 3000", "up 1 0 4500 3000", "menu snap1",
           "click cmdLine", "down 1 0 4500 2240", "move 1 0 9000 2250", "up 1 0 9000 2250", "type Yes", "key Return",
@@ -400,5 +401,79 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
         EXPECT_TRUE(h.dumped("status").startsWith(c.status)) << c.name;
         EXPECT_EQ(h.dumped("undoSteps").toInt(), c.undoSteps) << c.name;
         EXPECT_EQ(h.dumped("FontSize"), "9.75") << c.name << ": the chosen font stays";
+    }
+}
+
+// A label that fits its figure at no readable size grows the last figure
+// drawn, width first up to twice its width, then height, about the middle
+// of the side its first incoming connector meets; where it cannot grow, it
+// is printed smaller and the status bar says so. Figure and label are one
+// step.
+TEST(TextStamp, AFigureGrowsToHoldItsLabelAtAReadableSize) {
+    const QString longText = "Validate the customer record";
+    const QStringList decision = {"click cmdrhombus", "down 1 0 3000 3000", "move 1 0 4800 3900", "up 1 0 4800 3900"};
+    enum Fixed { TopMiddle, LeftMiddle, None };
+    struct Case {
+        const char* name;
+        QStringList script;  // the figure labelled is the last one drawn
+        QString text;
+        const char* status;
+        Fixed fixed;
+        int gridStep = 1;  // the width grows by whole steps of this many pixels each side
+    };
+    const Case cases[] = {
+        {"a decision widens about its top's middle", decision, longText, "The figure grew", TopMiddle},
+        {"a box too small for two letters grows", {"click cmdSquare", "down 1 0 3000 3000", "up 1 0 3150 3150"},
+         "Hi", "The figure grew", TopMiddle},
+        {"a long text widens it twice, then it grows taller", decision,
+         "Validate the customer record and the order and the invoice before shipping", "The figure grew", TopMiddle},
+        {"chained down: about the top's middle, the arrow straight", decision + QStringList{"key Alt+Down"}, longText,
+         "The figure grew", TopMiddle},
+        {"chained right: about the left side's middle", decision + QStringList{"key Alt+Right"}, longText,
+         "The figure grew", LeftMiddle},
+        {"with Snap on, by whole grid steps", QStringList{"menu snap1"} + decision, longText, "The figure grew",
+         TopMiddle, 10},
+        {"another figure in the way: smaller",
+         decision + QStringList{"click cmdSquare", "down 1 0 5000 3000", "move 1 0 6000 3900", "up 1 0 6000 3900"} +
+             decision,
+         longText, "The figure cannot grow", None},
+        {"a turned figure: smaller", decision + QStringList{"menu fliph1"}, longText, "The figure cannot grow", None},
+        {"at the picture's edge: smaller",
+         {"click cmdrhombus", "down 1 0 0 3000", "move 1 0 1800 3900", "up 1 0 1800 3900"}, longText,
+         "The figure cannot grow", None},
+        {"a label that fits: nothing grows", decision, "Yes", "Pointer", None},
+    };
+    auto corners = [](const QString& s) {
+        const QStringList v = s.split(',');
+        return v.size() == 4 ? QRectF(QPointF(v[0].toDouble(), v[1].toDouble()), QPointF(v[2].toDouble(), v[3].toDouble()))
+                             : QRectF();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        h.run(c.script);
+        const QRectF was = corners(h.dumped("lastFigure"));
+        const QImage before = h.image();
+        const int steps = h.dumped("undoSteps").toInt();
+        h.run({"type " + c.text, "key Return"});
+        EXPECT_TRUE(h.dumped("status").startsWith(c.status)) << qPrintable(h.dumped("status"));
+        const QRectF now = corners(h.dumped("lastFigure"));
+        if (c.fixed == None) {
+            EXPECT_EQ(now, was);
+        } else {
+            EXPECT_GT(now.width(), was.width());
+            EXPECT_LE(now.width(), 2 * was.width() + 2 * 15 * c.gridStep);
+            EXPECT_EQ(std::fmod((now.width() - was.width()) / 15, 2.0 * c.gridStep), 0.0);
+            const QPointF middle = c.fixed == TopMiddle ? QPointF(now.center().x(), now.top())
+                                                        : QPointF(now.left(), now.center().y());
+            EXPECT_EQ(middle, c.fixed == TopMiddle ? QPointF(was.center().x(), was.top())
+                                                   : QPointF(was.left(), was.center().y()));
+            EXPECT_TRUE(now.height() == was.height() || now.width() >= 2 * was.width()) << "width first";
+        }
+        EXPECT_EQ(h.dumped("figures"), QString::number(h.w->doc.figures().figures().size()));
+        EXPECT_EQ(h.dumped("undoSteps").toInt(), steps + 1) << "figure and label one step";
+        h.run("key Ctrl+Z");
+        EXPECT_EQ(h.image(), before);
+        EXPECT_EQ(corners(h.dumped("lastFigure")), was);
     }
 }
