@@ -408,6 +408,9 @@ TEST(DrawingAidsWindow, ArrangeFiguresPicksMovesNudgesDeletesAndRelabels) {
             EXPECT_EQ(h.dumped("pressTool"), key);
             EXPECT_EQ(button->isChecked(), *key != 0);
         }
+        // The script's chart command lists what the chart holds, by the palette's button names.
+        h.run({"click cmdSquare", "down 1 0 1500 1500", "up 1 0 4500 3000", "type Read", "key Return", "chart"});
+        EXPECT_EQ(h.out.last(), "figure 1 cmdSquare 1500,1500,4500,3000 \"Read\"");
     }
     for (const Case& c : cases) {
         Harness h;
