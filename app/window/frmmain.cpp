@@ -34,7 +34,8 @@ frmmain::frmmain(Dialogs& dialogs_, QWidget* parent)
                               MsgStyle::YesNoWarning, QStringLiteral("Tavimbre")) == Answer::Yes;
     });
     doc.onIdentityChanged = [this] { showCaption(); };
-    recovery.holdWhile([this] { return dispatcher_.dragging(); });
+    // A rubber band or a figure's move preview is never in a recovery copy.
+    recovery.holdWhile([this] { return dispatcher_.dragging() || figureMove_.moving(); });
     // An elbow pressed on a figure's side leaves that side at a right angle.
     doc.drawFigure = [this](int tool, QLineF drag, VbColor colour) {
         dispatcher_.drawFinished(tool, float(drag.x1()), float(drag.y1()), float(drag.x2()), float(drag.y2()), colour);
