@@ -85,6 +85,10 @@ void frmmain::nudge(QPoint by) {
             doc.undo();  // closes the runner's step, still empty
             doc.beginStep();
         }
+        if (total.isNull()) {  // the nudges cancel out: the figure is back where it was
+            nudged_.figure = 0;
+            return;
+        }
         if (doc.moveFigure(figure, total)) {
             nudged_.figure = figure;
             nudged_.by = total;

@@ -390,6 +390,8 @@ TEST(DrawingAidsWindow, ArrangeFiguresPicksMovesNudgesDeletesAndRelabels) {
         {"nudges of one figure are one step",
          pickA + QStringList{"key Right", "key Right", "key Down", "key Ctrl+Right"},
          {"currentFigure=1680,1515,4680,3015"}, true},
+        {"nudges that cancel out leave it where it was", pickA + QStringList{"key Right", "key Left"},
+         {"currentFigure=" + a}},
         {"outside the mode the arrows move nothing", {"key Right", "key Down"}, {"currentFigure=" + b}},
         {"Delete removes the figure, its label and connector", pickA + QStringList{"key Del"},
          {"figures=1", "connectors=0", "labels=1", "currentFigure=" + b}, true},
