@@ -109,10 +109,12 @@ PixelRecord Document::reshaped(const Chart::Item& item, const Reshape& r, Chart:
     Chart::Item line = item.kind == Kind::Connector ? item : *owner;
     line.from = r.end(line, 0);
     line.to = r.end(line, 1);
-    if (item.laid && line.from == item.laidFrom && line.to == item.laidTo) return item.laid->clipped(picture);
     if (item.kind == Kind::Connector) {
         changed.from = line.from;
         changed.to = line.to;
+    }
+    if (item.laid && line.from == item.laidFrom && line.to == item.laidTo) return item.laid->clipped(picture);
+    if (item.kind == Kind::Connector) {
         canvas.DrawWidth = item.penWidth;
         drawConnector(canvas, float(line.from.x()), float(line.from.y()), float(line.to.x()), float(line.to.y()),
                       item.look, item.leg, item.colour);
@@ -163,7 +165,8 @@ bool Document::moveFigure(int figure, QPoint by) {
     if (!f || by.isNull()) return false;
     const auto self = std::find_if(chart().items().begin(), chart().items().end(),
                                    [&](const Chart::Item& i) { return i.kind == Kind::Figure && i.id == figure; });
-    if (!canvas.Image().rect().contains(self->pixels->bounds().translated(by))) return false;
+    if (self == chart().items().end() || !canvas.Image().rect().contains(self->pixels->bounds().translated(by)))
+        return false;
     DrawnFigure moved = *f;
     moved.rect.translate(QPointF(by) * kTp);
     Reshape r;

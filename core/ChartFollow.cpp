@@ -66,6 +66,9 @@ void Chart::follow(const std::function<PixelRecord(const PixelRecord&)>& map,
                             });
         if (orphan) forgetItem(item);
     }
+    // An item cut away whole goes, and a figure with it.
+    for (const Item& item : items_)
+        if (item.kind == Kind::Figure && item.pixels->empty()) memory_.remove(item.id);
     items_.erase(std::remove_if(items_.begin(), items_.end(), [](const Item& i) { return i.pixels->empty(); }),
                  items_.end());
 }

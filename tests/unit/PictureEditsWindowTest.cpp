@@ -259,6 +259,8 @@ TEST(PictureEdits, ChartEditsGiveBackWhatTheyCovered) {
     };
     const Case cases[] = {
         {"the newer box away and back", {}, away(1, {40, 25})},
+        {"the newer box away and back twice, its arrow following each time", {},
+         [&](Harness& h) { return away(1, {40, 25})(h) && away(1, {-30, 10})(h); }},
         {"the older box, under its connectors' ends, away and back", {}, away(0, {200, 150})},
         {"a box under another away and back", overB, away(1, {-60, 30})},
         {"a box over another away and back", overB, away(2, {-60, -100})},

@@ -105,6 +105,9 @@ struct Session {
     void follow(const QString& line, bool fresh = false) {
         const QString fault = points.follow(*w, line, fresh);
         ASSERT_TRUE(fault.isEmpty()) << qPrintable(fault) << "\n" << qPrintable(lastLines());
+        // Undo and Redo bring the chart back with the pixels it painted.
+        static const QRegularExpression replay("^(menu (un|re)do1|key Ctrl\\+[ZY])$");
+        if (replay.match(line).hasMatch()) checkChart(line);
         // The last figure always shows on the picture, and a figure's is remembered.
         const FigureMemory& f = w->doc.figures();
         if (!f.last()) return;
@@ -114,6 +117,9 @@ struct Session {
             << "the last figure is not a figure in the picture\n" << qPrintable(lastLines());
     }
     void checkWrites(const QMap<QString, size_t>& was, const QString& captionBefore);
+    void arrange();
+    void checkChart(const QString& after);
+    int arranges = 0, awayAndBack = 0;
     void checkRecoveryCopy();
     void pasteTransparent();
     void kill();
@@ -152,21 +158,92 @@ void Session::someCommand() {
         checkRecoveryCopy();
     } else if (r < 59) {
         run(rng.bounded(2) ? QStringLiteral("autosave async") : QStringLiteral("wait %1").arg(rng.bounded(15)));
-    } else if (r < 61) {  // the next figure chained, or why not
+    } else if (r < 65) {
+        arrange();
+    } else if (r < 67) {  // the next figure chained, or why not
         static const char* arrows[] = {"Down", "Up", "Left", "Right"};
         run(QStringLiteral("key Alt+") + arrows[rng.bounded(4)]);
-    } else if (r < 64) {  // keys typed where the last press left the focus: the canvas
+    } else if (r < 70) {  // keys typed where the last press left the focus: the canvas
         static const char* turns[] = {"fliph1", "flipv1", "rotate1801", "rotateright1", "rotateleft1"};
         const QString typed = junk();
         if (typed.isEmpty() && rng.bounded(2))  // a label on a turned figure
             run(QStringLiteral("menu ") + turns[rng.bounded(5)]);
         run(typed.isEmpty() ? QStringLiteral("key Return") : "type " + typed);
-    } else if (r < 75) {
+    } else if (r < 81) {
         run(QStringLiteral("text %1 %2").arg(boxes[rng.bounded(4)], junk()));
     } else {
         QComboBox* box = rng.bounded(2) ? w->cmbDrawWidth : w->cmberaserwidth;
         run(QStringLiteral("select %1 %2").arg(box->objectName()).arg(rng.bounded(box->count())));
     }
+}
+
+// Arrange Figures on a figure of the chart: moved away and back (which
+// leaves the picture as it was), nudged, deleted or labelled again. After
+// each, every item of the chart shows the pixels it painted: nothing gave
+// back pixels of an item no longer there.
+void Session::arrange() {
+    if (w->doc.figures().figures().size() < 2) {  // a box and the next one chained, both labelled
+        const QSize size = w->canvas.Image().size();
+        const QPoint at(int(rng.bounded(std::max(1, size.width() - 100))) * 15, int(rng.bounded(std::max(1, size.height() - 150))) * 15);
+        for (const QString& line : {QStringLiteral("click cmdSquare"), QStringLiteral("down 1 0 %1 %2").arg(at.x()).arg(at.y()),
+                                    QStringLiteral("move 1 0 %1 %2").arg(at.x() + 1200).arg(at.y() + 600),
+                                    QStringLiteral("up 1 0 %1 %2").arg(at.x() + 1200).arg(at.y() + 600),
+                                    QStringLiteral("type Box"), QStringLiteral("key Return"), QStringLiteral("key Alt+Down"),
+                                    QStringLiteral("type Next"), QStringLiteral("key Return")})
+            if (!::testing::Test::HasFatalFailure()) run(line);
+    }
+    const std::vector<DrawnFigure> figures = w->doc.figures().figures();
+    if (dumped(*w).value("pressTool") != "arrange") run("menu arrange1");
+    if (figures.empty() || ::testing::Test::HasFatalFailure() || dumped(*w).value("pressTool") != "arrange") return;
+    ++arranges;
+    const DrawnFigure f = figures[size_t(rng.bounded(int(figures.size())))];
+    const QPoint c = f.pixels().center() * 15;
+    const QPoint by(int(rng.bounded(160)) - 80, int(rng.bounded(160)) - 80);
+    auto drag = [&](QPoint from, QPoint delta) {
+        run(QStringLiteral("down 1 0 %1 %2").arg(from.x()).arg(from.y()));
+        run(QStringLiteral("move 1 0 %1 %2").arg(from.x() + delta.x() * 15).arg(from.y() + delta.y() * 15));
+        run(QStringLiteral("up 1 0 %1 %2").arg(from.x() + delta.x() * 15).arg(from.y() + delta.y() * 15));
+    };
+    static const char* keys[] = {"Left", "Right", "Up", "Down", "Ctrl+Left", "Ctrl+Down"};
+    switch (rng.bounded(4)) {
+    case 0: {
+        const QImage before = w->canvas.Image().copy();
+        const QString was = dumped(*w).value("currentFigure");
+        drag(c, by);
+        const QString moved = dumped(*w).value("currentFigure");
+        if (moved != was) drag(c + by * 15, -by);
+        const bool back = dumped(*w).value("currentFigure") == was && dumped(*w).value("snap") == "off";
+        if (::testing::Test::HasFatalFailure() || !back || moved == was) break;
+        ++awayAndBack;
+        ASSERT_TRUE(w->canvas.Image() == before) << "a figure moved away and back left other pixels\n"
+                                                 << qPrintable(lastLines());
+        break;
+    }
+    case 1:
+        run(QStringLiteral("down 1 0 %1 %2").arg(c.x()).arg(c.y()));
+        run(QStringLiteral("up 1 0 %1 %2").arg(c.x()).arg(c.y()));
+        for (int n = int(rng.bounded(4)) + 1; n > 0; --n) run(QStringLiteral("key ") + keys[rng.bounded(6)]);
+        break;
+    case 2:
+        run(QStringLiteral("down 1 0 %1 %2").arg(c.x()).arg(c.y()));
+        run(QStringLiteral("up 1 0 %1 %2").arg(c.x()).arg(c.y()));
+        run("key Delete");
+        break;
+    default:
+        run(QStringLiteral("down 1 0 %1 %2").arg(c.x()).arg(c.y()));
+        run(QStringLiteral("up 1 0 %1 %2").arg(c.x()).arg(c.y()));
+        if (const QString typed = junk(); !typed.isEmpty()) run("type " + typed);
+        run("key Return");
+    }
+    if (!::testing::Test::HasFatalFailure()) checkChart("Arrange Figures");
+}
+
+void Session::checkChart(const QString& after) {
+    Chart chart = w->doc.chart();
+    const QImage& picture = w->canvas.Image();
+    ASSERT_FALSE(chart.checkPixels(picture, picture.rect(), [](int, int) { return true; }))
+        << "after " << qPrintable(after) << " an item of the chart shows other pixels than it painted\n"
+        << qPrintable(lastLines());
 }
 
 // A command that ends a session here and now, as when the program is killed:
@@ -218,6 +295,8 @@ void Session::checkRecoveryCopy() {
 
 // A picture with transparent pixels, pasted and dropped, shows them white.
 void Session::pasteTransparent() {
+    // A file dropped on the window opens it, and a save may then replace it.
+    halfTransparent().save(folder.path("clip/clear.png"));
     run("clip load " + folder.path("clip/clear.png"));
     run("menu paste1");
     if (::testing::Test::HasFatalFailure() || !floating()) return;
@@ -258,6 +337,7 @@ void Session::drag() {
     if (::testing::Test::HasFatalFailure()) return;
     const QImage before = w->canvas.Image().copy();
     const int tool = w->form.currentTool;
+    const bool arranging = dumped(*w).value("pressTool") == "arrange";  // a drag moves a figure
     pressedAt = int(trace.size());
     for (int moves = int(rng.bounded(10)); moves > 0; --moves) {
         if (rng.bounded(16) == 0) {
@@ -283,6 +363,7 @@ void Session::drag() {
     const int from = int(trace.size());
     run(up);
     if (::testing::Test::HasFatalFailure()) return;
+    if (arranging) return checkChart("a drag in Arrange Figures");
     checkRelease(before, tool, from);
 }
 
@@ -408,7 +489,7 @@ TEST_P(RandomSession, NoPreviewOutlivesItsRelease) {
         s.out.clear();
     }
     std::cout << "seed " << seed << ": " << s.events << " events, " << s.releases << " releases, " << s.points.checks
-              << " undos/redos, " << s.copyChecks << " recovery copies, " << s.saveChecks << " saves checked, "
+              << " undos/redos, " << s.arranges << " arranges (" << s.awayAndBack << " away and back), " << s.copyChecks << " recovery copies, " << s.saveChecks << " saves checked, "
               << s.windows << " windows\n";
 }
 
