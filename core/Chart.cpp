@@ -118,7 +118,6 @@ Chart::End Chart::endAt(QPointF at, double reach) const {
 }
 
 void Chart::addFigure(int id, PixelRecord pixels) {
-    if (pixels.empty()) memory_.remove(id);  // nothing of it shows: nothing to remember
     if (pixels.empty() || !figure(id)) return addPlain(std::move(pixels));
     Item item;
     item.kind = Kind::Figure;

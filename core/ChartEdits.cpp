@@ -224,6 +224,7 @@ bool Document::removeFigure(int figure) {
             c.erase(*n);
             c.memory().remove(id);
         }
+        c.memory().remove(figure);  // one that painted nothing has no item
     });
     return true;
 }
