@@ -1367,6 +1367,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The figure cannot grow to hold its label here: it is stamped smaller.</source>
         <translation>Die Figur kann hier nicht wachsen, um ihre Beschriftung aufzunehmen: Sie wird kleiner gestempelt.</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>More tools</source>
+        <translation>Weitere Werkzeuge</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1367,6 +1367,14 @@ Voulez-vous le remplacer ?</translation>
         <source>The figure cannot grow to hold its label here: it is stamped smaller.</source>
         <translation>La figure ne peut pas s’agrandir ici pour contenir son libellé : il est apposé plus petit.</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>More tools</source>
+        <translation>Autres outils</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

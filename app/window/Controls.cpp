@@ -93,9 +93,9 @@ void frmmain::buildControls() {
         l->setFont(bold ? boldLabelFont() : formDefaultFont());
         return l;
     };
-    label("lblwidth", tr("Draw width"), twipsRect(120, 240, 1215, 375), true);
-    label("lbleraserwidth", tr("Eraser width"), twipsRect(120, 600, 1335, 255), true);
-    label("Label1", tr("Enter Text"), twipsRect(120, 960, 1215, 375), true);
+    QLabel* drawWidthLabel = label("lblwidth", tr("Draw width"), twipsRect(120, 240, 1215, 375), true);
+    QLabel* eraserWidthLabel = label("lbleraserwidth", tr("Eraser width"), twipsRect(120, 600, 1335, 255), true);
+    QLabel* textLabel = label("Label1", tr("Enter Text"), twipsRect(120, 960, 1215, 375), true);
     label("Label2",
           tr("To write the text to picture box,  write text in above textbox and click left mouse "
              "button at the specified position of the picture."),
@@ -122,6 +122,10 @@ void frmmain::buildControls() {
     cmberaserwidth = combo("cmberaserwidth", twipsRect(1560, 600, 2415, 315));
     cmbDrawWidth->setEditText(tr("--Select--"));
     cmberaserwidth->setEditText(tr("--Select--"));
+    // A screen reader reads an editable box by its text; its label, as its
+    // buddy, is what names it.
+    drawWidthLabel->setBuddy(cmbDrawWidth);
+    eraserWidthLabel->setBuddy(cmberaserwidth);
     widths_.attach(cmbDrawWidth, cmberaserwidth);
     // A width chosen while a preview is up would erase it at the wrong
     // width: the drag ends first, its preview erased at its own width.
@@ -137,6 +141,8 @@ void frmmain::buildControls() {
     txtinsert->setObjectName(QStringLiteral("txtinsert"));
     txtinsert->setGeometry(twipsRect(1560, 960, 2415, 375));
     txtinsert->setFont(Canvas::defaultFont());
+    txtinsert->setAccessibleName(textLabel->text());
+    textLabel->setBuddy(txtinsert);
     connect(txtinsert, &QLineEdit::textChanged, this, [this] {
         cancelDrag();
         txtinsert_Change();
@@ -193,6 +199,7 @@ void frmmain::buildControls() {
 // the floating text preview over it and the status line below.
 void frmmain::buildCanvas(QWidget* central) {
     Picture1 = new CanvasView(canvas, doc.selection);
+    Picture1->setAccessibleName(tr("Picture"));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFocusPolicy(Qt::ClickFocus);  // a click gives it the focus; Tab passes it by, as before
     Picture1->setGrid(&grid);
@@ -220,6 +227,7 @@ void frmmain::buildCanvas(QWidget* central) {
 
     Text1 = new QLineEdit(Picture1);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(tr("Enter Text"));  // the typed text, floating beside the pointer
     Text1->setFont(Canvas::defaultFont());
     Text1->resize(2055 / 15, 375 / 15);
     Text1->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -39,6 +39,9 @@ void frmmain::buildToolbar() {
         // A screen reader names the button by its item's caption.
         toolbar_->widgetForAction(a)->setAccessibleName(a->text().remove(QLatin1Char('&')));
     }
+    // The button that shows the buttons a narrow window has no room for.
+    if (auto* more = toolbar_->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More tools"));
 }
 
 void frmmain::toolbar1_Click() { toolbar_->setVisible(menuItems.value(QStringLiteral("toolbar1"))->isChecked()); }

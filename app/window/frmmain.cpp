@@ -97,6 +97,9 @@ void frmmain::showCaption() { setWindowTitle(kCaptionPrefix + doc.identity().sho
 void frmmain::refreshCanvas() {
     const DrawnFigure* current = pressTools.current() == PressTools::Arrange ? currentFigure() : nullptr;
     Picture1->markFigure(current ? current->pixels() : QRect());
+    // What a screen reader says of the picture: the figure keys act on.
+    if (const QString named = currentFigureName(); Picture1->accessibleDescription() != named)
+        Picture1->setAccessibleDescription(named);
     Picture1->refresh();
     recovery.settle();
     updateEditItems();
