@@ -103,6 +103,20 @@ QLineF DrawnFigure::drag() const {
 
 bool FigureMemory::isFigure(int tool) { return nounOf(tool) != nullptr; }
 
+bool FigureMemory::isLine(int tool) {
+    switch (tool) {
+    case Tool::Line:
+    case Tool::LeftSingleArrow:
+    case Tool::RightSingleArrow:
+    case Tool::UpSingleArrow:
+    case Tool::DownSingleArrow:
+    case Tool::DoubleSideArrow:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The middles of a figure's sides where its outline passes: those of its
 // rectangle, but where a symbol's side is slanted, curved, inset or absent.
 // They are found on the figure as drawn, then put where it lies now, each
@@ -231,6 +245,7 @@ int FigureMemory::drawn(int tool, QPointF press, QPointF release, QSize size, in
     f.id = ++nextId_;
     last_ = f;
     if (isFigure(tool)) figures_.push_back(f);
+    if (isLine(tool)) lastLine_ = f;
     return f.id;
 }
 
@@ -238,17 +253,20 @@ void FigureMemory::update(const DrawnFigure& f) {
     for (DrawnFigure& kept : figures_)
         if (kept.id == f.id) kept = f;
     if (last_ && last_->id == f.id) last_ = f;
+    if (lastLine_ && lastLine_->id == f.id) lastLine_ = f;
 }
 
 void FigureMemory::remove(int id) {
     figures_.erase(std::remove_if(figures_.begin(), figures_.end(), [&](const DrawnFigure& f) { return f.id == id; }),
                    figures_.end());
     if (last_ && last_->id == id) last_ = figures_.empty() ? std::nullopt : std::optional(figures_.back());
+    if (lastLine_ && lastLine_->id == id) lastLine_.reset();
 }
 
 void FigureMemory::forget() {
     figures_.clear();
     last_.reset();
+    lastLine_.reset();
 }
 
 template <typename Map>
@@ -258,6 +276,7 @@ void FigureMemory::remap(Map map) {
         if (std::optional<DrawnFigure> m = map(f)) kept.push_back(*m);
     figures_ = std::move(kept);
     if (last_) last_ = map(*last_);
+    if (lastLine_) lastLine_ = map(*lastLine_);
 }
 
 void FigureMemory::cropped(const QRect& part, bool toContent, QSize size) {

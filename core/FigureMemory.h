@@ -1,7 +1,8 @@
 // The figures drawn in this session, for snapping and for labels: the tool
 // and rectangle of every figure (the symbols, the process box and the
 // circle; not lines or arrows) drawn since the picture was last wiped or
-// replaced, and the last figure, line or arrow drawn, which Return labels.
+// replaced, the last figure, line or arrow drawn, which Return labels, and
+// the last line or arrow drawn, which Ctrl+Return labels.
 // They belong to the picture as its pixels do: the undo history keeps them
 // with every step, and a crop, a turn, a new size or a moved part takes
 // them along, or forgets the ones whose pixels it cut. Never saved.
@@ -69,6 +70,8 @@ public:
 
     // Whether TOOL's figures are remembered: the symbols, the process box and the circle.
     static bool isFigure(int tool);
+    // Whether TOOL draws a connector: the line and the arrows that are a line with heads.
+    static bool isLine(int tool);
     // Where TURN takes the point P (twips) of a picture of SIZE pixels, so
     // that the pixel holding it goes where the turn takes that pixel.
     static QPointF turnedPoint(QPointF p, Turn turn, QSize size);
@@ -81,6 +84,7 @@ public:
 
     const std::vector<DrawnFigure>& figures() const { return figures_; }
     const std::optional<DrawnFigure>& last() const { return last_; }
+    const std::optional<DrawnFigure>& lastLine() const { return lastLine_; }
 
     // The figure under a point, the newest first; null for none.
     const DrawnFigure* under(QPointF at) const;
@@ -119,7 +123,9 @@ public:
 
     // Memory held, for the undo history's budget.
     std::size_t bytes() const { return sizeof(*this) + figures_.size() * sizeof(DrawnFigure); }
-    bool operator==(const FigureMemory& o) const { return figures_ == o.figures_ && last_ == o.last_; }
+    bool operator==(const FigureMemory& o) const {
+        return figures_ == o.figures_ && last_ == o.last_ && lastLine_ == o.lastLine_;
+    }
     bool operator!=(const FigureMemory& o) const { return !(*this == o); }
 
 private:
@@ -129,6 +135,6 @@ private:
     void remap(Map map);
 
     std::vector<DrawnFigure> figures_;
-    std::optional<DrawnFigure> last_;
+    std::optional<DrawnFigure> last_, lastLine_;
     int nextId_ = 0;
 };

@@ -42,6 +42,12 @@ void frmmain::showCurrentButton() {
             b->setCurrent(e.code >= 0 && (e.code == form.currentTool || e.code == dispatcher_.lockedTool()));
 }
 
+void frmmain::chooseSymbol(Tool::Code code) {
+    dispatcher_.lock(Tool::None);
+    form.currentTool = code;
+    doc.toolsClean = false;
+}
+
 void frmmain::selectTool(Tool::Code code) {
     txtinsert->setText(QString());  // raises txtinsert_Change when it held text
     form.currentTool = code;

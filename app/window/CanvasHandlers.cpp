@@ -89,16 +89,21 @@ void frmmain::txtinsert_KeyPress(int KeyAscii) {
     runCommand(Command::kStampLabel, [this] { stampLabel(); });
 }
 
+void frmmain::labelline1_Click() { stampLabel(true); }
+
 // What floats is dropped first (the rules of Return), its own step. In
 // Arrange Figures the text replaces the current figure's label.
-void frmmain::stampLabel() {
+void frmmain::stampLabel(bool besideLine) {
     const DrawnFigure* current = pressTools.current() == PressTools::Arrange ? currentFigure() : nullptr;
+    const std::optional<DrawnFigure>& line = doc.figures().lastLine();
     // The figure labelled grows by pixels, or by grid steps with Snap on.
     const int growStep = grid.snap ? grid.spacing() : 1;
-    const Label::Stamp stamped = pressTools.current() != PressTools::Arrange
-                                     ? Label::stamp(doc, txtinsert->text(), doc.labelSites, growStep)
-                                 : current ? doc.relabel(current->id, txtinsert->text(), growStep)
-                                           : Label::Stamp::NoFigure;
+    const Label::Stamp stamped =
+        besideLine ? (line ? Label::stampOn(doc, DrawnFigure(*line), txtinsert->text(), doc.labelSites, growStep)
+                           : Label::Stamp::NoFigure)
+        : pressTools.current() != PressTools::Arrange ? Label::stamp(doc, txtinsert->text(), doc.labelSites, growStep)
+        : current                                     ? doc.relabel(current->id, txtinsert->text(), growStep)
+                                                      : Label::Stamp::NoFigure;
     switch (stamped) {
     case Label::Stamp::Done:
     case Label::Stamp::Grown:
@@ -114,7 +119,9 @@ void frmmain::stampLabel() {
             status_->note(tr("The label is larger than its figure: it is stamped at 6 points."));
         break;
     case Label::Stamp::NoFigure:
-        status_->note(tr("Draw a figure first: Return centres the text in the last figure drawn."));
+        status_->note(besideLine
+                          ? tr("Draw a line or an arrow first: Ctrl+Return writes the text beside the last one drawn.")
+                          : tr("Draw a figure first: Return centres the text in the last figure drawn."));
         break;
     case Label::Stamp::NoText:
         break;

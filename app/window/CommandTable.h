@@ -13,13 +13,16 @@
 class frmmain;
 
 struct CommandRow {
-    const char* menu;     // the caption of its menu, without the &; empty for the menu bar itself
+    // The caption of its menu, without the &; empty for the menu bar itself,
+    // null for a key of the window that no menu shows.
+    const char* menu;
     const char* name;     // the item's object name, as scripts call it
     const char* caption;  // English, UTF-8, marked QT_TRANSLATE_NOOP("Menu", ...) and shown translated
     QList<QKeySequence> shortcuts;
     void (frmmain::*handler)();
     Command::Rules rules;
     bool checkable = false;
+    const char* button = nullptr;  // the palette button whose tool it chooses, which names its keys
 };
 
 // In menu order within each menu.

@@ -2,6 +2,7 @@
 // the about boxes. The list is read from the live menus and shortcuts, so a
 // key given to a menu item or to the window shows up in it by itself; what
 // no menu item carries comes from the table of gestures below.
+#include "app/window/CommandTable.h"
 #include "app/window/frmmain.h"
 
 #include <QAction>
@@ -132,6 +133,11 @@ QList<KeyRow> keyRows(QMainWindow& w) {
                          .arg(titles.join(QStringLiteral(", ")))});
     for (const QAction* m : w.menuBar()->actions())
         if (m->menu()) addMenuRows(rows, m->menu(), m->menu()->objectName(), caption(m));
+    // The commands that are keys of the window: the tools' and the label's.
+    for (const CommandRow& row : commandTable())
+        if (const QAction* a = row.menu ? nullptr : w.findChild<QAction*>(QLatin1String(row.name)))
+            rows.append({row.button ? QStringLiteral("Drawing") : QStringLiteral("Labels"), keysOf(a->shortcuts()),
+                         caption(a)});
     // Any other key of the window: an action outside the menus, a shortcut.
     QStringList listed;
     for (const KeyRow& r : rows) listed << r.keys;

@@ -13,9 +13,18 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QToolButton>
 #include <optional>
 
 using namespace Command;
+
+namespace {
+
+QList<QKeySequence> digitKeys(Qt::Key digit) {
+    return {QKeySequence(Qt::CTRL | digit), QKeySequence(Qt::CTRL | Qt::SHIFT | digit)};
+}
+
+}  // namespace
 
 const std::vector<CommandRow>& commandTable() {
     using K = QKeySequence;
@@ -104,6 +113,30 @@ const std::vector<CommandRow>& commandTable() {
          &frmmain::shortcuts1_Click, 0},
         {"Help", "about1", QT_TRANSLATE_NOOP("Menu", "About Tavimbre"), {}, &frmmain::about1_Click, 0},
         {"Help", "aboutqt1", QT_TRANSLATE_NOOP("Menu", "About Qt"), {}, &frmmain::aboutqt1_Click, 0},
+        // Keys of the window: Ctrl and a digit choose a symbol's tool, the
+        // text waiting kept. Where the digits need Shift (AZERTY), Ctrl+Shift
+        // and the digit.
+        {nullptr, "quickprocess1", QT_TRANSLATE_NOOP("Menu", "Process tool"), digitKeys(Qt::Key_1),
+         &frmmain::quickSymbol_Click<Tool::Process>, kPaletteTool, false, "cmdSquare"},
+        {nullptr, "quickdecision1", QT_TRANSLATE_NOOP("Menu", "Decision tool"), digitKeys(Qt::Key_2),
+         &frmmain::quickSymbol_Click<Tool::Decision>, kPaletteTool, false, "cmdrhombus"},
+        {nullptr, "quickdata1", QT_TRANSLATE_NOOP("Menu", "Data tool"), digitKeys(Qt::Key_3),
+         &frmmain::quickSymbol_Click<Tool::Data>, kPaletteTool, false, "cmdparallelogram"},
+        {nullptr, "quickstart1", QT_TRANSLATE_NOOP("Menu", "Start and end tool"), digitKeys(Qt::Key_4),
+         &frmmain::quickSymbol_Click<Tool::Start>, kPaletteTool, false, "cmdStart"},
+        {nullptr, "quickdocument1", QT_TRANSLATE_NOOP("Menu", "Document tool"), digitKeys(Qt::Key_5),
+         &frmmain::quickSymbol_Click<Tool::DocumentSymbol>, kPaletteTool, false, "cmddocument"},
+        {nullptr, "quickpreprocess1", QT_TRANSLATE_NOOP("Menu", "Predefined Process tool"), digitKeys(Qt::Key_6),
+         &frmmain::quickSymbol_Click<Tool::PredefinedProcess>, kPaletteTool, false, "cmdpreprocess"},
+        {nullptr, "quickmanualinput1", QT_TRANSLATE_NOOP("Menu", "Manual Input tool"), digitKeys(Qt::Key_7),
+         &frmmain::quickSymbol_Click<Tool::ManualInput>, kPaletteTool, false, "cmdmanualinput"},
+        {nullptr, "quickpreparation1", QT_TRANSLATE_NOOP("Menu", "Preparation tool"), digitKeys(Qt::Key_8),
+         &frmmain::quickSymbol_Click<Tool::Preparation>, kPaletteTool, false, "cmdpreparation"},
+        {nullptr, "quickcircle1", QT_TRANSLATE_NOOP("Menu", "Circle tool"), digitKeys(Qt::Key_9),
+         &frmmain::quickSymbol_Click<Tool::Circle>, kPaletteTool, false, "cmdCircle"},
+        // Ctrl+Return: the text beside the last line or arrow drawn.
+        {nullptr, "labelline1", QT_TRANSLATE_NOOP("Menu", "Label the last line or arrow"),
+         {K(Qt::CTRL | Qt::Key_Return)}, &frmmain::labelline1_Click, kStampLabel},
         // On the menu bar itself, after Help; Alt+E is Edit's.
         {"", "exit1", QT_TRANSLATE_NOOP("Menu", "E&xit"), {}, &frmmain::exit1_Click, kClose},
     };
@@ -132,8 +165,12 @@ void frmmain::buildMenu() {
     }
     for (const CommandRow& row : commandTable()) {
         const QString caption = QCoreApplication::translate("Menu", row.caption);
-        QAction* a = *row.menu ? menuFor(menus, QLatin1String(row.menu))->addAction(caption)
-                               : menuBar()->addAction(caption);
+        QAction* a = !row.menu   ? new QAction(caption, this)
+                     : *row.menu ? menuFor(menus, QLatin1String(row.menu))->addAction(caption)
+                                 : menuBar()->addAction(caption);
+        if (!row.menu) addAction(a);
+        if (QWidget* b = row.button ? buttons.value(QLatin1String(row.button)) : nullptr)
+            b->setAccessibleDescription(row.shortcuts.value(0).toString(QKeySequence::NativeText));
         a->setObjectName(QLatin1String(row.name));
         a->setShortcuts(row.shortcuts);
         a->setCheckable(row.checkable);

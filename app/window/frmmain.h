@@ -80,6 +80,11 @@ public:
     void routestraight1_Click(); void routeelbow1_Click();
     void shortcuts1_Click(); void about1_Click(); void aboutqt1_Click();
     void chaingap1_Click();
+    // Ctrl+Return: the text beside the last line or arrow drawn.
+    void labelline1_Click();
+    // Ctrl and a digit: a symbol's tool chosen, the text waiting kept.
+    template <int ToolCode>
+    void quickSymbol_Click() { chooseSymbol(Tool::Code(ToolCode)); }
     // Opens a picture named on the command line or dropped on the window,
     // as Open would after its dialog, with the change question first; one
     // step. True when the picture is now that file's, warned of or not.
@@ -163,6 +168,7 @@ private:
     void chain(Chain::Direction direction);
     void chainFrom(Chain::Direction direction);
     QString chainRefusal() const;
+    void firstFigure();
     // Arrange Figures: the press that picks and moves a figure, the arrow
     // keys that nudge it, the status bar's name of it.
     void buildArrange();
@@ -177,8 +183,9 @@ private:
     // The selection turned where it lies when a part is marked, else the
     // whole picture.
     void turnPicture(Turn turn);
-    // The text centred in the last figure drawn, or why not.
-    void stampLabel();
+    // The text centred in the last figure drawn (beside the last line or
+    // arrow drawn with BESIDELINE), or why not.
+    void stampLabel(bool besideLine = false);
     // Why a change could not be made, told; nothing for none.
     void tell(const QString& problem);
     // The next press's pixel filled (Fill) or its colour taken (Pick Colour).
@@ -188,6 +195,8 @@ private:
     // Triggers an item as its menu would, greyed out or not.
     void runAction(QAction* a);
     void selectTool(Tool::Code code);
+    // As its palette button's click, but the text in "Enter Text" stays.
+    void chooseSymbol(Tool::Code code);
     // A palette button's click ends a locked tool first; its double-click
     // (after the click it follows) runs the handler again and locks its tool.
     void paletteClick(const PaletteEntry& entry);

@@ -8,6 +8,9 @@
 #include "app/window/QtDialogs.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -15,6 +18,7 @@
 #include <QToolButton>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <map>
 
 TEST(Startup, DumpShowsTheStartValues) {
     Harness h;
@@ -85,6 +89,10 @@ TEST(Startup, EveryLabelShowsItsWholeCaption) {
 }
 
 TEST(Startup, EveryPaletteButtonSelectsItsToolAndShowsItsTexts) {
+    // Ctrl and a digit choose nine of the tools, the text waiting kept.
+    const std::map<QString, int> digits = {{"cmdSquare", 1}, {"cmdrhombus", 2},    {"cmdparallelogram", 3},
+                                           {"cmdStart", 4},  {"cmddocument", 5},   {"cmdpreprocess", 6},
+                                           {"cmdmanualinput", 7}, {"cmdpreparation", 8}, {"cmdCircle", 9}};
     for (const PaletteEntry& e : paletteEntries()) {
         Harness h;
         QToolButton* b = h.w->buttons.value(QLatin1String(e.name));
@@ -106,6 +114,30 @@ TEST(Startup, EveryPaletteButtonSelectsItsToolAndShowsItsTexts) {
         EXPECT_EQ(h.dumped("currentTool"), QString::number(e.code)) << e.name;
         // The eraser alone leaves the picture's change flag alone.
         EXPECT_EQ(h.dumped("toolsClean"), e.code == 5 ? "true" : "false") << e.name;
+        const auto digit = digits.find(QLatin1String(e.name));
+        if (digit == digits.end()) {
+            EXPECT_EQ(b->accessibleDescription(), "") << e.name;
+            continue;
+        }
+        const QString n = QString::number(digit->second);
+        EXPECT_EQ(b->accessibleDescription(), "Ctrl+" + n) << e.name;
+        // Typed, as a US keyboard sends it and as a French one does (the
+        // digit needs Shift there), in "Enter Text" and elsewhere.
+        for (const bool french : {false, true}) {
+            h.run({"click cmdLine", "key Ctrl+0", "dblclick cmdErase", "text txtinsert Hi"});
+            const QString steps = h.dumped("undoSteps");
+            if (french) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + digit->second, Qt::ControlModifier | Qt::ShiftModifier, n);
+                QWidget* focus = QApplication::focusWidget();
+                QCoreApplication::sendEvent(focus ? focus : h.w.get(), &press);
+            } else {
+                h.run("key Ctrl+" + n);
+            }
+            EXPECT_EQ(h.dumped("currentTool"), QString::number(e.code)) << e.name << french;
+            EXPECT_EQ(h.w->txtinsert->text(), "Hi") << e.name << french;
+            EXPECT_EQ(h.dumped("toolLocked"), "false") << e.name << french;
+            EXPECT_EQ(h.dumped("undoSteps"), steps) << e.name << french;
+        }
     }
 }
 
@@ -160,6 +192,8 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"shortcuts1", "Keyboard Shortcuts", QKeySequence(QStringLiteral("F1"))},
         {"about1", "About Tavimbre", QKeySequence()},
         {"aboutqt1", "About Qt", QKeySequence()},
+        {"quickprocess1", "Process tool", QKeySequence(QStringLiteral("Ctrl+1"))},
+        {"quickcircle1", "Circle tool", QKeySequence(QStringLiteral("Ctrl+9"))},
     };
     for (const Case& c : cases) {
         QAction* a = h.w->menuItems.value(QLatin1String(c.name));
@@ -209,13 +243,15 @@ TEST(Startup, EveryCommandDeclaresTheRulesItsWorkNeeds) {
         QStringList before, lines;
         Rules rules[2];  // with a part floating, with Fill on
         bool own = false;  // a toggle, or a press that drops what floats outside the part it grabs
+        bool choosesTool = false;  // a palette button or its key, which the flag counts
     };
     std::vector<Entry> entries;
     for (const CommandRow& row : commandTable())
-        entries.push_back({row.name, {}, {"menu " + QLatin1String(row.name)}, {row.rules, row.rules}, row.checkable});
+        entries.push_back({row.name, {}, {"menu " + QLatin1String(row.name)}, {row.rules, row.rules}, row.checkable,
+                           row.button != nullptr});
     for (const PaletteEntry& e : paletteEntries()) {
         const Rules r = e.code >= 0 ? kPaletteTool : kPaletteClear;
-        entries.push_back({e.name, {}, {"click " + QLatin1String(e.name)}, {r, r}});
+        entries.push_back({e.name, {}, {"click " + QLatin1String(e.name)}, {r, r}, false, true});
     }
     entries.push_back({"a chain key", {}, {"key Alt+Right"}, {kChain, kChain}});
     entries.push_back({"Return", {"text txtinsert Hi"}, {"return txtinsert"}, {kStampLabel, kStampLabel}});
@@ -264,14 +300,14 @@ TEST(Startup, EveryCommandDeclaresTheRulesItsWorkNeeds) {
             const bool replayed = newSteps < 0 || h.dumped("redoSteps").toInt() < redoSteps;
             if (replayed) continue;
             if (h.image() == image) {
-                if (!e.lines.front().startsWith("click ")) {
+                if (!e.choosesTool) {
                     EXPECT_EQ(h.dumped("toolsClean"), "true");
                 }
                 continue;
             }
             EXPECT_TRUE(rules & Step) << "pixels changed outside a step";
             EXPECT_EQ(newSteps, 1);
-            if (!e.lines.front().startsWith("click ")) {
+            if (!e.choosesTool) {
                 EXPECT_EQ(h.dumped("toolsClean"), rules & Changes ? "false" : "true");
             }
         }
@@ -313,7 +349,7 @@ TEST(Startup, KeyboardShortcutsListEveryKeyOfTheWindow) {
         {"Alt+Down", "Chaining"}, {"Alt+Right", "Chaining"},  {"Double-click a palette button", "Drawing"},
         {"F1", "Menus"},         {"Alt+H", "Menus"},          {"Ctrl+Alt+J", "View"},   {"Ctrl+Alt+Q", "Other keys"},
         {"Shift+F7", "Other keys"}, {"Tab", "Drawing"},    {"Space", "Drawing"},   {"Ctrl+Shift+R", "Drawing"},
-        {"Ctrl+Left", "Drawing"},
+        {"Ctrl+Left", "Drawing"},    {"Ctrl+1", "Drawing"},     {"Ctrl+Shift+9", "Drawing"},
         {"Type on the canvas or a palette button", "Labels"},
     };
     for (const auto& [key, group] : placed) EXPECT_TRUE(groupOf.contains(key, group)) << key << " in " << group;

@@ -388,10 +388,28 @@ TEST(TextStamp, ReturnCentresTheTypedTextInTheLastFigure) {
          {"print 4635 1965 Yes", "print 6000 4500 ", "line 6 2 6000 4500 6000 4500 -",
           "line 6 2 6000 4500 9000 4500 -", "line 13 2 6000 4500 9000 4500 0", "print 7365 4215 No"},
          "", "Pointer", 5},
+        // Ctrl+Return: beside the last line or arrow drawn, whatever was drawn since.
+        {"Ctrl+Return after a chain from a decision: beside the arrow's start",
+         {"click cmdrhombus", "down 1 0 1500 1500", "up 1 0 4500 3000", "key Alt+Right", "type No", "key Ctrl+Return"},
+         {"print 4665 1965 No"}, "", "Pointer", 3},
+        {"Ctrl+Return after a line and a box: beside the line, not in the box",
+         {"click cmdLine", "down 1 0 1500 4500", "up 1 0 6000 4500", "click cmdSquare", "down 1 0 1500 1500",
+          "up 1 0 6000 3000", "type Yes", "key Ctrl+Return"},
+         {"print 3585 4230 Yes"}, "", "Pointer", 3},
+        {"Ctrl+Return after a single arrow",
+         {"click cmdrightsinglearrow", "down 1 0 1500 4500", "up 1 0 6000 5400", "type Yes", "key Ctrl+Return"},
+         {"print 3585 4140 Yes"}, "", "Pointer", 2},
+        {"Ctrl+Return with a box only: the text stays",
+         QStringList{"click cmdSquare"} + box + QStringList{"type Yes", "key Ctrl+Return"}, {}, "Yes",
+         "Draw a line or an arrow first", 1},
+        {"Ctrl+Return after the line was taken back",
+         {"click cmdLine", "down 1 0 1500 4500", "up 1 0 6000 4500", "key Ctrl+Z", "type Yes", "key Ctrl+Return"},
+         {}, "Yes", "Draw a line or an arrow first", 0},
     };
     for (const Case& c : cases) {
         Harness h;
-        const int at = std::max(c.script.indexOf("return txtinsert"), c.script.indexOf("key Return"));
+        const int at = std::max({c.script.indexOf("return txtinsert"), c.script.indexOf("key Return"),
+                                 c.script.indexOf("key Ctrl+Return")});
         h.run(c.script.mid(0, at));
         h.trace.clear();
         h.run(c.script.mid(at));
