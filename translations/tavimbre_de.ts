@@ -616,6 +616,46 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Arrange Figures</source>
         <translation>Figuren anordnen</translation>
     </message>
+    <message>
+        <source>Process tool</source>
+        <translation>Werkzeug Prozess</translation>
+    </message>
+    <message>
+        <source>Decision tool</source>
+        <translation>Werkzeug Entscheidung</translation>
+    </message>
+    <message>
+        <source>Data tool</source>
+        <translation>Werkzeug Daten</translation>
+    </message>
+    <message>
+        <source>Start and end tool</source>
+        <translation>Werkzeug Start und Ende</translation>
+    </message>
+    <message>
+        <source>Document tool</source>
+        <translation>Werkzeug Dokument</translation>
+    </message>
+    <message>
+        <source>Predefined Process tool</source>
+        <translation>Werkzeug Vordefinierter Prozess</translation>
+    </message>
+    <message>
+        <source>Manual Input tool</source>
+        <translation>Werkzeug Manuelle Eingabe</translation>
+    </message>
+    <message>
+        <source>Preparation tool</source>
+        <translation>Werkzeug Vorbereitung</translation>
+    </message>
+    <message>
+        <source>Circle tool</source>
+        <translation>Werkzeug Kreis</translation>
+    </message>
+    <message>
+        <source>Label the last line or arrow</source>
+        <translation>Letzte Linie oder letzten Pfeil beschriften</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>
@@ -1348,10 +1388,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Verketten zeichnet eine Figur: Wählen Sie statt des Radierers ein Figurenwerkzeug.</translation>
     </message>
     <message>
-        <source>Draw a figure first: Alt and an arrow key draw the next one from it.</source>
-        <translation>Zeichnen Sie zuerst eine Figur: Alt und eine Pfeiltaste zeichnen dann die nächste.</translation>
-    </message>
-    <message>
         <source>The chain gap is %1 to %2 pixels.</source>
         <translation>Der Abstand beim Verketten beträgt %1 bis %2 Pixel.</translation>
     </message>
@@ -1374,6 +1410,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>More tools</source>
         <translation>Weitere Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Draw a line or an arrow first: Ctrl+Return writes the text beside the last one drawn.</source>
+        <translation>Zeichnen Sie zuerst eine Linie oder einen Pfeil: Strg+Eingabe schreibt den Text neben die zuletzt gezeichnete.</translation>
     </message>
 </context>
 <context>

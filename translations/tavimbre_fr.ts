@@ -616,6 +616,46 @@ Voulez-vous le remplacer ?</translation>
         <source>Arrange Figures</source>
         <translation>Arranger les figures</translation>
     </message>
+    <message>
+        <source>Process tool</source>
+        <translation>Outil Processus</translation>
+    </message>
+    <message>
+        <source>Decision tool</source>
+        <translation>Outil Décision</translation>
+    </message>
+    <message>
+        <source>Data tool</source>
+        <translation>Outil Données</translation>
+    </message>
+    <message>
+        <source>Start and end tool</source>
+        <translation>Outil Début et fin</translation>
+    </message>
+    <message>
+        <source>Document tool</source>
+        <translation>Outil Document</translation>
+    </message>
+    <message>
+        <source>Predefined Process tool</source>
+        <translation>Outil Processus prédéfini</translation>
+    </message>
+    <message>
+        <source>Manual Input tool</source>
+        <translation>Outil Saisie manuelle</translation>
+    </message>
+    <message>
+        <source>Preparation tool</source>
+        <translation>Outil Préparation</translation>
+    </message>
+    <message>
+        <source>Circle tool</source>
+        <translation>Outil Cercle</translation>
+    </message>
+    <message>
+        <source>Label the last line or arrow</source>
+        <translation>Étiqueter la dernière ligne ou flèche</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>
@@ -1348,10 +1388,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>L&apos;enchaînement dessine une figure : choisissez un outil de figure à la place de la gomme.</translation>
     </message>
     <message>
-        <source>Draw a figure first: Alt and an arrow key draw the next one from it.</source>
-        <translation>Dessinez d&apos;abord une figure : Alt et une touche fléchée dessinent ensuite la suivante.</translation>
-    </message>
-    <message>
         <source>The chain gap is %1 to %2 pixels.</source>
         <translation>L&apos;écart d&apos;enchaînement va de %1 à %2 pixels.</translation>
     </message>
@@ -1374,6 +1410,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>More tools</source>
         <translation>Autres outils</translation>
+    </message>
+    <message>
+        <source>Draw a line or an arrow first: Ctrl+Return writes the text beside the last one drawn.</source>
+        <translation>Tracez d&apos;abord une ligne ou une flèche : Ctrl+Entrée écrit le texte à côté de la dernière tracée.</translation>
     </message>
 </context>
 <context>
