@@ -239,9 +239,14 @@ void Chart::forget() {
     items_.clear();
 }
 
-std::size_t Chart::bytes() const {
+std::size_t Chart::bytes(const Chart* beside) const {
+    std::unordered_set<const PixelRecord*> shared;
+    if (beside)
+        for (const Item& i : beside->items_) shared.insert(i.pixels.get()), shared.insert(i.laid.get());
+    auto held = [&](const std::shared_ptr<const PixelRecord>& r) { return r && !shared.count(r.get()) ? r->bytes() : 0; };
     std::size_t n = sizeof(*this) + memory_.bytes();
-    for (const Item& i : items_) n += sizeof(Item) + i.pixels->bytes() + std::size_t(i.text.size()) * 2;
+    for (const Item& i : items_)
+        n += sizeof(Item) + held(i.pixels) + (i.laid != i.pixels ? held(i.laid) : 0) + std::size_t(i.text.size()) * 2;
     return n;
 }
 

@@ -105,7 +105,9 @@ public:
     void moved(const QRect& from, const QRect& to, bool turnedPart, bool covers, QSize size);
     void whitened(const QRect& part);
 
-    std::size_t bytes() const;
+    // Memory held, for the undo history's budget; the records BESIDE shares
+    // with it are counted once, there.
+    std::size_t bytes(const Chart* beside = nullptr) const;
     bool operator==(const Chart& o) const;
     bool operator!=(const Chart& o) const { return !(*this == o); }
 

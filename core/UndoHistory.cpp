@@ -128,7 +128,8 @@ bool UndoHistory::end() {
     if (step.identityBefore && identity_ != *step.identityBefore) step.identityAfter = identity_;
     if (step.chartBefore && chart_ != *step.chartBefore) {
         step.chartAfter = chart_;
-        step.bytes = step.chartBefore->bytes() + chart_.bytes();
+        // What the two share is held once, by the picture itself.
+        step.bytes = step.chartBefore->bytes(&chart_) + chart_.bytes(&*step.chartBefore);
     }
     // A step that renames or changes the chart is kept with no pixel changed.
     const bool keptAnyway = step.identityAfter.has_value() || step.chartAfter.has_value();

@@ -308,4 +308,6 @@ TEST(PictureEdits, ChartEditsGiveBackWhatTheyCovered) {
     for (int n = 1; n < 30; ++n) big.run({"key Alt+Down", "type Step", "key Return"});
     EXPECT_EQ(big.dumped("figures"), "30");
     EXPECT_LT(big.w->doc.chart().bytes(), std::size_t(2) << 20);
+    // Each step keeps what changed of the chart, not the whole chart again.
+    EXPECT_LT(big.w->doc.history.bytes(), std::size_t(16) << 20);
 }
