@@ -72,6 +72,14 @@ void snap(QPainter& p) {
     p.drawLine(QPointF(15.5, 15.5), QPointF(15.5, 19.5));
 }
 
+// A box and a line's end caught on the middle of its right side.
+void snapFigures(QPainter& p) {
+    p.drawRect(QRectF(2.5, 6.5, 10, 11));
+    p.drawEllipse(QPointF(12.5, 12), 3, 3);
+    p.drawLine(QPointF(15.5, 12), QPointF(21.5, 12));
+    p.drawLine(QPointF(21.5, 12), QPointF(21.5, 20.5));
+}
+
 void magnifier(QPainter& p, bool plus) {
     p.drawEllipse(QPointF(10, 10), 6.5, 6.5);
     QPen handle = p.pen();
@@ -151,6 +159,7 @@ std::vector<std::pair<QString, QImage>> toolbarPictures() {
         {"toolbar-line-dot", [](QPainter& p) { lineStyle(p, Qt::DotLine); }},
         {"toolbar-route-straight", [](QPainter& p) { lineRoute(p, false); }},
         {"toolbar-route-elbow", [](QPainter& p) { lineRoute(p, true); }},
+        {"toolbar-snapfigures", snapFigures},
     };
     std::vector<std::pair<QString, QImage>> out;
     for (const auto& [name, draw] : pictures) {

@@ -32,6 +32,6 @@ QIcon windowIcon();
 // "toolbar-pickcolor", "toolbar-grid", "toolbar-snap", "toolbar-zoomin",
 // "toolbar-zoomout", the line's "toolbar-lineend-none", "-arrow", "-both",
 // "toolbar-line-solid", "-dash", "-dot", "toolbar-route-straight",
-// "-elbow"), 24 pixels and 48 for twice the density, its lines
+// "-elbow", "toolbar-snapfigures"), 24 pixels and 48 for twice the density, its lines
 // dark and the rest clear; a null icon for another name.
 QIcon toolbarIcon(const char* name);

@@ -202,6 +202,7 @@ QStringList frmmain::dump() const {
         QStringLiteral("toolLocked=") + b(dispatcher_.lockedTool() != Tool::None),
         QStringLiteral("grid=") + onOff(grid.shown),
         QStringLiteral("snap=") + onOff(grid.snap),
+        QStringLiteral("snapFigures=") + onOff(snapFigures),
         QStringLiteral("gridSpacing=%1").arg(grid.spacing()),
         QStringLiteral("tolerance=%1").arg(pressTools.tolerance()),
         QStringLiteral("transparent=") + b(doc.selection.transparent()),

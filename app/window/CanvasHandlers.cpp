@@ -3,7 +3,8 @@
 // printed into the picture, top-left corner at the point, at the next press,
 // or centred in the last figure drawn at a Return in the text box. With Snap
 // on, every point a drawing, marking or moving gesture or the text preview
-// gets is a grid point.
+// gets is a grid point; with Snap to Figures, the line tool's points near a
+// figure's connection point go to it.
 #include "app/window/frmmain.h"
 
 #include "app/canvas/CanvasView.h"
@@ -56,11 +57,12 @@ void frmmain::Picture1_MouseUp(int Button, int Shift, float X, float Y) {
 }
 
 // The line tool's points take a figure's connection point within 8 screen
-// pixels before a grid point, and the status bar names it.
+// pixels before a grid point, and the status bar names it; with Snap to
+// Figures alone, a point out of every figure's reach stays where it is.
 void frmmain::snapped(float& x, float& y) const {
-    if (!grid.snap) return;
+    if (!grid.snap && !snapFigures) return;
     if (form.currentTool == Tool::Line) {
-        const double reach = 8 * 100.0 / Picture1->zoom() * Canvas::kTwipsPerPixel;
+        const double reach = Picture1->toPicture(QPointF(8, 0)).x() * Canvas::kTwipsPerPixel;
         if (const auto point = doc.figures().nearestPoint(QPointF(x, y), reach)) {
             x = float(point->at.x());
             y = float(point->at.y());
@@ -68,7 +70,7 @@ void frmmain::snapped(float& x, float& y) const {
             return;
         }
     }
-    grid.snapPoint(x, y);
+    if (grid.snap) grid.snapPoint(x, y);
 }
 
 void frmmain::Picture1_Click() { doc.canvasClean = false; }

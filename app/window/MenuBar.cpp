@@ -65,6 +65,8 @@ const std::vector<CommandRow>& commandTable() {
         {"View", "zoomfit1", QT_TRANSLATE_NOOP("Menu", "Fit Window"), {}, &frmmain::zoomfit1_Click, 0},
         {"View", "showgrid1", QT_TRANSLATE_NOOP("Menu", "Show Grid"), {}, &frmmain::showgrid1_Click, 0, true},
         {"View", "snap1", QT_TRANSLATE_NOOP("Menu", "Snap to Grid"), {}, &frmmain::snap1_Click, 0, true},
+        {"View", "snapfigures1", QT_TRANSLATE_NOOP("Menu", "Snap to Figures"), {}, &frmmain::snapfigures1_Click, 0,
+         true},
         {"View", "gridspacing1", QT_TRANSLATE_NOOP("Menu", "Grid Spacing..."), {}, &frmmain::gridspacing1_Click, 0},
         {"Image", "canvassize1", QT_TRANSLATE_NOOP("Menu", "Canvas Size..."), {},
          &frmmain::canvassize1_Click, LeavesSelect | kEdit},

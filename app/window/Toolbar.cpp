@@ -25,6 +25,7 @@ void frmmain::buildToolbar() {
         {"linedot1", "toolbar-line-dot"},             {nullptr, nullptr},
         {"routestraight1", "toolbar-route-straight"}, {"routeelbow1", "toolbar-route-elbow"},
         {nullptr, nullptr},                           {"arrange1", "toolbar-arrange"},
+        {nullptr, nullptr},                           {"snapfigures1", "toolbar-snapfigures"},
     };
     for (const auto& [name, icon] : tools) {
         if (!name) {

@@ -22,6 +22,8 @@ void frmmain::showgrid1_Click() {
 
 void frmmain::snap1_Click() { grid.snap = menuItems.value(QStringLiteral("snap1"))->isChecked(); }
 
+void frmmain::snapfigures1_Click() { snapFigures = menuItems.value(QStringLiteral("snapfigures1"))->isChecked(); }
+
 void frmmain::gridspacing1_Click() {
     int spacing = grid.spacing();
     if (!dialogs.AskGridSpacing(spacing)) return;

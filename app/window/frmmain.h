@@ -69,7 +69,8 @@ public:
     void select1_Click(); void selectall1_Click(); void deselect1_Click(); void delete1_Click();
     void cut1_Click(); void paste1_Click(); void canvassize1_Click();
     void zoomin1_Click(); void zoomout1_Click(); void zoom100_Click(); void zoomfit1_Click();
-    void showgrid1_Click(); void snap1_Click(); void gridspacing1_Click();
+    void showgrid1_Click(); void snap1_Click(); void snapfigures1_Click();
+    void gridspacing1_Click();
     void toolbar1_Click(); void fill1_Click(); void tolerance1_Click(); void pickcolor1_Click();
     void fliph1_Click(); void flipv1_Click(); void rotateright1_Click(); void rotateleft1_Click();
     void rotate1801_Click(); void cropselection1_Click(); void cropcontent1_Click(); void transparent1_Click();
@@ -129,6 +130,7 @@ public:
     CommonDialog cdlforcolor;
     Dialogs& dialogs;
     Grid grid;  // shown by the view, never part of the picture
+    bool snapFigures = false;  // the line tool's points go to a figure's connection point without the grid
     PressTools pressTools;  // Fill or Pick Colour, and the fill's tolerance
     AutoRecovery recovery{doc, dialogs};
 
@@ -206,7 +208,8 @@ private:
     // The current tool's button looks pressed, and the locked one's.
     void showCurrentButton();
     // Gestures take grid points with Snap on, the line tool a figure's
-    // connection point first; the eraser never snaps.
+    // connection point first (with Snap to Figures, that point alone); the
+    // eraser never snaps.
     void snapped(float& x, float& y) const;
     // Runs WORK as a command with RULES, the one place they are applied
     // (the command table, CommandTable.h); applyRules without ending the

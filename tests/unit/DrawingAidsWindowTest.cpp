@@ -73,6 +73,13 @@ TEST(DrawingAidsWindow, ADoubleClickLocksTheToolInTheWindowUntilEscAnotherButton
 // and a grid of 10 pixels (150 twips).
 TEST(DrawingAidsWindow, WithSnapOnEveryGestureButTheEraserTakesGridPoints) {
     const QStringList gesture = {"down 1 0 1574 1576", "move 1 0 3020 2260", "up 1 0 4440 3070"};
+    // Without the grid: a box whose bottom middle lies PX pixels above the
+    // press, and one whose right middle lies PX pixels left of the release.
+    auto near = [](int px) {
+        return QStringList{"menu snap1", "click cmdSquare", "down 1 0 1000 400", QString("up 1 0 2148 %1").arg(1576 - 15 * px),
+                           "click cmdSquare", "down 1 0 1000 2000", QString("up 1 0 %1 4140").arg(4440 - 15 * px)};
+    };
+    const QStringList unsnapped = {"startX=1574", "startY=1576", "curX=4440", "curY=3070"};
     struct Case {
         const char* kind;
         QStringList before;
@@ -104,6 +111,23 @@ TEST(DrawingAidsWindow, WithSnapOnEveryGestureButTheEraserTakesGridPoints) {
         {"box: connection points are the line's alone",
          {"menu snap1", "click cmdSquare", "down 1 0 1000 2000", "up 1 0 4330 4200", "menu snap1", "click cmdSquare"},
          {"curX=4500", "curY=3000"}, {}},
+        {"line, Snap to Figures off: ends 5 px from two points stay", near(5) + QStringList{"click cmdLine"}, unsnapped,
+         {}},
+        {"line, Snap to Figures on: the press and the release take the points",
+         near(5) + QStringList{"menu snapfigures1", "click cmdLine"},
+         {"startX=1574", "startY=1501", "curX=4365", "curY=3070", "status=Right of the process box"}, {}},
+        {"box, Snap to Figures on: neither points nor grid", near(5) + QStringList{"menu snapfigures1", "click cmdSquare"},
+         unsnapped, {}},
+        {"line at 200 %: 5 px is 10 on the screen, out of reach",
+         near(5) + QStringList{"menu snapfigures1", "menu zoomin1", "click cmdLine"}, unsnapped, {}},
+        {"line at 200 %: 3 px is in reach", near(3) + QStringList{"menu snapfigures1", "menu zoomin1", "click cmdLine"},
+         {"zoom=200", "startX=1574", "startY=1531", "curX=4395", "curY=3070"}, {}},
+        {"line, both snaps: grid points as with the grid alone", {"menu snapfigures1", "click cmdLine"},
+         {"startX=1500", "startY=1650", "curX=4500", "curY=3000"}, {}},
+        {"line, both snaps: a figure's point as with the grid alone",
+         {"menu snap1", "click cmdSquare", "down 1 0 1000 2000", "up 1 0 4330 4200", "menu snap1", "menu snapfigures1",
+          "click cmdLine"},
+         {"startX=1500", "startY=1650", "curX=4330", "curY=3100", "status=Right of the process box"}, {}},
     };
     for (const Case& c : cases) {
         Harness h;

@@ -167,6 +167,14 @@ TEST(PictureEdits, ToolbarAndKeys) {
               QStringList({"both", "dotted", "elbow"}));
     for (const char* n : {"routestraight1", "lineendnone1", "linedash1"}) EXPECT_FALSE(h.w->menuItems.value(n)->isChecked()) << n;
     for (const char* n : {"showgrid1", "snap1"}) EXPECT_EQ(names.contains(n), h.w->menuItems.contains(n)) << n;
+    // Snap to Figures comes last, off at start, named for a screen reader.
+    EXPECT_EQ(names.last(), "snapfigures1");
+    auto* snapFigures = qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("snapfigures1")));
+    EXPECT_EQ(snapFigures->accessibleName(), "Snap to Figures");
+    for (const char* on : {"on", "off"}) {
+        snapFigures->click();
+        EXPECT_EQ(h.dumped("snapFigures"), on);
+    }
     auto* fill = qobject_cast<QToolButton*>(bar->widgetForAction(h.w->menuItems.value("fill1")));
     ASSERT_NE(fill, nullptr);
     fill->click();

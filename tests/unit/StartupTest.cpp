@@ -32,7 +32,7 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "Text1.top=120", "Text1.text=", "FontName=Arial", "FontSize=9.75", "FontBold=true",
                                "FontItalic=false", "FontUnderline=false", "ForeColor=0", "zoom=100",
                                "status=Pointer 0, 0    Picture 742 × 689    Zoom 100%", "recoveryCopy=false",
-                               "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "gridSpacing=10",
+                               "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "snapFigures=off", "gridSpacing=10",
                                "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "focus=Picture1", "lineEnds=none",
                                "lineStyle=solid", "lineRoute=straight", "chainGap=40", "figures=0", "lastFigure=", "connectors=0", "labels=0",
                                "currentFigure=", "undoSteps=0", "redoSteps=0",
@@ -165,6 +165,7 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
         {"zoomfit1", "Fit Window", QKeySequence()},
         {"showgrid1", "Show Grid", QKeySequence()},
         {"snap1", "Snap to Grid", QKeySequence()},
+        {"snapfigures1", "Snap to Figures", QKeySequence()},
         {"gridspacing1", "Grid Spacing...", QKeySequence()},
         {"print1", "Print...", QKeySequence(QStringLiteral("Ctrl+P"))},
         {"exportpdf1", "Export as PDF...", QKeySequence()},
@@ -361,7 +362,7 @@ TEST(Startup, ToolbarPicturesComeAtBothDensities) {
     for (const char* name : {"toolbar-select", "toolbar-fill", "toolbar-pickcolor", "toolbar-arrange", "toolbar-grid", "toolbar-snap",
                              "toolbar-zoomin", "toolbar-zoomout", "toolbar-lineend-none", "toolbar-lineend-arrow",
                              "toolbar-lineend-both", "toolbar-line-solid", "toolbar-line-dash", "toolbar-line-dot",
-                             "toolbar-route-straight", "toolbar-route-elbow"}) {
+                             "toolbar-route-straight", "toolbar-route-elbow", "toolbar-snapfigures"}) {
         const QIcon icon = toolbarIcon(name);
         ASSERT_FALSE(icon.isNull()) << name;
         EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{24, 24}, {48, 48}})) << name;
