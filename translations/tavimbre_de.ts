@@ -656,6 +656,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Label the last line or arrow</source>
         <translation>Letzte Linie oder letzten Pfeil beschriften</translation>
     </message>
+    <message>
+        <source>Snap to Figures</source>
+        <translation>An Figuren ausrichten</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>

@@ -656,6 +656,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Label the last line or arrow</source>
         <translation>Étiqueter la dernière ligne ou flèche</translation>
     </message>
+    <message>
+        <source>Snap to Figures</source>
+        <translation>Aimanter aux figures</translation>
+    </message>
 </context>
 <context>
     <name>Palette</name>

@@ -70,7 +70,7 @@ void frmmain::snapped(float& x, float& y) const {
             return;
         }
     }
-    if (grid.snap) grid.snapPoint(x, y);
+    grid.snapPoint(x, y);
 }
 
 void frmmain::Picture1_Click() { doc.canvasClean = false; }
