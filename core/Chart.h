@@ -112,6 +112,8 @@ public:
     bool operator!=(const Chart& o) const { return !(*this == o); }
 
 private:
+    // The chart kept in a file is written from and read into these.
+    friend struct ChartText;
     // Each item's pixels where MAP takes them; the ones KEEP says no to are
     // forgotten, as are the figures the memory no longer holds.
     void follow(const std::function<PixelRecord(const PixelRecord&)>& map,

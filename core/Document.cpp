@@ -20,11 +20,17 @@ void Document::opened(const FileIdentity& id) {
     canvasClean = true;
 }
 
-QString Document::replacePicture(const QImage& picture, const QString& source, const FileIdentity& id) {
+QString Document::replacePicture(const QImage& picture, const QString& source, const FileIdentity& id,
+                                 Chart chart) {
     UndoHistory::Scope step(history);
     if (QString problem = canvas.Picture(picture, source); !problem.isEmpty()) return problem;
     history.rename(id);
-    history.changeChart([](Chart& f) { f.forget(); });
+    history.changeChart([&](Chart& f) {
+        if (ChartText::holdsAnything(chart))
+            f = std::move(chart);
+        else
+            f.forget();
+    });
     return {};
 }
 

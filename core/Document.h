@@ -5,6 +5,7 @@
 
 #include "core/Canvas.h"
 #include "core/Chart.h"
+#include "core/ChartText.h"
 #include "core/FileIdentity.h"
 #include "core/Label.h"
 #include "core/LabelSite.h"
@@ -91,9 +92,12 @@ public:
     void beginStep(bool asksFirst = true) { history.begin(asksFirst); }
     bool endStep() { return history.end() && history.changedPixels(); }
     // Shows a picture read from SOURCE in place of this one and names it ID,
-    // both in one step; on failure (a canvas too large, or out of memory)
-    // returns why and changes nothing.
-    QString replacePicture(const QImage& picture, const QString& source, const FileIdentity& id);
+    // both in one step, with the chart its file kept (none: an empty one);
+    // on failure (a canvas too large, or out of memory) returns why and
+    // changes nothing.
+    QString replacePicture(const QImage& picture, const QString& source, const FileIdentity& id, Chart chart = {});
+    // What the last file opened held of a chart.
+    ChartInFile chartInFile = ChartInFile::No;
     // Wipes the picture and returns the canvas to its own size, or with
     // New to the default size; when the size cannot be restored, the
     // picture is still wiped and the sentence that tells the user so is

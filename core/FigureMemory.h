@@ -5,7 +5,8 @@
 // the last line or arrow drawn, which Ctrl+Return labels.
 // They belong to the picture as its pixels do: the undo history keeps them
 // with every step, and a crop, a turn, a new size or a moved part takes
-// them along, or forgets the ones whose pixels it cut. Never saved.
+// them along, or forgets the ones whose pixels it cut. A PNG file keeps
+// them with the chart.
 #pragma once
 
 #include "core/Orientation.h"
@@ -129,6 +130,8 @@ public:
     bool operator!=(const FigureMemory& o) const { return !(*this == o); }
 
 private:
+    // The chart kept in a file is written from and read into these.
+    friend struct ChartText;
     // Each figure, the last one too, put where MAP says, or forgotten when
     // MAP gives nothing.
     template <typename Map>

@@ -23,26 +23,39 @@ PixelRecord PixelRecord::from(std::vector<Dab> dabs) {
         r.before_.push_back(d.before);
         r.painted_.push_back(d.painted);
     }
-    if (r.spans_.empty()) return r;
-    r.firstPixel_.reserve(r.spans_.size());
+    r.index();
+    return r;
+}
+
+PixelRecord PixelRecord::fromSpans(std::vector<Span> spans, std::vector<QRgb> before, std::vector<QRgb> painted) {
+    PixelRecord r;
+    r.spans_ = std::move(spans);
+    r.before_ = std::move(before);
+    r.painted_ = std::move(painted);
+    r.index();
+    return r;
+}
+
+void PixelRecord::index() {
+    if (spans_.empty()) return;
+    firstPixel_.reserve(spans_.size());
     int count = 0;
-    for (const Span& s : r.spans_) {
-        r.firstPixel_.push_back(count);
+    for (const Span& s : spans_) {
+        firstPixel_.push_back(count);
         count += s.x1 - s.x0 + 1;
     }
-    int left = r.spans_.front().x0, right = r.spans_.front().x1;
-    for (const Span& s : r.spans_) {
+    int left = spans_.front().x0, right = spans_.front().x1;
+    for (const Span& s : spans_) {
         left = std::min(left, s.x0);
         right = std::max(right, s.x1);
     }
-    r.bounds_ = QRect(QPoint(left, r.spans_.front().y), QPoint(right, r.spans_.back().y));
-    r.rowStart_.assign(std::size_t(r.bounds_.height()) + 1, 0);
+    bounds_ = QRect(QPoint(left, spans_.front().y), QPoint(right, spans_.back().y));
+    rowStart_.assign(std::size_t(bounds_.height()) + 1, 0);
     std::size_t k = 0;
-    for (int row = 0; row <= r.bounds_.height(); ++row) {
-        while (k < r.spans_.size() && r.spans_[k].y - r.bounds_.top() < row) ++k;
-        r.rowStart_[std::size_t(row)] = int(k);
+    for (int row = 0; row <= bounds_.height(); ++row) {
+        while (k < spans_.size() && spans_[k].y - bounds_.top() < row) ++k;
+        rowStart_[std::size_t(row)] = int(k);
     }
-    return r;
 }
 
 int PixelRecord::indexOf(int x, int y) const {

@@ -24,6 +24,9 @@ public:
     };
     // The record of DABS, in any order, a pixel any number of times.
     static PixelRecord from(std::vector<Dab> dabs);
+    // The record of SPANS (by row, then x; none overlap or touch) with a
+    // colour before and painted for each of their pixels, in span order.
+    static PixelRecord fromSpans(std::vector<Span> spans, std::vector<QRgb> before, std::vector<QRgb> painted);
 
     const std::vector<Span>& spans() const { return spans_; }
     const QRect& bounds() const { return bounds_; }
@@ -58,6 +61,9 @@ public:
     }
 
 private:
+    // Finds the bounds and the indices of the spans.
+    void index();
+
     std::vector<Span> spans_;  // by row, then x; none overlap or touch
     QRect bounds_;
     std::vector<int> rowStart_;  // the first span of each row of the bounds, and one past the last

@@ -75,6 +75,9 @@ void AutoRecovery::begin() {
     if (written_ == image.cacheKey()) return;
     pendingKey_ = image.cacheKey();
     pendingId_ = doc_.identity();
+    // The chart describes the canvas's own pixels: a copy with parts
+    // floating keeps none.
+    pendingChart_ = image.cacheKey() == doc_.canvas.Image().cacheKey() ? doc_.chart() : Chart();
     // The canvas's own pixels are copied before they are written; what the
     // window shows with parts floating is an image of its own, which nothing
     // paints on, so it is written as it is.
@@ -107,10 +110,16 @@ void AutoRecovery::write(QImage image) {
     ended_.store(false, std::memory_order_relaxed);
     // The thread's start and its join order its work with the window's
     // thread.
+    // The chart's records stay shared with the window's until the worker
+    // is joined, so that the window's thread copies any it changes.
+    writingChart_ = std::move(pendingChart_);
     worker_ = std::thread([this, image = std::move(image), id = pendingId_]() mutable {
         // The window's thread comes first when the cores are busy.
         setpriority(PRIO_PROCESS, pid_t(gettid()), 10);
-        workerWrote_ = store_.write(image, id.path.shown(), id.title);
+        const Chart& chart = writingChart_;
+        QByteArray text = ChartText::holdsAnything(chart) ? ChartText::write(chart, image) : QByteArray();
+        if (text.size() > ChartText::kMaxBytes) text.clear();  // too long to be read back
+        workerWrote_ = store_.write(image, id.path.shown(), id.title, text);
         image = QImage();  // its memory goes back here, not where the outcome is taken
         ended_.store(true, std::memory_order_release);
     });
@@ -129,6 +138,7 @@ void AutoRecovery::collect() {
     if (state_ != State::Writing) return;
     endedPoll_.stop();
     worker_.join();
+    writingChart_ = Chart();
     state_ = State::Idle;
     if (workerWrote_) {
         written_ = pendingKey_;
@@ -194,11 +204,13 @@ bool AutoRecovery::offer() {
         // back. It has still to be saved.
         const bool untitled = !QFileInfo(found->path).isAbsolute();
         const FileIdentity id{found->path, found->title, untitled, untitled ? found->title : found->path};
-        if (const QString problem = doc_.replacePicture(picture.image, found->png, id); !problem.isEmpty()) {
+        if (const QString problem = doc_.replacePicture(picture.image, found->png, id, picture.chart);
+            !problem.isEmpty()) {
             dialogs_.Message(kTitle, cannotOpen(found->png, problem));
             return false;
         }
         doc_.markChanged();
+        doc_.chartInFile = picture.chartFound;
         writeNow();  // this instance's own copy first, then the old one goes
         if (hasCopy()) RecoveryStore::discard(*found);
         return true;

@@ -114,6 +114,8 @@ private:
     bool workerWrote_ = false;
     FileIdentity pendingId_;             // the picture's name in the copy under way
     qint64 pendingKey_ = 0;              // the picture's cache key in that copy
+    Chart pendingChart_;                 // the chart drawn on it, none when parts float
+    Chart writingChart_;                 // Writing: the worker's, read only
     std::optional<qint64> written_;      // the picture's cache key in the folder's copy, if any
     bool failing_ = false;               // the last copy failed (and that was told)
     QStringList notices_;

@@ -7,12 +7,15 @@
 #include "files/Dialogs.h"
 
 #include <QString>
+#include <functional>
 
 struct FileContext {
     Document& doc;
     Dialogs& dialogs;
     CommonDialog& fileDialog;
     QString& msgAnswer;  // answer code of the last question box
+    // Tells the status bar what the user should know but need not answer.
+    std::function<void(const QString&)> note = [](const QString&) {};
 };
 
 namespace FileCommands {

@@ -9,9 +9,21 @@ namespace {
 
 const QString kTitle = QStringLiteral("Tavimbre");
 
-// Writes the canvas's image; a failure is told to the user.
+// The chart's text for a PNG at PATH, none for another format. A chart too
+// long for readers to take back is left out, and the status bar says so.
+QByteArray chartFor(FileContext& c, const LocalPath& path, const QImage& image) {
+    if (!keepsChart(path.shown()) || !ChartText::holdsAnything(c.doc.chart())) return {};
+    QByteArray text = ChartText::write(c.doc.chart(), image);
+    if (text.size() <= ChartText::kMaxBytes) return text;
+    c.note(QCoreApplication::translate("FileCommands",
+                                       "The chart is too large to keep in the file: the picture was saved without it."));
+    return {};
+}
+
+// Writes the canvas's image, and in a PNG its chart; a failure is told to the user.
 bool writeCanvas(FileContext& c, const LocalPath& path, FileStamp& written) {
-    const QString error = savePicture(c.doc.canvas.Image(), path, false, &written);
+    const QImage& image = c.doc.canvas.Image();
+    const QString error = savePicture(image, path, false, &written, chartFor(c, path, image));
     if (error.isEmpty()) return true;
     c.dialogs.Message(kTitle, error);
     return false;
@@ -67,12 +79,20 @@ void loadPictureFile(FileContext& c, const LocalPath& path, const QString& title
         return;
     }
     const FileIdentity id{path, title, false, path.shown(), read};
-    if (const QString problem = c.doc.replacePicture(picture.image, path.shown(), id); !problem.isEmpty()) {
+    if (const QString problem = c.doc.replacePicture(picture.image, path.shown(), id, picture.chart);
+        !problem.isEmpty()) {
         c.dialogs.Message(kTitle, cannotOpen(path.shown(), problem));
         return;
     }
     rememberFolder(c, path);
     c.doc.opened(id);
+    c.doc.chartInFile = picture.chartFound;
+    if (picture.chartFound == ChartInFile::Mismatch)
+        c.note(QCoreApplication::translate(
+            "FileCommands", "The chart in this file no longer matches its picture; it opens as a plain picture."));
+    else if (picture.chartFound == ChartInFile::Damaged)
+        c.note(QCoreApplication::translate("FileCommands",
+                                           "The chart in this file is damaged; it opens as a plain picture."));
 }
 
 }  // namespace

@@ -191,7 +191,14 @@ LoadedPicture loadPicture(const LocalPath& path, FileStamp* read) {
     if (const QString problem = decode(reader, headers, file.size(), truncatedBitmap(true), image); !problem.isEmpty())
         return {{}, cannotOpen(path.shown(), problem)};
     if (read) *read = stampOf(file.handle());
-    return {image, {}};
+    LoadedPicture loaded{image, {}};
+    const QString chart = image.text(QLatin1String(ChartText::kKey));
+    if (!chart.isEmpty()) {
+        ChartText::Read found = ChartText::read(chart.toLatin1(), image);
+        loaded.chartFound = found.found;
+        loaded.chart = std::move(found.chart);
+    }
+    return loaded;
 }
 
 LoadedPicture decodePicture(const QByteArray& data, const QByteArray& format, const QString& refusal) {
@@ -227,7 +234,10 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal) {
     return {};
 }
 
-QString writePicture(const QImage& image, const LocalPath& path, bool quickly, FileStamp* written) {
+bool keepsChart(const QString& path) { return writtenFormat(path).first == "png"; }
+
+QString writePicture(const QImage& image, const LocalPath& path, bool quickly, FileStamp* written,
+                     const QByteArray& chart) {
     const auto [format, quality] = writtenFormat(path.shown());
     // A bitmap's length is known (unpacked rows of three bytes a pixel); a
     // compressed file only says that it is under way.
@@ -236,13 +246,15 @@ QString writePicture(const QImage& image, const LocalPath& path, bool quickly, F
         QImageWriter writer(&file, format);
         // Qt's PNG writer turns quality 80 into zlib level 1.
         writer.setQuality(quickly && format == "png" ? 80 : quality);
+        if (format == "png" && !chart.isEmpty()) writer.setText(QLatin1String(ChartText::kKey), QString::fromLatin1(chart));
         const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
         return writer.write(rgb) ? QString() : writer.errorString();
     }, expected, written);
 }
 
-QString savePicture(const QImage& image, const LocalPath& path, bool quickly, FileStamp* written) {
-    const QString reason = writePicture(image, path, quickly, written);
+QString savePicture(const QImage& image, const LocalPath& path, bool quickly, FileStamp* written,
+                    const QByteArray& chart) {
+    const QString reason = writePicture(image, path, quickly, written, chart);
     if (reason.isEmpty()) return {};
     return QCoreApplication::translate("PictureFile", "The picture could not be saved to \"%1\": %2").arg(path.shown(), reason);
 }

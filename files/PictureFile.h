@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Canvas.h"
+#include "core/ChartText.h"
 #include "core/FileIdentity.h"
 #include "core/LocalPath.h"
 
@@ -14,13 +15,18 @@ class QMimeData;
 struct LoadedPicture {
     QImage image;   // null when the file could not be read
     QString error;  // set when image is null
+    // What a file held of a chart, and the chart when it matched the picture.
+    ChartInFile chartFound = ChartInFile::No;
+    Chart chart{};
 };
 
 // The sentence every failed open shows: the file, then the reason.
 QString cannotOpen(const QString& path, const QString& reason);
 
 // Reads any picture Qt can decode. Pixels a damaged file leaves undecoded
-// come out zero (black, or transparent) rather than undefined.
+// come out zero (black, or transparent) rather than undefined. The chart a
+// file keeps comes with it only when it parses and was drawn on these very
+// pixels.
 // READ, when given, receives what the file held as it was read.
 LoadedPicture loadPicture(const LocalPath& path, FileStamp* read = nullptr);
 // Whether the file at PATH holds something else than STAMP says: another
@@ -45,8 +51,13 @@ LoadedPicture pictureFromMime(const QMimeData* mime, const QString& refusal);
 // once the whole picture is written (writeChecked): on failure the old file
 // is left as it was and no temporary file remains. Returns the error, or
 // empty. A quick PNG is compressed at zlib's fastest level: a larger file,
-// written in a fraction of the time.
-QString savePicture(const QImage& image, const LocalPath& path, bool quickly = false, FileStamp* written = nullptr);
+// written in a fraction of the time. A PNG keeps CHART, a chart's text, when
+// there is one.
+QString savePicture(const QImage& image, const LocalPath& path, bool quickly = false, FileStamp* written = nullptr,
+                    const QByteArray& chart = {});
 // The same, returning only the reason (the system's words), for callers
 // that tell the failure in their own sentence.
-QString writePicture(const QImage& image, const LocalPath& path, bool quickly = false, FileStamp* written = nullptr);
+QString writePicture(const QImage& image, const LocalPath& path, bool quickly = false, FileStamp* written = nullptr,
+                     const QByteArray& chart = {});
+// Whether the picture written to PATH is a PNG, which keeps a chart.
+bool keepsChart(const QString& path);

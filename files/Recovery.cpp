@@ -60,7 +60,7 @@ RecoveryStore::RecoveryStore(QString folder)
     lock_.setStaleLockTime(0);
 }
 
-bool RecoveryStore::write(const QImage& image, const QString& path, const QString& title) {
+bool RecoveryStore::write(const QImage& image, const QString& path, const QString& title, const QByteArray& chart) {
     error_.clear();
     auto fail = [this](const QString& reason) {
         error_ = QCoreApplication::translate("Recovery", "The recovery copy could not be written to \"%1\": %2")
@@ -72,7 +72,7 @@ bool RecoveryStore::write(const QImage& image, const QString& path, const QStrin
             return fail(QCoreApplication::translate("Recovery", "The folder cannot be made"));
         if (!lock_.tryLock(0)) return fail(lockProblem());
     }
-    if (const QString reason = writePicture(image, base_ + QLatin1String(".png"), true); !reason.isEmpty())
+    if (const QString reason = writePicture(image, base_ + QLatin1String(".png"), true, nullptr, chart); !reason.isEmpty())
         return fail(reason);
     const QJsonObject side{{QLatin1String("path"), path},
                            {QLatin1String("title"), title},

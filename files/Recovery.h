@@ -43,10 +43,11 @@ public:
     RecoveryStore& operator=(const RecoveryStore&) = delete;
 
     // Replaces this instance's copy atomically (the old copy stays whole on
-    // failure, and a first copy leaves nothing). False with errorString() set when it cannot be written.
+    // failure, and a first copy leaves nothing), keeping CHART, a chart's
+    // text, when there is one. False with errorString() set when it cannot be written.
     // It may run on a worker thread while the owner waits for it before
     // any other call.
-    bool write(const QImage& image, const QString& path, const QString& title);
+    bool write(const QImage& image, const QString& path, const QString& title, const QByteArray& chart = {});
     // Deletes this instance's copy, side file and lock.
     void remove();
     QString errorString() const { return error_; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Tavimbre needs on Debian 12.
 set -euo pipefail
-packages=(cmake g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libxxhash-dev
           fonts-liberation xvfb xdotool imagemagick x11-utils
           clang libclang-rt-14-dev desktop-file-utils appstream valgrind python3 poppler-utils
           dpkg-dev lintian file

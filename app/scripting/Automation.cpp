@@ -218,6 +218,7 @@ QStringList frmmain::dump() const {
         QStringLiteral("connectors=%1").arg(doc.chart().connectorCount()),
         QStringLiteral("labels=%1").arg(doc.chart().labelCount()),
         QStringLiteral("currentFigure=") + corners(current),
+        QStringLiteral("chartInFile=") + nameOf(doc.chartInFile),
         QStringLiteral("undoSteps=%1").arg(history.steps()),
         QStringLiteral("redoSteps=%1").arg(history.redoSteps()),
     };

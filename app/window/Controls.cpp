@@ -239,6 +239,7 @@ void frmmain::buildCanvas(QWidget* central) {
     status_->currentTool = &form.currentTool;
     status_->frame = frame_;
     status_->pressTools = &pressTools;
+    files_.note = [this](const QString& note) { status_->note(note); };
     statusBar()->addWidget(status_, 1);
 }
 
