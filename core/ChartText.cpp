@@ -45,7 +45,6 @@ void addRuns(QByteArray& out, int size, const std::function<QRgb(int)>& colour) 
         out += ' ';
         i = j;
     }
-    out += '\n';
 }
 
 }  // namespace
@@ -80,7 +79,6 @@ void ChartText::writeFigure(QByteArray& out, const DrawnFigure& f) {
     const Orientation& o = f.orientation;
     for (bool b : {o.transposed, o.mirrorX, o.mirrorY, f.leftward, f.upward}) add(out, qint64(b));
     add(out, qint64(f.bend));
-    out += '\n';
 }
 
 // The spans as (rows on, x, length): x from the end of the span before in
@@ -96,7 +94,6 @@ void ChartText::writeRecord(QByteArray& out, const PixelRecord& r) {
         y = s.y;
         x = s.x1;
     }
-    out += '\n';
     addRuns(out, int(r.size()), [&](int i) { return r.before(i); });
     addRuns(out, int(r.size()), [&](int i) { return r.painted(i); });
 }
@@ -107,21 +104,19 @@ QByteArray ChartText::write(const Chart& chart, const QImage& picture) {
     add(out, qint64(picture.width()));
     add(out, qint64(picture.height()));
     out += QByteArray::number(digest(picture), 16);
-    out += '\n';
+    out += ' ';
     const FigureMemory& memory = chart.memory_;
     add(out, qint64(memory.nextId_));
     add(out, qint64(chart.nextLabel_));
     add(out, qint64(memory.figures().size()));
-    out += '\n';
     for (const DrawnFigure& f : memory.figures()) writeFigure(out, f);
     if (memory.last()) {
         out += "last ";
         writeFigure(out, *memory.last());
     } else {
-        out += "none\n";
+        out += "none ";
     }
     add(out, qint64(chart.items().size()));
-    out += '\n';
     for (const Chart::Item& i : chart.items()) {
         for (qint64 n : {qint64(i.kind), qint64(i.id), qint64(i.owner), qint64(i.colour), qint64(i.penWidth),
                          qint64(i.look.ends), qint64(i.look.style), qint64(i.look.route), qint64(i.leg)})
@@ -134,12 +129,11 @@ QByteArray ChartText::write(const Chart& chart, const QImage& picture) {
         }
         addText(out, i.text);
         addText(out, i.kind == Kind::Label ? i.font.toString() : QString());
-        out += '\n';
         writeRecord(out, *i.pixels);
         if (!i.laid)
-            out += "-\n";
+            out += "- ";
         else if (i.laid == i.pixels)
-            out += "=\n";
+            out += "= ";
         else
             writeRecord(out, *i.laid);
     }

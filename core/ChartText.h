@@ -1,9 +1,9 @@
 // The chart as text, kept in the picture's file beside its pixels: every
 // figure the memory holds, the last one drawn, and every item in order with
-// the pixels it painted and what lay under them, colours as runs. Its first
-// line names the version, the picture's size and a digest of its pixels, so
-// that a picture changed elsewhere is told from the one the chart was drawn
-// on. Reading trusts nothing: a count, a place, an id or an owner that does
+// the pixels it painted and what lay under them, colours as runs, as words
+// between single blanks. It begins with its version, the picture's size and
+// a digest of its pixels, so that a picture changed elsewhere is told from
+// the one the chart was drawn on. Reading trusts nothing: a count, a place, an id or an owner that does
 // not fit the picture or the rest of the text refuses the whole chart.
 #pragma once
 
@@ -18,7 +18,7 @@ QString nameOf(ChartInFile found);
 
 struct ChartText {
     // The key the text is kept under in the file.
-    static constexpr const char* kKey = "Tavimbre chart";
+    static constexpr const char* kKey = "TavimbreChart";
     // The longest text written: readers drop, with only a warning, a text
     // that unpacks to more than 8 000 000 bytes.
     static constexpr qsizetype kMaxBytes = 7'500'000;

@@ -274,12 +274,30 @@ TEST(PictureFile, RoundTripWritesTheNamedFormatThatReadsBackEqual) {
         SCOPED_TRACE(c.name.toStdString());
         FilesFolder f;
         Harness h;
-        h.run(f.expand({"draw"}));
+        // A labelled chain: two boxes and the arrow between them.
+        h.run(f.expand({"draw", "text txtinsert Check stock", "return txtinsert", "key Alt+Down"}));
+        auto listing = [&] {
+            h.out.clear();
+            h.run("chart");
+            return h.out;
+        };
+        const QStringList chart = listing();
+        ASSERT_EQ(chart.size(), 3);
+        const QString last = h.dumped("lastFigure");
+        // A move of the first box, as it is before the save.
+        const int first = h.w->doc.figures().figures().front().id;
+        h.w->doc.beginStep();
+        ASSERT_TRUE(h.w->doc.moveFigure(first, QPoint(7, 3)));
+        h.w->doc.endStep();
+        const QImage moved = h.image().copy();
+        h.run("menu undo1");
         // How far the work has got, as the window shows it: a bitmap's share
         // written; of a compressed file only that it goes on.
         std::vector<double> heard;
         const progress::Listener listener([&](double done) { heard.push_back(done); });
         h.run(f.expand({"file %D/" + c.name, "menu saveas1"}));
+        // Only a PNG keeps the chart; in every format it stays in the window.
+        EXPECT_EQ(listing(), chart);
         ASSERT_FALSE(heard.empty());
         EXPECT_TRUE(c.magic == "BM" ? heard.back() == 1.0 : heard.back() < 0) << heard.back();
         const QImage drawn = h.image().copy();
@@ -299,6 +317,16 @@ TEST(PictureFile, RoundTripWritesTheNamedFormatThatReadsBackEqual) {
                                   std::abs(qBlue(a) - qBlue(b))});
             }
         EXPECT_LE(worst, c.tolerance);
+        const bool png = c.magic == "\x89PNG";
+        EXPECT_EQ(h.dumped("chartInFile"), png ? "yes" : "no");
+        EXPECT_EQ(listing(), png ? chart : QStringList());
+        EXPECT_EQ(h.dumped("lastFigure"), png ? last : "");
+        if (png) {
+            h.w->doc.beginStep();
+            ASSERT_TRUE(h.w->doc.moveFigure(first, QPoint(7, 3)));
+            h.w->doc.endStep();
+            EXPECT_EQ(h.image(), moved);
+        }
         if (c.magic != "BM") continue;
 
         EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
