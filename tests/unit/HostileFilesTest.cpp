@@ -6,6 +6,7 @@
 #include "files/PictureFile.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -60,8 +61,22 @@ QByteArray gifOf(int w, int h) {
     return g.append('\0').append(';');
 }
 
+// The default picture with a labelled box, the arrow chained from it and
+// the next box, saved as PNG with its chart.
+QByteArray chartPng() {
+    static const QByteArray bytes = [] {
+        FilesFolder f;
+        Harness h;
+        h.run(f.expand({"click cmdSquare", "down 1 0 1500 1500", "move 1 0 3000 2500", "up 1 0 3000 2500",
+                        "text txtinsert Go", "return txtinsert", "key Alt+Down", "file %D/chart.png", "menu saveas1"}));
+        return f.read("chart.png");
+    }();
+    return bytes;
+}
+
 std::vector<Sample> goodFiles() {
-    return {{"rgb.bmp", encoded(gradient(40, 30, QImage::Format_RGB32), "BMP")},
+    return {{"chart.png", chartPng()},
+            {"rgb.bmp", encoded(gradient(40, 30, QImage::Format_RGB32), "BMP")},
             {"indexed.bmp", encoded(gradient(37, 21, QImage::Format_Indexed8), "BMP")},
             {"mono.bmp", encoded(gradient(33, 17, QImage::Format_Mono), "BMP")},
             {"pic.gif", gifOf(40, 30)},
@@ -201,6 +216,71 @@ TEST(HostileFiles, EachOpensWholeOrIsRefusedWithNothingChanged) {
     std::cout << "hostile files: " << files.size() << " tried, " << opened << " opened, " << refused << " refused\n";
     EXPECT_GT(opened, 0);
     EXPECT_GT(refused, files.size() / 4);
+}
+
+// A PNG's chart comes back only when its text parses whole and fits the
+// very pixels it was drawn on; otherwise the picture opens plain, and the
+// status bar says why.
+TEST(HostileFiles, ChartsThatDoNotFitTheirPictureOpenPlain) {
+    QImage picture;
+    ASSERT_TRUE(picture.loadFromData(chartPng(), "PNG"));
+    const QStringList words = picture.text(QLatin1String(ChartText::kKey)).split(' ');
+    // The label's text, then its font and its pixels' spans: the first, its
+    // row; its owner some words before.
+    const qsizetype label = words.indexOf("Go");
+    ASSERT_GT(label, 30);
+    auto with = [&](qsizetype at, const QString& word) {
+        QStringList w = words;
+        w[at] = word;
+        return w.join(' ');
+    };
+    const QString whole = words.join(' ');
+    const QString mismatch = "The chart in this file no longer matches its picture; it opens as a plain picture.";
+    const QString damaged = "The chart in this file is damaged; it opens as a plain picture.";
+    const struct {
+        const char* name;
+        QString text;
+        bool pixelChanged;
+        const char* found;
+    } cases[] = {
+        {"as written", whole, false, "yes"},
+        {"one pixel changed elsewhere", whole, true, "mismatch"},
+        {"another size", with(2, "743"), false, "mismatch"},
+        {"an unknown version", with(1, "2"), false, "damaged"},
+        {"cut in half", words.mid(0, words.size() / 2).join(' '), false, "damaged"},
+        {"cut by a word", words.mid(0, words.size() - 1).join(' '), false, "damaged"},
+        {"a word more", whole + " 0", false, "damaged"},
+        {"a word that is not a number", with(5, "x"), false, "damaged"},
+        {"a huge count of figures", with(7, "4000000000"), false, "damaged"},
+        {"a figure off the picture", with(10, "20000"), false, "damaged"},
+        {"a figure far off", with(10, "1e300"), false, "damaged"},
+        {"a figure of no tool", with(9, "3"), false, "damaged"},
+        {"a huge count of spans", with(label + 2, "1000000000000"), false, "damaged"},
+        {"a span below the picture", with(label + 3, "689"), false, "damaged"},
+        {"a span past the right edge", with(label + 4, "742"), false, "damaged"},
+        {"a label of no figure", with(label - 23, "77"), false, "damaged"},
+        {"a label's font that does not parse", with(label + 1, "%"), false, "damaged"},
+    };
+    FilesFolder f;
+    Harness h;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+        if (c.pixelChanged) pixels.setPixel(700, 600, qRgb(1, 2, 3));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        writer.setText(QLatin1String(ChartText::kKey), c.text);
+        ASSERT_TRUE(writer.write(pixels));
+        f.write("c.png", bytes);
+        h.run({"menu new1", "file " + f.path("c.png"), "menu open1"});
+        EXPECT_EQ(h.dumped("chartInFile"), c.found);
+        const bool yes = QLatin1String(c.found) == QLatin1String("yes");
+        EXPECT_EQ(h.dumped("figures"), yes ? "2" : "0");
+        EXPECT_EQ(h.dumped("status"), yes ? h.dumped("status") : c.found == QLatin1String("mismatch") ? mismatch : damaged);
+        EXPECT_EQ(h.image(), pixels);
+    }
 }
 
 // Palettes shorter than the pixels' indices reach: what the canvas shows
