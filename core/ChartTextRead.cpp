@@ -16,7 +16,6 @@ using Kind = Chart::Item::Kind;
 
 constexpr int kMaxPen = 100;
 constexpr qint64 kMaxId = 1 << 30;
-constexpr qsizetype kMaxWord = 4096;
 
 }  // namespace
 
@@ -39,7 +38,7 @@ public:
         skipBlanks();
         const char* start = p_;
         while (p_ != end_ && *p_ != ' ' && *p_ != '\n') ++p_;
-        return p_ - start > kMaxWord ? QByteArrayView() : QByteArrayView(start, p_ - start);
+        return QByteArrayView(start, p_ - start);
     }
     bool literal(const char* s) { return word() == QByteArrayView(s); }
     bool integer(qint64& v, qint64 lo, qint64 hi) {
@@ -176,8 +175,8 @@ ChartText::Read ChartText::read(const QByteArray& text, const QImage& picture) {
     if (last == QByteArrayView("last")) {
         DrawnFigure f;
         if (!in.figure(f) || f.id > memory.nextId_) return damaged;
-        const DrawnFigure* same = chart.figure(f.id);
-        if (same && !(*same == f)) return damaged;
+        for (const DrawnFigure& same : memory.figures_)
+            if (same.id == f.id && !(same == f)) return damaged;
         memory.last_ = f;
     } else if (last != QByteArrayView("none")) {
         return damaged;

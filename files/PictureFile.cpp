@@ -12,9 +12,11 @@
 #include <QImageWriter>
 #include <QMimeData>
 #include <QPainter>
+#include <QtEndian>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -105,14 +107,37 @@ QString truncatedBitmap(bool file) {
                 : QCoreApplication::translate("PictureFile", "The bitmap is truncated: the data ends before its pixels do");
 }
 
+// Bytes of the data being decoded, from AT on, as many as it holds of N.
+using BytesAt = std::function<QByteArray(qint64 at, int n)>;
+
+// libpng sets aside the whole length a chunk claims before it reads it, so
+// that a few bytes claiming a gigabyte would take that much memory. A PNG
+// with a chunk (but its image data, which may be cut) that runs past the
+// end of the data is refused first.
+bool pngChunkRunsPastEnd(const BytesAt& bytesAt, qint64 length) {
+    if (bytesAt(0, 8) != QByteArray("\x89PNG\r\n\x1a\n", 8)) return false;
+    for (qint64 at = 8; at + 8 <= length;) {
+        const QByteArray header = bytesAt(at, 8);
+        if (header.size() < 8) return false;
+        const qint64 next = at + 12 + qFromBigEndian<quint32>(header.constData());
+        if (next > length) return header.mid(4) != "IDAT";
+        if (header.mid(4) == "IEND") return false;
+        at = next;
+    }
+    return false;
+}
+
 // Decodes what the reader reads, under the size cap, into a zero-filled
 // image: pixels a damaged picture leaves undecoded come out zero rather than
 // undefined. HEADERS and LENGTH, the data's first bytes and its whole length,
-// tell a bitmap cut short, for which TRUNCATED is the reason given. Returns
-// the reason the picture cannot be had, or empty.
+// tell a bitmap cut short, for which TRUNCATED is the reason given; BYTESAT
+// reads a PNG's chunks' headers. Returns the reason the picture cannot be
+// had, or empty.
 QString decode(QImageReader& reader, const QByteArray& headers, qint64 length, const QString& truncated,
-               QImage& image) {
+               const BytesAt& bytesAt, QImage& image) {
     QImageReader::setAllocationLimit(kReaderAllocationMegabytes);
+    if (pngChunkRunsPastEnd(bytesAt, length))
+        return QCoreApplication::translate("PictureFile", "The PNG is damaged: a part of it runs past its end");
     if (!reader.canRead())
         return QCoreApplication::translate("PictureFile", "It is not a picture this program can read (%1)")
             .arg(reader.errorString());
@@ -188,7 +213,14 @@ LoadedPicture loadPicture(const LocalPath& path, FileStamp* read) {
     const QByteArray headers = file.peek(64);
     QImageReader reader(&file, formatHint(file, path));
     QImage image;
-    if (const QString problem = decode(reader, headers, file.size(), truncatedBitmap(true), image); !problem.isEmpty())
+    const BytesAt bytesAt = [fd = file.handle()](qint64 at, int n) {
+        QByteArray bytes(n, Qt::Uninitialized);
+        const ssize_t read = ::pread(fd, bytes.data(), size_t(n), at);
+        bytes.truncate(read < 0 ? 0 : qsizetype(read));
+        return bytes;
+    };
+    if (const QString problem = decode(reader, headers, file.size(), truncatedBitmap(true), bytesAt, image);
+        !problem.isEmpty())
         return {{}, cannotOpen(path.shown(), problem)};
     if (read) *read = stampOf(file.handle());
     LoadedPicture loaded{image, {}};
@@ -207,7 +239,8 @@ LoadedPicture decodePicture(const QByteArray& data, const QByteArray& format, co
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     QImage image;
-    if (const QString problem = decode(reader, data.left(64), data.size(), truncatedBitmap(false), image);
+    const BytesAt bytesAt = [&data](qint64 at, int n) { return data.mid(at, n); };
+    if (const QString problem = decode(reader, data.left(64), data.size(), truncatedBitmap(false), bytesAt, image);
         !problem.isEmpty())
         return {{}, refusal.arg(problem)};
     const QImage opaque = onWhite(image);

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <iterator>
 
+#define XXH_INLINE_ALL
+#include <xxhash.h>
+
 namespace {
 
 QImage gradient(int w, int h) {
@@ -40,6 +43,25 @@ QByteArray gif(int w, int h) {
     codes.append(char(129));
     for (int at = 0; at < codes.size(); at += 255) g.append(char(codes.mid(at, 255).size())).append(codes.mid(at, 255));
     return g.append('\0').append(';');
+}
+
+// The chart a PNG keeps, as the program writes it for IMG (whose rows have
+// no padding): a box with its label, each with the pixels it painted.
+QString chartText(const QImage& img) {
+    const QString digest = QString::number(XXH3_64bits(img.constBits(), size_t(img.sizeInBytes())), 16);
+    const QString box = QStringLiteral("1 2 15 15 150 90 1 0 0 0 0 0 0");
+    const QString still = QStringLiteral(" 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0");  // its places and ends
+    return QStringLiteral("tavimbre-chart 1 %1 %2 %3 2 -2 1 %4 last %4 2 ").arg(img.width()).arg(img.height()).arg(digest, box) +
+           QStringLiteral("0 1 0 0 1 0 0 0 0") + still + QStringLiteral(" % % 1 1 1 5 6*ffffff 6*000000 - ") +
+           QStringLiteral("2 -1 1 0 1 0 0 0 0") + still +
+           QStringLiteral(" Go Arial%2C9.75%2C-1%2C5%2C400%2C0%2C0%2C0%2C0%2C0%2C0%2C0%2C0%2C0%2C0%2C1 1 3 2 2 3*ffffff "
+                          "3*000000 =");
+}
+
+void writeChart(const QDir& dir, const QString& name, const QImage& img, const QString& text) {
+    QImage keeping = img;
+    keeping.setText(QStringLiteral("TavimbreChart"), text);
+    keeping.save(dir.filePath(name), "PNG");
 }
 
 }  // namespace
@@ -84,5 +106,12 @@ int main(int argc, char** argv) {
     write(dir, QStringLiteral("rle8-claims-more.bmp"), rle.append("\0\1", 2));
     write(dir, QStringLiteral("pic.gif"), gif(24, 16));
     write(dir, QStringLiteral("cut-pic.gif"), gif(24, 16).left(300));
+    // PNGs keeping a chart: whole, on pixels changed since, and cut short.
+    const QString chart = chartText(img);
+    writeChart(dir, QStringLiteral("chart.png"), img, chart);
+    QImage changed = img;
+    changed.setPixel(3, 3, qRgb(1, 2, 3));
+    writeChart(dir, QStringLiteral("chart-changed.png"), changed, chart);
+    writeChart(dir, QStringLiteral("chart-cut.png"), img, chart.left(chart.size() / 2));
     return 0;
 }

@@ -1,7 +1,7 @@
 // libFuzzer entry for opening a picture: the input becomes a file that
 // loadPicture reads, as Open does. A refusal must say why; a picture must
 // stay within the size cap, have every pixel readable and a colour for
-// every index its pixels can hold.
+// every index its pixels can hold; a chart it keeps must lie on it.
 #include "files/PictureFile.h"
 
 #include <QCoreApplication>
@@ -51,5 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const uchar* row = img.constScanLine(y);
         for (qsizetype x = 0; x < img.bytesPerLine(); ++x) sum = sum + row[x];
     }
+    // A chart taken lies on the picture, every record of it.
+    if (picture.chartFound != ChartInFile::Yes) require(picture.chart.items().empty());
+    for (const Chart::Item& item : picture.chart.items())
+        for (const auto& record : {item.pixels, item.laid})
+            if (record && !record->empty()) {
+                require(img.rect().contains(record->bounds()));
+                record->forEach([&](int x, int y, int) { sum = sum + record->indexOf(x, y); });
+            }
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "FilesTestSupport.h"
 #include "app/canvas/CanvasView.h"
 #include "core/Progress.h"
+#include "core/ToolCode.h"
 #include "files/BitmapHeader.h"
 
 #include <QBuffer>
@@ -344,6 +345,48 @@ TEST(PictureFile, RoundTripWritesTheNamedFormatThatReadsBackEqual) {
             ASSERT_TRUE(py.waitForFinished());
             EXPECT_EQ(py.readAllStandardOutput().trimmed(), "742 689 1 24");
         }
+    }
+}
+
+// A chart whose text is longer than readers take back is left out of the
+// PNG, and the status bar says so; one of the longest length is kept whole.
+TEST(PictureFile, AChartTooLongForReadersIsLeftOutOfThePng) {
+    const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+    QImage picture(1000, 500, QImage::Format_RGB32);
+    picture.fill(white);
+    // A box, its label, and plain pixels of colours that no run shortens;
+    // the label's length sets the text's to the byte.
+    auto chartOf = [&](int labelLength) {
+        Chart c;
+        const int box = c.memory().drawn(Tool::Process, {0, 0}, {150, 150}, picture.size());
+        c.addFigure(box, PixelRecord::from({{0, 0, white, white}}));
+        c.addLabel(box, QString(labelLength, 'a'), QFont(), 0, PixelRecord::from({{1, 0, white, white}}));
+        std::vector<PixelRecord::Dab> noise;
+        for (int i = 0; i < 416'000; ++i) noise.push_back({i % 1000, 1 + i / 1000, i % 2 ? black : white, i % 2 ? white : black});
+        c.addPlain(PixelRecord::from(std::move(noise)));
+        return c;
+    };
+    const qsizetype shortest = ChartText::write(chartOf(1), picture).size();
+    ASSERT_LT(shortest, ChartText::kMaxBytes);
+    const int longest = int(ChartText::kMaxBytes - shortest) + 1;
+    const QString tooLarge = "The chart is too large to keep in the file: the picture was saved without it.";
+    for (const int length : {longest, longest + 1}) {
+        SCOPED_TRACE(length);
+        const Chart chart = chartOf(length);
+        ASSERT_EQ(ChartText::write(chart, picture).size(), ChartText::kMaxBytes + (length - longest));
+        const bool kept = length == longest;
+        FilesFolder f;
+        Harness h;
+        h.w->doc.replacePicture(picture, "white", {});
+        h.w->doc.history.changeChart([&](Chart& c) { c = chart; });
+        h.run(f.expand({"file %D/big.png", "menu saveas1"}));
+        EXPECT_EQ(h.dumped("status") == tooLarge, !kept);
+        EXPECT_EQ(h.dumped("labels"), "1");  // the window keeps it either way
+        h.run(f.expand({"menu new1", "file %D/big.png", "menu open1"}));
+        EXPECT_EQ(h.dumped("chartInFile"), kept ? "yes" : "no");
+        EXPECT_EQ(h.w->doc.chart().labelOf(h.w->doc.figures().figures().empty() ? 0 : h.w->doc.figures().figures()[0].id).size(),
+                  kept ? length : 0);
+        EXPECT_EQ(h.image(), picture);
     }
 }
 
