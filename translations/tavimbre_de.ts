@@ -311,6 +311,18 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>The chart is too large to keep in the file: the picture was saved without it.</source>
+        <translation>Das Diagramm ist zu groß, um es in der Datei zu behalten: Das Bild wurde ohne es gespeichert.</translation>
+    </message>
+    <message>
+        <source>The chart in this file no longer matches its picture; it opens as a plain picture.</source>
+        <translation>Das Diagramm in dieser Datei passt nicht mehr zu ihrem Bild; sie wird als einfaches Bild geöffnet.</translation>
+    </message>
+    <message>
+        <source>The chart in this file is damaged; it opens as a plain picture.</source>
+        <translation>Das Diagramm in dieser Datei ist beschädigt; sie wird als einfaches Bild geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>FileIdentity</name>
@@ -916,6 +928,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The picture could not be saved to &quot;%1&quot;: %2</source>
         <translation>Das Bild konnte nicht unter „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The PNG is damaged: a part of it runs past its end</source>
+        <translation>Das PNG ist beschädigt: Ein Teil davon reicht über sein Ende hinaus</translation>
     </message>
 </context>
 <context>

@@ -311,6 +311,18 @@ Voulez-vous le remplacer ?</translation>
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>The chart is too large to keep in the file: the picture was saved without it.</source>
+        <translation>Le diagramme est trop grand pour être gardé dans le fichier : l’image a été enregistrée sans lui.</translation>
+    </message>
+    <message>
+        <source>The chart in this file no longer matches its picture; it opens as a plain picture.</source>
+        <translation>Le diagramme de ce fichier ne correspond plus à son image ; il s’ouvre comme une simple image.</translation>
+    </message>
+    <message>
+        <source>The chart in this file is damaged; it opens as a plain picture.</source>
+        <translation>Le diagramme de ce fichier est endommagé ; il s’ouvre comme une simple image.</translation>
+    </message>
 </context>
 <context>
     <name>FileIdentity</name>
@@ -916,6 +928,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The picture could not be saved to &quot;%1&quot;: %2</source>
         <translation>L&apos;image n&apos;a pas pu être enregistrée dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The PNG is damaged: a part of it runs past its end</source>
+        <translation>Le PNG est endommagé : une partie dépasse sa fin</translation>
     </message>
 </context>
 <context>
