@@ -35,7 +35,7 @@ TEST(Startup, DumpShowsTheStartValues) {
                                "selection=", "floating=false", "toolLocked=false", "grid=off", "snap=off", "snapFigures=off", "gridSpacing=10",
                                "tolerance=0", "transparent=false", "pressTool=", "toolbar=true", "focus=Picture1", "lineEnds=none",
                                "lineStyle=solid", "lineRoute=straight", "chainGap=40", "figures=0", "lastFigure=", "connectors=0", "labels=0",
-                               "currentFigure=", "undoSteps=0", "redoSteps=0",
+                               "currentFigure=", "chartInFile=no", "undoSteps=0", "redoSteps=0",
                            }));
 }
 
