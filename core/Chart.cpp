@@ -5,6 +5,7 @@
 #include "core/ToolCode.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <unordered_set>
 
@@ -234,9 +235,15 @@ void Chart::forgetItem(Item& item) {
     item.kind = Kind::Plain;
 }
 
+std::uint64_t Chart::nextOrigin() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 void Chart::forget() {
     memory_.forget();
     items_.clear();
+    origin_ = nextOrigin();
 }
 
 std::size_t Chart::bytes(const Chart* beside) const {

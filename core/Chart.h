@@ -14,6 +14,7 @@
 #include "core/PixelRecord.h"
 
 #include <QFont>
+#include <cstdint>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -57,6 +58,10 @@ public:
         // A connector's line as the memory keeps a line, for its label.
         DrawnFigure line() const;
     };
+
+    // Which chart this is: a new one for every chart made or wiped, the same
+    // for its copies, so that an id of another chart is never taken for one of this.
+    std::uint64_t origin() const { return origin_; }
 
     const FigureMemory& figures() const { return memory_; }
     FigureMemory& memory() { return memory_; }
@@ -121,7 +126,10 @@ private:
                 const std::function<bool(const Item&)>& keep);
     void forgetItem(Item& item);
 
+    static std::uint64_t nextOrigin();
+
     FigureMemory memory_;
     std::vector<Item> items_;
+    std::uint64_t origin_ = nextOrigin();
     int nextLabel_ = -1;  // labels count down, figures and connectors up
 };

@@ -43,7 +43,10 @@ QString translated(const char* text) { return QCoreApplication::translate("Arran
 }  // namespace
 
 void frmmain::buildArrange() {
-    figureMove_.onPicked = [this](int figure) { form.currentFigure = figure; };
+    figureMove_.onPicked = [this](int figure) {
+        form.currentFigure = figure;
+        form.currentChart = doc.chart().origin();
+    };
     figureMove_.onEnded = [this] { closeStep(Command::kFigureMove); };
     status_->arranged = [this] { return currentFigureName(); };
     Picture1->installEventFilter(this);
@@ -54,7 +57,9 @@ void frmmain::arrange1_Click() { pressTools.choose(PressTools::Arrange); }
 
 // The figure chosen last, while the chart holds it; else the last figure drawn.
 const DrawnFigure* frmmain::currentFigure() const {
-    if (const DrawnFigure* chosen = form.currentFigure ? doc.chart().figure(form.currentFigure) : nullptr)
+    // An id picked on a picture since replaced names nothing here.
+    const bool picked = form.currentFigure && form.currentChart == doc.chart().origin();
+    if (const DrawnFigure* chosen = picked ? doc.chart().figure(form.currentFigure) : nullptr)
         return chosen;
     const std::vector<DrawnFigure>& drawn = doc.figures().figures();
     return drawn.empty() ? nullptr : doc.chart().figure(drawn.back().id);

@@ -6,6 +6,7 @@
 #include "core/ToolCode.h"
 
 #include <QPointF>
+#include <cstdint>
 #include <optional>
 
 #include <QString>
@@ -22,6 +23,7 @@ struct FormState {
     std::optional<QPointF> pointer;
     // The figure Arrange Figures picked last (its id), 0 for the last figure drawn.
     int currentFigure = 0;
+    std::uint64_t currentChart = 0;  // the chart's origin that id belongs to
 };
 
 inline const QString kCaptionPrefix = QStringLiteral("  Tavimbre -   ");
