@@ -5,7 +5,6 @@
 #include "core/ToolCode.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <unordered_set>
 
@@ -233,11 +232,6 @@ bool Chart::checkPixels(const QImage& picture, const QRect& area,
 void Chart::forgetItem(Item& item) {
     if (item.kind == Kind::Figure) memory_.remove(item.id);
     item.kind = Kind::Plain;
-}
-
-std::uint64_t Chart::nextOrigin() {
-    static std::atomic<std::uint64_t> last{0};
-    return ++last;
 }
 
 void Chart::forget() {

@@ -14,6 +14,7 @@
 #include "core/PixelRecord.h"
 
 #include <QFont>
+#include <atomic>
 #include <cstdint>
 #include <QStringList>
 #include <functional>
@@ -126,7 +127,10 @@ private:
                 const std::function<bool(const Item&)>& keep);
     void forgetItem(Item& item);
 
-    static std::uint64_t nextOrigin();
+    static std::uint64_t nextOrigin() {
+        static std::atomic<std::uint64_t> last{0};
+        return ++last;
+    }
 
     FigureMemory memory_;
     std::vector<Item> items_;
